@@ -1,0 +1,153 @@
+#include "app/velpin.h"
+
+#include <cstring>
+
+#include "app/protocol.h"
+#include "store/database_image.h"
+#include "store/db_file.h"
+#include "ui/error_box.h"
+#include "ui/handle_value.h"
+
+namespace velpiners {
+
+std::string ExecutableFolder() {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    const std::size_t split = folder.find_last_of("\\/");
+    folder.erase(split == std::string::npos ? 0 : split + 1);
+    return folder;
+}
+
+TVelpin::TVelpin(std::string programFolder) : m_programFolder(std::move(programFolder)) {}
+
+TVelpin::~TVelpin() = default;
+
+bool TVelpin::FormCreate() {
+    if (m_programFolder.empty()) m_programFolder = ExecutableFolder();
+    if (m_programFolder.back() != '\\' && m_programFolder.back() != '/') m_programFolder += '\\';
+
+    m_taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
+
+    // Never shown, and a tool window besides, so the program has no taskbar button.
+    if (!CreateFormWindow("TVelpin", "Velpiners", WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, nullptr)) return false;
+
+    m_table = std::make_unique<Tmassiv>();
+    m_table->SetNotifier([](std::uint32_t owner, std::uint32_t wParam, std::uint32_t code) {
+        ::PostMessageA(HandleFromValue(owner), protocol::kControllerCommandMessage, wParam, code);
+    });
+
+    LoadDatabase();
+    return true;
+}
+
+int TVelpin::TakeSlot(HWND sticker) { return m_table->Occupy(HandleValue(sticker)); }
+
+void TVelpin::LoadDatabase() {
+    m_pendingRecords.clear();
+    try {
+        m_pendingRecords = ReadDatabaseFile(DatabasePath());
+    } catch (const std::exception& error) {
+        ShowErrorBox(error.what());
+    }
+}
+
+void TVelpin::WriteDatabase() { WriteDatabaseFile(DatabasePath(), BuildDatabaseImage(*m_table)); }
+
+void TVelpin::BeginSaveCycle() { m_table->BeginSaveCycle(HandleValue(Handle())); }
+
+LRESULT TVelpin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case protocol::kControllerCommandMessage:
+            OnControllerCommand(wParam, lParam);
+            return 0;
+        case WM_COPYDATA:
+            return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        case WM_USER:
+            return OnUserCommand(wParam, lParam);
+        case WM_QUERYENDSESSION:
+            // The session may always end; closing runs the close handling.
+            ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
+            return 1;
+        case WM_CLOSE:
+            DestroyFormWindow();
+            return 0;
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            if (m_taskbarCreated != 0 && message == m_taskbarCreated) {
+                OnTaskbarCreated();
+            }
+            return DefaultHandler(message, wParam, lParam);
+    }
+}
+
+void TVelpin::OnControllerCommand(WPARAM wParam, LPARAM lParam) {
+    switch (static_cast<std::uint32_t>(lParam)) {
+        case protocol::kCtlStickerDeleted: {
+            const int index = m_table->SlotOfWindow(static_cast<std::uint32_t>(wParam));
+            if (index < 0) return;  // not ours: no cycle
+            m_table->ReleaseSlot(index);
+            BeginSaveCycle();
+            return;
+        }
+        case protocol::kCtlSaveStep: {
+            if (m_table->Count() == 0) {
+                WriteDatabase();
+                return;
+            }
+            for (int i = 0; i < kSlotCount; ++i) {
+                const StickerRecord& slot = m_table->Slot(i);
+                if (slot.inUse != 1) continue;
+                ::PostMessageA(HandleFromValue(slot.window), protocol::kStickerCommandMessage,
+                               reinterpret_cast<WPARAM>(Handle()), protocol::kStkReport);
+            }
+            return;
+        }
+        case protocol::kCtlSaveEnd:
+            WriteDatabase();
+            return;
+        case protocol::kCtlSaveRequest:
+            BeginSaveCycle();
+            return;
+        default:
+            return;
+    }
+}
+
+LRESULT TVelpin::OnCopyData(const COPYDATASTRUCT* data) {
+    // Another program can send anything: only a payload that holds a whole record is a report.
+    if (data == nullptr || data->lpData == nullptr || data->cbData < kStickerRecordSize) return 0;
+    StickerRecord report;
+    std::memcpy(&report, data->lpData, kStickerRecordSize);
+    return m_table->AcceptReport(report) ? 1 : 0;
+}
+
+LRESULT TVelpin::OnUserCommand(WPARAM wParam, LPARAM lParam) {
+    switch (protocol::UserCommandOf(static_cast<std::uint32_t>(lParam))) {
+        case protocol::kUserCount:
+            return m_table->Count();
+        case protocol::kUserSlotOf: {
+            const int index = m_table->SlotOfWindow(static_cast<std::uint32_t>(wParam));
+            return index < 0 ? 0 : index;
+        }
+        case protocol::kUserPresence:
+            return protocol::kPresenceAnswer;
+        default:
+            return 0;
+    }
+}
+
+void TVelpin::OnTaskbarCreated() {
+    for (int i = 0; i < kSlotCount; ++i) {
+        const StickerRecord& slot = m_table->Slot(i);
+        if (slot.inUse != 1) continue;
+        HWND window = HandleFromValue(slot.window);
+        if (::IsWindow(window)) ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkClose);
+    }
+    m_table->ClearFlags();
+    LoadDatabase();
+}
+
+}  // namespace velpiners

@@ -1,0 +1,37 @@
+// The program's dialogs, created hidden at start in this order after the controller and kept until the
+// process ends: the sticker properties dialog, the confirmation dialog, the new-sticker dialog and the about
+// box. For now each is an empty hidden window of its class; the dialogs themselves come later.
+#pragma once
+
+#include "ui/form.h"
+
+namespace velpiners {
+
+class HiddenForm : public Form {
+public:
+    bool Create(const char* className, const char* title) {
+        return CreateFormWindow(className, title, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, nullptr);
+    }
+};
+
+class TSettingsForm : public HiddenForm {
+public:
+    bool FormCreate() { return Create("TSettingsForm", ""); }
+};
+
+class TFormDialog : public HiddenForm {
+public:
+    bool FormCreate() { return Create("TFormDialog", ""); }
+};
+
+class TFormStickerMess : public HiddenForm {
+public:
+    bool FormCreate() { return Create("TFormStickerMess", ""); }
+};
+
+class TAboutForm : public HiddenForm {
+public:
+    bool FormCreate() { return Create("TAboutForm", ""); }
+};
+
+}  // namespace velpiners

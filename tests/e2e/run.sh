@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# End-to-end tests: the real velpiners.exe copied into a fresh program folder, started under Wine, driven
+# from outside by velprobe.exe (another program using the WM_USER interface) and by Wine's reg tool.
+# Expects DISPLAY, WINEPREFIX and a running wineserver (scripts/test provides them).
+set -uo pipefail
+source "$(dirname "$0")/../../scripts/lib.sh"
+cd "$VELPINERS_ROOT"
+
+loader=$(wine_loader)
+exe=build/win32/velpiners.exe
+probe_exe=build/win32/velprobe.exe
+passed=0
+failed=0
+pids=()
+
+check() {  # name, command...
+  local name=$1; shift
+  if "$@"; then
+    passed=$((passed + 1)); echo "  ok    $name"
+  else
+    failed=$((failed + 1)); echo "  FAIL  $name"
+  fi
+}
+
+probe() { "$loader" "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+new_folder() {
+  local dir
+  dir=$(mktemp -d /tmp/velpiners-e2e.XXXXXX)
+  cp "$exe" "$dir/velpiners.exe"
+  echo "$dir"
+}
+
+start_program() {  # folder, args...
+  local dir=$1; shift
+  (cd "$dir" && exec "$loader" ./velpiners.exe "$@") >/dev/null 2>&1 &
+  pids+=($!)
+  echo $!
+}
+
+stop_program() {  # pid
+  probe close >/dev/null
+  for _ in $(seq 1 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  kill "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
+
+finish() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  rm -rf /tmp/velpiners-e2e.*
+}
+trap finish EXIT
+
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+"$loader" reg delete "$run_key" /v Velpiners /f >/dev/null 2>&1
+
+# -- a first copy runs; a second one ends at once with exit code 0 and the first keeps answering
+dir=$(new_folder)
+first=$(start_program "$dir")
+check "the controller window appears" probe wait 30
+check "WM_USER 1400 answers 108" test "$(probe send 1400)" = 108
+check "WM_USER 10 answers 0 with no sticker" test "$(probe send 10)" = 0
+check "no base.db at start creates none" test ! -e "$dir/base.db"
+
+second_rc=0
+(cd "$dir" && timeout 30 "$loader" ./velpiners.exe) >/dev/null 2>&1 || second_rc=$?
+check "a second copy ends with exit code 0" test "$second_rc" = 0
+check "only one controller window exists" test "$(probe count TVelpin)" = 1
+check "the first copy still answers 1400" test "$(probe send 1400)" = 108
+check "no Run value without -autorun" bash -c "! '$loader' reg query '$run_key' /v Velpiners >/dev/null 2>&1"
+
+# -- "-autorun" in the second copy still writes the Run value, then that copy ends
+rc=0
+(cd "$dir" && timeout 30 "$loader" ./velpiners.exe -autorun) >/dev/null 2>&1 || rc=$?
+check "a second copy with -autorun ends with exit code 0" test "$rc" = 0
+value=$("$loader" reg query "$run_key" /v Velpiners 2>/dev/null | tr -d '\r' | grep Velpiners)
+expected=$("$loader" winepath -w "$dir/velpiners.exe" 2>/dev/null | tr -d '\r')
+check "-autorun writes the Run value as REG_SZ" grep -q 'REG_SZ' <<<"$value"
+check "the Run value is the bare executable path" test "$(sed -E 's/.*REG_SZ[[:space:]]+//' <<<"$value")" = "$expected"
+check "the first copy still runs" test "$(probe send 1400)" = 108
+
+stop_program "$first"
+check "closing the controller ends the program" probe gone 20
+check "closing writes no base.db" test ! -e "$dir/base.db"
+"$loader" reg delete "$run_key" /v Velpiners /f >/dev/null 2>&1
+
+# -- "-autorun" only as the second parameter writes nothing
+dir=$(new_folder)
+first=$(start_program "$dir" other -autorun)
+check "started with -autorun second: controller appears" probe wait 30
+check "-autorun as the second parameter writes no Run value" \
+  bash -c "! '$loader' reg query '$run_key' /v Velpiners >/dev/null 2>&1"
+stop_program "$first"
+
+# -- a base.db with whole records and a tail is read without being rewritten
+dir=$(new_folder)
+head -c $((1076 * 2 + 10)) /dev/zero >"$dir/base.db"
+before=$(md5sum <"$dir/base.db")
+first=$(start_program "$dir")
+check "starts with a base.db of 2 records and a tail" probe wait 30
+check "the start does not rewrite base.db" test "$(md5sum <"$dir/base.db")" = "$before"
+stop_program "$first"
+
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,289 @@
+// The controller with real windows standing in for stickers: the save cycle end to end, reports from other
+// programs, the WM_USER control interface, loading base.db and failed writes.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/protocol.h"
+#include "app/velpin.h"
+#include "tests/win32/test_support.h"
+#include "ui/handle_value.h"
+
+namespace velpiners {
+namespace {
+
+using test::ErrorCapture;
+using test::FileExists;
+using test::PumpMessages;
+using test::ReadAll;
+using test::StandInSticker;
+using test::TempFolder;
+using test::WriteAll;
+
+class ControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(controller->FormCreate()); }
+
+    // Stand-ins that hold slots in the table, each with a recognisable record.
+    void AddStickers(int count) {
+        for (int i = 0; i < count; ++i) {
+            auto sticker = std::make_unique<StandInSticker>();
+            sticker->record.placement.left = 100 + static_cast<int>(stickers.size());
+            sticker->record.placement.opacity = 255;
+            sticker->record.body.text.Set("note " + std::to_string(stickers.size()));
+            sticker->record.caption.fontName.Set("Tahoma");
+            ASSERT_GE(controller->TakeSlot(sticker->Handle()), 0);
+            stickers.push_back(std::move(sticker));
+        }
+    }
+
+    LRESULT Command(std::uint32_t code, WPARAM wParam = 0) {
+        return ::SendMessageA(controller->Handle(), protocol::kControllerCommandMessage, wParam, code);
+    }
+
+    LRESULT User(LPARAM command, WPARAM wParam = 0) {
+        return ::SendMessageA(controller->Handle(), WM_USER, wParam, command);
+    }
+
+    LRESULT SendReport(const void* bytes, DWORD size) {
+        COPYDATASTRUCT data{};
+        data.dwData = protocol::kRecordReportDwData;
+        data.cbData = size;
+        data.lpData = const_cast<void*>(bytes);
+        return ::SendMessageA(controller->Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    }
+
+    void SaveCycle() {
+        ::PostMessageA(controller->Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
+                       protocol::kCtlSaveRequest);
+        PumpMessages();
+    }
+
+    [[nodiscard]] std::string DbPath() const { return folder.File("base.db"); }
+
+    TempFolder folder;
+    ErrorCapture errors;
+    std::unique_ptr<TVelpin> controller = std::make_unique<TVelpin>(folder.Path());
+    std::vector<std::unique_ptr<StandInSticker>> stickers;
+};
+
+TEST_F(ControllerTest, SaveCycleWritesEveryInUseRecordInSlotOrder) {
+    AddStickers(3);
+    SaveCycle();
+    const auto bytes = ReadAll(DbPath());
+    ASSERT_EQ(bytes.size(), 3 * kStickerRecordSize);
+    for (std::size_t i = 0; i < 3; ++i) {
+        StickerRecord stored;
+        std::memcpy(&stored, &bytes[i * kStickerRecordSize], sizeof stored);
+        EXPECT_EQ(stored.window, HandleValue(stickers[i]->Handle()));
+        EXPECT_EQ(stored.body.text.Get(), "note " + std::to_string(i));
+        EXPECT_EQ(stored.placement.left, static_cast<int>(100 + i));
+        EXPECT_EQ(stored.inUse, 1);
+        EXPECT_EQ(stored.reported, 1);
+        EXPECT_EQ(stickers[i]->reportsSent, 1);
+    }
+    EXPECT_TRUE(errors.Errors().empty());
+    EXPECT_FALSE(FileExists(DbPath() + ".new"));
+}
+
+TEST_F(ControllerTest, AStickerThatDoesNotAnswerHoldsTheWriteBack) {
+    const std::vector<std::uint8_t> previous(kStickerRecordSize, 0x42);
+    WriteAll(DbPath(), previous);
+    AddStickers(2);
+    stickers[1]->answers = false;
+    SaveCycle();
+    EXPECT_EQ(ReadAll(DbPath()), previous);
+
+    stickers[1]->answers = true;  // a later cycle in which it answers writes
+    SaveCycle();
+    EXPECT_EQ(ReadAll(DbPath()).size(), 2 * kStickerRecordSize);
+}
+
+TEST_F(ControllerTest, DeletedStickerReleasesItsSlotAndRewrites) {
+    AddStickers(2);
+    SaveCycle();
+    Command(protocol::kCtlStickerDeleted, reinterpret_cast<WPARAM>(stickers[0]->Handle()));
+    PumpMessages();
+    EXPECT_EQ(User(protocol::kUserCount), 1);
+    const auto bytes = ReadAll(DbPath());
+    ASSERT_EQ(bytes.size(), kStickerRecordSize);
+    StickerRecord stored;
+    std::memcpy(&stored, bytes.data(), sizeof stored);
+    EXPECT_EQ(stored.body.text.Get(), "note 1");
+
+    // Deleting the last sticker finds none in use and leaves a zero-length file.
+    Command(protocol::kCtlStickerDeleted, reinterpret_cast<WPARAM>(stickers[1]->Handle()));
+    PumpMessages();
+    EXPECT_TRUE(FileExists(DbPath()));
+    EXPECT_TRUE(ReadAll(DbPath()).empty());
+}
+
+TEST_F(ControllerTest, NoStickerInUseWritesAZeroLengthFile) {
+    WriteAll(DbPath(), std::vector<std::uint8_t>(kStickerRecordSize * 2, 1));
+    SaveCycle();
+    EXPECT_TRUE(FileExists(DbPath()));
+    EXPECT_TRUE(ReadAll(DbPath()).empty());
+}
+
+TEST_F(ControllerTest, DeleteOfAWindowNotInTheTableStartsNoCycle) {
+    AddStickers(1);
+    StandInSticker stranger;
+    Command(protocol::kCtlStickerDeleted, reinterpret_cast<WPARAM>(stranger.Handle()));
+    PumpMessages();
+    EXPECT_FALSE(FileExists(DbPath()));
+    EXPECT_EQ(stickers[0]->reportsSent, 0);
+    EXPECT_EQ(User(protocol::kUserCount), 1);
+}
+
+TEST_F(ControllerTest, ReportFromAnUnknownWindowChangesNothing) {
+    AddStickers(1);
+    StickerRecord report;
+    std::memset(&report, 0x77, sizeof report);
+    report.window = 0x0BADF00D;
+    EXPECT_EQ(SendReport(&report, sizeof report), 0);
+    PumpMessages();
+    EXPECT_FALSE(FileExists(DbPath()));
+    EXPECT_EQ(controller->Table().Slot(0).reported, 0);
+    EXPECT_NE(controller->Table().Slot(0).placement.opacity, 0x77);
+}
+
+TEST_F(ControllerTest, ShortOrEmptyReportsAreIgnored) {
+    AddStickers(1);
+    StickerRecord report = stickers[0]->record;
+    report.window = HandleValue(stickers[0]->Handle());
+    report.placement.left = -12345;
+    EXPECT_EQ(SendReport(&report, kStickerRecordSize - 1), 0);
+    EXPECT_EQ(SendReport(nullptr, kStickerRecordSize), 0);
+    EXPECT_EQ(SendReport(&report, 0), 0);
+    PumpMessages();
+    EXPECT_EQ(controller->Table().Slot(0).reported, 0);
+    EXPECT_NE(controller->Table().Slot(0).placement.left, -12345);
+    EXPECT_FALSE(FileExists(DbPath()));
+
+    // A longer payload is a report: its first 1076 bytes count.
+    std::vector<std::uint8_t> longer(kStickerRecordSize + 50, 0);
+    std::memcpy(longer.data(), &report, sizeof report);
+    EXPECT_EQ(SendReport(longer.data(), static_cast<DWORD>(longer.size())), 1);
+    EXPECT_EQ(controller->Table().Slot(0).placement.left, -12345);
+}
+
+TEST_F(ControllerTest, UserInterfaceAnswers) {
+    EXPECT_EQ(User(protocol::kUserPresence), 108);
+    EXPECT_EQ(User(0x00FF0000 | protocol::kUserPresence), 108);  // only the low 16 bits name the command
+    EXPECT_EQ(User(protocol::kUserCount), 0);
+    AddStickers(3);
+    EXPECT_EQ(User(protocol::kUserCount), 3);
+    EXPECT_EQ(User(protocol::kUserSlotOf, reinterpret_cast<WPARAM>(stickers[2]->Handle())), 2);
+    EXPECT_EQ(User(protocol::kUserSlotOf, reinterpret_cast<WPARAM>(controller->Handle())), 0);
+    EXPECT_EQ(User(4321), 0);
+}
+
+TEST_F(ControllerTest, ControllerIsAHiddenToolWindowFoundByItsClass) {
+    EXPECT_EQ(::FindWindowA("TVelpin", nullptr), controller->Handle());
+    EXPECT_FALSE(::IsWindowVisible(controller->Handle()));
+    EXPECT_TRUE(::GetWindowLongA(controller->Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_NE(controller->TaskbarCreatedMessage(), 0u);
+    EXPECT_EQ(controller->TaskbarCreatedMessage(), ::RegisterWindowMessageA("TaskbarCreated"));
+}
+
+TEST_F(ControllerTest, TaskbarCreatedClosesStickersAndReloadsTheDatabase) {
+    AddStickers(2);
+    SaveCycle();
+    ::SendMessageA(controller->Handle(), controller->TaskbarCreatedMessage(), 0, 0);
+    PumpMessages();
+    EXPECT_EQ(stickers[0]->closeCommands, 1);
+    EXPECT_EQ(stickers[1]->closeCommands, 1);
+    EXPECT_EQ(User(protocol::kUserCount), 0);
+    ASSERT_EQ(controller->PendingRecords().size(), 2u);
+    EXPECT_EQ(controller->PendingRecords()[1].body.text.Get(), "note 1");
+}
+
+TEST_F(ControllerTest, FailedWriteKeepsTheOldFileAndTellsTheUser) {
+    const std::vector<std::uint8_t> previous(kStickerRecordSize, 0x42);
+    WriteAll(DbPath(), previous);
+    AddStickers(1);
+    {
+        // Another process holding the file without sharing makes the replace fail.
+        HANDLE lock = ::CreateFileA(DbPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+        SaveCycle();
+        ::CloseHandle(lock);
+    }
+    EXPECT_EQ(ReadAll(DbPath()), previous);
+    EXPECT_FALSE(FileExists(DbPath() + ".new"));
+    ASSERT_EQ(errors.Errors().size(), 1u);
+    const std::string expectedStart = "Cannot create file \"" + DbPath() + "\". ";
+    EXPECT_EQ(errors.Errors()[0].rfind(expectedStart, 0), 0u) << errors.Errors()[0];
+    EXPECT_GT(errors.Errors()[0].size(), expectedStart.size());
+    EXPECT_EQ(controller->Table().Count(), 1);
+
+    // The next cycle tries again and succeeds.
+    SaveCycle();
+    EXPECT_EQ(ReadAll(DbPath()).size(), kStickerRecordSize);
+}
+
+TEST_F(ControllerTest, WriteIntoAMissingFolderFailsCleanly) {
+    auto orphan = std::make_unique<TVelpin>(folder.File("gone\\"));
+    ASSERT_TRUE(orphan->FormCreate());
+    ::PostMessageA(orphan->Handle(), protocol::kControllerCommandMessage, 0, protocol::kCtlSaveRequest);
+    PumpMessages();
+    ASSERT_EQ(errors.Errors().size(), 1u);
+    EXPECT_EQ(errors.Errors()[0].rfind("Cannot create file \"" + folder.File("gone\\base.db") + "\". ", 0), 0u);
+    EXPECT_EQ(errors.Errors()[0].back(), '.');
+}
+
+class DatabaseLoadTest : public ::testing::Test {
+protected:
+    std::vector<std::uint8_t> Records(int count, std::size_t tail) {
+        std::vector<std::uint8_t> bytes(count * kStickerRecordSize + tail, 0);
+        for (int i = 0; i < count; ++i) {
+            StickerRecord r;
+            std::memset(&r, 0, sizeof r);
+            r.placement.left = i;
+            std::memcpy(&bytes[i * kStickerRecordSize], &r, sizeof r);
+        }
+        return bytes;
+    }
+
+    TempFolder folder;
+    ErrorCapture errors;
+};
+
+TEST_F(DatabaseLoadTest, WholeRecordsOnlyAndAtMost256) {
+    WriteAll(folder.File("base.db"), Records(3, 10));
+    TVelpin three(folder.Path());
+    ASSERT_TRUE(three.FormCreate());
+    EXPECT_EQ(three.PendingRecords().size(), 3u);
+    three.DestroyFormWindow();
+
+    WriteAll(folder.File("base.db"), Records(300, 0));
+    TVelpin many(folder.Path());
+    ASSERT_TRUE(many.FormCreate());
+    ASSERT_EQ(many.PendingRecords().size(), 256u);
+    EXPECT_EQ(many.PendingRecords()[255].placement.left, 255);
+    EXPECT_TRUE(errors.Errors().empty());
+}
+
+TEST_F(DatabaseLoadTest, NoFileLoadsNothingAndCreatesNone) {
+    TVelpin controller(folder.Path());
+    ASSERT_TRUE(controller.FormCreate());
+    PumpMessages();
+    EXPECT_TRUE(controller.PendingRecords().empty());
+    EXPECT_FALSE(FileExists(folder.File("base.db")));
+    EXPECT_TRUE(errors.Errors().empty());
+}
+
+TEST_F(DatabaseLoadTest, UnreadableDatabaseIsReportedAndLoadsNothing) {
+    ASSERT_TRUE(::CreateDirectoryA(folder.File("base.db").c_str(), nullptr));
+    TVelpin controller(folder.Path());
+    ASSERT_TRUE(controller.FormCreate());
+    EXPECT_TRUE(controller.PendingRecords().empty());
+    ASSERT_EQ(errors.Errors().size(), 1u);
+    EXPECT_EQ(errors.Errors()[0].rfind("Cannot open file \"" + folder.File("base.db") + "\". ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace velpiners

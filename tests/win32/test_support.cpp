@@ -1,0 +1,138 @@
+#include "tests/win32/test_support.h"
+
+#include <cstring>
+
+#include "app/protocol.h"
+#include "ui/error_box.h"
+#include "ui/handle_value.h"
+
+namespace velpiners::test {
+namespace {
+
+std::vector<std::string> g_errors;
+
+void CaptureError(const std::string& text) { g_errors.push_back(text); }
+
+}  // namespace
+
+TempFolder::TempFolder() {
+    char base[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, base);
+    static int counter = 0;
+    for (;;) {
+        m_path = std::string(base) + "velpiners-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
+                 std::to_string(++counter);
+        if (::CreateDirectoryA(m_path.c_str(), nullptr)) break;
+    }
+    m_path += '\\';
+}
+
+TempFolder::~TempFolder() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((m_path + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string full = m_path + name;
+            ::SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                ::RemoveDirectoryA(full.c_str());
+            } else {
+                ::DeleteFileA(full.c_str());
+            }
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+    }
+    ::RemoveDirectoryA(m_path.c_str());
+}
+
+void PumpMessages() {
+    MSG message;
+    for (int idle = 0; idle < 3;) {
+        if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            idle = 0;
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        } else {
+            ++idle;
+            ::Sleep(1);
+        }
+    }
+}
+
+bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::vector<std::uint8_t> ReadAll(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    const DWORD size = ::GetFileSize(file, nullptr);
+    bytes.resize(size);
+    DWORD got = 0;
+    if (size > 0) ::ReadFile(file, bytes.data(), size, &got, nullptr);
+    bytes.resize(got);
+    ::CloseHandle(file);
+    return bytes;
+}
+
+void WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD put = 0;
+    if (!bytes.empty()) ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
+    ::CloseHandle(file);
+}
+
+ErrorCapture::ErrorCapture() {
+    g_errors.clear();
+    SetErrorSink(&CaptureError);
+}
+
+ErrorCapture::~ErrorCapture() { SetErrorSink(nullptr); }
+
+const std::vector<std::string>& ErrorCapture::Errors() const { return g_errors; }
+
+StandInSticker::StandInSticker() {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &StandInSticker::WindowProc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "VelpinersStandInSticker";
+        ::RegisterClassA(&wc);
+        registered = true;
+    }
+    std::memset(&record, 0, sizeof record);
+    m_hwnd = ::CreateWindowExA(0, "VelpinersStandInSticker", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               ::GetModuleHandleA(nullptr), nullptr);
+    ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+StandInSticker::~StandInSticker() {
+    if (m_hwnd != nullptr) ::DestroyWindow(m_hwnd);
+}
+
+LRESULT CALLBACK StandInSticker::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<StandInSticker*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self != nullptr && message == protocol::kStickerCommandMessage) {
+        if (lParam == protocol::kStkReport && self->answers && wParam != 0) {
+            StickerRecord report = self->record;
+            report.window = HandleValue(hwnd);
+            COPYDATASTRUCT data{};
+            data.dwData = protocol::kRecordReportDwData;
+            data.cbData = sizeof report;
+            data.lpData = &report;
+            ::SendMessageA(HandleFromWParam(wParam), WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd),
+                           reinterpret_cast<LPARAM>(&data));
+            ++self->reportsSent;
+        } else if (lParam == protocol::kStkClose) {
+            ++self->closeCommands;
+        }
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace velpiners::test

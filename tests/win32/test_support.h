@@ -1,0 +1,63 @@
+// Helpers of the Windows tests: a private program folder, a message pump, a captured error box and stand-in
+// sticker windows that answer the report command the way sticker windows do.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "store/record.h"
+
+namespace velpiners::test {
+
+// A fresh empty folder under the temporary folder (with a trailing backslash), removed with its files.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    [[nodiscard]] const std::string& Path() const { return m_path; }
+    [[nodiscard]] std::string File(const std::string& name) const { return m_path + name; }
+
+private:
+    std::string m_path;
+};
+
+// Handles every queued message of this thread until the queue stays empty.
+void PumpMessages();
+
+[[nodiscard]] bool FileExists(const std::string& path);
+[[nodiscard]] std::vector<std::uint8_t> ReadAll(const std::string& path);
+void WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+// Captures what would go to the standard error box while it lives.
+class ErrorCapture {
+public:
+    ErrorCapture();
+    ~ErrorCapture();
+    [[nodiscard]] const std::vector<std::string>& Errors() const;
+};
+
+// A hidden window that answers the sticker report command with its record, unless told to stay silent.
+// It also counts the close commands it receives.
+class StandInSticker {
+public:
+    StandInSticker();
+    ~StandInSticker();
+    StandInSticker(const StandInSticker&) = delete;
+    StandInSticker& operator=(const StandInSticker&) = delete;
+
+    [[nodiscard]] HWND Handle() const { return m_hwnd; }
+    StickerRecord record{};
+    bool answers = true;
+    int reportsSent = 0;
+    int closeCommands = 0;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND m_hwnd = nullptr;
+};
+
+}  // namespace velpiners::test
