@@ -1,0 +1,42 @@
+// Windows BMP files in memory: reading (1- and 8-bit palette, 24- and 32-bit; bottom-up and top-down)
+// into a Picture, and writing Pictures and palette pictures back as BMP files.
+//
+// Reading trusts nothing: every size, offset and palette count is checked against the buffer, and
+// pictures larger than kMaxPictureDimension either way are refused with GraphicsError.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "graphics/picture.h"
+
+namespace velpiners::graphics {
+
+// What the file held, before conversion.
+struct BmpInfo {
+  int width = 0;
+  int height = 0;
+  int bitsPerPixel = 0;  // 1, 8, 24 or 32 as stored
+  bool topDown = false;
+};
+
+// Reads a complete BMP file. 32-bit files give a 32-bit picture (the fourth byte as stored); 24-bit
+// files a 24-bit picture; 1- and 8-bit files are expanded through their palette to a 24-bit picture.
+// Throws GraphicsError with a clear text on anything malformed.
+Picture DecodeBmp(const std::uint8_t* data, std::size_t size, BmpInfo* info = nullptr);
+inline Picture DecodeBmp(const std::vector<std::uint8_t>& file, BmpInfo* info = nullptr) {
+  return DecodeBmp(file.data(), file.size(), info);
+}
+
+// Writes a bottom-up BMP file (14-byte file header, 40-byte information header, no compression) with
+// the picture's own depth (24 or 32 bits).
+std::vector<std::uint8_t> EncodeBmp(const Picture& picture);
+
+// Writes a palette BMP of 1 or 8 bits: `indices` holds width*height palette indices, row 0 at the top;
+// `palette` holds the colours as 0x00RRGGBB values (at most 2 or 256 of them).
+std::vector<std::uint8_t> EncodeIndexedBmp(int width, int height, int bitsPerPixel,
+                                           const std::vector<std::uint32_t>& palette,
+                                           const std::vector<std::uint8_t>& indices);
+
+}  // namespace velpiners::graphics

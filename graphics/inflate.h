@@ -1,0 +1,24 @@
+// zlib streams (header and Adler-32 checked), as the compressed bitmap resources and pack entries
+// hold them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace velpiners::graphics {
+
+inline constexpr std::size_t kMaxInflatedBytes = 256u * 1024u * 1024u;
+
+// Inflates one whole zlib stream. The output buffer starts at the input length rounded up to 256 bytes
+// and grows by that amount while the stream has not ended; it never exceeds kMaxInflatedBytes.
+// Throws GraphicsError("Error") when the stream does not inflate (or would inflate past the cap).
+std::vector<std::uint8_t> InflateBytes(const std::uint8_t* data, std::size_t size);
+
+// Replaces the buffer's content by its inflated content (the stream form the loaders use).
+void InflateStream(std::vector<std::uint8_t>& stream);
+
+// zlib stream at maximum compression (header 0x78 0xDA): for pack files and the build's resources.
+std::vector<std::uint8_t> DeflateBytes(const std::uint8_t* data, std::size_t size);
+
+}  // namespace velpiners::graphics
