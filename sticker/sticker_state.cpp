@@ -1,0 +1,149 @@
+#include "sticker/sticker_state.h"
+
+#include <cstring>
+
+#include "app/protocol.h"
+
+namespace velpiners {
+namespace {
+
+// A 0/1 field: any other value leaves it as it was.
+void StoreFlag(std::uint8_t& field, std::uint32_t value) {
+    if (value <= 1) field = static_cast<std::uint8_t>(value);
+}
+
+std::uint8_t LowByte(std::uint32_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
+
+// Colour values travel as the 32 bits of wParam.
+ColorValue ColorOf(std::uint32_t value) { return static_cast<ColorValue>(value); }
+
+void SetTextBlock(TextStyleBlock& block, ColorValue color, std::int32_t x, std::int32_t y, std::int32_t width,
+                  std::uint8_t size, std::string_view text) {
+    block.color = color;
+    block.shadow = 1;
+    block.x = x;
+    block.y = y;
+    block.width = width;
+    block.fontSize = size;
+    block.fontName.Set("Tahoma");
+    block.text.Set(text);
+}
+
+}  // namespace
+
+StickerAction StoreStickerCommand(StickerRecord& record, std::uint32_t code, std::uint32_t value) {
+    using namespace protocol;
+    PlacementBlock& p = record.placement;
+    switch (code) {
+        case kStkCaptionFontSize: record.caption.fontSize = LowByte(value); return StickerAction::kNone;
+        case kStkOpacity:
+            // Opacity 0 is kept for the moment a sticker hides at the pointer; a stored 0 would lose it.
+            p.opacity = LowByte(value) == 0 ? 1 : LowByte(value);
+            return StickerAction::kNone;
+        case kStkLock: StoreFlag(p.locked, value); return StickerAction::kNone;
+        case kStkCaptionColor:
+            record.caption.color = ColorOf(value);
+            record.date.color = ColorOf(value);
+            return StickerAction::kNone;
+        case kStkTextColor: record.body.color = ColorOf(value); return StickerAction::kNone;
+        case kStkStyle: p.style = LowByte(value); return StickerAction::kNone;
+        case kStkCaptionShadow:
+            StoreFlag(record.caption.shadow, value);
+            StoreFlag(record.date.shadow, value);
+            return StickerAction::kNone;
+        case kStkTextShadow: StoreFlag(record.body.shadow, value); return StickerAction::kNone;
+        case kStkUseOwnColor: StoreFlag(p.useOwnColor, value); return StickerAction::kNone;
+        case kStkColor: p.color = ColorOf(value); return StickerAction::kNone;
+        case kStkShowDate:
+            if (value <= 1) record.date.SetShowDate(static_cast<std::uint8_t>(value));
+            return StickerAction::kNone;
+        case kStkShowPicture: StoreFlag(p.showPicture, value); return StickerAction::kNone;
+        case kStkPictureNumber: p.SetPictureNumber(value); return StickerAction::kNone;
+        case kStkLayer:
+        case kStkLayerFromMenu:
+            StoreFlag(p.layer, value);
+            return StickerAction::kApplyStoredLayer;
+        case kStkApplyLayer: return StickerAction::kApplyStoredLayer;
+        case kStkLeaveDesktop: return StickerAction::kApplyTopmostLayer;
+        case kStkTextFontSize: record.body.fontSize = LowByte(value); return StickerAction::kNone;
+        case kStkShadowColor: p.shadowColor = ColorOf(value); return StickerAction::kNone;
+        case kStkWordWrap: StoreFlag(p.wordWrap, value); return StickerAction::kNone;
+        case kStkAlignment: p.alignment = LowByte(value); return StickerAction::kNone;
+        case kStkBringIntoView: return StickerAction::kBringIntoView;
+        case kStkMakeVisible: return StickerAction::kMakeVisible;
+        case kStkHideDelay:
+            p.hideDelayStep = LowByte(value);
+            return StickerAction::kSetHideDelay;
+        case kStkHideAtPointer: StoreFlag(p.hideAtPointer, value); return StickerAction::kNone;
+        case kStkEndRaise: return StickerAction::kEndRaise;
+        case kStkRaise: return StickerAction::kRaise;
+        case kStkRepaint: return StickerAction::kRepaint;
+        case kStkRelayout: return StickerAction::kRelayout;
+        case kStkReport: return StickerAction::kReport;
+        case kStkLanguage: return StickerAction::kApplyLanguage;
+        case kStkClose: return StickerAction::kClose;
+        default: return StickerAction::kNone;
+    }
+}
+
+bool StoreStickerString(StickerRecord& record, std::uint32_t kind, const void* data, std::size_t size) {
+    std::string_view text;
+    if (data != nullptr && size > 0) {
+        const char* chars = static_cast<const char*>(data);
+        // Another program may send no terminating zero: never read past what it declared.
+        const void* zero = std::memchr(chars, 0, size);
+        text = std::string_view(chars, zero != nullptr ? static_cast<std::size_t>(static_cast<const char*>(zero) - chars)
+                                                       : size);
+    }
+    switch (kind) {
+        case protocol::kStrCaptionFont: record.caption.fontName.Set(text); return true;
+        case protocol::kStrCaptionText: record.caption.text.Set(text); return true;
+        case protocol::kStrBodyText: record.body.text.Set(text); return true;
+        case protocol::kStrTextFont: record.body.fontName.Set(text); return true;
+        case protocol::kStrDateText: record.date.text.Set(text); return true;
+        default: return false;
+    }
+}
+
+std::string FormatStickerDate(int day, int month, int year) {
+    const auto twoDigits = [](int value) {
+        value = ((value % 100) + 100) % 100;
+        return std::string{static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+    };
+    return std::to_string(day) + "." + twoDigits(month) + "." + twoDigits(year);
+}
+
+void FillStickerDefaults(StickerRecord& record, std::string_view caption, std::string_view body,
+                         std::string_view date, std::int32_t left, std::int32_t top) {
+    std::memset(&record, 0, sizeof record);
+    SetTextBlock(record.caption, 0xFFFFFF, 14, 2, 255, 10, caption);
+    SetTextBlock(record.date, 0xFFFFFF, 14, 2, 255, 7, date);
+    record.date.SetShowDate(1);
+    SetTextBlock(record.body, 0xFFFFFF, 16, 26, 208, 8, body);
+
+    PlacementBlock& p = record.placement;
+    p.left = left;
+    p.top = top;
+    p.opacity = 255;
+    p.color = 0x008000;
+    p.unrolled = 1;
+    p.layer = 1;
+    p.wordWrap = 1;
+    p.hideDelayStep = 30;
+}
+
+std::uint32_t HideDelayMilliseconds(std::uint8_t step) { return step == 0 ? 3000u : step * 20u; }
+
+bool BringIntoViewPlace(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                        const ScreenRect& workArea, std::int32_t* newLeft, std::int32_t* newTop) {
+    // 64-bit sums: a position read from a damaged file may be near the int32 limits.
+    const std::int64_t l = left, t = top, w = width, h = height;
+    const bool inView = l + 24 < workArea.right && t + 24 < workArea.bottom && l - 24 > -w && t - 24 > -h;
+    if (inView) return false;
+    // C++ division truncates toward zero, as the placement rule wants.
+    *newLeft = static_cast<std::int32_t>((static_cast<std::int64_t>(workArea.right) - workArea.left - w) / 2);
+    *newTop = static_cast<std::int32_t>((static_cast<std::int64_t>(workArea.bottom) - workArea.top - h) / 2);
+    return true;
+}
+
+}  // namespace velpiners

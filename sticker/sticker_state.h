@@ -1,0 +1,66 @@
+// What a sticker window decides without a window: how each sticker command stores its value, how strings
+// sent to a sticker are cut, the creation defaults of the blocks, the date text, the hide timer interval
+// and where "bring into view" moves a window. The window (stick_form) runs the operations these name.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "store/record.h"
+
+namespace velpiners {
+
+// What the window must do after a sticker command stored its value.
+enum class StickerAction {
+    kNone,
+    kApplyStoredLayer,   // 13, 15, 16
+    kApplyTopmostLayer,  // 17: leave the desktop, the stored layer unchanged
+    kBringIntoView,      // 25
+    kMakeVisible,        // 26
+    kSetHideDelay,       // 27
+    kEndRaise,           // 97
+    kRaise,              // 98
+    kRepaint,            // 99
+    kRelayout,           // 100
+    kReport,             // 101
+    kApplyLanguage,      // 102
+    kClose,              // 103
+};
+
+// Stores the value of sticker command `code` into the record's blocks and says what else to run. Fields
+// taking 0/1 ignore any other value; "byte" fields keep the low 8 bits; unknown codes do nothing.
+StickerAction StoreStickerCommand(StickerRecord& record, std::uint32_t code, std::uint32_t value);
+
+// Stores a string sent to the sticker (kind 0..4); reads at most `size` bytes of `data`, up to the first
+// zero among them. Returns false (and changes nothing) for an unknown kind.
+bool StoreStickerString(StickerRecord& record, std::uint32_t kind, const void* data, std::size_t size);
+
+// "d.mm.yy": day without a leading zero, two-digit month and year.
+std::string FormatStickerDate(int day, int month, int year);
+
+// The blocks a new sticker window starts with, at window position (left, top).
+void FillStickerDefaults(StickerRecord& record, std::string_view caption, std::string_view body,
+                         std::string_view date, std::int32_t left, std::int32_t top);
+
+// The hide timer's interval: step x 20 ms, 3000 ms for step 0.
+[[nodiscard]] std::uint32_t HideDelayMilliseconds(std::uint8_t step);
+
+struct ScreenRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
+
+// Where "bring into view" puts a window of this place and size in this work area: false when the window
+// is in view and stays, else true with the new place (centred in the work area's extent; the work area's
+// own left and top are not added).
+bool BringIntoViewPlace(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                        const ScreenRect& workArea, std::int32_t* newLeft, std::int32_t* newTop);
+
+[[nodiscard]] inline bool IsIconStyle(std::uint8_t style) { return style >= 11 && style <= 16; }
+[[nodiscard]] inline bool IsFrameStyle(std::uint8_t style) { return style == 9 || style == 10; }
+
+}  // namespace velpiners
