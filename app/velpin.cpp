@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/protocol.h"
+#include "sticker/stick_form.h"
 #include "store/database_image.h"
 #include "store/db_file.h"
 #include "ui/error_box.h"
@@ -43,13 +44,69 @@ bool TVelpin::FormCreate() {
 
 int TVelpin::TakeSlot(HWND sticker) { return m_table->Occupy(HandleValue(sticker)); }
 
+TStickForm* TVelpin::MakeStickerWindow(int* slot) {
+    const int index = m_table->FirstFreeSlot();
+    if (index < 0) return nullptr;
+    TStickForm* sticker = TStickForm::Create(*this, Handle());
+    if (sticker == nullptr) return nullptr;
+    m_table->Occupy(HandleValue(sticker->Handle()));
+    if (slot != nullptr) *slot = index;
+    return sticker;
+}
+
+TStickForm* TVelpin::MakeStickerFromRecord(const TextStyleBlock& caption, const TextStyleBlock& date,
+                                           const PlacementBlock& placement, const TextStyleBlock& body) {
+    int index = -1;
+    TStickForm* sticker = MakeStickerWindow(&index);
+    if (sticker == nullptr) return nullptr;
+    StickerRecord& slot = m_table->Slot(index);
+    slot.body.text = body.text;
+    slot.placement = placement;
+
+    StickerRecord& blocks = sticker->Blocks();
+    blocks.caption = caption;
+    blocks.body = body;
+    blocks.placement = placement;
+    sticker->SetHideDelay();
+    blocks.date = date;
+    sticker->Relayout();
+    sticker->SetLayerChecks();
+
+    HWND window = sticker->Handle();
+    ::SetWindowPos(window, nullptr, placement.left, placement.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Shown without taking the focus from whatever the user is doing.
+    ::ShowWindow(window, SW_SHOWNOACTIVATE);
+    ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkApplyLayer);
+    ::PostMessageA(window, protocol::kStickerCommandMessage, 100, protocol::kStkLanguage);
+    return sticker;
+}
+
 void TVelpin::LoadDatabase() {
-    m_pendingRecords.clear();
+    std::vector<StickerRecord> records;
     try {
-        m_pendingRecords = ReadDatabaseFile(DatabasePath());
+        records = ReadDatabaseFile(DatabasePath());
     } catch (const std::exception& error) {
         ShowErrorBox(error.what());
+        return;
     }
+    for (const StickerRecord& record : records) {
+        if (MakeStickerFromRecord(record.caption, record.date, record.placement, record.body) == nullptr &&
+            m_table->FirstFreeSlot() < 0)
+            break;
+    }
+}
+
+std::string TVelpin::Text(std::string_view key) const {
+    // The built-in English texts a sticker asks for, until the controller holds the full text table.
+    static const std::pair<std::string_view, std::string_view> kTexts[] = {
+        {"dfNapom", "Sticker"},  {"dfText", "Text"},         {"mCopys", "Duplicate sticker"},
+        {"mConfig", "Properties"}, {"mdelete", "Delete sticker"}, {"posUp", "Topmost"},
+        {"posBottom", "Desktop"}, {"buffIn", "Paste"},        {"buffOut", "Copy"},
+        {"dfSver", "Minimize sticker"}, {"dfRazver", "Normalize sticker"},
+    };
+    for (const auto& [name, text] : kTexts)
+        if (name == key) return std::string(text);
+    return std::string();
 }
 
 void TVelpin::WriteDatabase() { WriteDatabaseFile(DatabasePath(), BuildDatabaseImage(*m_table)); }
@@ -131,6 +188,32 @@ LRESULT TVelpin::OnUserCommand(WPARAM wParam, LPARAM lParam) {
         case protocol::kUserSlotOf: {
             const int index = m_table->SlotOfWindow(static_cast<std::uint32_t>(wParam));
             return index < 0 ? 0 : index;
+        }
+        case protocol::kUserSummaries: {
+            // n counts the in-use slots in slot order.
+            std::uint32_t n = 0;
+            for (int i = 0; i < kSlotCount; ++i) {
+                const StickerRecord& slot = m_table->Slot(i);
+                if (slot.inUse != 1) continue;
+                ::PostMessageA(HandleFromValue(slot.window), WM_USER, wParam,
+                               static_cast<LPARAM>(protocol::kSummaryRequestBase + n));
+                ++n;
+            }
+            return 0;
+        }
+        case protocol::kUserSummaryOf: {
+            // The n-th sticker answers with its slot index; an n beyond the last sticker asks nobody.
+            const std::uint32_t n = protocol::SummaryIndexOf(static_cast<std::uint32_t>(lParam));
+            std::uint32_t seen = 0;
+            for (int i = 0; i < kSlotCount; ++i) {
+                const StickerRecord& slot = m_table->Slot(i);
+                if (slot.inUse != 1) continue;
+                if (seen++ != n) continue;
+                ::SendMessageA(HandleFromValue(slot.window), WM_USER, wParam,
+                               static_cast<LPARAM>(protocol::kSummaryRequestBase + static_cast<std::uint32_t>(i)));
+                break;
+            }
+            return 0;
         }
         case protocol::kUserPresence:
             return protocol::kPresenceAnswer;

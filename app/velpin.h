@@ -9,13 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "sticker/sticker_host.h"
 #include "store/record.h"
 #include "store/table.h"
 #include "ui/form.h"
 
 namespace velpiners {
 
-class TVelpin : public Form {
+class TStickForm;
+
+class TVelpin : public Form, public StickerHost {
 public:
     // programFolder: the folder that holds base.db, with a trailing backslash; empty means the folder of the
     // executable.
@@ -32,19 +35,26 @@ public:
     [[nodiscard]] Tmassiv& Table() { return *m_table; }
     [[nodiscard]] const Tmassiv& Table() const { return *m_table; }
 
-    // The records read from base.db by the last load, in file order, waiting to become sticker windows.
-    [[nodiscard]] const std::vector<StickerRecord>& PendingRecords() const { return m_pendingRecords; }
-    std::vector<StickerRecord> TakePendingRecords() { return std::move(m_pendingRecords); }
-
-    // Gives a sticker window the lowest free slot (handle at offset 0, in use); -1 when all 256 are taken.
+    // Gives a window the lowest free slot (handle at offset 0, in use); -1 when all 256 are taken.
     int TakeSlot(HWND sticker);
 
-    // Reads base.db into the pending records. A file that exists but cannot be read is reported in the
-    // error box and loads nothing.
+    // The common part of every make: the lowest free slot and a new hidden sticker window in it; nullptr
+    // (and nothing made) when the table is full. `slot` receives the slot index.
+    TStickForm* MakeStickerWindow(int* slot = nullptr);
+    // A sticker from stored blocks, moved to its stored place and shown; nullptr when the table is full.
+    TStickForm* MakeStickerFromRecord(const TextStyleBlock& caption, const TextStyleBlock& date,
+                                      const PlacementBlock& placement, const TextStyleBlock& body);
+
+    // Reads base.db and opens one sticker window per record (lowest free slot first; a full table drops the
+    // rest). A file that exists but cannot be read is reported in the error box and loads nothing.
     void LoadDatabase();
     // Writes base.db from the table; throws AppError when the file cannot be written.
     void WriteDatabase();
     void BeginSaveCycle();
+
+    // StickerHost
+    [[nodiscard]] HWND ControllerWindow() const override { return Handle(); }
+    [[nodiscard]] std::string Text(std::string_view key) const override;
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -58,7 +68,6 @@ private:
     std::string m_programFolder;
     UINT m_taskbarCreated = 0;
     std::unique_ptr<Tmassiv> m_table;
-    std::vector<StickerRecord> m_pendingRecords;
 };
 
 // The folder of the running executable with a trailing backslash.

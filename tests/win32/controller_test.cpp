@@ -196,9 +196,11 @@ TEST_F(ControllerTest, TaskbarCreatedClosesStickersAndReloadsTheDatabase) {
     PumpMessages();
     EXPECT_EQ(stickers[0]->closeCommands, 1);
     EXPECT_EQ(stickers[1]->closeCommands, 1);
-    EXPECT_EQ(User(protocol::kUserCount), 0);
-    ASSERT_EQ(controller->PendingRecords().size(), 2u);
-    EXPECT_EQ(controller->PendingRecords()[1].body.text.Get(), "note 1");
+    // The stored stickers come back as new windows in the lowest slots.
+    ASSERT_EQ(User(protocol::kUserCount), 2);
+    EXPECT_EQ(controller->Table().Slot(1).body.text.Get(), "note 1");
+    EXPECT_NE(controller->Table().Slot(0).window, HandleValue(stickers[0]->Handle()));
+    EXPECT_TRUE(::IsWindow(HandleFromValue(controller->Table().Slot(0).window)));
 }
 
 TEST_F(ControllerTest, FailedWriteKeepsTheOldFileAndTellsTheUser) {
@@ -256,14 +258,14 @@ TEST_F(DatabaseLoadTest, WholeRecordsOnlyAndAtMost256) {
     WriteAll(folder.File("base.db"), Records(3, 10));
     TVelpin three(folder.Path());
     ASSERT_TRUE(three.FormCreate());
-    EXPECT_EQ(three.PendingRecords().size(), 3u);
+    EXPECT_EQ(three.Table().Count(), 3);
     three.DestroyFormWindow();
 
     WriteAll(folder.File("base.db"), Records(300, 0));
     TVelpin many(folder.Path());
     ASSERT_TRUE(many.FormCreate());
-    ASSERT_EQ(many.PendingRecords().size(), 256u);
-    EXPECT_EQ(many.PendingRecords()[255].placement.left, 255);
+    ASSERT_EQ(many.Table().Count(), 256);
+    EXPECT_EQ(many.Table().Slot(255).placement.left, 255);
     EXPECT_TRUE(errors.Errors().empty());
 }
 
@@ -271,7 +273,7 @@ TEST_F(DatabaseLoadTest, NoFileLoadsNothingAndCreatesNone) {
     TVelpin controller(folder.Path());
     ASSERT_TRUE(controller.FormCreate());
     PumpMessages();
-    EXPECT_TRUE(controller.PendingRecords().empty());
+    EXPECT_EQ(controller.Table().Count(), 0);
     EXPECT_FALSE(FileExists(folder.File("base.db")));
     EXPECT_TRUE(errors.Errors().empty());
 }
@@ -280,7 +282,7 @@ TEST_F(DatabaseLoadTest, UnreadableDatabaseIsReportedAndLoadsNothing) {
     ASSERT_TRUE(::CreateDirectoryA(folder.File("base.db").c_str(), nullptr));
     TVelpin controller(folder.Path());
     ASSERT_TRUE(controller.FormCreate());
-    EXPECT_TRUE(controller.PendingRecords().empty());
+    EXPECT_EQ(controller.Table().Count(), 0);
     ASSERT_EQ(errors.Errors().size(), 1u);
     EXPECT_EQ(errors.Errors()[0].rfind("Cannot open file \"" + folder.File("base.db") + "\". ", 0), 0u);
 }

@@ -135,4 +135,42 @@ LRESULT CALLBACK StandInSticker::WindowProc(HWND hwnd, UINT message, WPARAM wPar
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
+Receiver::Receiver() {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &Receiver::WindowProc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "VelpinersReceiver";
+        ::RegisterClassA(&wc);
+        registered = true;
+    }
+    m_hwnd = ::CreateWindowExA(0, "VelpinersReceiver", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               ::GetModuleHandleA(nullptr), nullptr);
+    ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Receiver::~Receiver() {
+    if (m_hwnd != nullptr) ::DestroyWindow(m_hwnd);
+}
+
+LRESULT CALLBACK Receiver::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Receiver*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self != nullptr && message == WM_COPYDATA) {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        Copy copy;
+        copy.wParam = wParam;
+        copy.dwData = data->dwData;
+        const auto* bytes = static_cast<const std::uint8_t*>(data->lpData);
+        if (bytes != nullptr) copy.bytes.assign(bytes, bytes + data->cbData);
+        self->copies.push_back(std::move(copy));
+        return 1;
+    }
+    if (self != nullptr && message == protocol::kControllerCommandMessage) {
+        self->controllerCommands.emplace_back(wParam, lParam);
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
 }  // namespace velpiners::test

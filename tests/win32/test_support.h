@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/record.h"
@@ -54,6 +56,29 @@ public:
     bool answers = true;
     int reportsSent = 0;
     int closeCommands = 0;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND m_hwnd = nullptr;
+};
+
+// A hidden window that keeps every WM_COPYDATA payload and controller command it receives: the other
+// program or controller a sticker talks to.
+class Receiver {
+public:
+    struct Copy {
+        WPARAM wParam = 0;
+        ULONG_PTR dwData = 0;
+        std::vector<std::uint8_t> bytes;
+    };
+    Receiver();
+    ~Receiver();
+    Receiver(const Receiver&) = delete;
+    Receiver& operator=(const Receiver&) = delete;
+
+    [[nodiscard]] HWND Handle() const { return m_hwnd; }
+    std::vector<Copy> copies;
+    std::vector<std::pair<WPARAM, LPARAM>> controllerCommands;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,352 @@
+// Real sticker windows driven by the messages other windows send them: command storing, strings, record
+// reports, summaries, layers with and without the shell's desktop window, raise and focus, bringing into
+// view, the hide delay and closing.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/protocol.h"
+#include "sticker/stick_form.h"
+#include "sticker/sticker_state.h"
+#include "tests/win32/test_support.h"
+#include "ui/handle_value.h"
+
+namespace velpiners {
+namespace {
+
+using test::PumpMessages;
+using test::Receiver;
+
+class FakeHost : public StickerHost {
+public:
+    HWND ControllerWindow() const override { return controller.Handle(); }
+    std::string Text(std::string_view key) const override { return "<" + std::string(key) + ">"; }
+    Receiver controller;
+};
+
+// A stand-in for the shell's desktop window, which Wine does not have.
+class ShellDesktop {
+public:
+    ShellDesktop() {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "Progman";
+        ::RegisterClassA(&wc);
+        m_hwnd = ::CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    }
+    ~ShellDesktop() { ::DestroyWindow(m_hwnd); }
+    HWND Handle() const { return m_hwnd; }
+
+private:
+    HWND m_hwnd = nullptr;
+};
+
+class StickerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sticker = TStickForm::Create(host, nullptr);
+        ASSERT_NE(sticker, nullptr);
+        hwnd = sticker->Handle();
+    }
+    void TearDown() override {
+        if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);
+        PumpMessages();
+    }
+
+    void Command(std::uint32_t code, WPARAM value) {
+        ::PostMessageA(hwnd, protocol::kStickerCommandMessage, value, code);
+        PumpMessages();
+    }
+
+    LRESULT SendString(WPARAM kind, const void* bytes, DWORD size) {
+        COPYDATASTRUCT data{};
+        data.cbData = size;
+        data.lpData = const_cast<void*>(bytes);
+        return ::SendMessageA(hwnd, WM_COPYDATA, kind, reinterpret_cast<LPARAM>(&data));
+    }
+
+    void MoveTo(int left, int top) {
+        ::SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    static bool Checked(HMENU menu, UINT id) {
+        return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
+
+    FakeHost host;
+    TStickForm* sticker = nullptr;
+    HWND hwnd = nullptr;
+};
+
+TEST_F(StickerTest, CreatedHiddenLayeredTopmostWithTheDefaults) {
+    char className[32] = {};
+    ::GetClassNameA(hwnd, className, sizeof className);
+    EXPECT_STREQ(className, "TStickForm");
+    EXPECT_FALSE(::IsWindowVisible(hwnd));
+    const LONG exStyle = ::GetWindowLongA(hwnd, GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_LAYERED);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_EQ(::GetWindowLongA(hwnd, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
+
+    const StickerRecord& blocks = sticker->Blocks();
+    EXPECT_EQ(blocks.caption.text.Get(), "<dfNapom>");
+    EXPECT_EQ(blocks.body.text.Get(), "<dfText>");
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    EXPECT_EQ(blocks.date.text.Get(), FormatStickerDate(now.wDay, now.wMonth, now.wYear));
+    EXPECT_EQ(blocks.placement.left, 309);
+    EXPECT_EQ(blocks.placement.top, 431);
+    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNBottomer));
+    EXPECT_FALSE(Checked(sticker->Menu(), TStickForm::kNUpper));
+    EXPECT_EQ(sticker->HideInterval(), 3000u);  // until SetHideDelay reads the step
+    EXPECT_FALSE(sticker->HideTimerRunning());
+}
+
+TEST_F(StickerTest, CommandsStoreByTheirRules) {
+    Command(protocol::kStkOpacity, 0);
+    EXPECT_EQ(sticker->Placement().opacity, 1);
+    Command(protocol::kStkLock, 5);
+    EXPECT_EQ(sticker->Placement().locked, 0);
+    Command(protocol::kStkLock, 1);
+    EXPECT_EQ(sticker->Placement().locked, 1);
+    Command(protocol::kStkPictureNumber, 0x0165);
+    const auto* placement = reinterpret_cast<const std::uint8_t*>(&sticker->Placement());
+    EXPECT_EQ(placement[18], 0x65);
+    EXPECT_EQ(placement[25], 0x01);
+    Command(protocol::kStkHideDelay, 1);
+    EXPECT_EQ(sticker->HideInterval(), 20u);
+    Command(protocol::kStkHideDelay, 0);
+    EXPECT_EQ(sticker->HideInterval(), 3000u);
+    // Storing never repaints: nothing was presented yet.
+    EXPECT_EQ(sticker->PresentedOpacity(), 0);
+    Command(protocol::kStkRepaint, 99);
+    EXPECT_EQ(sticker->PresentedOpacity(), 1);
+}
+
+TEST_F(StickerTest, StringsAreCutAndNeverReadPastTheirSize) {
+    const std::string seventy(70, 'F');
+    EXPECT_EQ(SendString(protocol::kStrCaptionFont, seventy.c_str(), 71), 1);
+    EXPECT_EQ(sticker->Blocks().caption.fontName.Get(), std::string(63, 'F'));
+
+    const std::string longText(300, 'x');
+    SendString(protocol::kStrBodyText, longText.c_str(), 301);
+    EXPECT_EQ(sticker->Blocks().body.text.Length(), 255u);
+
+    // No terminating zero inside cbData: a page-end buffer makes an overrun fault.
+    SYSTEM_INFO system{};
+    ::GetSystemInfo(&system);
+    auto* pages = static_cast<char*>(::VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_RESERVE | MEM_COMMIT,
+                                                    PAGE_READWRITE));
+    ASSERT_NE(pages, nullptr);
+    DWORD old = 0;
+    ::VirtualProtect(pages + system.dwPageSize, system.dwPageSize, PAGE_NOACCESS, &old);
+    char* tail = pages + system.dwPageSize - 4;
+    std::memcpy(tail, "Note", 4);
+    SendString(protocol::kStrCaptionText, tail, 4);
+    EXPECT_EQ(sticker->Blocks().caption.text.Get(), "Note");
+    ::VirtualFree(pages, 0, MEM_RELEASE);
+
+    SendString(protocol::kStrDateText, nullptr, 10);
+    EXPECT_EQ(sticker->Blocks().date.text.Get(), "");
+    SendString(protocol::kStrTextFont, "Arial", 0);
+    EXPECT_EQ(sticker->Blocks().body.fontName.Get(), "");
+    EXPECT_EQ(SendString(7, "ignored", 8), 0);
+    EXPECT_EQ(sticker->Blocks().caption.text.Get(), "Note");
+}
+
+TEST_F(StickerTest, SummariesCarryTheLiveBlocksAndTheIndexByte) {
+    Receiver program;
+    sticker->Relayout();
+    MoveTo(50, 60);
+    SendString(protocol::kStrCaptionText, "Shopping", 9);
+    Command(protocol::kStkStyle, 7);
+
+    const LPARAM requests[] = {998, 999, 1254, 1255, -5};
+    for (LPARAM request : requests) ::SendMessageA(hwnd, WM_USER, reinterpret_cast<WPARAM>(program.Handle()), request);
+    ASSERT_EQ(program.copies.size(), 3u);  // 998 and negative numbers get the ordinary handling
+    const std::uint8_t expectedIndex[] = {0, 255, 0};
+    for (int i = 0; i < 3; ++i) {
+        const Receiver::Copy& copy = program.copies[i];
+        EXPECT_EQ(copy.wParam, protocol::kCopySummary);
+        EXPECT_EQ(copy.dwData, 1u);
+        ASSERT_EQ(copy.bytes.size(), 1029u);
+        EXPECT_EQ(copy.bytes[1012], expectedIndex[i]);
+    }
+    const std::vector<std::uint8_t>& bytes = program.copies[0].bytes;
+    EXPECT_EQ(bytes[69], 8);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[70]), 8), "Shopping");
+    std::int32_t place[4];
+    std::memcpy(place, &bytes[984], sizeof place);
+    EXPECT_EQ(place[0], 50);
+    EXPECT_EQ(place[1], 60);
+    EXPECT_EQ(place[2], sticker->Composed().Width());
+    EXPECT_EQ(place[3], sticker->Composed().Height());
+    EXPECT_EQ(bytes[1000], 255);
+    EXPECT_EQ(bytes[1002], 7);
+    EXPECT_EQ(bytes[1008], 1);
+    EXPECT_EQ(bytes[1011], 1);
+    for (int offset : {325, 326, 327, 653, 981, 1013, 1028}) EXPECT_EQ(bytes[offset], 0) << offset;
+    // A summary does not store the position; a report does.
+    EXPECT_EQ(sticker->Placement().left, 309);
+
+    ::SendMessageA(hwnd, WM_USER, 0, 999);  // no target: nothing sent
+    EXPECT_EQ(program.copies.size(), 3u);
+}
+
+TEST_F(StickerTest, RecordReportCopiesTheBlocksAfterStoringThePosition) {
+    Receiver controller;
+    MoveTo(-40, 77);
+    Command(protocol::kStkReport, 0);
+    EXPECT_TRUE(controller.copies.empty());
+    Command(protocol::kStkReport, reinterpret_cast<WPARAM>(controller.Handle()));
+    ASSERT_EQ(controller.copies.size(), 1u);
+    const Receiver::Copy& copy = controller.copies[0];
+    EXPECT_EQ(copy.wParam, protocol::kCopyRecordReport);
+    EXPECT_EQ(copy.dwData, 1u);
+    ASSERT_EQ(copy.bytes.size(), kStickerRecordSize);
+    StickerRecord record;
+    std::memcpy(&record, copy.bytes.data(), sizeof record);
+    EXPECT_EQ(record.window, HandleValue(hwnd));
+    EXPECT_EQ(record.placement.left, -40);
+    EXPECT_EQ(record.placement.top, 77);
+    EXPECT_EQ(sticker->Placement().left, -40);
+    EXPECT_EQ(std::memcmp(&record.caption, &sticker->Blocks().caption, 1068), 0);
+}
+
+TEST_F(StickerTest, BringIntoViewMovesOnlyWindowsOutOfView) {
+    sticker->Relayout();
+    ASSERT_EQ(sticker->Composed().Width(), 240);
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    MoveTo(-200, 100);
+    Command(protocol::kStkBringIntoView, 25);
+    EXPECT_EQ(sticker->Position().x, -200);
+    MoveTo(-500, 100);
+    Command(protocol::kStkBringIntoView, 25);
+    EXPECT_EQ(sticker->Position().x, (work.right - work.left - 240) / 2);
+    EXPECT_EQ(sticker->Position().y, (work.bottom - work.top - sticker->Composed().Height()) / 2);
+}
+
+TEST_F(StickerTest, MakeVisibleOnlyBelowOpacity64) {
+    sticker->Relayout();
+    Command(protocol::kStkOpacity, 64);
+    Command(protocol::kStkMakeVisible, 26);
+    EXPECT_EQ(sticker->Placement().opacity, 64);
+    Command(protocol::kStkOpacity, 63);
+    Command(protocol::kStkMakeVisible, 26);
+    EXPECT_EQ(sticker->Placement().opacity, 255);
+    EXPECT_EQ(sticker->PresentedOpacity(), 255);
+}
+
+TEST_F(StickerTest, DesktopLayerWithoutTheShellStaysAtTheBottom) {
+    ASSERT_EQ(::FindWindowA("Progman", "Program Manager"), nullptr);
+    ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    Command(protocol::kStkLayer, 1);
+    EXPECT_EQ(sticker->Placement().parented, 0);
+    Receiver other;
+    ::ShowWindow(other.Handle(), SW_SHOWNOACTIVATE);
+    ::SetWindowPos(other.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Asked to come to the top, it went to the bottom instead: the other window is above it.
+    bool otherAbove = false;
+    for (HWND above = ::GetWindow(hwnd, GW_HWNDPREV); above != nullptr; above = ::GetWindow(above, GW_HWNDPREV))
+        otherAbove = otherAbove || above == other.Handle();
+    EXPECT_TRUE(otherAbove);
+    EXPECT_EQ(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+
+    Command(protocol::kStkLayer, 0);
+    MoveTo(20, 20);
+    EXPECT_TRUE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(sticker->Placement().layer, 0);
+}
+
+TEST_F(StickerTest, DesktopLayerBecomesAChildOfTheShellDesktop) {
+    ShellDesktop shell;
+    Command(protocol::kStkLayer, 1);
+    EXPECT_EQ(sticker->Placement().parented, 1);
+    EXPECT_EQ(::GetAncestor(hwnd, GA_PARENT), shell.Handle());
+
+    Command(protocol::kStkLayer, 0);
+    EXPECT_EQ(sticker->Placement().parented, 0);
+    EXPECT_NE(::GetAncestor(hwnd, GA_PARENT), shell.Handle());
+    MoveTo(30, 30);
+    EXPECT_TRUE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    // Leaving the desktop by code 17 keeps the stored layer.
+    Command(protocol::kStkLayer, 1);
+    Command(protocol::kStkLeaveDesktop, 0);
+    EXPECT_EQ(sticker->Placement().layer, 1);
+    EXPECT_EQ(sticker->Placement().parented, 0);
+    // A layer change by command leaves the menu's check marks alone.
+    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNBottomer));
+}
+
+TEST_F(StickerTest, FocusLossEndsARaiseAndRestoresTheStoredLayer) {
+    ShellDesktop shell;
+    sticker->Relayout();
+    ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    Command(protocol::kStkLayer, 1);
+    ASSERT_EQ(::GetAncestor(hwnd, GA_PARENT), shell.Handle());
+    Command(protocol::kStkRaise, 98);
+    EXPECT_TRUE(sticker->Raised());
+    EXPECT_TRUE(sticker->ClickedSinceFocus());
+    EXPECT_EQ(sticker->Placement().parented, 0);
+    EXPECT_EQ(sticker->Placement().layer, 1);
+
+    ::SendMessageA(hwnd, WM_SETFOCUS, 0, 0);
+    EXPECT_TRUE(sticker->Focused());
+    ::SendMessageA(hwnd, WM_KILLFOCUS, 0, 0);
+    EXPECT_FALSE(sticker->Focused());
+    EXPECT_FALSE(sticker->Raised());
+    EXPECT_FALSE(sticker->ClickedSinceFocus());
+    EXPECT_EQ(sticker->Placement().parented, 1);
+    EXPECT_EQ(::GetAncestor(hwnd, GA_PARENT), shell.Handle());
+
+    Command(protocol::kStkRaise, 98);
+    Command(protocol::kStkEndRaise, 0);
+    EXPECT_FALSE(sticker->Raised());
+    EXPECT_EQ(sticker->Placement().parented, 1);
+}
+
+TEST_F(StickerTest, EndOfAMoveAsksTheControllerToSave) {
+    ::SendMessageA(hwnd, WM_EXITSIZEMOVE, 0, 0);
+    PumpMessages();
+    ASSERT_EQ(host.controller.controllerCommands.size(), 1u);
+    EXPECT_EQ(host.controller.controllerCommands[0].second, static_cast<LPARAM>(protocol::kCtlSaveRequest));
+}
+
+TEST_F(StickerTest, LanguageCommandSetsTheMenuCaptions) {
+    Command(protocol::kStkLanguage, 100);
+    char caption[64] = {};
+    ::GetMenuStringA(sticker->Menu(), TStickForm::kNCopy, caption, sizeof caption, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, "<mCopys>");
+    ::GetMenuStringA(sticker->Menu(), TStickForm::kBuffTextOut, caption, sizeof caption, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, "<buffIn>");
+}
+
+TEST_F(StickerTest, CloseCommandDestroysTheWindow) {
+    Command(protocol::kStkClose, 0);
+    EXPECT_FALSE(::IsWindow(hwnd));
+}
+
+TEST_F(StickerTest, HideAtPointerHidesUntilATickFindsThePointerOutside) {
+    sticker->Relayout();
+    Command(protocol::kStkHideAtPointer, 1);
+    Command(protocol::kStkHideDelay, 1);
+    MoveTo(5000, 5000);  // the pointer cannot be inside it
+    ::SendMessageA(hwnd, WM_MOUSEMOVE, 0, 0);
+    EXPECT_EQ(sticker->PresentedOpacity(), 0);
+    EXPECT_TRUE(sticker->HideTimerRunning());
+    for (int i = 0; i < 50 && sticker->HideTimerRunning(); ++i) {
+        ::Sleep(10);
+        PumpMessages();
+    }
+    EXPECT_FALSE(sticker->HideTimerRunning());
+    EXPECT_EQ(sticker->PresentedOpacity(), 255);
+}
+
+}  // namespace
+}  // namespace velpiners
