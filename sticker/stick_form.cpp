@@ -168,11 +168,13 @@ void TStickForm::ApplyLayer(std::uint8_t layer) {
         HWND desktop = DesktopWindowOfShell();
         if (desktop != nullptr) {
             p.parented = 1;
-            ::SetParent(Handle(), desktop);
+            if (::GetAncestor(Handle(), GA_PARENT) != desktop) ::SetParent(Handle(), desktop);
         }
         // Without the shell's desktop window the position-changing rule holds the window at the bottom.
     } else {
-        ::SetParent(Handle(), nullptr);
+        // Re-parenting costs a hide and show of the window (and under Wine an X round trip): only when
+        // there is a parent to leave.
+        if (::GetAncestor(Handle(), GA_PARENT) != ::GetDesktopWindow()) ::SetParent(Handle(), nullptr);
         p.parented = 0;
     }
     m_applyingLayer = false;
