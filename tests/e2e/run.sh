@@ -101,5 +101,44 @@ check "starts with a base.db of 2 records and a tail" probe wait 30
 check "the start does not rewrite base.db" test "$(md5sum <"$dir/base.db")" = "$before"
 stop_program "$first"
 
+# -- stickers from base.db: 3 records and a tail open 3 windows where they were; a save writes them back
+dir=$(new_folder)
+probe makedb "Z:$dir/base.db" 3 10
+probe makedb "Z:$dir/expected.db" 3 0
+first=$(start_program "$dir")
+check "starts with 3 stored stickers" probe wait 30
+for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 3 ] && break; sleep 0.2; done
+check "3 sticker windows open" test "$(probe count TStickForm)" = 3
+check "WM_USER 10 counts 3 stickers" test "$(probe send 10)" = 3
+places=$(probe windows TStickForm | cut -d' ' -f1,2 | sort -n | tr '\n' ';')
+check "the stickers stand at their stored places" test "$places" = "40 30;77 53;114 76;"
+summaries=$(probe summaries)
+check "WM_USER 300 brings 3 summaries" test "$(grep -c '^index=' <<<"$summaries")" = 3
+check "summary n=1 carries index 1 and its texts" \
+  grep -q '^index=1 left=77 top=53 .* style=1 layer=1 caption=Note 1 body=Body text of note 1' <<<"$summaries"
+summary=$(probe summary 2)
+check "WM_USER 301 n=2 answers with slot index 2" grep -q '^index=2 left=114 top=76 .*caption=Note 2' <<<"$summary"
+check "WM_USER 301 beyond the last sticker answers nothing" test -z "$(probe summary 3)"
+before=$(md5sum <"$dir/base.db")
+probe save
+for _ in $(seq 1 50); do [ "$(md5sum <"$dir/base.db")" != "$before" ] && break; sleep 0.2; done
+check "a save writes 3 whole records" test "$(stat -c %s "$dir/base.db")" = $((3 * 1076))
+check "the records come back unchanged but for handle, flags and caption Y" \
+  test "$(probe dbcheck "Z:$dir/expected.db" "Z:$dir/base.db")" = same
+stop_program "$first"
+
+# -- 300 stored stickers: 256 open, the next save writes 256
+dir=$(new_folder)
+probe makedb "Z:$dir/base.db" 300 0
+first=$(start_program "$dir")
+check "starts with 300 stored stickers" probe wait 60
+for _ in $(seq 1 150); do [ "$(probe send 10)" = 256 ] && break; sleep 0.2; done
+check "256 stickers open from 300 records" test "$(probe send 10)" = 256
+check "256 sticker windows exist" test "$(probe count TStickForm)" = 256
+probe save
+for _ in $(seq 1 100); do [ "$(stat -c %s "$dir/base.db")" = $((256 * 1076)) ] && break; sleep 0.2; done
+check "the next save writes 256 records" test "$(stat -c %s "$dir/base.db")" = $((256 * 1076))
+stop_program "$first"
+
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

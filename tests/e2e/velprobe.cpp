@@ -5,13 +5,27 @@
 //   velprobe send COMMAND [WPARAM]  print the answer to WM_USER with lParam COMMAND
 //   velprobe count CLASS            print how many top-level windows of the class exist
 //   velprobe close                  post WM_CLOSE to the controller
+//   velprobe windows CLASS          print "left top width height" of every window of the class, sorted
+//   velprobe save                   post the save request (controller command 203) and wait for base.db
+//   velprobe summaries              WM_USER 300 with a window of its own; print every summary received
+//   velprobe summary N              WM_USER 301 for the n-th sticker; print the summary received
+//   velprobe makedb FILE COUNT TAIL write a base.db of COUNT recognisable records and TAIL extra bytes
+//   velprobe dbcheck BEFORE AFTER   compare two base.db files record by record, allowing the bytes a
+//                                   save cycle changes (window handle, reported flag, parented flag,
+//                                   caption Y); print "same" or the first difference
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "app/protocol.h"
+#include "store/record.h"
 
 namespace {
 
@@ -38,6 +52,133 @@ BOOL CALLBACK CountWindow(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
+struct WindowList {
+    const char* className;
+    std::vector<std::string> lines;
+};
+
+BOOL CALLBACK ListWindow(HWND hwnd, LPARAM lParam) {
+    auto* list = reinterpret_cast<WindowList*>(lParam);
+    char name[256] = {};
+    ::GetClassNameA(hwnd, name, sizeof name);
+    if (std::strcmp(name, list->className) != 0) return TRUE;
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    char line[128];
+    std::snprintf(line, sizeof line, "%ld %ld %ld %ld", static_cast<long>(rect.left), static_cast<long>(rect.top),
+                  static_cast<long>(rect.right - rect.left), static_cast<long>(rect.bottom - rect.top));
+    list->lines.emplace_back(line);
+    return TRUE;
+}
+
+// Receives summaries and prints one line each.
+LRESULT CALLBACK SummaryWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COPYDATA && wParam == velpiners::protocol::kCopySummary) {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (data->cbData != velpiners::protocol::kStickerSummarySize || data->lpData == nullptr) {
+            std::printf("bad size %lu\n", static_cast<unsigned long>(data->cbData));
+            return 0;
+        }
+        velpiners::protocol::StickerSummary s;
+        std::memcpy(&s, data->lpData, sizeof s);
+        std::printf("index=%u left=%d top=%d width=%d height=%d opacity=%u style=%u layer=%u caption=%s body=%s\n",
+                    s.index, s.left, s.top, s.width, s.height, s.opacity, s.style, s.layer,
+                    s.captionText.Get().c_str(), s.bodyText.Get().c_str());
+        std::fflush(stdout);
+        return 1;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+HWND MakeSummaryWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &SummaryWindow;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VelprobeSummaries";
+    ::RegisterClassA(&wc);
+    return ::CreateWindowExA(0, "VelprobeSummaries", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                             ::GetModuleHandleA(nullptr), nullptr);
+}
+
+void PumpFor(int milliseconds) {
+    const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
+    MSG message;
+    while (static_cast<int>(end - ::GetTickCount()) > 0) {
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
+        ::Sleep(10);
+    }
+}
+
+std::vector<std::uint8_t> ReadFile(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+int MakeDatabase(const char* path, int count, int tail) {
+    std::vector<std::uint8_t> bytes;
+    for (int i = 0; i < count; ++i) {
+        velpiners::StickerRecord r;
+        std::memset(&r, 0, sizeof r);
+        r.window = 0x10000 + i;
+        for (velpiners::TextStyleBlock* block : {&r.caption, &r.date, &r.body}) {
+            block->color = 0xF0F0F0 - i;
+            block->shadow = static_cast<std::uint8_t>(i % 2);
+            block->x = 14;
+            block->y = 2;
+            block->width = 255;
+            block->fontSize = 9;
+            block->fontName.Set("Tahoma");
+        }
+        r.caption.text.Set("Note " + std::to_string(i));
+        r.date.text.Set("8.12.26");
+        r.date.SetShowDate(1);
+        r.body.x = 16;
+        r.body.y = 26;
+        r.body.width = 208;
+        r.body.text.Set("Body text of note " + std::to_string(i) + "\r\nsecond line");
+        velpiners::PlacementBlock& p = r.placement;
+        p.left = 40 + (i * 37) % 900;
+        p.top = 30 + (i * 23) % 600;
+        p.opacity = static_cast<std::uint8_t>(255 - i % 100);
+        p.style = static_cast<std::uint8_t>(i % 17);
+        p.useOwnColor = 1;
+        p.color = 0x2080C0 + i;
+        p.unrolled = 1;
+        p.layer = static_cast<std::uint8_t>(i % 2);
+        p.wordWrap = 1;
+        p.hideDelayStep = 30;
+        p.SetPictureNumber(1 + i % 34);
+        r.inUse = 1;
+        const auto* raw = reinterpret_cast<const std::uint8_t*>(&r);
+        bytes.insert(bytes.end(), raw, raw + sizeof r);
+    }
+    bytes.insert(bytes.end(), static_cast<std::size_t>(tail), 0x77);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return out ? 0 : 1;
+}
+
+int CheckDatabase(const char* beforePath, const char* afterPath) {
+    const std::vector<std::uint8_t> before = ReadFile(beforePath);
+    const std::vector<std::uint8_t> after = ReadFile(afterPath);
+    const std::size_t records = before.size() / velpiners::kStickerRecordSize;
+    if (after.size() != records * velpiners::kStickerRecordSize) {
+        std::printf("size %zu, expected %zu\n", after.size(), records * velpiners::kStickerRecordSize);
+        return 0;
+    }
+    const auto allowed = [](std::size_t offset) {
+        return offset < 4 || offset == 1073 || offset == 1056 || (offset >= 16 && offset < 20);
+    };
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (before[i] == after[i] || allowed(i % velpiners::kStickerRecordSize)) continue;
+        std::printf("record %zu offset %zu: %u -> %u\n", i / velpiners::kStickerRecordSize,
+                    i % velpiners::kStickerRecordSize, before[i], after[i]);
+        return 0;
+    }
+    std::printf("same\n");
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,6 +192,17 @@ int main(int argc, char** argv) {
         std::printf("%d\n", state.count);
         return 0;
     }
+    if (std::strcmp(verb, "windows") == 0 && argc >= 3) {
+        WindowList list{argv[2], {}};
+        ::EnumWindows(&ListWindow, reinterpret_cast<LPARAM>(&list));
+        std::sort(list.lines.begin(), list.lines.end());
+        for (const std::string& line : list.lines) std::printf("%s\n", line.c_str());
+        return 0;
+    }
+    if (std::strcmp(verb, "makedb") == 0 && argc >= 5)
+        return MakeDatabase(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+    if (std::strcmp(verb, "dbcheck") == 0 && argc >= 4) return CheckDatabase(argv[2], argv[3]);
+
     HWND controller = Controller();
     if (controller == nullptr) {
         std::fprintf(stderr, "velprobe: no TVelpin window\n");
@@ -66,6 +218,22 @@ int main(int argc, char** argv) {
             return 3;
         }
         std::printf("%lu\n", static_cast<unsigned long>(answer));
+        return 0;
+    }
+    if (std::strcmp(verb, "save") == 0) {
+        ::PostMessageA(controller, velpiners::protocol::kControllerCommandMessage, velpiners::protocol::kCtlSaveRequest,
+                       velpiners::protocol::kCtlSaveRequest);
+        return 0;
+    }
+    if ((std::strcmp(verb, "summaries") == 0) || (std::strcmp(verb, "summary") == 0 && argc >= 3)) {
+        HWND receiver = MakeSummaryWindow();
+        LPARAM command = velpiners::protocol::kUserSummaries;
+        if (verb[7] == '\0') command = velpiners::protocol::kUserSummaryOf | (std::atoi(argv[2]) << 16);
+        DWORD_PTR answer = 0;
+        ::SendMessageTimeoutA(controller, velpiners::protocol::kWmUser, reinterpret_cast<WPARAM>(receiver), command,
+                              SMTO_ABORTIFHUNG, 5000, &answer);
+        PumpFor(1500);
+        ::DestroyWindow(receiver);
         return 0;
     }
     if (std::strcmp(verb, "close") == 0) {

@@ -1,0 +1,202 @@
+// The controller with real sticker windows: stickers opened from base.db at their stored places, written back
+// unchanged by a save cycle, hostile field values, and the summaries other programs ask for.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/protocol.h"
+#include "app/velpin.h"
+#include "sticker/stick_form.h"
+#include "tests/win32/test_support.h"
+#include "ui/handle_value.h"
+
+namespace velpiners {
+namespace {
+
+using test::ErrorCapture;
+using test::PumpMessages;
+using test::ReadAll;
+using test::Receiver;
+using test::TempFolder;
+using test::WriteAll;
+
+StickerRecord StoredSticker(int i) {
+    StickerRecord r;
+    std::memset(&r, 0, sizeof r);
+    r.window = 0x1000 + i;
+    r.caption.color = 0xFFFFFF;
+    r.caption.shadow = 1;
+    r.caption.x = 14;
+    r.caption.y = 2;
+    r.caption.width = 255;
+    r.caption.fontSize = 10;
+    r.caption.fontName.Set("Tahoma");
+    r.caption.text.Set("Caption " + std::to_string(i));
+    r.date = r.caption;
+    r.date.fontSize = 7;
+    r.date.text.Set("1.02.26");
+    r.date.SetShowDate(1);
+    r.body = r.caption;
+    r.body.x = 16;
+    r.body.y = 26;
+    r.body.width = 208;
+    r.body.text.Set("Body of sticker " + std::to_string(i));
+    PlacementBlock& p = r.placement;
+    p.left = 100 + 50 * i;
+    p.top = 80 + 30 * i;
+    p.opacity = static_cast<std::uint8_t>(200 + i);
+    p.style = static_cast<std::uint8_t>(i);
+    p.useOwnColor = 1;
+    p.color = 0x123456 + i;
+    p.unrolled = 1;
+    p.layer = static_cast<std::uint8_t>(i % 2);
+    p.wordWrap = 1;
+    p.hideDelayStep = 30;
+    p.SetPictureNumber(3 + i);
+    r.inUse = 1;
+    return r;
+}
+
+std::vector<std::uint8_t> Image(const std::vector<StickerRecord>& records, std::size_t tail = 0) {
+    std::vector<std::uint8_t> bytes(records.size() * kStickerRecordSize + tail, 0x5A);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        std::memcpy(&bytes[i * kStickerRecordSize], &records[i], kStickerRecordSize);
+    return bytes;
+}
+
+class StoredStickersTest : public ::testing::Test {
+protected:
+    void Start() {
+        controller = std::make_unique<TVelpin>(folder.Path());
+        ASSERT_TRUE(controller->FormCreate());
+        PumpMessages();
+    }
+    void TearDown() override {
+        if (controller) controller->DestroyFormWindow();
+        PumpMessages();
+    }
+    void SaveCycle() {
+        ::PostMessageA(controller->Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
+                       protocol::kCtlSaveRequest);
+        PumpMessages();
+    }
+    HWND WindowOfSlot(int i) const { return HandleFromValue(controller->Table().Slot(i).window); }
+
+    TempFolder folder;
+    ErrorCapture errors;
+    std::unique_ptr<TVelpin> controller;
+};
+
+TEST_F(StoredStickersTest, StickersOpenAtTheirPlacesAndAreWrittenBackUnchanged) {
+    std::vector<StickerRecord> stored = {StoredSticker(0), StoredSticker(1), StoredSticker(2)};
+    WriteAll(folder.File("base.db"), Image(stored, 10));
+    Start();
+    ASSERT_EQ(controller->Table().Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        HWND window = WindowOfSlot(i);
+        ASSERT_TRUE(::IsWindow(window));
+        EXPECT_TRUE(::IsWindowVisible(window));
+        RECT rect{};
+        ::GetWindowRect(window, &rect);
+        EXPECT_EQ(rect.left, stored[i].placement.left);
+        EXPECT_EQ(rect.top, stored[i].placement.top);
+        EXPECT_GT(rect.right - rect.left, 0);
+        // Layer 0 ends topmost once the posted layer command ran; layer 1 has no shell desktop here.
+        const bool topmost = (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        if (stored[i].placement.layer == 0) {
+            EXPECT_TRUE(topmost) << i;
+        }
+    }
+
+    SaveCycle();
+    const std::vector<std::uint8_t> written = ReadAll(folder.File("base.db"));
+    ASSERT_EQ(written.size(), 3 * kStickerRecordSize);
+    for (int i = 0; i < 3; ++i) {
+        StickerRecord record;
+        std::memcpy(&record, &written[i * kStickerRecordSize], sizeof record);
+        EXPECT_EQ(record.window, HandleValue(WindowOfSlot(i)));
+        StickerRecord expected = stored[i];
+        expected.window = record.window;
+        expected.reported = record.reported;
+        expected.placement.parented = record.placement.parented;
+        expected.caption.y = record.caption.y;
+        EXPECT_EQ(std::memcmp(&record, &expected, sizeof record), 0) << "record " << i;
+    }
+}
+
+TEST_F(StoredStickersTest, AFullTableDropsTheRestAndSaves256) {
+    std::vector<StickerRecord> stored;
+    for (int i = 0; i < 300; ++i) {
+        StickerRecord r = StoredSticker(i % 5);
+        r.placement.left = i;
+        stored.push_back(r);
+    }
+    WriteAll(folder.File("base.db"), Image(stored));
+    Start();
+    ASSERT_EQ(controller->Table().Count(), 256);
+    EXPECT_EQ(controller->Table().Slot(255).placement.left, 255);
+    SaveCycle();
+    EXPECT_EQ(ReadAll(folder.File("base.db")).size(), 256 * kStickerRecordSize);
+}
+
+TEST_F(StoredStickersTest, HostileFieldValuesOpenWindowsAllTheSame) {
+    StickerRecord odd = StoredSticker(0);
+    odd.placement.style = 200;
+    odd.placement.alignment = 9;
+    odd.placement.opacity = 0;
+    odd.placement.layer = 7;
+    odd.placement.left = 2000000000;
+    odd.placement.top = -2000000000;
+    std::memset(&odd.body.text, 0xFF, sizeof odd.body.text);   // length byte 255, no zero anywhere
+    std::memset(&odd.caption.fontName, 0xEE, sizeof odd.caption.fontName);  // length beyond the field
+    odd.body.fontSize = 255;
+    odd.placement.SetPictureNumber(0xFFFF);
+    WriteAll(folder.File("base.db"), Image({odd, StoredSticker(1)}));
+    Start();
+    ASSERT_EQ(controller->Table().Count(), 2);
+    EXPECT_TRUE(::IsWindow(WindowOfSlot(0)));
+    SaveCycle();
+    EXPECT_EQ(ReadAll(folder.File("base.db")).size(), 2 * kStickerRecordSize);
+    // The stray opacity 0 is what the record says; the window still answers.
+    ::PostMessageA(WindowOfSlot(0), protocol::kStickerCommandMessage, 25, protocol::kStkBringIntoView);
+    PumpMessages();
+    RECT rect{};
+    ::GetWindowRect(WindowOfSlot(0), &rect);
+    EXPECT_LT(rect.left, 5000);
+    EXPECT_TRUE(errors.Errors().empty());
+}
+
+TEST_F(StoredStickersTest, SummariesForEveryStickerOrForTheNth) {
+    WriteAll(folder.File("base.db"), Image({StoredSticker(0), StoredSticker(1), StoredSticker(2)}));
+    Start();
+    // A hole in the table: n counts in-use slots, the index byte of 301 is the slot index.
+    ::PostMessageA(WindowOfSlot(1), protocol::kStickerCommandMessage, 0, protocol::kStkClose);
+    ::SendMessageA(controller->Handle(), protocol::kControllerCommandMessage, 0, 0);
+    controller->Table().ReleaseSlot(1);
+    PumpMessages();
+
+    Receiver program;
+    const WPARAM target = reinterpret_cast<WPARAM>(program.Handle());
+    EXPECT_EQ(::SendMessageA(controller->Handle(), WM_USER, target, protocol::kUserSummaries), 0);
+    PumpMessages();
+    ASSERT_EQ(program.copies.size(), 2u);
+    EXPECT_EQ(program.copies[0].bytes[1012], 0);
+    EXPECT_EQ(program.copies[1].bytes[1012], 1);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&program.copies[1].bytes[70]), 9), "Caption 2");
+
+    program.copies.clear();
+    ::SendMessageA(controller->Handle(), WM_USER, target, protocol::kUserSummaryOf | (1 << 16));
+    ASSERT_EQ(program.copies.size(), 1u);  // sent synchronously
+    EXPECT_EQ(program.copies[0].bytes[1012], 2);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&program.copies[0].bytes[70]), 9), "Caption 2");
+
+    program.copies.clear();
+    ::SendMessageA(controller->Handle(), WM_USER, target, protocol::kUserSummaryOf | (2 << 16));
+    PumpMessages();
+    EXPECT_TRUE(program.copies.empty());
+}
+
+}  // namespace
+}  // namespace velpiners
