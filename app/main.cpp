@@ -21,7 +21,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TSettingsForm settingsForm;
     settingsForm.FormCreate();
     TFormDialog formDialog;
-    formDialog.FormCreate();
+    formDialog.FormCreate([&velpin](std::string_view key) { return velpin.Text(key); });
+    velpin.SetFormDialog(&formDialog);
     TFormStickerMess formStickerMess;
     formStickerMess.FormCreate();
     TAboutForm aboutForm;

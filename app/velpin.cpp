@@ -4,6 +4,7 @@
 
 #include "app/protocol.h"
 #include "sticker/stick_form.h"
+#include "tray/tray_icon.h"
 #include "store/database_image.h"
 #include "store/db_file.h"
 #include "ui/error_box.h"
@@ -24,7 +25,7 @@ TVelpin::TVelpin(std::string programFolder) : m_programFolder(std::move(programF
 
 TVelpin::~TVelpin() = default;
 
-bool TVelpin::FormCreate() {
+bool TVelpin::FormCreate(bool showTray) {
     if (m_programFolder.empty()) m_programFolder = ExecutableFolder();
     if (m_programFolder.back() != '\\' && m_programFolder.back() != '/') m_programFolder += '\\';
 
@@ -32,6 +33,14 @@ bool TVelpin::FormCreate() {
 
     // Never shown, and a tool window besides, so the program has no taskbar button.
     if (!CreateFormWindow("TVelpin", "Velpiners", WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, nullptr)) return false;
+
+    BuildMenu();
+    ApplyMenuTexts();
+    if (showTray) {
+        m_tray = std::make_unique<TTrayIconAdv>(Handle());
+        m_tray->SetPopupMenu(m_menu.get());
+        m_tray->SetHint("Velpiners\r\nv1.4");
+    }
 
     m_table = std::make_unique<Tmassiv>();
     m_table->SetNotifier([](std::uint32_t owner, std::uint32_t wParam, std::uint32_t code) {
@@ -43,43 +52,6 @@ bool TVelpin::FormCreate() {
 }
 
 int TVelpin::TakeSlot(HWND sticker) { return m_table->Occupy(HandleValue(sticker)); }
-
-TStickForm* TVelpin::MakeStickerWindow(int* slot) {
-    const int index = m_table->FirstFreeSlot();
-    if (index < 0) return nullptr;
-    TStickForm* sticker = TStickForm::Create(*this, Handle());
-    if (sticker == nullptr) return nullptr;
-    m_table->Occupy(HandleValue(sticker->Handle()));
-    if (slot != nullptr) *slot = index;
-    return sticker;
-}
-
-TStickForm* TVelpin::MakeStickerFromRecord(const TextStyleBlock& caption, const TextStyleBlock& date,
-                                           const PlacementBlock& placement, const TextStyleBlock& body) {
-    int index = -1;
-    TStickForm* sticker = MakeStickerWindow(&index);
-    if (sticker == nullptr) return nullptr;
-    StickerRecord& slot = m_table->Slot(index);
-    slot.body.text = body.text;
-    slot.placement = placement;
-
-    StickerRecord& blocks = sticker->Blocks();
-    blocks.caption = caption;
-    blocks.body = body;
-    blocks.placement = placement;
-    sticker->SetHideDelay();
-    blocks.date = date;
-    sticker->Relayout();
-    sticker->SetLayerChecks();
-
-    HWND window = sticker->Handle();
-    ::SetWindowPos(window, nullptr, placement.left, placement.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // Shown without taking the focus from whatever the user is doing.
-    ::ShowWindow(window, SW_SHOWNOACTIVATE);
-    ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkApplyLayer);
-    ::PostMessageA(window, protocol::kStickerCommandMessage, 100, protocol::kStkLanguage);
-    return sticker;
-}
 
 void TVelpin::LoadDatabase() {
     std::vector<StickerRecord> records;
@@ -97,12 +69,37 @@ void TVelpin::LoadDatabase() {
 }
 
 std::string TVelpin::Text(std::string_view key) const {
-    // The built-in English texts a sticker asks for, until the controller holds the full text table.
+    // The built-in English texts the controller and the stickers ask for, until the controller holds the
+    // full text table of the current language.
     static const std::pair<std::string_view, std::string_view> kTexts[] = {
-        {"dfNapom", "Sticker"},  {"dfText", "Text"},         {"mCopys", "Duplicate sticker"},
-        {"mConfig", "Properties"}, {"mdelete", "Delete sticker"}, {"posUp", "Topmost"},
-        {"posBottom", "Desktop"}, {"buffIn", "Paste"},        {"buffOut", "Copy"},
-        {"dfSver", "Minimize sticker"}, {"dfRazver", "Normalize sticker"},
+        {"dfNapom", "Sticker"},
+        {"dfText", "Text"},
+        {"mCopys", "Duplicate sticker"},
+        {"mConfig", "Properties"},
+        {"mdelete", "Delete sticker"},
+        {"posUp", "Topmost"},
+        {"posBottom", "Desktop"},
+        {"buffIn", "Paste"},
+        {"buffOut", "Copy"},
+        {"dfSver", "Minimize sticker"},
+        {"dfRazver", "Normalize sticker"},
+        {"mNewStick", "New sticker"},
+        {"mClose", "Close"},
+        {"mLang", "Language"},
+        {"mmRus", "Russian"},
+        {"mmEng", "English"},
+        {"mAbout", "About"},
+        {"mDeleteAll", "Delete all stickers"},
+        {"mHotKey", "HotKey"},
+        {"mSticks", "Stickers"},
+        {"mSticksView", "Show"},
+        {"mDeist", "Action"},
+        {"mFindSreen", "Show off-screen stickers"},
+        {"mFindTransp", "Show transparent stickers"},
+        {"bOk", "Ok"},
+        {"bNO", "Cancel"},
+        {"dialCaptionDeleteAll", "Velpiners: Confirmation"},
+        {"dialTextDeleteAll", "Delete all stickers?"},
     };
     for (const auto& [name, text] : kTexts)
         if (name == key) return std::string(text);
@@ -126,6 +123,15 @@ LRESULT TVelpin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // The session may always end; closing runs the close handling.
             ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
             return 1;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == 0 && lParam == 0) {
+                OnMenuCommand(LOWORD(wParam));
+                return 0;
+            }
+            break;
+        case WM_INITMENUPOPUP:
+            if (reinterpret_cast<HMENU>(wParam) == m_menu.get()) MenuPopup();
+            return 0;
         case WM_CLOSE:
             DestroyFormWindow();
             return 0;
@@ -138,6 +144,7 @@ LRESULT TVelpin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return DefaultHandler(message, wParam, lParam);
     }
+    return DefaultHandler(message, wParam, lParam);
 }
 
 void TVelpin::OnControllerCommand(WPARAM wParam, LPARAM lParam) {
@@ -185,6 +192,9 @@ LRESULT TVelpin::OnUserCommand(WPARAM wParam, LPARAM lParam) {
     switch (protocol::UserCommandOf(static_cast<std::uint32_t>(lParam))) {
         case protocol::kUserCount:
             return m_table->Count();
+        case protocol::kUserMake:
+            if (wParam == protocol::kUserMakeDefault) MakeDefaultSticker();
+            return 0;
         case protocol::kUserSlotOf: {
             const int index = m_table->SlotOfWindow(static_cast<std::uint32_t>(wParam));
             return index < 0 ? 0 : index;
@@ -223,6 +233,8 @@ LRESULT TVelpin::OnUserCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void TVelpin::OnTaskbarCreated() {
+    // The notification area is new: the icon goes in again.
+    if (m_tray) m_tray->SetEnabled(true);
     for (int i = 0; i < kSlotCount; ++i) {
         const StickerRecord& slot = m_table->Slot(i);
         if (slot.inUse != 1) continue;

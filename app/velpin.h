@@ -1,6 +1,7 @@
-// The controller TVelpin: the program's hidden main window. It owns the sticker table and runs the save
-// cycle of base.db, answers the controller command message, takes the stickers' record reports and serves
-// the WM_USER control interface that other programs use to find and query it.
+// The controller TVelpin: the program's hidden main window. It owns the tray icon and its menu, the sticker
+// table and the defaults for new stickers; it makes sticker windows, runs the save cycle of base.db,
+// answers the controller command message, takes the stickers' record reports and serves the WM_USER
+// control interface that other programs use to find and query it.
 #pragma once
 
 #include <windows.h>
@@ -9,14 +10,18 @@
 #include <string>
 #include <vector>
 
+#include "app/defaults.h"
 #include "sticker/sticker_host.h"
 #include "store/record.h"
 #include "store/table.h"
 #include "ui/form.h"
+#include "ui/unique_handle.h"
 
 namespace velpiners {
 
 class TStickForm;
+class TFormDialog;
+class TTrayIconAdv;
 
 class TVelpin : public Form, public StickerHost {
 public:
@@ -25,8 +30,33 @@ public:
     explicit TVelpin(std::string programFolder = {});
     ~TVelpin() override;
 
-    // Creates the hidden window and runs the creation steps (folder, "TaskbarCreated", table, database).
-    bool FormCreate();
+    // Tray menu item identifiers.
+    enum MenuId : UINT {
+        kN1 = 1,
+        kNewst1,
+        kNRus,
+        kNEng,
+        kNNone,  // hot-key choices: kNNone .. kNFavorit in tag order
+        kNWin,
+        kNFind,
+        kNBack,
+        kNForward,
+        kNFavorit,
+        kNAbout,
+        kNdeleteall,
+        kFindSrc,
+        kFindTransp,
+        kNClose,
+        // Stickers submenu: four identifiers per slot from here (Topmost, Desktop, Show).
+        kStickerItemsBase = 1000,
+    };
+
+    // Creates the hidden window and runs the creation steps (folder, "TaskbarCreated", tray and menu, table,
+    // database). `showTray` false keeps the icon out of the notification area (tests of many controllers).
+    bool FormCreate(bool showTray = true);
+
+    // The confirmation dialog that "delete all" asks; none means "delete all" asks nobody and does nothing.
+    void SetFormDialog(TFormDialog* dialog) { m_formDialog = dialog; }
 
     [[nodiscard]] const std::string& ProgramFolder() const { return m_programFolder; }
     [[nodiscard]] std::string DatabasePath() const { return m_programFolder + "base.db"; }
@@ -44,6 +74,26 @@ public:
     // A sticker from stored blocks, moved to its stored place and shown; nullptr when the table is full.
     TStickForm* MakeStickerFromRecord(const TextStyleBlock& caption, const TextStyleBlock& date,
                                       const PlacementBlock& placement, const TextStyleBlock& body);
+
+    // Tray N1 and WM_USER 11/101: a sticker with the defaults, a random colour, centred; not saved.
+    TStickForm* MakeDefaultSticker();
+    // A copy of a sticker's blocks 18 pixels right and down.
+    TStickForm* DuplicateSticker(const StickerRecord& blocks);
+    // The new-sticker dialog's OK: a sticker from the defaults and the dialog's texts, then a save request.
+    TStickForm* MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop, bool showDate,
+                                      const std::string& body);
+
+    [[nodiscard]] StickerDefaults& Defaults() { return m_defaults; }
+    [[nodiscard]] HMENU Menu() const { return m_menu.get(); }
+    [[nodiscard]] HMENU StickersMenu() const { return m_stickersMenu; }
+    [[nodiscard]] TTrayIconAdv* Tray() const { return m_tray.get(); }
+
+    // Menu actions.
+    void ApplyMenuTexts();
+    void MenuPopup();  // rebuilds the Stickers submenu
+    void Ndeleteall1Click();
+    void FindSrcClick();
+    void FindTranspClick();
 
     // Reads base.db and opens one sticker window per record (lowest free slot first; a full table drops the
     // rest). A file that exists but cannot be read is reported in the error box and loads nothing.
@@ -64,10 +114,22 @@ private:
     LRESULT OnCopyData(const COPYDATASTRUCT* data);
     LRESULT OnUserCommand(WPARAM wParam, LPARAM lParam);
     void OnTaskbarCreated();
+    void OnMenuCommand(UINT id);
+    void BuildMenu();
+    void PostToEverySticker(WPARAM wParam, std::uint32_t code) const;
 
     std::string m_programFolder;
     UINT m_taskbarCreated = 0;
     std::unique_ptr<Tmassiv> m_table;
+    StickerDefaults m_defaults;
+    UniqueMenu m_menu;
+    HMENU m_stickersMenu = nullptr;  // owned by m_menu
+    HMENU m_langMenu = nullptr;
+    HMENU m_hotKeyMenu = nullptr;
+    HMENU m_hotCreateMenu = nullptr;
+    HMENU m_actionsMenu = nullptr;
+    std::unique_ptr<TTrayIconAdv> m_tray;
+    TFormDialog* m_formDialog = nullptr;
 };
 
 // The folder of the running executable with a trailing backslash.

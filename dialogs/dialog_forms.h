@@ -1,8 +1,10 @@
 // The program's dialogs, created hidden at start in this order after the controller and kept until the
 // process ends: the sticker properties dialog, the confirmation dialog, the new-sticker dialog and the about
-// box. For now each is an empty hidden window of its class; the dialogs themselves come later.
+// box. The properties dialog, the new-sticker dialog and the about box are for now empty hidden windows of
+// their classes; the confirmation dialog is dialogs/form_dialog.h.
 #pragma once
 
+#include "dialogs/form_dialog.h"
 #include "ui/form.h"
 
 namespace velpiners {
@@ -17,11 +19,6 @@ public:
 class TSettingsForm : public HiddenForm {
 public:
     bool FormCreate() { return Create("TSettingsForm", ""); }
-};
-
-class TFormDialog : public HiddenForm {
-public:
-    bool FormCreate() { return Create("TFormDialog", ""); }
 };
 
 class TFormStickerMess : public HiddenForm {

@@ -70,7 +70,7 @@ class StoredStickersTest : public ::testing::Test {
 protected:
     void Start() {
         controller = std::make_unique<TVelpin>(folder.Path());
-        ASSERT_TRUE(controller->FormCreate());
+        ASSERT_TRUE(controller->FormCreate(false));
         PumpMessages();
     }
     void TearDown() override {

@@ -25,7 +25,7 @@ using test::WriteAll;
 
 class ControllerTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(controller->FormCreate()); }
+    void SetUp() override { ASSERT_TRUE(controller->FormCreate(false)); }
 
     // Stand-ins that hold slots in the table, each with a recognisable record.
     void AddStickers(int count) {
@@ -229,7 +229,7 @@ TEST_F(ControllerTest, FailedWriteKeepsTheOldFileAndTellsTheUser) {
 
 TEST_F(ControllerTest, WriteIntoAMissingFolderFailsCleanly) {
     auto orphan = std::make_unique<TVelpin>(folder.File("gone\\"));
-    ASSERT_TRUE(orphan->FormCreate());
+    ASSERT_TRUE(orphan->FormCreate(false));
     ::PostMessageA(orphan->Handle(), protocol::kControllerCommandMessage, 0, protocol::kCtlSaveRequest);
     PumpMessages();
     ASSERT_EQ(errors.Errors().size(), 1u);
@@ -257,13 +257,13 @@ protected:
 TEST_F(DatabaseLoadTest, WholeRecordsOnlyAndAtMost256) {
     WriteAll(folder.File("base.db"), Records(3, 10));
     TVelpin three(folder.Path());
-    ASSERT_TRUE(three.FormCreate());
+    ASSERT_TRUE(three.FormCreate(false));
     EXPECT_EQ(three.Table().Count(), 3);
     three.DestroyFormWindow();
 
     WriteAll(folder.File("base.db"), Records(300, 0));
     TVelpin many(folder.Path());
-    ASSERT_TRUE(many.FormCreate());
+    ASSERT_TRUE(many.FormCreate(false));
     ASSERT_EQ(many.Table().Count(), 256);
     EXPECT_EQ(many.Table().Slot(255).placement.left, 255);
     EXPECT_TRUE(errors.Errors().empty());
@@ -271,7 +271,7 @@ TEST_F(DatabaseLoadTest, WholeRecordsOnlyAndAtMost256) {
 
 TEST_F(DatabaseLoadTest, NoFileLoadsNothingAndCreatesNone) {
     TVelpin controller(folder.Path());
-    ASSERT_TRUE(controller.FormCreate());
+    ASSERT_TRUE(controller.FormCreate(false));
     PumpMessages();
     EXPECT_EQ(controller.Table().Count(), 0);
     EXPECT_FALSE(FileExists(folder.File("base.db")));
@@ -281,7 +281,7 @@ TEST_F(DatabaseLoadTest, NoFileLoadsNothingAndCreatesNone) {
 TEST_F(DatabaseLoadTest, UnreadableDatabaseIsReportedAndLoadsNothing) {
     ASSERT_TRUE(::CreateDirectoryA(folder.File("base.db").c_str(), nullptr));
     TVelpin controller(folder.Path());
-    ASSERT_TRUE(controller.FormCreate());
+    ASSERT_TRUE(controller.FormCreate(false));
     EXPECT_EQ(controller.Table().Count(), 0);
     ASSERT_EQ(errors.Errors().size(), 1u);
     EXPECT_EQ(errors.Errors()[0].rfind("Cannot open file \"" + folder.File("base.db") + "\". ", 0), 0u);
