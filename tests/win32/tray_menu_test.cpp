@@ -1,0 +1,292 @@
+// The controller's tray menu and make operations with real sticker windows: the Stickers submenu, delete
+// all behind the confirmation dialog, a full table, new default stickers, the rebuild after the
+// notification area returns, and the confirmation dialog itself.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/protocol.h"
+#include "app/velpin.h"
+#include "dialogs/form_dialog.h"
+#include "sticker/stick_form.h"
+#include "tests/win32/test_support.h"
+#include "ui/handle_value.h"
+
+namespace velpiners {
+namespace {
+
+using test::ErrorCapture;
+using test::FileExists;
+using test::PumpMessages;
+using test::ReadAll;
+using test::TempFolder;
+
+int CountWindows(const char* className) {
+    struct State {
+        const char* name;
+        int count;
+    } state{className, 0};
+    ::EnumWindows(
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<State*>(lParam);
+            char name[64] = {};
+            ::GetClassNameA(hwnd, name, sizeof name);
+            if (std::strcmp(name, s->name) == 0 && ::IsWindowVisible(hwnd)) ++s->count;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&state));
+    return state.count;
+}
+
+std::string MenuText(HMENU menu, UINT position) {
+    char text[128] = {};
+    ::GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+class TrayMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(controller.FormCreate(false));
+        ASSERT_TRUE(dialog.FormCreate([this](std::string_view key) { return controller.Text(key); }));
+        controller.SetFormDialog(&dialog);
+    }
+    void TearDown() override {
+        controller.DestroyFormWindow();
+        dialog.DestroyFormWindow();
+        PumpMessages();
+    }
+
+    TStickForm* StickerWithBody(const std::string& body) {
+        StickerRecord r;
+        std::memset(&r, 0, sizeof r);
+        r.caption.fontName.Set("Tahoma");
+        r.body.fontName.Set("Tahoma");
+        r.body.text.Set(body);
+        r.placement.opacity = 255;
+        r.placement.unrolled = 1;
+        r.placement.layer = 1;
+        r.placement.left = 100;
+        r.placement.top = 100;
+        return controller.MakeStickerFromRecord(r.caption, r.date, r.placement, r.body);
+    }
+
+    void SaveCycle() {
+        ::PostMessageA(controller.Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
+                       protocol::kCtlSaveRequest);
+        PumpMessages();
+    }
+
+    bool StickersMenuEnabled() const {
+        return (::GetMenuState(controller.Menu(), 5, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) == 0;
+    }
+
+    TempFolder folder;
+    ErrorCapture errors;
+    TVelpin controller{folder.Path()};
+    TFormDialog dialog;
+};
+
+TEST_F(TrayMenuTest, MenuItemsInOrderWithTheirCaptions) {
+    HMENU menu = controller.Menu();
+    ASSERT_EQ(::GetMenuItemCount(menu), 11);
+    EXPECT_EQ(MenuText(menu, 0), "New sticker");
+    EXPECT_EQ(MenuText(menu, 1), "New sticker (Properties)");
+    EXPECT_EQ(::GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(MenuText(menu, 3), "Language");
+    EXPECT_EQ(MenuText(menu, 4), "HotKey");
+    EXPECT_EQ(MenuText(menu, 5), "Stickers");
+    EXPECT_EQ(MenuText(menu, 6), "About");
+    EXPECT_EQ(MenuText(menu, 8), "Action");
+    EXPECT_EQ(MenuText(menu, 10), "Close");
+    HMENU actions = ::GetSubMenu(menu, 8);
+    EXPECT_EQ(MenuText(actions, 0), "Delete all stickers");
+    EXPECT_EQ(MenuText(actions, 1), "Show off-screen stickers");
+    EXPECT_EQ(MenuText(actions, 2), "Show transparent stickers");
+    HMENU hotKeys = ::GetSubMenu(::GetSubMenu(menu, 4), 0);
+    EXPECT_EQ(MenuText(::GetSubMenu(menu, 4), 0), "New sticker");
+    EXPECT_EQ(::GetMenuItemCount(hotKeys), 6);
+    EXPECT_EQ(MenuText(hotKeys, 1), "Win+\"+\"");
+}
+
+TEST_F(TrayMenuTest, StickersSubmenuCaptionsAndLayerChecks) {
+    controller.MenuPopup();
+    EXPECT_FALSE(StickersMenuEnabled());
+
+    StickerWithBody("Shopping\r\nmilk, bread");
+    StickerWithBody("exactly 16 chars");
+    TStickForm* third = StickerWithBody("seventeen chars!!");
+    third->Placement().layer = 0;
+    controller.Table().Slot(2).placement.layer = 0;
+    controller.MenuPopup();
+    ASSERT_TRUE(StickersMenuEnabled());
+    HMENU stickers = controller.StickersMenu();
+    ASSERT_EQ(::GetMenuItemCount(stickers), 3);
+    EXPECT_EQ(MenuText(stickers, 0), "Shopping...");
+    EXPECT_EQ(MenuText(stickers, 1), "exactly 16 chars");
+    EXPECT_EQ(MenuText(stickers, 2), "seventeen chars!...");
+
+    HMENU entry = ::GetSubMenu(stickers, 2);
+    ASSERT_EQ(::GetMenuItemCount(entry), 4);
+    EXPECT_EQ(MenuText(entry, 0), "Topmost");
+    EXPECT_EQ(MenuText(entry, 1), "Desktop");
+    EXPECT_EQ(MenuText(entry, 3), "Show");
+    EXPECT_TRUE(::GetMenuState(entry, 0, MF_BYPOSITION) & MF_CHECKED);
+    EXPECT_FALSE(::GetMenuState(::GetSubMenu(stickers, 0), 0, MF_BYPOSITION) & MF_CHECKED);
+    EXPECT_TRUE(::GetMenuState(::GetSubMenu(stickers, 0), 1, MF_BYPOSITION) & MF_CHECKED);
+
+    // "Desktop" on the third sticker: the layer command goes to it and a save cycle writes it.
+    ::SendMessageA(controller.Handle(), WM_COMMAND, ::GetMenuItemID(entry, 1), 0);
+    PumpMessages();
+    EXPECT_EQ(third->Placement().layer, 1);
+    EXPECT_EQ(ReadAll(controller.DatabasePath()).size(), 3 * kStickerRecordSize);
+
+    // Rebuilding does not pile up entries.
+    controller.MenuPopup();
+    EXPECT_EQ(::GetMenuItemCount(controller.StickersMenu()), 3);
+}
+
+TEST_F(TrayMenuTest, DeleteAllAnsweredNoChangesNothing) {
+    StickerWithBody("one");
+    StickerWithBody("two");
+    SaveCycle();
+    const std::vector<std::uint8_t> before = ReadAll(controller.DatabasePath());
+
+    ::PostMessageA(dialog.Control(TFormDialog::kBNO), BM_CLICK, 0, 0);
+    controller.Ndeleteall1Click();
+    PumpMessages();
+    EXPECT_EQ(controller.Table().Count(), 2);
+    EXPECT_EQ(ReadAll(controller.DatabasePath()), before);
+
+    ::PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0);  // the close box counts as No
+    controller.Ndeleteall1Click();
+    PumpMessages();
+    EXPECT_EQ(controller.Table().Count(), 2);
+    EXPECT_EQ(CountWindows("TStickForm"), 2);
+}
+
+TEST_F(TrayMenuTest, DeleteAllAnsweredYesLeavesAnEmptyDatabase) {
+    StickerWithBody("one");
+    StickerWithBody("two");
+    SaveCycle();
+    ASSERT_EQ(ReadAll(controller.DatabasePath()).size(), 2 * kStickerRecordSize);
+
+    ::PostMessageA(dialog.Control(TFormDialog::kBOK), BM_CLICK, 0, 0);
+    controller.Ndeleteall1Click();
+    PumpMessages();
+    EXPECT_EQ(controller.Table().Count(), 0);
+    EXPECT_TRUE(FileExists(controller.DatabasePath()));
+    EXPECT_TRUE(ReadAll(controller.DatabasePath()).empty());
+    EXPECT_EQ(CountWindows("TStickForm"), 0);
+    controller.MenuPopup();
+    EXPECT_FALSE(StickersMenuEnabled());
+}
+
+TEST_F(TrayMenuTest, AFullTableMakesNothing) {
+    for (int i = 0; i < kSlotCount; ++i) controller.Table().Occupy(0x7000 + static_cast<std::uint32_t>(i));
+    EXPECT_EQ(controller.MakeDefaultSticker(), nullptr);
+    StickerRecord blocks{};
+    EXPECT_EQ(controller.DuplicateSticker(blocks), nullptr);
+    EXPECT_EQ(controller.MakeStickerFromDialog("c", "d", true, true, "b"), nullptr);
+    ::SendMessageA(controller.Handle(), WM_USER, protocol::kUserMakeDefault, protocol::kUserMake);
+    PumpMessages();
+    EXPECT_EQ(CountWindows("TStickForm"), 0);
+    EXPECT_EQ(controller.Table().Count(), kSlotCount);
+}
+
+TEST_F(TrayMenuTest, DefaultStickerIsCentredColouredAndNotSavedUntilACycle) {
+    EXPECT_EQ(::SendMessageA(controller.Handle(), WM_USER, protocol::kUserMakeDefault, protocol::kUserMake), 0);
+    PumpMessages();
+    ASSERT_EQ(controller.Table().Count(), 1);
+    EXPECT_FALSE(FileExists(controller.DatabasePath()));
+    HWND window = HandleFromValue(controller.Table().Slot(0).window);
+    ASSERT_TRUE(::IsWindowVisible(window));
+    EXPECT_EQ(controller.Table().Slot(0).body.text.Get(), "Text");
+
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, (work.right - work.left - 240) / 2);
+    EXPECT_EQ(rect.top, (work.bottom - (work.top + rect.bottom - rect.top)) / 2);
+
+    SaveCycle();
+    const std::vector<std::uint8_t> written = ReadAll(controller.DatabasePath());
+    ASSERT_EQ(written.size(), kStickerRecordSize);
+    StickerRecord record;
+    std::memcpy(&record, written.data(), sizeof record);
+    EXPECT_EQ(record.caption.text.Get(), "Sticker");
+    EXPECT_EQ(record.caption.fontSize, 10);
+    EXPECT_EQ(record.body.fontSize, 8);
+    EXPECT_EQ(record.placement.style, 5);
+    EXPECT_EQ(record.placement.useOwnColor, 1);
+    EXPECT_TRUE(record.date.ShowDate());
+    for (int shift : {0, 8, 16}) {
+        const int channel = (record.placement.color >> shift) & 0xFF;
+        EXPECT_GE(channel, 32);
+    }
+    EXPECT_EQ(record.placement.color & 0xFF000000, 0);
+}
+
+TEST_F(TrayMenuTest, DefaultStickersGetDifferentColours) {
+    // Three channels drawn from one seed: the colours of new stickers are not all grey.
+    int grey = 0;
+    for (int i = 0; i < 6; ++i) {
+        TStickForm* sticker = controller.MakeDefaultSticker();
+        ASSERT_NE(sticker, nullptr);
+        const ColorValue c = sticker->Placement().color;
+        if ((c & 0xFF) == ((c >> 8) & 0xFF) && (c & 0xFF) == ((c >> 16) & 0xFF)) ++grey;
+    }
+    EXPECT_LT(grey, 6);
+}
+
+TEST_F(TrayMenuTest, NotificationAreaRebuildReopensSavedStickersAndDropsUnsavedChanges) {
+    TStickForm* first = StickerWithBody("saved text");
+    StickerWithBody("second");
+    HWND oldWindow = first->Handle();
+    SaveCycle();
+    COPYDATASTRUCT data{};
+    data.cbData = 8;
+    data.lpData = const_cast<char*>("changed");
+    ::SendMessageA(oldWindow, WM_COPYDATA, protocol::kStrBodyText, reinterpret_cast<LPARAM>(&data));
+
+    ::SendMessageA(controller.Handle(), controller.TaskbarCreatedMessage(), 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(::IsWindow(oldWindow));
+    ASSERT_EQ(controller.Table().Count(), 2);
+    EXPECT_EQ(CountWindows("TStickForm"), 2);
+    EXPECT_EQ(controller.Table().Slot(0).body.text.Get(), "saved text");
+    SaveCycle();
+    StickerRecord record;
+    std::memcpy(&record, ReadAll(controller.DatabasePath()).data(), sizeof record);
+    EXPECT_EQ(record.body.text.Get(), "saved text");
+}
+
+TEST_F(TrayMenuTest, DuplicateIsOffsetBy18) {
+    TStickForm* original = StickerWithBody("original");
+    TStickForm* copy = controller.DuplicateSticker(original->Blocks());
+    ASSERT_NE(copy, nullptr);
+    RECT rect{};
+    ::GetWindowRect(copy->Handle(), &rect);
+    EXPECT_EQ(rect.left, 118);
+    EXPECT_EQ(rect.top, 118);
+    EXPECT_EQ(copy->Blocks().body.text.Get(), "original");
+}
+
+TEST_F(TrayMenuTest, AskTextKeepsThePreviousAnswer) {
+    ::SetWindowTextA(dialog.Control(TFormDialog::kEText), "my pattern");
+    ::PostMessageA(dialog.Control(TFormDialog::kBOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(dialog.AskText("Velpiners: Confirmation", "Name:"));
+    EXPECT_EQ(dialog.Answer(), "my pattern");
+    char text[64] = {};
+    ::GetWindowTextA(dialog.Control(TFormDialog::kBNO), text, sizeof text);
+    EXPECT_STREQ(text, "Cancel");
+    ::PostMessageA(dialog.Control(TFormDialog::kBNO), BM_CLICK, 0, 0);
+    EXPECT_FALSE(dialog.AskText("Velpiners: Confirmation", "Name:"));
+    EXPECT_EQ(dialog.Answer(), "my pattern");
+    EXPECT_FALSE(::IsWindowVisible(dialog.Handle()));
+}
+
+}  // namespace
+}  // namespace velpiners
