@@ -140,5 +140,32 @@ for _ in $(seq 1 100); do [ "$(stat -c %s "$dir/base.db")" = $((256 * 1076)) ] &
 check "the next save writes 256 records" test "$(stat -c %s "$dir/base.db")" = $((256 * 1076))
 stop_program "$first"
 
+# -- the tray: right-click the icon in Wine's tray window, choose the quick new-sticker item
+dir=$(new_folder)
+first=$(start_program "$dir")
+check "starts for the tray test" probe wait 30
+tray_x=""; tray_y=""
+for _ in $(seq 1 50); do
+  geometry=$(xwininfo -name "Wine System Tray" 2>/dev/null)
+  tray_x=$(sed -nE 's/.*Absolute upper-left X: +(-?[0-9]+).*/\1/p' <<<"$geometry")
+  tray_y=$(sed -nE 's/.*Absolute upper-left Y: +(-?[0-9]+).*/\1/p' <<<"$geometry")
+  [ -n "$tray_x" ] && break
+  sleep 0.2
+done
+check "Wine shows its tray window" test -n "$tray_x"
+if [ -n "$tray_x" ]; then
+  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
+  sleep 1
+  xdotool key Down Return
+  for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 1 ] && break; sleep 0.2; done
+fi
+check "the tray menu's new-sticker item makes a sticker" test "$(probe count TStickForm)" = 1
+check "the new sticker is in the table" test "$(probe send 10)" = 1
+check "a new sticker is not saved by itself" test ! -e "$dir/base.db"
+probe save
+for _ in $(seq 1 50); do [ -e "$dir/base.db" ] && break; sleep 0.2; done
+check "a save writes the new sticker's record" test "$(stat -c %s "$dir/base.db" 2>/dev/null)" = 1076
+stop_program "$first"
+
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
