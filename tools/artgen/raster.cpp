@@ -158,6 +158,14 @@ Path& Path::Ellipse(float cx, float cy, float rx, float ry) {
 Path& Path::Polygon(const std::vector<Point>& points) {
   m_open = false;
   m_contours.push_back({points, true});
+  // Same turning sense as Ellipse and RoundRect, so overlapping shapes of one path unite.
+  float area = 0;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const Point& a = points[i];
+    const Point& b = points[(i + 1) % points.size()];
+    area += a.x * b.y - b.x * a.y;
+  }
+  if (area < 0) std::reverse(m_contours.back().points.begin(), m_contours.back().points.end());
   return *this;
 }
 

@@ -61,6 +61,8 @@ class Path {
                   float rBottomLeft);
   Path& Ellipse(float cx, float cy, float rx, float ry);
   Path& Circle(float cx, float cy, float r) { return Ellipse(cx, cy, r, r); }
+  // Polygons, ellipses and rounded rectangles all turn clockwise on screen, so they unite when
+  // combined in one path; Reversed() makes a hole.
   Path& Polygon(const std::vector<Point>& points);
   // A regular star with `points` tips; rotation 0 puts a tip straight up.
   Path& Star(float cx, float cy, float outer, float inner, int points, float rotation = 0);
