@@ -9,6 +9,7 @@
 
 #include "tools/artgen/catalog.h"
 #include "tools/artgen/icon_pen.h"
+#include "tools/artgen/program_icon.h"
 #include "tools/artgen/stroke_font.h"
 
 namespace velpiners::artgen {
@@ -148,32 +149,6 @@ Artwork CloseButton(const char* name, int state) {
   c.Fill(Rasterize(Stroke(cross, 4.4f), 59, 34), Darker(base, 0.6f), 0.6f);
   c.Fill(Rasterize(Stroke(cross, 2.6f), 59, 34), Rgb(0xFFFFFF));
   return IconArtwork(name, c);
-}
-
-// The program's mark: two notes, one tilted behind the other, held by a red pin.
-void DrawMark(Canvas& c, float x, float y, float size) {
-  const float s = size / 48.0f;
-  const Affine place = Affine::Translate(x, y).After(Affine::Scale(s, s));
-  const int w = c.Width(), h = c.Height();
-  auto cover = [&](const Path& p) { return Rasterize(p.Transformed(place), w, h); };
-  const Path back = Path().RoundRect(10, 4, 32, 32, 2).Transformed(Affine::Rotate(12, 26, 20));
-  c.Shadow(cover(back), 0, 2 * s, 2 * s, Grey(0, 0.35f));
-  c.Fill(cover(back), Paint::Linear(place.Apply({10, 4}), place.Apply({40, 40}), {{0, Rgb(0x8FD3FF)}, {1, Rgb(0x3A8FD6)}}));
-  Path front;
-  front.MoveTo(5, 10).LineTo(37, 10).LineTo(37, 34).LineTo(29, 42).LineTo(5, 42).Close();
-  const Path frontTurned = front.Transformed(Affine::Rotate(-6, 21, 26));
-  c.Shadow(cover(frontTurned), 0, 2 * s, 2 * s, Grey(0, 0.4f));
-  c.Fill(cover(frontTurned), Paint::Linear(place.Apply({5, 10}), place.Apply({37, 42}), {{0, Rgb(0xFFF1A0)}, {1, Rgb(0xFFD43A)}}));
-  const Path fold = Path().MoveTo(37, 34).LineTo(30.5f, 35.5f).LineTo(29, 42).Close().Transformed(Affine::Rotate(-6, 21, 26));
-  c.Fill(cover(fold), Rgb(0xE0B020));
-  for (float ly : {21.0f, 27.0f, 33.0f}) {
-    const Path line = Path().MoveTo(10, ly).LineTo(ly > 30 ? 24 : 31, ly).Transformed(Affine::Rotate(-6, 21, 26));
-    c.Fill(Rasterize(Stroke(line.Transformed(place), 1.6f * s), w, h), Rgb(0xB08A1A, 0.7f));
-  }
-  const Path pin = Path().Circle(21, 11, 4.5f);
-  c.Shadow(cover(pin), 1.5f * s, 2 * s, 1.5f * s, Grey(0, 0.45f));
-  c.Fill(cover(pin), Paint::Radial(place.Apply({19.5f, 9.5f}), 5 * s, 5 * s, {{0, Rgb(0xFF8A80)}, {1, Rgb(0xC62828)}}));
-  c.Fill(cover(Path().Ellipse(19.6f, 9.4f, 1.6f, 1.0f)), Color{1, 1, 1, 0.8f});
 }
 
 Artwork AboutPicture() {

@@ -119,11 +119,28 @@ void Backdrop(Canvas& sheet, int x, int y, int w, int h) {
     }
 }
 
+// Items one above the other, each on its own backdrop.
+Canvas Column(const std::vector<Canvas>& items) {
+  int w = 0, h = 0;
+  for (const Canvas& c : items) {
+    w = std::max(w, c.Width());
+    h += c.Height() + 6;
+  }
+  Canvas out(w, h);
+  int y = 0;
+  for (const Canvas& c : items) {
+    Backdrop(out, 0, y, c.Width(), c.Height());
+    out.Draw(c, 0, y);
+    y += c.Height() + 6;
+  }
+  return out;
+}
+
 struct Cursor {
   int x = 10, y = 10, rowHeight = 0;
 };
 
-constexpr int kSheetWidth = 1280;
+constexpr int kSheetWidth = 1340;
 constexpr std::uint32_t kUntinted = 0xFFFFFFFF;
 
 void Place(Canvas& sheet, Cursor& at, const Canvas& item, const std::string& label, bool backdrop = true) {
@@ -151,7 +168,7 @@ void Heading(Canvas& sheet, Cursor& at, const std::string& text) {
 }  // namespace
 
 graphics::Picture DrawGallery(const std::vector<Artwork>& all) {
-  Canvas sheet(kSheetWidth, 3000);
+  Canvas sheet(kSheetWidth, 8000);
   sheet.FillAll(Grey(246));
   Cursor at;
   at.rowHeight = 0;
@@ -172,7 +189,7 @@ graphics::Picture DrawGallery(const std::vector<Artwork>& all) {
       {"BITMAP_AERO", "BITMAP_AEROMASK", false, false},       {"BITMAP_RAMA", "BITMAP_RAMA_MASK", true, false},
       {"BITMAP_LIST", "BITMAP_LIST_MASK", true, false},
   };
-  const std::uint32_t tints[] = {0xFF0000, 0x3070E0, 0x40B040, 0xF0D040};
+  const std::uint32_t tints[] = {0xFF0000, 0x3070E0, 0x40B040, 0xF0C830};
   for (const Framed& f : framed) {
     if (!Has(all, f.skin)) continue;
     Heading(sheet, at, f.skin);
@@ -180,15 +197,16 @@ graphics::Picture DrawGallery(const std::vector<Artwork>& all) {
     const Artwork& mask = Find(all, f.mask);
     Place(sheet, at, FromArtwork(skin), "SKIN", false);
     Place(sheet, at, FromArtwork(mask), "MASK", false);
-    Place(sheet, at, ComposeSkin(skin, mask, 239, 141, Cut::kFramed, kUntinted), "UNTINTED");
     Place(sheet, at, ComposeSkin(skin, mask, 239, 141, Cut::kFramed, tints[0]), "TINT FF0000");
-    Place(sheet, at, ComposeSkin(skin, mask, 239, 141, Cut::kFramed, tints[1]), "TINT 3070E0");
     const Cut open = f.frame ? Cut::kFrame : Cut::kFramed;
-    Place(sheet, at, ComposeSkin(skin, mask, 300, 60, open, tints[2]), "300X60");
-    Place(sheet, at, ComposeSkin(skin, mask, f.frame ? 120 : 239, 220, open, tints[3]), f.frame ? "120X220" : "239X220");
+    Place(sheet, at, ComposeSkin(skin, mask, f.frame ? 160 : 239, 190, open, tints[1]),
+          f.frame ? "160X190" : "239X190");
     const Cut rolled = f.frame ? Cut::kFrameRolled : (f.narrow ? Cut::kNarrowRolled : Cut::kRolled);
-    Place(sheet, at, ComposeSkin(skin, mask, f.frame ? 115 : 239, f.frame ? 36 : (f.narrow ? 38 : 32), rolled, tints[0]),
-          "ROLLED UP");
+    Place(sheet, at,
+          Column({ComposeSkin(skin, mask, 300, 60, open, tints[2]),
+                  ComposeSkin(skin, mask, 270, 90, open, kUntinted),
+                  ComposeSkin(skin, mask, f.frame ? 115 : 239, f.frame ? 36 : (f.narrow ? 38 : 32), rolled, tints[3])}),
+          "300X60  270X90  ROLLED UP", false);
   }
 
   if (Has(all, "BITMAP_ICOFLAT")) Heading(sheet, at, "ICON STYLES");
