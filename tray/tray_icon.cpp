@@ -3,6 +3,7 @@
 #include <cstring>
 #include <exception>
 
+#include "resources/resource_ids.h"
 #include "ui/error_box.h"
 
 namespace velpiners {
@@ -19,7 +20,7 @@ UINT NextInstanceId() {
 }  // namespace
 
 HICON LoadProgramIcon(int size) {
-    HANDLE icon = ::LoadImageA(::GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, size, size, 0);
+    HANDLE icon = ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramIconId), IMAGE_ICON, size, size, 0);
     if (icon == nullptr) icon = ::LoadImageA(nullptr, MAKEINTRESOURCEA(32512), IMAGE_ICON, size, size, LR_SHARED);
     return ::CopyIcon(static_cast<HICON>(icon));
 }

@@ -96,7 +96,7 @@ private:
     UINT m_interval = 1000;
 };
 
-// The program's own icon ("MAINICON"), or the system's application icon when there is none.
+// The program's own icon, or the system's application icon when there is none.
 [[nodiscard]] HICON LoadProgramIcon(int size);
 
 }  // namespace velpiners
