@@ -1,0 +1,46 @@
+#include "sticker/hit_test.h"
+
+namespace velpiners {
+namespace {
+
+bool Between(std::int32_t value, std::int32_t low, std::int32_t high) { return low < value && value < high; }
+
+}  // namespace
+
+PinOffsets PinOffsetsOf(std::uint8_t style, bool unrolled, bool* valid) {
+    const std::int32_t base = unrolled ? 0 : 18;
+    if (valid != nullptr) *valid = style <= 16;
+    switch (style) {
+        case 0: case 1: case 2: case 3: case 5: return {base + 26, 25};
+        case 4: case 8: return {base + 26, 26};
+        case 6: case 7: return {base + 26, 28};
+        case 9: case 10: return {base + 29, 30};
+        default:
+            if (style <= 16) return {18, 19};
+            return {0, 0};
+    }
+}
+
+PinKind PinAt(std::uint8_t style, bool unrolled, bool clickedSinceFocus, std::int32_t width, std::int32_t height,
+              std::int32_t x, std::int32_t y) {
+    bool valid = false;
+    const PinOffsets o = PinOffsetsOf(style, unrolled, &valid);
+    if (!clickedSinceFocus || !valid) return kNoPin;
+    const std::int32_t right = width - o.dx;
+    if (!Between(y, height - o.dy, height - o.dy + 15)) return kNoPin;
+    if (Between(x, right - 54, right - 36)) return kRollPin;
+    if (Between(x, right, right + 18)) return kClosePin;
+    if (Between(x, right - 18, right)) return kDuplicatePin;
+    if (Between(x, right - 36, right - 18)) return kEditPin;
+    return kNoPin;
+}
+
+bool PushpinAt(std::uint8_t style, std::int32_t width, std::int32_t pictureWidth, std::int32_t x, std::int32_t y) {
+    const std::int32_t a = pictureWidth > 0 ? pictureWidth / 2 - 2 : 0;
+    if (style <= 8) return Between(x, width - 24, width - 10) && Between(y, a + 5, a + 19);
+    if (style <= 10) return Between(x, width - 26, width - 12) && Between(y, a + 9, a + 23);
+    if (style <= 16) return Between(x, width - 26, width - 12) && Between(y, 9, 23);
+    return false;
+}
+
+}  // namespace velpiners
