@@ -29,7 +29,8 @@ HWND DesktopWindowOfShell() { return ::FindWindowA("Progman", "Program Manager")
 
 TStickForm* TStickForm::Create(StickerHost& host, HWND owner) {
     auto* form = new TStickForm(host);
-    if (!form->CreateFormWindow("TStickForm", "", WS_POPUP, WS_EX_LAYERED | WS_EX_TOPMOST, owner)) {
+    if (!form->CreateFormWindow("TStickForm", "", WS_POPUP, WS_EX_LAYERED | WS_EX_TOPMOST, owner, nullptr,
+                                CS_DBLCLKS)) {
         delete form;
         return nullptr;
     }
@@ -232,12 +233,9 @@ void TStickForm::SendSummary(HWND target, std::uint8_t index) {
     ::SendMessageA(target, WM_COPYDATA, protocol::kCopySummary, reinterpret_cast<LPARAM>(&data));
 }
 
-void TStickForm::PostSaveRequest() const {
-    ::PostMessageA(m_host.ControllerWindow(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
-                   protocol::kCtlSaveRequest);
-}
-
 LRESULT TStickForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (OnInteractionMessage(message, wParam, lParam, &result)) return result;
     switch (message) {
         case protocol::kStickerCommandMessage:
             OnStickerCommand(wParam, lParam);

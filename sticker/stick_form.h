@@ -68,6 +68,7 @@ public:
     [[nodiscard]] bool ClickedSinceFocus() const { return m_clickedSinceFocus; }
     [[nodiscard]] std::uint8_t PresentedOpacity() const { return m_presentedOpacity; }
     [[nodiscard]] const graphics::Picture& Composed() { return m_composed.Pixels(); }
+    [[nodiscard]] const graphics::Picture& StickerPicture() const { return m_stickerPicture; }
 
     // The window's left and top in its parent's coordinates (the screen while it has no parent).
     [[nodiscard]] POINT Position() const;
@@ -89,6 +90,25 @@ private:
     void OnWindowPosChanging(WINDOWPOS* position) const;
     void OnWindowPosChanged();
     void OnMouseEnter();
+
+    // Interaction.
+    void FormMouseDown(int button, int x, int y);
+    void FormMouseUp();
+    void FormDblClick();
+    void FormKeyDown(WPARAM key);
+    void MenuPopup();
+    void OnMenuCommand(UINT id);
+    void NUpperClick(UINT id);
+    void NsostClick();
+    void ToggleRollUp();
+    void ToggleLayer();
+    void Delete();
+    void CopyTextToClipboard();
+    void PasteTextFromClipboard();
+    [[nodiscard]] int PinUnder(int x, int y) const;
+    [[nodiscard]] int PictureWidth() const;
+    // The mouse, key, cursor and menu messages; true when handled (with *result the answer).
+    bool OnInteractionMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void HideTick();
     void StartHideTimer();
     void StopHideTimer();

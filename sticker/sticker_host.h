@@ -1,11 +1,14 @@
 // What a sticker window needs from the controller that made it: the controller's window (save requests,
-// deletion announcements) and the interface texts of the current language.
+// deletion announcements), the interface texts of the current language, a copy of itself and the
+// properties dialog.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 #include <string_view>
+
+#include "store/record.h"
 
 namespace velpiners {
 
@@ -15,6 +18,10 @@ public:
     [[nodiscard]] virtual HWND ControllerWindow() const = 0;
     // The text of a text-table key ("dfNapom", "mCopys", ...) in the current language.
     [[nodiscard]] virtual std::string Text(std::string_view key) const = 0;
+    // A new sticker from these blocks, 18 pixels right and down.
+    virtual void Duplicate(const StickerRecord& blocks) = 0;
+    // The properties dialog for this sticker on page `page` (-1: the page last shown), unless it shows.
+    virtual void OpenProperties(HWND sticker, int page) = 0;
 };
 
 }  // namespace velpiners

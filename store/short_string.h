@@ -28,7 +28,7 @@ struct ShortString {
     // Stores at most Capacity characters of text; the rest of the field is left as it was.
     void Set(std::string_view text) {
         const std::size_t kept = text.size() < Capacity ? text.size() : Capacity;
-        std::memcpy(chars, text.data(), kept);
+        if (kept > 0) std::memcpy(chars, text.data(), kept);  // an empty view may carry no pointer at all
         length = static_cast<std::uint8_t>(kept);
     }
 };

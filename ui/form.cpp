@@ -9,12 +9,13 @@ namespace velpiners {
 Form::~Form() { DestroyFormWindow(); }
 
 bool Form::CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
-                            HCURSOR cursor) {
+                            HCURSOR cursor, UINT classStyle) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     WNDCLASSEXA wc{};
     if (!::GetClassInfoExA(instance, className, &wc)) {
         wc = WNDCLASSEXA{};
         wc.cbSize = sizeof wc;
+        wc.style = classStyle;
         wc.lpfnWndProc = &Form::StaticWindowProc;
         wc.hInstance = instance;
         wc.hCursor = cursor != nullptr ? cursor : ::LoadCursorA(nullptr, IDC_ARROW);

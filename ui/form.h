@@ -20,7 +20,7 @@ public:
 
     // Registers the window class (once per name) and creates the window. Returns false when it failed.
     bool CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
-                          HCURSOR cursor = nullptr);
+                          HCURSOR cursor = nullptr, UINT classStyle = 0);
 
     // Destroys the window now (the object stays).
     void DestroyFormWindow();

@@ -5,6 +5,8 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/protocol.h"
 #include "sticker/stick_form.h"
@@ -22,6 +24,10 @@ class FakeHost : public StickerHost {
 public:
     HWND ControllerWindow() const override { return controller.Handle(); }
     std::string Text(std::string_view key) const override { return "<" + std::string(key) + ">"; }
+    void Duplicate(const StickerRecord& blocks) override { duplicated.push_back(blocks); }
+    void OpenProperties(HWND sticker, int page) override { properties.emplace_back(sticker, page); }
+    std::vector<StickerRecord> duplicated;
+    std::vector<std::pair<HWND, int>> properties;
     Receiver controller;
 };
 
@@ -346,6 +352,158 @@ TEST_F(StickerTest, HideAtPointerHidesUntilATickFindsThePointerOutside) {
     }
     EXPECT_FALSE(sticker->HideTimerRunning());
     EXPECT_EQ(sticker->PresentedOpacity(), 255);
+}
+
+}  // namespace
+}  // namespace velpiners
+
+namespace velpiners {
+namespace {
+
+// The user's mouse and keys on a sticker (locked, so no press starts the platform's move loop).
+class StickerInteractionTest : public StickerTest {
+protected:
+    void SetUp() override {
+        StickerTest::SetUp();
+        sticker->Relayout();
+        ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+        Command(protocol::kStkLock, 1);
+        width = sticker->Composed().Width();
+        height = sticker->Composed().Height();
+    }
+
+    void Press(int x, int y) { ::SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
+    void DoubleClick(int x, int y) {
+        Press(x, y);
+        ::SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        ::SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+        ::SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        PumpMessages();
+    }
+    int SaveRequests() const {
+        int count = 0;
+        for (const auto& command : host.controller.controllerCommands)
+            if (command.second == static_cast<LPARAM>(protocol::kCtlSaveRequest)) ++count;
+        return count;
+    }
+    void HoldControl(bool down) {
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = down ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+    }
+
+    int width = 0;
+    int height = 0;
+};
+
+TEST_F(StickerInteractionTest, TheFirstClickOnAClosePinOnlyActivatesTheSecondDeletes) {
+    ::SendMessageA(hwnd, WM_SETFOCUS, 0, 0);
+    const int closeX = width - 26 + 9;
+    const int closeY = height - 25 + 7;
+    Press(closeX, closeY);
+    EXPECT_TRUE(::IsWindow(hwnd));
+    EXPECT_TRUE(sticker->ClickedSinceFocus());
+    Press(closeX, closeY);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    ASSERT_EQ(host.controller.controllerCommands.size(), 1u);
+    EXPECT_EQ(host.controller.controllerCommands[0].first, reinterpret_cast<WPARAM>(hwnd));
+    EXPECT_EQ(host.controller.controllerCommands[0].second, static_cast<LPARAM>(protocol::kCtlStickerDeleted));
+}
+
+TEST_F(StickerInteractionTest, PinsActOnlyWhileFocusedEvenWhenLocked) {
+    const int duplicateX = width - 26 - 9;
+    const int pinY = height - 25 + 7;
+    Press(10, 40);  // clicked since focus, but not focused: pins do nothing
+    Press(duplicateX, pinY);
+    EXPECT_TRUE(host.duplicated.empty());
+    ::SendMessageA(hwnd, WM_SETFOCUS, 0, 0);
+    Press(10, 40);
+    Press(duplicateX, pinY);
+    ASSERT_EQ(host.duplicated.size(), 1u);
+    EXPECT_EQ(host.duplicated[0].body.text.Get(), "<dfText>");
+    Press(width - 26 - 27, pinY);  // the edit pin opens the properties on the last page
+    ASSERT_EQ(host.properties.size(), 1u);
+    EXPECT_EQ(host.properties[0].second, -1);
+    Press(width - 26 - 45, pinY);  // the roll pin rolls up
+    EXPECT_EQ(sticker->Placement().unrolled, 0);
+    EXPECT_TRUE(::IsWindow(hwnd));
+}
+
+TEST_F(StickerInteractionTest, DoubleClickOnTheCaptionRollsUpOnTheBodyOpensTheTextPage) {
+    DoubleClick(60, 10);
+    EXPECT_EQ(sticker->Placement().unrolled, 0);
+    EXPECT_EQ(SaveRequests(), 1);
+    EXPECT_LT(sticker->Composed().Height(), height);
+    DoubleClick(60, 10);
+    EXPECT_EQ(sticker->Placement().unrolled, 1);
+    DoubleClick(60, 40);
+    EXPECT_EQ(sticker->Placement().unrolled, 1);
+    ASSERT_EQ(host.properties.size(), 1u);
+    EXPECT_EQ(host.properties[0].second, 1);
+    EXPECT_EQ(SaveRequests(), 3);
+}
+
+TEST_F(StickerInteractionTest, ThePushpinSwitchesTheLayerAndAsksForASave) {
+    ASSERT_EQ(sticker->Placement().layer, 1);
+    Press(width - 17, 12);
+    EXPECT_EQ(sticker->Placement().layer, 0);
+    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNUpper));
+    EXPECT_FALSE(Checked(sticker->Menu(), TStickForm::kNBottomer));
+    EXPECT_TRUE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    PumpMessages();
+    EXPECT_EQ(SaveRequests(), 1);
+}
+
+TEST_F(StickerInteractionTest, MenuLayerItemsActOnlyOnAChange) {
+    Command(protocol::kStkLayer, 0);  // a command leaves the check marks alone
+    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNBottomer));
+    ::SendMessageA(hwnd, WM_COMMAND, TStickForm::kNUpper, 0);
+    PumpMessages();
+    EXPECT_EQ(SaveRequests(), 0);
+    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNBottomer));
+    ::SendMessageA(hwnd, WM_COMMAND, TStickForm::kNBottomer, 0);
+    PumpMessages();
+    EXPECT_EQ(sticker->Placement().layer, 1);
+    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNBottomer));
+    EXPECT_EQ(SaveRequests(), 1);
+}
+
+TEST_F(StickerInteractionTest, PasteKeepsTheFirst255CharactersAndCopyGivesThemBack) {
+    const std::string text = std::string(250, 'a') + std::string(50, 'z');
+    ASSERT_TRUE(::OpenClipboard(hwnd));
+    ::EmptyClipboard();
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(::GlobalLock(block), text.c_str(), text.size() + 1);
+    ::GlobalUnlock(block);
+    ::SetClipboardData(CF_TEXT, block);
+    ::CloseClipboard();
+
+    ::SendMessageA(hwnd, WM_SETFOCUS, 0, 0);
+    HoldControl(true);
+    ::SendMessageA(hwnd, WM_KEYDOWN, 'V', 0);
+    HoldControl(false);
+    EXPECT_EQ(sticker->Blocks().body.text.Get(), text.substr(0, 255));
+    PumpMessages();
+    EXPECT_EQ(SaveRequests(), 1);
+
+    Command(protocol::kStkRepaint, 99);
+    ::SendMessageA(hwnd, WM_COMMAND, TStickForm::kBuffTextIn, 0);
+    ASSERT_TRUE(::OpenClipboard(hwnd));
+    HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+    ASSERT_NE(data, nullptr);
+    const std::wstring copied(static_cast<const wchar_t*>(::GlobalLock(data)));
+    ::GlobalUnlock(data);
+    ::CloseClipboard();
+    EXPECT_EQ(copied, std::wstring(250, L'a') + std::wstring(5, L'z'));
+}
+
+TEST_F(StickerInteractionTest, KeysNeedTheFocusAndControl) {
+    ::SendMessageA(hwnd, WM_KEYDOWN, 'V', 0);  // no Ctrl
+    HoldControl(true);
+    ::SendMessageA(hwnd, WM_KEYDOWN, 'V', 0);  // not focused
+    HoldControl(false);
+    EXPECT_EQ(sticker->Blocks().body.text.Get(), "<dfText>");
 }
 
 }  // namespace
