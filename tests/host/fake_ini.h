@@ -1,0 +1,41 @@
+// An in-memory INI file for the language tests: section and key names compare case-insensitively, as the
+// private-profile functions do, and every read is recorded.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "lang/ini_reader.h"
+
+namespace velpiners::test {
+
+class FakeIni : public IniReader {
+public:
+    void Set(std::string_view section, std::string_view key, std::string value) {
+        m_values[{Lower(section), Lower(key)}] = std::move(value);
+    }
+
+    [[nodiscard]] std::string Read(std::string_view section, std::string_view key,
+                                   std::string_view defaultValue) const override {
+        reads.emplace_back(std::string(section), std::string(key));
+        const auto found = m_values.find({Lower(section), Lower(key)});
+        return found == m_values.end() ? std::string(defaultValue) : found->second;
+    }
+
+    mutable std::vector<std::pair<std::string, std::string>> reads;
+
+private:
+    static std::string Lower(std::string_view text) {
+        std::string lower(text);
+        for (char& c : lower)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return lower;
+    }
+
+    std::map<std::pair<std::string, std::string>, std::string> m_values;
+};
+
+}  // namespace velpiners::test
