@@ -105,6 +105,8 @@ public:
     // StickerHost
     [[nodiscard]] HWND ControllerWindow() const override { return Handle(); }
     [[nodiscard]] std::string Text(std::string_view key) const override;
+    void Duplicate(const StickerRecord& blocks) override { DuplicateSticker(blocks); }
+    void OpenProperties(HWND sticker, int page) override;
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

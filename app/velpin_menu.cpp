@@ -136,6 +136,10 @@ void TVelpin::Ndeleteall1Click() {
     WriteDatabase();
 }
 
+void TVelpin::OpenProperties(HWND, int) {
+    // The properties dialog comes with the dialogs; until then a sticker's request opens nothing.
+}
+
 void TVelpin::FindSrcClick() { PostToEverySticker(25, protocol::kStkBringIntoView); }
 
 void TVelpin::FindTranspClick() { PostToEverySticker(26, protocol::kStkMakeVisible); }
