@@ -3,6 +3,8 @@
 #include <cstring>
 
 #include "app/protocol.h"
+#include "lang/language_choice.h"
+#include "lang/private_profile.h"
 #include "sticker/stick_form.h"
 #include "tray/tray_icon.h"
 #include "store/database_image.h"
@@ -48,6 +50,7 @@ bool TVelpin::FormCreate(bool showTray) {
     });
 
     LoadDatabase();
+    ChooseLanguageAtStart();
     return true;
 }
 
@@ -68,42 +71,42 @@ void TVelpin::LoadDatabase() {
     }
 }
 
-std::string TVelpin::Text(std::string_view key) const {
-    // The built-in English texts the controller and the stickers ask for, until the controller holds the
-    // full text table of the current language.
-    static const std::pair<std::string_view, std::string_view> kTexts[] = {
-        {"dfNapom", "Sticker"},
-        {"dfText", "Text"},
-        {"mCopys", "Duplicate sticker"},
-        {"mConfig", "Properties"},
-        {"mdelete", "Delete sticker"},
-        {"posUp", "Topmost"},
-        {"posBottom", "Desktop"},
-        {"buffIn", "Paste"},
-        {"buffOut", "Copy"},
-        {"dfSver", "Minimize sticker"},
-        {"dfRazver", "Normalize sticker"},
-        {"mNewStick", "New sticker"},
-        {"mClose", "Close"},
-        {"mLang", "Language"},
-        {"mmRus", "Russian"},
-        {"mmEng", "English"},
-        {"mAbout", "About"},
-        {"mDeleteAll", "Delete all stickers"},
-        {"mHotKey", "HotKey"},
-        {"mSticks", "Stickers"},
-        {"mSticksView", "Show"},
-        {"mDeist", "Action"},
-        {"mFindSreen", "Show off-screen stickers"},
-        {"mFindTransp", "Show transparent stickers"},
-        {"bOk", "Ok"},
-        {"bNO", "Cancel"},
-        {"dialCaptionDeleteAll", "Velpiners: Confirmation"},
-        {"dialTextDeleteAll", "Delete all stickers?"},
-    };
-    for (const auto& [name, text] : kTexts)
-        if (name == key) return std::string(text);
-    return std::string();
+std::string TVelpin::Text(std::string_view key) const { return m_texts.Get(key); }
+
+void TVelpin::NotifyStickersOfLanguage() const {
+    PostToEverySticker(reinterpret_cast<WPARAM>(Handle()), protocol::kStkLanguage);
+}
+
+void TVelpin::SelectBuiltInLanguage(bool russian) {
+    if (russian)
+        m_texts.LoadRussianTexts();
+    else
+        m_texts.LoadEnglishTexts();
+    ApplyMenuTexts();
+    NotifyStickersOfLanguage();
+}
+
+void TVelpin::SelectLanguageFile(const std::string& path) {
+    m_texts.LoadLanguageFile(path, PrivateProfileReader(path));
+    ApplyMenuTexts();
+    NotifyStickersOfLanguage();
+}
+
+void TVelpin::UpdateLanguageChecks() {
+    ::CheckMenuItem(m_langMenu, kNEng, MF_BYCOMMAND | (m_texts.EnglishFlag() ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(m_langMenu, kNRus, MF_BYCOMMAND | (m_texts.RussianFlag() ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TVelpin::ChooseLanguageAtStart() {
+    const bool configExists = ::GetFileAttributesA((m_programFolder + "config.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
+    const LanguageChoice choice =
+        ChooseStartLanguage(configExists, StoredLanguage{}, ::GetSystemDefaultLangID(), m_programFolder);
+    switch (choice.language) {
+        case StartLanguage::Russian: SelectBuiltInLanguage(true); break;
+        case StartLanguage::English: SelectBuiltInLanguage(false); break;
+        case StartLanguage::File: SelectLanguageFile(choice.filePath); break;
+    }
+    UpdateLanguageChecks();
 }
 
 void TVelpin::WriteDatabase() { WriteDatabaseFile(DatabasePath(), BuildDatabaseImage(*m_table)); }

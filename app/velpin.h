@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/defaults.h"
+#include "lang/text_table.h"
 #include "sticker/sticker_host.h"
 #include "store/record.h"
 #include "store/table.h"
@@ -88,6 +89,13 @@ public:
     [[nodiscard]] HMENU StickersMenu() const { return m_stickersMenu; }
     [[nodiscard]] TTrayIconAdv* Tray() const { return m_tray.get(); }
 
+    // The interface language: the built-in Russian or English texts or a language file; the tray menu
+    // takes the texts at once, the stickers through a posted command.
+    void SelectBuiltInLanguage(bool russian);
+    void SelectLanguageFile(const std::string& path);
+    void UpdateLanguageChecks();
+    [[nodiscard]] const TextTable& Texts() const { return m_texts; }
+
     // Menu actions.
     void ApplyMenuTexts();
     void MenuPopup();  // rebuilds the Stickers submenu
@@ -119,11 +127,14 @@ private:
     void OnMenuCommand(UINT id);
     void BuildMenu();
     void PostToEverySticker(WPARAM wParam, std::uint32_t code) const;
+    void NotifyStickersOfLanguage() const;
+    void ChooseLanguageAtStart();
 
     std::string m_programFolder;
     UINT m_taskbarCreated = 0;
     std::unique_ptr<Tmassiv> m_table;
     StickerDefaults m_defaults;
+    TextTable m_texts;
     UniqueMenu m_menu;
     HMENU m_stickersMenu = nullptr;  // owned by m_menu
     HMENU m_langMenu = nullptr;

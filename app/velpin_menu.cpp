@@ -169,7 +169,8 @@ void TVelpin::OnMenuCommand(UINT id) {
         case kNClose: ::PostMessageA(Handle(), WM_CLOSE, 0, 0); return;
         case kNRus:
         case kNEng:
-            ::CheckMenuRadioItem(m_langMenu, kNRus, kNEng, id, MF_BYCOMMAND);
+            SelectBuiltInLanguage(id == kNRus);
+            UpdateLanguageChecks();
             return;
         default:
             if (id >= kNNone && id <= kNFavorit) ::CheckMenuRadioItem(m_hotCreateMenu, kNNone, kNFavorit, id, MF_BYCOMMAND);

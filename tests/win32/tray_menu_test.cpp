@@ -9,6 +9,7 @@
 #include "app/protocol.h"
 #include "app/velpin.h"
 #include "dialogs/form_dialog.h"
+#include "lang/cp1251.h"
 #include "sticker/stick_form.h"
 #include "tests/win32/test_support.h"
 #include "ui/handle_value.h"
@@ -272,6 +273,28 @@ TEST_F(TrayMenuTest, DuplicateIsOffsetBy18) {
     EXPECT_EQ(rect.left, 118);
     EXPECT_EQ(rect.top, 118);
     EXPECT_EQ(copy->Blocks().body.text.Get(), "original");
+}
+
+TEST_F(TrayMenuTest, ChoosingRussianRenamesTheMenuAndTheStickers) {
+    TStickForm* sticker = StickerWithBody("note");
+    PumpMessages();
+    ::SendMessageA(controller.Handle(), WM_COMMAND, TVelpin::kNRus, 0);
+    PumpMessages();
+    EXPECT_EQ(MenuText(controller.Menu(), 0), Utf8ToCp1251("Новый стикер"));
+    EXPECT_EQ(MenuText(controller.Menu(), 1), Utf8ToCp1251("Новый стикер (Настройки)"));
+    EXPECT_TRUE(controller.Texts().RussianFlag());
+    HMENU lang = ::GetSubMenu(controller.Menu(), 3);
+    EXPECT_TRUE(::GetMenuState(lang, TVelpin::kNRus, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(::GetMenuState(lang, TVelpin::kNEng, MF_BYCOMMAND) & MF_CHECKED);
+    char caption[64] = {};
+    ::GetMenuStringA(sticker->Menu(), TStickForm::kNCopy, caption, sizeof caption, MF_BYCOMMAND);
+    EXPECT_EQ(std::string(caption), Utf8ToCp1251("Создать копию"));
+
+    ::SendMessageA(controller.Handle(), WM_COMMAND, TVelpin::kNEng, 0);
+    PumpMessages();
+    ::GetMenuStringA(sticker->Menu(), TStickForm::kNCopy, caption, sizeof caption, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, "Duplicate sticker");
+    EXPECT_TRUE(::GetMenuState(lang, TVelpin::kNEng, MF_BYCOMMAND) & MF_CHECKED);
 }
 
 TEST_F(TrayMenuTest, AskTextKeepsThePreviousAnswer) {
