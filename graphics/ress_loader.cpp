@@ -28,7 +28,7 @@ int AddRessToImageList(HIMAGELIST list, const std::vector<std::uint8_t>& imageSt
   const UniqueBitmap mask = CreateMaskFromPicture(DecodeRess(maskStream));
   const int before = ::ImageList_GetImageCount(list);
   if (::ImageList_Add(list, image.get(), mask.get()) < 0)
-    throw AppError("Failed to read ImageList data from stream");
+    throw GraphicsError("Cannot add the pictures to the image list");
   return ::ImageList_GetImageCount(list) - before;
 }
 

@@ -23,11 +23,13 @@ std::vector<std::uint8_t> ReadRessResource(const char* name, HMODULE module = nu
 Picture LoadRessBitmap(const char* name);
 
 // Adds an image strip and its mask strip, both RESS streams, to `list` in one call, so the list cuts both
-// into frames of its own size; surplus width of the mask is ignored. Returns the number of frames added.
+// into frames of its own size; surplus width of the mask is ignored. Mask pixels of grey 128 and above are
+// transparent. Returns the number of frames added; throws GraphicsError when the list refuses them.
 int AddRessToImageList(HIMAGELIST list, const std::vector<std::uint8_t>& imageStream,
                        const std::vector<std::uint8_t>& maskStream);
 
-// Resource `name` as the image and `name` + "MASK" as its mask, added to `list`.
+// Resource `name` as the image and `name` + "MASK" as its mask, added to `list`. Both resources are
+// read before anything is added.
 int LoadRessImageList(const char* name, HIMAGELIST list);
 
 }  // namespace velpiners::graphics

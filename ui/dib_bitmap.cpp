@@ -3,8 +3,6 @@
 #include <cstring>
 #include <vector>
 
-#include "ui/error_box.h"
-
 namespace velpiners {
 
 UniqueBitmap CreateDibFromPicture(const graphics::Picture& picture) {
@@ -17,7 +15,7 @@ UniqueBitmap CreateDibFromPicture(const graphics::Picture& picture) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || bits == nullptr) throw AppError("Out of system resources");
+    if (!bitmap || bits == nullptr) throw graphics::GraphicsError("Cannot create a bitmap");
     const std::size_t stride =
         static_cast<std::size_t>(graphics::Picture::OwnedStride(picture.Width(), picture.BitsPerPixel()));
     auto* rows = static_cast<std::uint8_t*>(bits);
@@ -40,7 +38,7 @@ UniqueBitmap CreateMaskFromPicture(const graphics::Picture& mask) {
         }
     }
     UniqueBitmap bitmap(::CreateBitmap(mask.Width(), mask.Height(), 1, 1, bits.data()));
-    if (!bitmap) throw AppError("Out of system resources");
+    if (!bitmap) throw graphics::GraphicsError("Cannot create a bitmap");
     return bitmap;
 }
 

@@ -11,7 +11,7 @@ namespace velpiners {
 
 // A top-down DIB section of the picture's size and depth (24 or 32 bits) holding a copy of its pixels.
 // A 24-bit picture stays 24-bit so that an image list never mistakes it for one with an alpha channel.
-// Throws AppError when GDI cannot make it.
+// Throws graphics::GraphicsError when GDI cannot make it.
 [[nodiscard]] UniqueBitmap CreateDibFromPicture(const graphics::Picture& picture);
 
 // A monochrome bitmap with bit 1 (white: transparent in an image list mask) wherever the picture's grey

@@ -15,6 +15,7 @@
 #include "graphics/inflate.h"
 #include "graphics/ress_loader.h"
 #include "ui/error_box.h"
+#include "ui/gdi_surface.h"
 #include "ui/unique_handle.h"
 
 namespace velpiners::graphics {
@@ -61,43 +62,19 @@ TEST(RessLoaderTest, MissingResourceAndBrokenStreamGiveTheFrameworkTexts) {
     ::ImageList_Destroy(list);
 }
 
-// Draws frame `index` of the list on a 24-bit canvas filled with `background` and returns its pixels.
-class Canvas {
-public:
-    Canvas(int width, int height) : m_width(width) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        m_bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &m_bits, nullptr, 0));
-        m_dc.reset(::CreateCompatibleDC(nullptr));
-        m_stride = (width * 3 + 3) / 4 * 4;
-    }
+// Frame `index` of the list drawn on a 24-bit surface filled with `background`.
+void DrawFrame(GdiSurface& surface, HIMAGELIST list, int index, COLORREF background) {
+    const UniqueBrush brush(::CreateSolidBrush(background));
+    RECT all{0, 0, surface.Width(), surface.Height()};
+    ::FillRect(surface.Dc(), &all, brush.get());
+    ASSERT_TRUE(::ImageList_Draw(list, index, surface.Dc(), 0, 0, ILD_NORMAL));
+}
 
-    void Draw(HIMAGELIST list, int index, COLORREF background) {
-        SelectGuard select(m_dc.get(), m_bitmap.get());
-        const UniqueBrush brush(::CreateSolidBrush(background));
-        RECT all{0, 0, m_width, 1000};
-        ::FillRect(m_dc.get(), &all, brush.get());
-        ASSERT_TRUE(::ImageList_Draw(list, index, m_dc.get(), 0, 0, ILD_NORMAL));
-        ::GdiFlush();
-    }
-
-    // 0x00RRGGBB of pixel (x, y).
-    std::uint32_t At(int x, int y) const {
-        const auto* p = static_cast<const std::uint8_t*>(m_bits) + y * m_stride + x * 3;
-        return (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[1]) << 8) | p[0];
-    }
-
-private:
-    int m_width;
-    int m_stride;
-    void* m_bits = nullptr;
-    UniqueBitmap m_bitmap;
-    UniqueMemoryDc m_dc;
-};
+// 0x00RRGGBB of pixel (x, y).
+std::uint32_t ColorAt(GdiSurface& surface, int x, int y) {
+    const std::uint8_t* p = surface.Pixels().Pixel(x, y);
+    return (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[1]) << 8) | p[0];
+}
 
 constexpr COLORREF kBackground = RGB(0x12, 0x34, 0x56);
 constexpr std::uint32_t kBackgroundRgb = 0x123456;
@@ -107,14 +84,15 @@ TEST(RessLoaderTest, StripResourceWithWiderMaskGivesItsFrames) {
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(LoadRessImageList("TESTSTRIP", list), 2);
     ASSERT_EQ(::ImageList_GetImageCount(list), 2);
-    Canvas canvas(25, 4);
-    canvas.Draw(list, 0, kBackground);
-    EXPECT_EQ(canvas.At(0, 2), kBackgroundRgb);
-    EXPECT_EQ(canvas.At(1, 2), 0xFF0000u);
-    EXPECT_EQ(canvas.At(24, 3), 0xFF0000u);
-    canvas.Draw(list, 1, kBackground);
-    EXPECT_EQ(canvas.At(0, 0), kBackgroundRgb);
-    EXPECT_EQ(canvas.At(13, 1), 0x00FF00u);
+    GdiSurface surface(24);
+    surface.Resize(25, 4);
+    DrawFrame(surface, list, 0, kBackground);
+    EXPECT_EQ(ColorAt(surface, 0, 2), kBackgroundRgb);
+    EXPECT_EQ(ColorAt(surface, 1, 2), 0xFF0000u);
+    EXPECT_EQ(ColorAt(surface, 24, 3), 0xFF0000u);
+    DrawFrame(surface, list, 1, kBackground);
+    EXPECT_EQ(ColorAt(surface, 0, 0), kBackgroundRgb);
+    EXPECT_EQ(ColorAt(surface, 13, 1), 0x00FF00u);
     ::ImageList_Destroy(list);
 }
 
@@ -142,13 +120,14 @@ TEST(RessLoaderTest, FlagStripGives230FramesNot231) {
               kFrames);
     EXPECT_EQ(::ImageList_GetImageCount(list), kFrames);
 
-    Canvas canvas(kWidth, kHeight);
+    GdiSurface surface(24);
+    surface.Resize(kWidth, kHeight);
     for (int frame : {0, 117, kFrames - 1}) {
         SCOPED_TRACE(frame);
-        canvas.Draw(list, frame, kBackground);
-        EXPECT_EQ(canvas.At(0, 7), kBackgroundRgb);
-        EXPECT_EQ(canvas.At(1, 0), palette[static_cast<std::size_t>(frame)]);
-        EXPECT_EQ(canvas.At(kWidth - 1, kHeight - 1), palette[static_cast<std::size_t>(frame)]);
+        DrawFrame(surface, list, frame, kBackground);
+        EXPECT_EQ(ColorAt(surface, 0, 7), kBackgroundRgb);
+        EXPECT_EQ(ColorAt(surface, 1, 0), palette[static_cast<std::size_t>(frame)]);
+        EXPECT_EQ(ColorAt(surface, kWidth - 1, kHeight - 1), palette[static_cast<std::size_t>(frame)]);
     }
     ::ImageList_Destroy(list);
 }
