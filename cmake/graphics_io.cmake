@@ -1,3 +1,5 @@
-# Targets and sources of one part of the program; included from the top-level CMakeLists.txt after
-# velcore (portable core), and on Windows velshell and velpiners, exist. Add sources with
-# target_sources(velcore ...) / target_sources(velshell ...).
+# Graphics input and output: BMP files, zlib streams, picture packs (portable core) and the RESS resource
+# loaders (Windows shell). zlib is linked statically into the Windows program.
+target_sources(velcore PRIVATE
+  graphics/bmp.cpp
+)
