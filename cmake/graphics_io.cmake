@@ -2,4 +2,12 @@
 # loaders (Windows shell). zlib is linked statically into the Windows program.
 target_sources(velcore PRIVATE
   graphics/bmp.cpp
+  graphics/inflate.cpp
 )
+
+if(WIN32)
+  # Debian's libz-mingw-w64-dev: libz.a, so the program folder needs no zlib1.dll.
+  set(ZLIB_USE_STATIC_LIBS ON)
+endif()
+find_package(ZLIB REQUIRED)
+target_link_libraries(velcore PUBLIC ZLIB::ZLIB)
