@@ -3,6 +3,8 @@
 target_sources(velcore PRIVATE
   graphics/bmp.cpp
   graphics/inflate.cpp
+  graphics/picture_pack.cpp
+  graphics/ress.cpp
 )
 
 if(WIN32)
