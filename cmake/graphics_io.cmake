@@ -13,3 +13,23 @@ if(WIN32)
 endif()
 find_package(ZLIB REQUIRED)
 target_link_libraries(velcore PUBLIC ZLIB::ZLIB)
+
+if(WIN32)
+  target_sources(velshell PRIVATE
+    graphics/ress_loader.cpp
+    ui/dib_bitmap.cpp
+  )
+
+  # The loader tests read RESS resources compiled into the test program.
+  enable_language(RC)
+  set(ress_test_data
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/picture24.ress
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/picture32.ress
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/grey8.ress
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/broken.ress
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/strip.ress
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/stripmask.ress
+  )
+  target_sources(win32_tests PRIVATE tests/win32/ress_test.rc)
+  set_source_files_properties(tests/win32/ress_test.rc PROPERTIES OBJECT_DEPENDS "${ress_test_data}")
+endif()
