@@ -1,3 +1,35 @@
-# Targets and sources of one part of the program; included from the top-level CMakeLists.txt after
-# velcore (portable core), and on Windows velshell and velpiners, exist. Add sources with
-# target_sources(velcore ...) / target_sources(velshell ...).
+# Graphics input and output: BMP files, zlib streams, picture packs (portable core) and the RESS resource
+# loaders (Windows shell). zlib is linked statically into the Windows program.
+target_sources(velcore PRIVATE
+  graphics/bmp.cpp
+  graphics/inflate.cpp
+  graphics/picture_pack.cpp
+  graphics/ress.cpp
+)
+
+if(WIN32)
+  # Debian's libz-mingw-w64-dev: libz.a, so the program folder needs no zlib1.dll.
+  set(ZLIB_USE_STATIC_LIBS ON)
+endif()
+find_package(ZLIB REQUIRED)
+target_link_libraries(velcore PUBLIC ZLIB::ZLIB)
+
+if(WIN32)
+  target_sources(velshell PRIVATE
+    graphics/ress_loader.cpp
+    ui/dib_bitmap.cpp
+  )
+
+  # The loader tests read RESS resources compiled into the test program.
+  enable_language(RC)
+  set(ress_test_data
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/picture24.ress
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/picture32.ress
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/grey8.ress
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/broken.ress
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/strip.ress
+    ${PROJECT_SOURCE_DIR}/tests/win32/data/stripmask.ress
+  )
+  target_sources(win32_tests PRIVATE tests/win32/ress_test.rc)
+  set_source_files_properties(tests/win32/ress_test.rc PROPERTIES OBJECT_DEPENDS "${ress_test_data}")
+endif()

@@ -14,6 +14,8 @@ inline constexpr std::size_t kMaxInflatedBytes = 256u * 1024u * 1024u;
 // and grows by that amount while the stream has not ended; it never exceeds kMaxInflatedBytes.
 // Throws GraphicsError("Error") when the stream does not inflate (or would inflate past the cap).
 std::vector<std::uint8_t> InflateBytes(const std::uint8_t* data, std::size_t size);
+// The same with a smaller cap than kMaxInflatedBytes (a caller that knows its output is small).
+std::vector<std::uint8_t> InflateBytes(const std::uint8_t* data, std::size_t size, std::size_t limit);
 
 // Replaces the buffer's content by its inflated content (the stream form the loaders use).
 void InflateStream(std::vector<std::uint8_t>& stream);

@@ -1,0 +1,32 @@
+// DecodeBmp on arbitrary bytes: it either throws GraphicsError or returns a picture that matches the
+// header it reports and survives a write and a second read unchanged. Any other exception, crash or
+// sanitizer report is a finding.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "graphics/bmp.h"
+
+using velpiners::graphics::BmpInfo;
+using velpiners::graphics::DecodeBmp;
+using velpiners::graphics::EncodeBmp;
+using velpiners::graphics::GraphicsError;
+using velpiners::graphics::Picture;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Picture picture;
+    BmpInfo info;
+    try {
+        picture = DecodeBmp(data, size, &info);
+    } catch (const GraphicsError&) {
+        return 0;
+    }
+    if (picture.Width() != info.width || picture.Height() != info.height) std::abort();
+    if (picture.BitsPerPixel() != (info.bitsPerPixel == 32 ? 32 : 24)) std::abort();
+
+    const Picture again = DecodeBmp(EncodeBmp(picture));
+    for (int y = 0; y < picture.Height(); ++y)
+        if (std::memcmp(picture.Row(y), again.Row(y), picture.RowBytes()) != 0) std::abort();
+    return 0;
+}

@@ -1,0 +1,292 @@
+// Picture packs and the user icon collection: the file layout the writer produces, plain and compressed
+// entries of every depth stored as 32-bit icons, lookup where the later entry wins, and damaged files
+// that keep the entries read before the damage. Also the RESS form and the built-in picture names.
+#include "graphics/picture_pack.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "graphics/bmp.h"
+#include "graphics/byte_order.h"
+#include "graphics/inflate.h"
+#include "graphics/ress.h"
+
+namespace velpiners::graphics {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A solid picture: colour B, G, R (and A for 32 bits) in every pixel.
+Picture Solid(int width, int height, int bits, std::uint8_t b, std::uint8_t g, std::uint8_t r,
+              std::uint8_t a = 0) {
+    Picture p(width, height, bits);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* px = p.Pixel(x, y);
+            px[0] = b;
+            px[1] = g;
+            px[2] = r;
+            if (bits == 32) px[3] = a;
+        }
+    return p;
+}
+
+PackSource Source(std::int32_t number, const Picture& picture) { return {number, EncodeBmp(picture)}; }
+
+void ExpectPixel(const Picture& p, int x, int y, std::uint8_t b, std::uint8_t g, std::uint8_t r,
+                 std::uint8_t a) {
+    ASSERT_EQ(p.BitsPerPixel(), 32);
+    const std::uint8_t* px = p.Pixel(x, y);
+    EXPECT_EQ(px[0], b);
+    EXPECT_EQ(px[1], g);
+    EXPECT_EQ(px[2], r);
+    EXPECT_EQ(px[3], a);
+}
+
+std::string ErrorText(TATBitmap& icons, const Bytes& pack) {
+    try {
+        icons.LoadFromMemory(pack.data(), pack.size());
+    } catch (const GraphicsError& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
+void PutLe32(Bytes& file, std::size_t offset, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) file[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+TEST(PicturePackTest, WriterLaysOutHeaderTableAndData) {
+    const Bytes first = EncodeBmp(Solid(2, 2, 24, 1, 2, 3));
+    const Bytes second = EncodeBmp(Solid(1, 1, 32, 4, 5, 6, 7));
+    const Bytes pack = BuildPack({{101, first}, {205, second}}, false);
+    ASSERT_EQ(pack.size(), 16u + 24u + first.size() + second.size());
+    EXPECT_EQ(ReadLe32(&pack[0]), 2u);
+    for (std::size_t i = 4; i < 16; ++i)
+        if (i != 12) {
+            EXPECT_EQ(pack[i], 0) << "unread header byte " << i;
+        }
+    EXPECT_EQ(pack[12], 0);  // plain
+    EXPECT_EQ(ReadLe32(&pack[16]), 0u);
+    EXPECT_EQ(ReadLe32(&pack[20]), first.size());
+    EXPECT_EQ(ReadLe32(&pack[24]), 101u);
+    EXPECT_EQ(ReadLe32(&pack[32]), second.size());
+    EXPECT_EQ(ReadLe32(&pack[36]), 205u);
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), pack.begin() + 40));
+    EXPECT_TRUE(std::equal(second.begin(), second.end(),
+                           pack.begin() + 40 + static_cast<std::ptrdiff_t>(first.size())));
+
+    const Bytes compressed = BuildPack({{101, first}}, true);
+    EXPECT_EQ(compressed[12], 1);
+    EXPECT_EQ(compressed[28], 0x78);
+    EXPECT_EQ(compressed[29], 0xDA);
+    EXPECT_EQ(InflateBytes(&compressed[28], compressed.size() - 28), first);
+}
+
+TEST(PicturePackTest, EveryDepthBecomesA32BitIcon) {
+    const Bytes eightBit = EncodeIndexedBmp(2, 1, 8, {0x102030, 0xA0B0C0}, {1, 0});
+    for (bool compressed : {false, true}) {
+        SCOPED_TRACE(compressed ? "compressed" : "plain");
+        TATBitmap icons;
+        const Bytes pack = BuildPack({Source(101, Solid(3, 2, 24, 10, 20, 30)),
+                                      Source(102, Solid(2, 3, 32, 40, 50, 60, 70)),
+                                      {103, eightBit}},
+                                     compressed);
+        icons.LoadFromMemory(pack.data(), pack.size());
+        ASSERT_EQ(icons.Count(), 3);
+        const Picture& opaque = icons.Items(0).bitmap;
+        EXPECT_EQ(opaque.Width(), 3);
+        EXPECT_EQ(opaque.Height(), 2);
+        ExpectPixel(opaque, 2, 1, 10, 20, 30, 255);
+        const Picture& alpha = icons.Items(1).bitmap;
+        EXPECT_EQ(alpha.Width(), 2);
+        EXPECT_EQ(alpha.Height(), 3);
+        ExpectPixel(alpha, 1, 2, 40, 50, 60, 70);
+        ExpectPixel(icons.Items(2).bitmap, 0, 0, 0xC0, 0xB0, 0xA0, 255);
+        ExpectPixel(icons.Items(2).bitmap, 1, 0, 0x30, 0x20, 0x10, 255);
+        EXPECT_EQ(icons.Items(0).number, 101);
+        EXPECT_EQ(icons.Items(2).number, 103);
+    }
+}
+
+TEST(PicturePackTest, AnyNonZeroFlagMeansCompressed) {
+    Bytes pack = BuildPack({Source(150, Solid(1, 1, 24, 9, 8, 7))}, true);
+    pack[12] = 0x80;
+    TATBitmap icons;
+    icons.LoadFromMemory(pack.data(), pack.size());
+    ASSERT_EQ(icons.Count(), 1);
+    ExpectPixel(icons.Items(0).bitmap, 0, 0, 9, 8, 7, 255);
+
+    // The same entries flagged plain are zlib streams, not BMP files.
+    pack[12] = 0;
+    TATBitmap plain;
+    EXPECT_THROW(plain.LoadFromMemory(pack.data(), pack.size()), GraphicsError);
+    EXPECT_EQ(plain.Count(), 0);
+}
+
+TEST(PicturePackTest, CountZeroAddsNothing) {
+    Bytes pack = BuildPack({}, false);
+    pack.insert(pack.end(), {1, 2, 3});  // trailing bytes are not entries
+    TATBitmap icons;
+    icons.LoadFromMemory(pack.data(), pack.size());
+    EXPECT_EQ(icons.Count(), 0);
+    EXPECT_EQ(icons.IndexOf(101), -1);
+    EXPECT_EQ(icons.IndexOf(0), -1);
+}
+
+TEST(PicturePackTest, LaterEntryWithTheSameNumberWins) {
+    TATBitmap icons;
+    const Bytes pack =
+        BuildPack({Source(120, Solid(1, 1, 24, 1, 1, 1)), Source(121, Solid(1, 1, 24, 2, 2, 2)),
+                   Source(120, Solid(1, 1, 24, 3, 3, 3))},
+                  false);
+    icons.LoadFromMemory(pack.data(), pack.size());
+    EXPECT_EQ(icons.IndexOf(120), 2);
+    EXPECT_EQ(icons.IndexOf(121), 1);
+    EXPECT_EQ(icons.IndexOf(122), -1);
+
+    // A second pack adds after the first, so it overrides it.
+    const Bytes more = BuildPack({Source(121, Solid(1, 1, 24, 4, 4, 4))}, true);
+    icons.LoadFromMemory(more.data(), more.size());
+    EXPECT_EQ(icons.Count(), 4);
+    EXPECT_EQ(icons.IndexOf(121), 3);
+    ExpectPixel(icons.Items(icons.IndexOf(121)).bitmap, 0, 0, 4, 4, 4, 255);
+
+    icons.Clear();
+    EXPECT_EQ(icons.Count(), 0);
+    EXPECT_EQ(icons.IndexOf(120), -1);
+    EXPECT_THROW((void)icons.Items(0), GraphicsError);
+}
+
+TEST(PicturePackTest, ShortFileKeepsEarlierEntriesAndThrows) {
+    const Bytes pack =
+        BuildPack({Source(101, Solid(2, 2, 24, 1, 2, 3)), Source(102, Solid(2, 2, 32, 4, 5, 6, 7)),
+                   Source(103, Solid(2, 2, 24, 7, 8, 9))},
+                  false);
+    TATBitmap icons;
+    EXPECT_EQ(ErrorText(icons, Bytes(pack.begin(), pack.end() - 1)), "Stream read error");
+    ASSERT_EQ(icons.Count(), 2);
+    EXPECT_EQ(icons.Items(1).number, 102);
+    ExpectPixel(icons.Items(1).bitmap, 1, 1, 4, 5, 6, 7);
+
+    // Every shorter file throws; none crashes or adds more than the entries it holds whole.
+    const std::size_t firstEnd = 16 + 36 + EncodeBmp(Solid(2, 2, 24, 1, 2, 3)).size();
+    for (std::size_t length = 0; length < pack.size(); ++length) {
+        TATBitmap partial;
+        const Bytes prefix(pack.begin(), pack.begin() + static_cast<std::ptrdiff_t>(length));
+        EXPECT_THROW(partial.LoadFromMemory(prefix.data(), prefix.size()), GraphicsError) << length;
+        EXPECT_EQ(partial.Count() >= 1, length >= firstEnd) << length;
+    }
+}
+
+TEST(PicturePackTest, HostileCountsAndSizesAreRefused) {
+    const Bytes valid =
+        BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), Source(102, Solid(1, 1, 24, 4, 5, 6))}, false);
+    struct Case {
+        std::size_t offset;
+        std::uint32_t value;
+        int entriesKept;
+        const char* what;
+        const char* error = "Stream read error";
+    };
+    const Case cases[] = {
+        {0, 0xFFFFFFFFu, 0, "count -1"},
+        {0, 0x80000000u, 0, "count INT_MIN"},
+        {0, 0x7FFFFFFFu, 0, "count the file cannot hold"},
+        {0, 0x15555556u, 0, "count whose table size wraps 32 bits"},
+        {0, 3, 0, "one record more than written: the data start moves",
+         "Bitmap image is not valid: no BM signature"},
+        {20, 0xFFFFFFFFu, 0, "first size -1"},
+        {20, 0x7FFFFFFFu, 0, "first size past the end"},
+        {32, 0x80000000u, 1, "second size INT_MIN"},
+        {32, 0xFFFFFFF0u, 1, "second size that wraps the offset"},
+    };
+    for (const Case& c : cases) {
+        Bytes pack = valid;
+        PutLe32(pack, c.offset, c.value);
+        TATBitmap icons;
+        EXPECT_EQ(ErrorText(icons, pack), c.error) << c.what;
+        EXPECT_EQ(icons.Count(), c.entriesKept) << c.what;
+    }
+}
+
+TEST(PicturePackTest, DamagedEntriesThrowTheirOwnErrorAfterEarlierEntries) {
+    Bytes badStream =
+        BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), Source(102, Solid(1, 1, 24, 4, 5, 6))}, true);
+    badStream.back() ^= 0xFF;  // the second entry's Adler-32
+    TATBitmap icons;
+    EXPECT_EQ(ErrorText(icons, badStream), "Error");
+    EXPECT_EQ(icons.Count(), 1);
+
+    Bytes badBmp =
+        BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), Source(102, Solid(1, 1, 24, 4, 5, 6))}, false);
+    badBmp[badBmp.size() - 58 + 28] = 16;  // the second file's depth
+    TATBitmap more;
+    EXPECT_NE(ErrorText(more, badBmp).find("Bitmap image is not valid"), std::string::npos);
+    EXPECT_EQ(more.Count(), 1);
+}
+
+TEST(PicturePackTest, AddBitmapCopiesThePixels) {
+    TATBitmap icons;
+    Picture source = Solid(2, 1, 24, 1, 2, 3);
+    icons.AddBitmap(source, 300);
+    source.Pixel(0, 0)[0] = 99;
+    ExpectPixel(icons.Items(0).bitmap, 0, 0, 1, 2, 3, 255);
+
+    Bytes buffer = {5, 6, 7, 8, 9, 10, 11, 12};
+    icons.AddBitmap(Picture::View(buffer.data(), 2, 1, 8, 32), 301);
+    buffer[0] = 0;
+    EXPECT_TRUE(icons.Items(1).bitmap.OwnsPixels());
+    ExpectPixel(icons.Items(1).bitmap, 0, 0, 5, 6, 7, 8);
+    ExpectPixel(icons.Items(1).bitmap, 1, 0, 9, 10, 11, 12);
+}
+
+TEST(PicturePackTest, LoadFromFileReadsAWholeFileAndSkipsAMissingOne) {
+    const std::string path = ::testing::TempDir() + "picture_pack_test.vpi";
+    const Bytes pack = BuildPack({Source(101, Solid(4, 4, 32, 1, 2, 3, 4))}, true);
+    {
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(pack.data()), static_cast<std::streamsize>(pack.size()));
+    }
+    TATBitmap icons;
+    icons.LoadFromFile(path);
+    ASSERT_EQ(icons.Count(), 1);
+    ExpectPixel(icons.Items(0).bitmap, 3, 3, 1, 2, 3, 4);
+    std::remove(path.c_str());
+
+    icons.LoadFromFile(path);
+    EXPECT_EQ(icons.Count(), 1);
+}
+
+TEST(RessTest, DecodesAStreamHoldingABmpFile) {
+    const Bytes bmp = EncodeIndexedBmp(3, 1, 8, {0x00FF00, 0x0000FF}, {0, 1, 0});
+    const Picture p = DecodeRess(DeflateBytes(bmp.data(), bmp.size()));
+    ASSERT_EQ(p.BitsPerPixel(), 24);
+    EXPECT_EQ(p.Pixel(1, 0)[0], 0xFF);
+    EXPECT_EQ(p.Pixel(0, 0)[1], 0xFF);
+    try {
+        DecodeRess(bmp);
+        ADD_FAILURE() << "a plain BMP is no zlib stream";
+    } catch (const GraphicsError& e) {
+        EXPECT_STREQ(e.what(), "Error");
+    }
+}
+
+TEST(RessTest, PictureNumbersNameTheBuiltInResources) {
+    EXPECT_EQ(BuiltInPictureName(1), "BITMAP_0");
+    EXPECT_EQ(BuiltInPictureName(2), "BITMAP_1");
+    EXPECT_EQ(BuiltInPictureName(34), "BITMAP_33");
+    for (int outside : {0, -1, INT_MIN, 35, 100})
+        EXPECT_EQ(BuiltInPictureName(outside), "BITMAP_0") << outside;
+    EXPECT_EQ(BuiltInPictureName(101), "");
+    EXPECT_EQ(BuiltInPictureName(INT_MAX), "");
+}
+
+}  // namespace
+}  // namespace velpiners::graphics
