@@ -56,6 +56,22 @@ std::uint8_t Blend(int source, int target, double f) {
   return static_cast<std::uint8_t>(std::clamp(value, 0.0, 255.0));
 }
 
+// Blends a straight-alpha 32-bit picture onto a 24- or 32-bit target at (x, y); a 32-bit target's
+// alpha is raised to the source's alpha - 4.
+void BlendOver(const Picture& source, Picture& target, int x, int y) noexcept {
+  const int step = target.BytesPerPixel();
+  const Overlap o = Clip(source.Width(), source.Height(), target.Width(), target.Height(), x, y);
+  for (int row = 0; row < o.height; ++row) {
+    const std::uint8_t* in = source.Pixel(o.sourceX, o.sourceY + row);
+    std::uint8_t* out = target.Pixel(o.targetX, o.targetY + row);
+    for (int col = 0; col < o.width; ++col, in += 4, out += step) {
+      const double f = in[3] / 255.0;
+      for (int c = 0; c < 3; ++c) out[c] = Blend(in[c], out[c], f);
+      if (step == 4 && in[3] - 4 > out[3]) out[3] = static_cast<std::uint8_t>(in[3] - 4);
+    }
+  }
+}
+
 bool IsColour(const Picture& p) { return p.BitsPerPixel() == 24 || p.BitsPerPixel() == 32; }
 
 }  // namespace
@@ -154,29 +170,12 @@ void DrawSkinMasked(const Picture& skin, const Picture& mask, Picture& target) {
 
 void DrawAlphaOver32(const Picture& source, Picture& target, int x, int y) noexcept {
   if (source.BitsPerPixel() != 32 || target.BitsPerPixel() != 32) return;
-  const Overlap o = Clip(source.Width(), source.Height(), target.Width(), target.Height(), x, y);
-  for (int row = 0; row < o.height; ++row) {
-    const std::uint8_t* in = source.Pixel(o.sourceX, o.sourceY + row);
-    std::uint8_t* out = target.Pixel(o.targetX, o.targetY + row);
-    for (int col = 0; col < o.width; ++col, in += 4, out += 4) {
-      const double f = in[3] / 255.0;
-      for (int c = 0; c < 3; ++c) out[c] = Blend(in[c], out[c], f);
-      if (in[3] - 4 > out[3]) out[3] = static_cast<std::uint8_t>(in[3] - 4);
-    }
-  }
+  BlendOver(source, target, x, y);
 }
 
 void DrawAlphaOver24(const Picture& source, Picture& target, int x, int y) {
   Require(source.BitsPerPixel() == 32 && target.BitsPerPixel() == 24);
-  const Overlap o = Clip(source.Width(), source.Height(), target.Width(), target.Height(), x, y);
-  for (int row = 0; row < o.height; ++row) {
-    const std::uint8_t* in = source.Pixel(o.sourceX, o.sourceY + row);
-    std::uint8_t* out = target.Pixel(o.targetX, o.targetY + row);
-    for (int col = 0; col < o.width; ++col, in += 4, out += 3) {
-      const double f = in[3] / 255.0;
-      for (int c = 0; c < 3; ++c) out[c] = Blend(in[c], out[c], f);
-    }
-  }
+  BlendOver(source, target, x, y);
 }
 
 void TintBitmap(Picture& bitmap, Color color) {

@@ -142,7 +142,7 @@ void WeighLines(const Contributions& list, int target, const std::uint8_t* lines
     float sum = 0.0f;
     for (std::size_t k = begin; k < end; ++k)
       sum = sum + weight[k] * static_cast<float>(lines[static_cast<std::size_t>(source[k]) * lineStride + m]);
-    if (sum < 0.0f) sum = 0.0f;
+    if (!(sum > 0.0f)) sum = 0.0f;  // as maxps does, a NaN from a caller's filter gives 0
     if (sum > 255.0f) sum = 255.0f;
     sum = (sum + kRounding) - kRounding;
     out[m] = static_cast<std::uint8_t>(static_cast<int>(sum));

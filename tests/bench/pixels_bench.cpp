@@ -10,26 +10,19 @@
 
 #include <cstdio>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "graphics/compositor.h"
 #include "graphics/effects.h"
 #include "graphics/resample.h"
+#include "tests/noisy_picture.h"
 
 namespace {
 
 using velpiners::graphics::Picture;
 using velpiners::graphics::Rect;
-
-Picture Noise(int width, int height, int bits, unsigned seed) {
-  std::mt19937 random(seed);
-  Picture picture(width, height, bits);
-  for (int y = 0; y < height; ++y)
-    for (std::size_t i = 0; i < picture.RowBytes(); ++i) picture.Row(y)[i] = static_cast<std::uint8_t>(random());
-  return picture;
-}
+using velpiners::test::NoisyPicture;
 
 // Tightly packed B, G, R bytes of a 24-bit picture, as the peers take them.
 std::vector<std::uint8_t> Packed(const Picture& picture) {
@@ -50,7 +43,7 @@ const ResizeCase kCases[] = {
 };
 
 void Ours(benchmark::State& state, ResizeCase c) {
-  const Picture source = Noise(c.sw, c.sh, 24, 1);
+  const Picture source = NoisyPicture(c.sw, c.sh, 24, 1);
   for (auto _ : state) {
     Picture target(c.tw, c.th, 24);
     velpiners::graphics::ResampleMitchell(source, target);
@@ -59,7 +52,7 @@ void Ours(benchmark::State& state, ResizeCase c) {
 }
 
 void ImageMagick(benchmark::State& state, ResizeCase c) {
-  const std::vector<std::uint8_t> bytes = Packed(Noise(c.sw, c.sh, 24, 1));
+  const std::vector<std::uint8_t> bytes = Packed(NoisyPicture(c.sw, c.sh, 24, 1));
   Magick::Image source(static_cast<std::size_t>(c.sw), static_cast<std::size_t>(c.sh), "BGR", Magick::CharPixel,
                        bytes.data());
   source.filterType(Magick::MitchellFilter);
@@ -76,7 +69,7 @@ void ImageMagick(benchmark::State& state, ResizeCase c) {
 }
 
 void Vips(benchmark::State& state, ResizeCase c) {
-  const std::vector<std::uint8_t> bytes = Packed(Noise(c.sw, c.sh, 24, 1));
+  const std::vector<std::uint8_t> bytes = Packed(NoisyPicture(c.sw, c.sh, 24, 1));
   VipsImage* source = vips_image_new_from_memory(bytes.data(), bytes.size(), c.sw, c.sh, 3, VIPS_FORMAT_UCHAR);
   const double hscale = static_cast<double>(c.tw) / c.sw;
   const double vscale = static_cast<double>(c.th) / c.sh;
@@ -96,8 +89,8 @@ void Vips(benchmark::State& state, ResizeCase c) {
 }
 
 void ComposeFramed(benchmark::State& state) {
-  const Picture skin = Noise(239, 141, 24, 2);
-  const Picture mask = Noise(239, 141, 24, 3);
+  const Picture skin = NoisyPicture(239, 141, 24, 2);
+  const Picture mask = NoisyPicture(239, 141, 24, 3);
   const Rect content{0, 0, static_cast<int>(state.range(0)), 150};
   Picture output;  // the painter keeps its background picture between repaints
   for (auto _ : state) {
@@ -107,8 +100,8 @@ void ComposeFramed(benchmark::State& state) {
 }
 
 void ComposeIcon(benchmark::State& state) {
-  const Picture skin = Noise(63, 63, 24, 4);
-  const Picture mask = Noise(63, 63, 24, 5);
+  const Picture skin = NoisyPicture(63, 63, 24, 4);
+  const Picture mask = NoisyPicture(63, 63, 24, 5);
   Picture output;
   for (auto _ : state) {
     velpiners::graphics::ComposeIconSkin(skin, mask, Rect{0, 0, 150, 60}, true, output, Rect{0, 0, 48, 48});
@@ -117,7 +110,7 @@ void ComposeIcon(benchmark::State& state) {
 }
 
 void Tint(benchmark::State& state) {
-  Picture picture = Noise(241, 166, 32, 6);
+  Picture picture = NoisyPicture(241, 166, 32, 6);
   for (auto _ : state) {
     velpiners::graphics::TintBitmap(picture, 0x3080C0);
     benchmark::DoNotOptimize(picture.Row(0));

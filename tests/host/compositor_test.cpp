@@ -51,6 +51,19 @@ RgbImage Rows(const RgbImage& image, int y0, int y1) {
   return part;
 }
 
+// Source column of each column of a wide target w columns wide: the sides unscaled, the centre from
+// column 119 (= 120).
+int WideSourceColumn(int x, int w) { return x < 119 ? x : x >= w - 119 ? x - (w - 239) : 119; }
+
+// The intermediate band of the wide cases: source rows [y0, y0 + rows) widened to w columns.
+RgbImage Widened(const RgbImage& image, int w, int y0, int rows) {
+  RgbImage band(w, rows);
+  for (int y = 0; y < rows; ++y)
+    for (int x = 0; x < w; ++x)
+      for (int c = 0; c < 3; ++c) band.At(x, y, c) = image.At(WideSourceColumn(x, w), y + y0, c);
+  return band;
+}
+
 // With a white mask the output's colour is the colour composite itself.
 void ExpectPixel(const Picture& out, int x, int y, const RgbImage& image, int sx, int sy) {
   for (int c = 0; c < 3; ++c)
@@ -107,18 +120,12 @@ TEST_F(FramedSkin, PlainUnrolledCopiesBandsAndResamplesTheMiddle) {
 TEST_F(FramedSkin, WideUnrolledKeepsTheSidesAndWidensTheCentre) {
   const int w = 300 + 16;
   const Picture out = Compose(300, 60, 1, kSkinPlain, true);  // 316 x 76
-  // Source column of each intermediate column: sides unscaled, the centre from column 119 (= 120).
-  const auto sourceColumn = [w](int x) { return x < 119 ? x : x >= w - 119 ? x - (w - 239) : 119; };
-  RgbImage intermediate(w, 101);
-  for (int y = 0; y < 101; ++y)
-    for (int x = 0; x < w; ++x)
-      for (int c = 0; c < 3; ++c) intermediate.At(x, y, c) = image.At(sourceColumn(x), y + 24, c);
-  const RgbImage middle = ReferenceResample(intermediate, w, 36, "Mitchell");
+  const RgbImage middle = ReferenceResample(Widened(image, w, 24, 101), w, 36, "Mitchell");
   for (int y = 24; y < 60; ++y)
     for (int x = 0; x < w; ++x) ExpectPixel(out, x, y, middle, x, y - 24);
   for (int x = 0; x < w; ++x) {
-    ExpectPixel(out, x, 5, image, sourceColumn(x), 5);
-    ExpectPixel(out, x, 75, image, sourceColumn(x), 140);
+    ExpectPixel(out, x, 5, image, WideSourceColumn(x, w), 5);
+    ExpectPixel(out, x, 75, image, WideSourceColumn(x, w), 140);
   }
 }
 
@@ -166,16 +173,11 @@ TEST_F(FramedSkin, RolledUpCases) {
   // Wide, other kinds: the rolled-up band of the widened intermediate.
   const Picture wide = Compose(300, 90, 1, kSkinPlain, false);
   const int w = 316;
-  const auto sourceColumn = [w](int x) { return x < 119 ? x : x >= w - 119 ? x - (w - 239) : 119; };
-  RgbImage intermediate(w, 113);
-  for (int y = 0; y < 113; ++y)
-    for (int x = 0; x < w; ++x)
-      for (int c = 0; c < 3; ++c) intermediate.At(x, y, c) = image.At(sourceColumn(x), y + 18, c);
-  const RgbImage wideBand = ReferenceResample(intermediate, w, 4, "Mitchell");
+  const RgbImage wideBand = ReferenceResample(Widened(image, w, 18, 113), w, 4, "Mitchell");
   for (int x = 0; x < w; ++x) {
-    ExpectPixel(wide, x, 0, image, sourceColumn(x), 0);
+    ExpectPixel(wide, x, 0, image, WideSourceColumn(x, w), 0);
     ExpectPixel(wide, x, 21, wideBand, x, 3);
-    ExpectPixel(wide, x, 31, image, sourceColumn(x), 140);
+    ExpectPixel(wide, x, 31, image, WideSourceColumn(x, w), 140);
   }
 }
 

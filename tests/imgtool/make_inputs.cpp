@@ -11,27 +11,14 @@
 #include <vector>
 
 #include "graphics/bmp.h"
+#include "tests/noisy_picture.h"
 
 namespace {
 
 using velpiners::graphics::EncodeBmp;
 using velpiners::graphics::EncodeIndexedBmp;
 using velpiners::graphics::Picture;
-
-// Smooth gradients with noise on top, so both flat areas and sharp steps are resampled.
-Picture Noisy(int width, int height, int bits, unsigned seed) {
-  std::mt19937 random(seed);
-  Picture picture(width, height, bits);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) {
-      std::uint8_t* p = picture.Pixel(x, y);
-      p[0] = static_cast<std::uint8_t>(x * 255 / width + (random() % 40));
-      p[1] = static_cast<std::uint8_t>(y * 255 / height + (random() % 60));
-      p[2] = static_cast<std::uint8_t>(random());
-      if (bits == 32) p[3] = static_cast<std::uint8_t>(random());
-    }
-  return picture;
-}
+using velpiners::test::NoisyPicture;
 
 std::vector<std::uint8_t> GreyMask(int width, int height, unsigned seed) {
   std::mt19937 random(seed);
@@ -74,13 +61,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
-  Write(folder, "skin.bmp", EncodeBmp(Noisy(239, 141, 24, 1)));
+  Write(folder, "skin.bmp", EncodeBmp(NoisyPicture(239, 141, 24, 1)));
   Write(folder, "mask8.bmp", GreyMask(239, 141, 2));
-  Write(folder, "mask24.bmp", EncodeBmp(Noisy(239, 141, 24, 3)));
-  Write(folder, "iconskin.bmp", EncodeBmp(Noisy(63, 63, 24, 4)));
+  Write(folder, "mask24.bmp", EncodeBmp(NoisyPicture(239, 141, 24, 3)));
+  Write(folder, "iconskin.bmp", EncodeBmp(NoisyPicture(63, 63, 24, 4)));
   Write(folder, "iconmask.bmp", GreyMask(63, 63, 5));
-  Write(folder, "icon32.bmp", EncodeBmp(Noisy(48, 48, 32, 6)));
-  Write(folder, "topdown32.bmp", TopDown(Noisy(31, 17, 32, 7)));
-  Write(folder, "column.bmp", EncodeBmp(Noisy(1, 5, 24, 8)));
+  Write(folder, "icon32.bmp", EncodeBmp(NoisyPicture(48, 48, 32, 6)));
+  Write(folder, "topdown32.bmp", TopDown(NoisyPicture(31, 17, 32, 7)));
+  Write(folder, "column.bmp", EncodeBmp(NoisyPicture(1, 5, 24, 8)));
   return 0;
 }
