@@ -117,15 +117,32 @@ void Tint(benchmark::State& state) {
   }
 }
 
-// Console output as usual, and every run's time per iteration kept by name for the ratio table.
+// Console output as usual, and each benchmark's time per iteration kept for the ratio table: the median
+// when repetitions give one, else the (last) run.
 class RecordingReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs)
-      if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    for (const Run& run : runs) {
+      if (run.error_occurred) continue;
+      const std::string name = run.run_name.str();
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+        medians[name] = run.GetAdjustedRealTime();
+      } else if (run.run_type == Run::RT_Iteration) {
+        last[name] = run.GetAdjustedRealTime();
+      }
+    }
   }
-  std::map<std::string, double> times;
+  [[nodiscard]] double Time(const std::string& name) const {
+    const auto median = medians.find(name);
+    if (median != medians.end()) return median->second;
+    const auto run = last.find(name);
+    return run != last.end() ? run->second : 0.0;
+  }
+
+ private:
+  std::map<std::string, double> medians;
+  std::map<std::string, double> last;
 };
 
 }  // namespace
@@ -149,12 +166,10 @@ int main(int argc, char** argv) {
 
   std::printf("\nMitchell resize, our time over the peer's (below 1 means we are faster):\n");
   for (const ResizeCase& c : kCases) {
-    const auto ours = reporter.times.find(std::string("Resample/ours/") + c.label);
-    if (ours == reporter.times.end()) continue;
+    const double ours = reporter.Time(std::string("Resample/ours/") + c.label);
     for (const char* peer : {"imagemagick", "libvips"}) {
-      const auto theirs = reporter.times.find(std::string("Resample/") + peer + "/" + c.label);
-      if (theirs == reporter.times.end()) continue;
-      std::printf("  %-20s %-12s %.3f\n", c.label, peer, ours->second / theirs->second);
+      const double theirs = reporter.Time(std::string("Resample/") + peer + "/" + c.label);
+      if (ours > 0.0 && theirs > 0.0) std::printf("  %-20s %-12s %.3f\n", c.label, peer, ours / theirs);
     }
   }
   benchmark::Shutdown();
