@@ -1,8 +1,10 @@
 #include "app/velpin.h"
 
+#include <cctype>
 #include <cstring>
 
 #include "app/protocol.h"
+#include "graphics/ress_loader.h"
 #include "lang/language_choice.h"
 #include "lang/private_profile.h"
 #include "sticker/stick_form.h"
@@ -23,9 +25,12 @@ std::string ExecutableFolder() {
     return folder;
 }
 
-TVelpin::TVelpin(std::string programFolder) : m_programFolder(std::move(programFolder)) {}
+TVelpin::TVelpin(std::string programFolder, HMODULE resources)
+    : m_programFolder(std::move(programFolder)), m_resources(resources) {}
 
-TVelpin::~TVelpin() = default;
+TVelpin::~TVelpin() {
+    if (m_flags != nullptr) ImageList_Destroy(m_flags);
+}
 
 bool TVelpin::FormCreate(bool showTray) {
     if (m_programFolder.empty()) m_programFolder = ExecutableFolder();
@@ -44,6 +49,14 @@ bool TVelpin::FormCreate(bool showTray) {
         m_tray->SetHint("Velpiners\r\nv1.4");
     }
 
+    try {
+        m_pictures.Load(m_resources);
+    } catch (const std::exception& error) {
+        // Stickers still open and paint plainly; the user is told once.
+        ShowErrorBox(error.what());
+    }
+    LoadUserPictures();
+
     m_table = std::make_unique<Tmassiv>();
     m_table->SetNotifier([](std::uint32_t owner, std::uint32_t wParam, std::uint32_t code) {
         ::PostMessageA(HandleFromValue(owner), protocol::kControllerCommandMessage, wParam, code);
@@ -51,7 +64,52 @@ bool TVelpin::FormCreate(bool showTray) {
 
     LoadDatabase();
     ChooseLanguageAtStart();
+
+    m_flags = ImageList_Create(25, 15, ILC_COLOR24 | ILC_MASK, 230, 0);
+    try {
+        graphics::LoadRessImageList("BITMAP_FLAGS", m_flags, m_resources);
+    } catch (const std::exception& error) {
+        ShowErrorBox(error.what());
+    }
     return true;
+}
+
+void TVelpin::LoadUserPictures() {
+    m_userPictures.Clear();
+    const std::string folder = m_programFolder + "pic\\";
+    WIN32_FIND_DATAA found{};
+    HANDLE search = ::FindFirstFileA((folder + "*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0) continue;
+        std::string name = found.cFileName;
+        const std::size_t dot = name.find_last_of('.');
+        if (dot == std::string::npos) continue;
+        std::string extension = name.substr(dot);
+        for (char& c : extension) c = static_cast<char>(::tolower(static_cast<unsigned char>(c)));
+        if (extension != ".vpi") continue;
+        try {
+            m_userPictures.LoadFromFile(folder + name);
+        } catch (const std::exception& error) {
+            // A damaged pack keeps the pictures read before the damage; the other packs still load.
+            ShowErrorBox(error.what());
+        }
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+}
+
+void TVelpin::PictureByNumber(graphics::Picture& target, int number) {
+    if (number <= 100) {
+        if (number < 1 || number > 34) number = 1;
+        try {
+            target = m_pictures.BuiltInIcon(number - 1);
+        } catch (const std::exception&) {
+            // Without the program's pictures (a damaged file) the sticker keeps the picture it had.
+        }
+        return;
+    }
+    const int index = m_userPictures.IndexOf(number);
+    if (index >= 0) target = m_userPictures.Items(index).bitmap;
 }
 
 int TVelpin::TakeSlot(HWND sticker) { return m_table->Occupy(HandleValue(sticker)); }

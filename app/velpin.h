@@ -5,12 +5,15 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/defaults.h"
+#include "app/shared_pictures.h"
+#include "graphics/picture_pack.h"
 #include "lang/text_table.h"
 #include "sticker/sticker_host.h"
 #include "store/record.h"
@@ -28,7 +31,8 @@ class TVelpin : public Form, public StickerHost {
 public:
     // programFolder: the folder that holds base.db, with a trailing backslash; empty means the folder of the
     // executable.
-    explicit TVelpin(std::string programFolder = {});
+    // resources: the module whose RESS pictures the stickers paint with (nullptr: the program itself).
+    explicit TVelpin(std::string programFolder = {}, HMODULE resources = nullptr);
     ~TVelpin() override;
 
     // Tray menu item identifiers.
@@ -115,6 +119,16 @@ public:
     [[nodiscard]] std::string Text(std::string_view key) const override;
     void Duplicate(const StickerRecord& blocks) override { DuplicateSticker(blocks); }
     void OpenProperties(HWND sticker, int page) override;
+    [[nodiscard]] const graphics::Picture& SharedPicture(std::string_view name) const override {
+        return m_pictures.Get(name);
+    }
+    void PictureByNumber(graphics::Picture& target, int number) override;
+
+    // The user pictures of "pic\" and the icon list both sticker dialogs show: an empty entry, the 34
+    // built-in icons, then the user pictures, each as a 32 x 32 image on white.
+    [[nodiscard]] const graphics::TATBitmap& UserPictures() const { return m_userPictures; }
+    void FillIconList(HIMAGELIST list, std::vector<std::string>& items);
+    [[nodiscard]] HIMAGELIST FlagImages() const { return m_flags; }
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -129,8 +143,13 @@ private:
     void PostToEverySticker(WPARAM wParam, std::uint32_t code) const;
     void NotifyStickersOfLanguage() const;
     void ChooseLanguageAtStart();
+    void LoadUserPictures();
 
     std::string m_programFolder;
+    HMODULE m_resources = nullptr;
+    SharedPictures m_pictures;
+    graphics::TATBitmap m_userPictures;
+    HIMAGELIST m_flags = nullptr;
     UINT m_taskbarCreated = 0;
     std::unique_ptr<Tmassiv> m_table;
     StickerDefaults m_defaults;

@@ -20,7 +20,7 @@ std::vector<std::uint8_t> ReadRessResource(const char* name, HMODULE module) {
   return std::vector<std::uint8_t>(first, first + ::SizeofResource(module, info));
 }
 
-Picture LoadRessBitmap(const char* name) { return DecodeRess(ReadRessResource(name)); }
+Picture LoadRessBitmap(const char* name, HMODULE module) { return DecodeRess(ReadRessResource(name, module)); }
 
 int AddRessToImageList(HIMAGELIST list, const std::vector<std::uint8_t>& imageStream,
                        const std::vector<std::uint8_t>& maskStream) {
@@ -32,9 +32,9 @@ int AddRessToImageList(HIMAGELIST list, const std::vector<std::uint8_t>& imageSt
   return ::ImageList_GetImageCount(list) - before;
 }
 
-int LoadRessImageList(const char* name, HIMAGELIST list) {
-  const std::vector<std::uint8_t> image = ReadRessResource(name);
-  const std::vector<std::uint8_t> mask = ReadRessResource((std::string(name) + "MASK").c_str());
+int LoadRessImageList(const char* name, HIMAGELIST list, HMODULE module) {
+  const std::vector<std::uint8_t> image = ReadRessResource(name, module);
+  const std::vector<std::uint8_t> mask = ReadRessResource((std::string(name) + "MASK").c_str(), module);
   return AddRessToImageList(list, image, mask);
 }
 

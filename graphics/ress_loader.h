@@ -20,7 +20,7 @@ std::vector<std::uint8_t> ReadRessResource(const char* name, HMODULE module = nu
 // The picture in resource `name`, with the size and depth the stored file gives (1- and 8-bit files as
 // 24-bit pictures). Throws AppError for a missing resource, GraphicsError("Error") for a stream that
 // does not inflate.
-Picture LoadRessBitmap(const char* name);
+Picture LoadRessBitmap(const char* name, HMODULE module = nullptr);
 
 // Adds an image strip and its mask strip, both RESS streams, to `list` in one call, so the list cuts both
 // into frames of its own size; surplus width of the mask is ignored. Mask pixels of grey 128 and above are
@@ -30,6 +30,6 @@ int AddRessToImageList(HIMAGELIST list, const std::vector<std::uint8_t>& imageSt
 
 // Resource `name` as the image and `name` + "MASK" as its mask, added to `list`. Both resources are
 // read before anything is added.
-int LoadRessImageList(const char* name, HIMAGELIST list);
+int LoadRessImageList(const char* name, HIMAGELIST list, HMODULE module = nullptr);
 
 }  // namespace velpiners::graphics

@@ -1,6 +1,6 @@
 // What a sticker window needs from the controller that made it: the controller's window (save requests,
-// deletion announcements), the interface texts of the current language, a copy of itself and the
-// properties dialog.
+// deletion announcements), the interface texts of the current language, the shared pictures and the
+// sticker icons, a copy of itself and the properties dialog.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "graphics/picture.h"
 #include "store/record.h"
 
 namespace velpiners {
@@ -22,6 +23,11 @@ public:
     virtual void Duplicate(const StickerRecord& blocks) = 0;
     // The properties dialog for this sticker on page `page` (-1: the page last shown), unless it shows.
     virtual void OpenProperties(HWND sticker, int page) = 0;
+    // A shared skin, mask, point or pin picture by resource name (empty when there is none).
+    [[nodiscard]] virtual const graphics::Picture& SharedPicture(std::string_view name) const = 0;
+    // The sticker icon of this picture number into `target`; a user number that is not found leaves
+    // `target` as it was.
+    virtual void PictureByNumber(graphics::Picture& target, int number) = 0;
 };
 
 }  // namespace velpiners

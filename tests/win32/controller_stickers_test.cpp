@@ -69,7 +69,7 @@ std::vector<std::uint8_t> Image(const std::vector<StickerRecord>& records, std::
 class StoredStickersTest : public ::testing::Test {
 protected:
     void Start() {
-        controller = std::make_unique<TVelpin>(folder.Path());
+        controller = std::make_unique<TVelpin>(folder.Path(), test::ProgramResources());
         ASSERT_TRUE(controller->FormCreate(false));
         PumpMessages();
     }

@@ -66,7 +66,7 @@ protected:
 
     TempFolder folder;
     ErrorCapture errors;
-    std::unique_ptr<TVelpin> controller = std::make_unique<TVelpin>(folder.Path());
+    std::unique_ptr<TVelpin> controller = std::make_unique<TVelpin>(folder.Path(), test::ProgramResources());
     std::vector<std::unique_ptr<StandInSticker>> stickers;
 };
 
@@ -228,7 +228,7 @@ TEST_F(ControllerTest, FailedWriteKeepsTheOldFileAndTellsTheUser) {
 }
 
 TEST_F(ControllerTest, WriteIntoAMissingFolderFailsCleanly) {
-    auto orphan = std::make_unique<TVelpin>(folder.File("gone\\"));
+    auto orphan = std::make_unique<TVelpin>(folder.File("gone\\"), test::ProgramResources());
     ASSERT_TRUE(orphan->FormCreate(false));
     ::PostMessageA(orphan->Handle(), protocol::kControllerCommandMessage, 0, protocol::kCtlSaveRequest);
     PumpMessages();
@@ -256,13 +256,13 @@ protected:
 
 TEST_F(DatabaseLoadTest, WholeRecordsOnlyAndAtMost256) {
     WriteAll(folder.File("base.db"), Records(3, 10));
-    TVelpin three(folder.Path());
+    TVelpin three(folder.Path(), test::ProgramResources());
     ASSERT_TRUE(three.FormCreate(false));
     EXPECT_EQ(three.Table().Count(), 3);
     three.DestroyFormWindow();
 
     WriteAll(folder.File("base.db"), Records(300, 0));
-    TVelpin many(folder.Path());
+    TVelpin many(folder.Path(), test::ProgramResources());
     ASSERT_TRUE(many.FormCreate(false));
     ASSERT_EQ(many.Table().Count(), 256);
     EXPECT_EQ(many.Table().Slot(255).placement.left, 255);
@@ -270,7 +270,7 @@ TEST_F(DatabaseLoadTest, WholeRecordsOnlyAndAtMost256) {
 }
 
 TEST_F(DatabaseLoadTest, NoFileLoadsNothingAndCreatesNone) {
-    TVelpin controller(folder.Path());
+    TVelpin controller(folder.Path(), test::ProgramResources());
     ASSERT_TRUE(controller.FormCreate(false));
     PumpMessages();
     EXPECT_EQ(controller.Table().Count(), 0);
@@ -280,7 +280,7 @@ TEST_F(DatabaseLoadTest, NoFileLoadsNothingAndCreatesNone) {
 
 TEST_F(DatabaseLoadTest, UnreadableDatabaseIsReportedAndLoadsNothing) {
     ASSERT_TRUE(::CreateDirectoryA(folder.File("base.db").c_str(), nullptr));
-    TVelpin controller(folder.Path());
+    TVelpin controller(folder.Path(), test::ProgramResources());
     ASSERT_TRUE(controller.FormCreate(false));
     EXPECT_EQ(controller.Table().Count(), 0);
     ASSERT_EQ(errors.Errors().size(), 1u);

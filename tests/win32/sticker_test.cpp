@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/protocol.h"
+#include "app/shared_pictures.h"
 #include "sticker/stick_form.h"
 #include "sticker/sticker_state.h"
 #include "tests/win32/test_support.h"
@@ -20,8 +21,15 @@ namespace {
 using test::PumpMessages;
 using test::Receiver;
 
+// A controller stand-in with the program's real pictures.
 class FakeHost : public StickerHost {
 public:
+    FakeHost() { pictures.Load(test::ProgramResources()); }
+    const graphics::Picture& SharedPicture(std::string_view name) const override { return pictures.Get(name); }
+    void PictureByNumber(graphics::Picture& target, int number) override {
+        if (number <= 100) target = pictures.BuiltInIcon(number >= 1 && number <= 34 ? number - 1 : 0);
+    }
+    SharedPictures pictures;
     HWND ControllerWindow() const override { return controller.Handle(); }
     std::string Text(std::string_view key) const override { return "<" + std::string(key) + ">"; }
     void Duplicate(const StickerRecord& blocks) override { duplicated.push_back(blocks); }

@@ -47,6 +47,17 @@ TempFolder::~TempFolder() {
     ::RemoveDirectoryA(m_path.c_str());
 }
 
+HMODULE ProgramResources() {
+    static HMODULE module = [] {
+        char path[MAX_PATH] = {};
+        ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+        std::string file(path);
+        file.resize(file.find_last_of("\\/") + 1);
+        return ::LoadLibraryExA((file + "velpiners.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    }();
+    return module;
+}
+
 void PumpMessages() {
     MSG message;
     for (int idle = 0; idle < 3;) {

@@ -27,6 +27,9 @@ private:
     std::string m_path;
 };
 
+// velpiners.exe beside the test program, opened as a data file: the pictures a controller loads.
+[[nodiscard]] HMODULE ProgramResources();
+
 // Handles every queued message of this thread until the queue stays empty.
 void PumpMessages();
 
