@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "graphics/picture.h"
 #include "sticker/sticker_host.h"
@@ -90,6 +91,20 @@ private:
     void OnWindowPosChanging(WINDOWPOS* position) const;
     void OnWindowPosChanged();
     void OnMouseEnter();
+
+    // Painting.
+    UniqueFont FontOf(const TextStyleBlock& block) const;
+    int TextWidthIn(const TextStyleBlock& block, const std::string& text) const;
+    void MeasureText(const TextStyleBlock& block);
+    void RemeasureText(const TextStyleBlock& block);
+    void MeasureHeader();
+    void LoadPicture();
+    void PaintSteps(bool fromRelayout);
+    void PaintPinRow();
+    void PaintLine(const TextStyleBlock& block, int x, int y, std::uint8_t shadow);
+    void PaintCaption(const TextStyleBlock& block);
+    void PaintDate(const TextStyleBlock& block);
+    void PaintText(const TextStyleBlock& block, int lift);
 
     // Interaction.
     void FormMouseDown(int button, int x, int y);

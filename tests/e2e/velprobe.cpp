@@ -148,6 +148,7 @@ int MakeDatabase(const char* path, int count, int tail) {
         p.wordWrap = 1;
         p.hideDelayStep = 30;
         p.SetPictureNumber(1 + i % 34);
+        p.showPicture = 1;
         r.inUse = 1;
         const auto* raw = reinterpret_cast<const std::uint8_t*>(&r);
         bytes.insert(bytes.end(), raw, raw + sizeof r);

@@ -55,6 +55,7 @@ StickerRecord StoredSticker(int i) {
     p.wordWrap = 1;
     p.hideDelayStep = 30;
     p.SetPictureNumber(3 + i);
+    p.showPicture = 1;  // as the painter keeps it: set exactly when there is a picture number
     r.inUse = 1;
     return r;
 }
