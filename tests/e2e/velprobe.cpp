@@ -10,6 +10,8 @@
 //   velprobe summaries              WM_USER 300 with a window of its own; print every summary received
 //   velprobe summary N              WM_USER 301 for the n-th sticker; print the summary received
 //   velprobe makedb FILE COUNT TAIL write a base.db of COUNT recognisable records and TAIL extra bytes
+//   velprobe makegallery FILE       write a base.db of one sticker per style, in a grid, with a date,
+//                                   three lines of text and an icon
 //   velprobe dbcheck BEFORE AFTER   compare two base.db files record by record, allowing the bytes a
 //                                   save cycle changes (window handle, reported flag, parented flag,
 //                                   caption Y); print "same" or the first difference
@@ -159,6 +161,55 @@ int MakeDatabase(const char* path, int count, int tail) {
     return out ? 0 : 1;
 }
 
+int MakeGallery(const char* path) {
+    std::vector<std::uint8_t> bytes;
+    static const char* const kNames[] = {"Dark glass", "Inner",  "Flat",       "Silver glass", "Glass", "Panel",
+                                         "Classic",    "Narrow", "Aero",       "Modern",       "List",  "Vista Glass",
+                                         "Vista",      "Vista Aero", "H.Z.",   "Flat panel",   "Text"};
+    static const std::int32_t kColors[] = {0x3050D0, 0x30A040, 0xC06020, 0x2080C0, 0x9040A0, 0x208080};
+    for (int i = 0; i < 17; ++i) {
+        velpiners::StickerRecord r;
+        std::memset(&r, 0, sizeof r);
+        for (velpiners::TextStyleBlock* block : {&r.caption, &r.date, &r.body}) {
+            block->color = 0xFFFFFF;
+            block->shadow = 1;
+            block->x = 14;
+            block->y = 2;
+            block->width = 255;
+            block->fontSize = 10;
+            block->fontName.Set("Tahoma");
+        }
+        r.caption.text.Set(std::to_string(i) + " " + kNames[i]);
+        r.date.fontSize = 7;
+        r.date.text.Set("8.12.26");
+        r.date.SetShowDate(1);
+        r.body.x = 16;
+        r.body.y = 26;
+        r.body.width = 208;
+        r.body.fontSize = 8;
+        r.body.text.Set("Buy milk and bread\r\nCall the dentist at 10\r\nWater the plants");
+        velpiners::PlacementBlock& p = r.placement;
+        p.left = 10 + (i % 5) * 254;
+        p.top = 10 + (i / 5) * 200;
+        p.opacity = 255;
+        p.style = static_cast<std::uint8_t>(i);
+        p.useOwnColor = 1;
+        p.color = kColors[i % 6];
+        p.unrolled = 1;
+        p.layer = 1;
+        p.wordWrap = 1;
+        p.hideDelayStep = 30;
+        p.SetPictureNumber(1 + (i * 2) % 34);
+        p.showPicture = 1;
+        r.inUse = 1;
+        const auto* raw = reinterpret_cast<const std::uint8_t*>(&r);
+        bytes.insert(bytes.end(), raw, raw + sizeof r);
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return out ? 0 : 1;
+}
+
 int CheckDatabase(const char* beforePath, const char* afterPath) {
     const std::vector<std::uint8_t> before = ReadFile(beforePath);
     const std::vector<std::uint8_t> after = ReadFile(afterPath);
@@ -202,6 +253,7 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(verb, "makedb") == 0 && argc >= 5)
         return MakeDatabase(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+    if (std::strcmp(verb, "makegallery") == 0 && argc >= 3) return MakeGallery(argv[2]);
     if (std::strcmp(verb, "dbcheck") == 0 && argc >= 4) return CheckDatabase(argv[2], argv[3]);
 
     HWND controller = Controller();
