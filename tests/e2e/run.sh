@@ -167,5 +167,52 @@ for _ in $(seq 1 50); do [ -e "$dir/base.db" ] && break; sleep 0.2; done
 check "a save writes the new sticker's record" test "$(stat -c %s "$dir/base.db" 2>/dev/null)" = 1076
 stop_program "$first"
 
+# -- the mouse on a sticker: drag it by its caption, double-click the caption to roll it up
+dir=$(new_folder)
+probe makedb "Z:$dir/base.db" 1 0
+first=$(start_program "$dir")
+check "starts with one sticker for the mouse" probe wait 30
+for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 1 ] && break; sleep 0.2; done
+read -r left top width height <<<"$(probe windows TStickForm)"
+before=$(md5sum <"$dir/base.db")
+# The stored sticker has a 48-pixel icon: 22 transparent rows on top (click-through, like the pixels
+# around the skin), the caption strip from row 22.
+xdotool mousemove $((left + 60)) $((top + 50)); sleep 0.2
+xdotool mousedown 1; sleep 0.2
+for step in 1 2 3 4 5 6 7 8 9 10; do
+  xdotool mousemove $((left + 60 + step * 12)) $((top + 50 + step * 7)); sleep 0.05
+done
+xdotool mouseup 1
+for _ in $(seq 1 50); do [ "$(md5sum <"$dir/base.db")" != "$before" ] && break; sleep 0.2; done
+read -r new_left new_top _ _ <<<"$(probe windows TStickForm)"
+check "a drag moves the sticker with the pointer" test "$new_left,$new_top" = "$((left + 120)),$((top + 70))"
+stored=$(od -An -t d4 -j $((1036)) -N 8 "$dir/base.db" | tr -s ' ' | sed 's/^ //')
+check "the end of the drag saves the new place to base.db" test "$stored" = "$new_left $new_top"
+before=$(md5sum <"$dir/base.db")
+xdotool mousemove $((new_left + 60)) $((new_top + 34)) click --repeat 2 --delay 80 1
+for _ in $(seq 1 50); do [ "$(md5sum <"$dir/base.db")" != "$before" ] && break; sleep 0.2; done
+read -r _ _ _ rolled_height <<<"$(probe windows TStickForm)"
+check "a double click on the caption rolls the sticker up" test "$rolled_height" -lt "$height"
+check "the rolled-up state is saved" test "$(od -An -t u1 -j $((1036 + 16)) -N 1 "$dir/base.db" | tr -d ' ')" = 0
+stop_program "$first"
+
+# -- all 17 styles on the screen: each shows its skin; the screenshot is kept as the gallery
+dir=$(new_folder)
+probe makegallery "Z:$dir/base.db"
+first=$(start_program "$dir")
+check "starts with one sticker per style" probe wait 30
+for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 17 ] && break; sleep 0.2; done
+check "17 sticker windows open" test "$(probe count TStickForm)" = 17
+sleep 1
+import -window root build/sticker-gallery.png 2>/dev/null
+painted=0
+while read -r left top width height; do
+  # Each sticker's area shows its skin or (style 16) at least its texts: many colours, not a flat desktop.
+  colours=$(convert build/sticker-gallery.png -crop "${width}x${height}+${left}+${top}" +repage -format %k info: 2>/dev/null)
+  [ "${colours:-0}" -gt 20 ] && painted=$((painted + 1))
+done < <(probe windows TStickForm)
+check "every style paints its sticker (screenshot build/sticker-gallery.png)" test "$painted" = 17
+stop_program "$first"
+
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

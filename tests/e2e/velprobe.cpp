@@ -10,6 +10,7 @@
 //   velprobe summaries              WM_USER 300 with a window of its own; print every summary received
 //   velprobe summary N              WM_USER 301 for the n-th sticker; print the summary received
 //   velprobe makedb FILE COUNT TAIL write a base.db of COUNT recognisable records and TAIL extra bytes
+//   velprobe at X Y                 print the class of the window at that screen point
 //   velprobe makegallery FILE       write a base.db of one sticker per style, in a grid, with a date,
 //                                   three lines of text and an icon
 //   velprobe dbcheck BEFORE AFTER   compare two base.db files record by record, allowing the bytes a
@@ -253,6 +254,14 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(verb, "makedb") == 0 && argc >= 5)
         return MakeDatabase(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+    if (std::strcmp(verb, "at") == 0 && argc >= 4) {
+        POINT point{std::atoi(argv[2]), std::atoi(argv[3])};
+        HWND hwnd = ::WindowFromPoint(point);
+        char name[256] = {};
+        ::GetClassNameA(hwnd, name, sizeof name);
+        std::printf("%s\n", name);
+        return 0;
+    }
     if (std::strcmp(verb, "makegallery") == 0 && argc >= 3) return MakeGallery(argv[2]);
     if (std::strcmp(verb, "dbcheck") == 0 && argc >= 4) return CheckDatabase(argv[2], argv[3]);
 
