@@ -68,29 +68,36 @@ UINT BodyFormat(const PlacementBlock& p) {
 
 }  // namespace
 
-UniqueFont TStickForm::FontOf(const TextStyleBlock& block) const {
+HFONT TStickForm::FontOf(const TextStyleBlock& block) const {
+    // A sticker uses three fonts at most; they are made once and kept while the faces and sizes stay.
+    std::pair<std::string, int> key{block.fontName.Get(), block.fontSize};
+    auto found = m_fonts.find(key);
+    if (found != m_fonts.end()) return found->second.get();
+    if (m_fonts.size() >= 8) m_fonts.clear();
     const int dpi = m_screenDc != nullptr ? ::GetDeviceCaps(m_screenDc, LOGPIXELSY) : 96;
-    const std::string face = block.fontName.Get();
-    return UniqueFont(::CreateFontA(-::MulDiv(block.fontSize, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                    DEFAULT_PITCH, face.c_str()));
+    UniqueFont font(::CreateFontA(-::MulDiv(block.fontSize, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH, key.first.c_str()));
+    HFONT handle = font.get();
+    m_fonts.emplace(std::move(key), std::move(font));
+    return handle;
 }
 
 int TStickForm::TextWidthIn(const TextStyleBlock& block, const std::string& text) const {
-    UniqueFont font = FontOf(block);
-    SelectGuard select(m_scratch.Dc(), font.get());
+    HFONT font = FontOf(block);
+    SelectGuard select(m_scratch.Dc(), font);
     return TextExtent(m_scratch.Dc(), text).cx;
 }
 
 void TStickForm::MeasureText(const TextStyleBlock& block) {
     const PlacementBlock& p = m_blocks.placement;
     const std::string text = block.text.Get();
-    UniqueFont font = FontOf(block);
+    HFONT font = FontOf(block);
 
     int lineHeight = 0;
     int textWidth = 0;
     {
-        SelectGuard select(m_scratch.Dc(), font.get());
+        SelectGuard select(m_scratch.Dc(), font);
         lineHeight = TextExtent(m_scratch.Dc(), "\\WAL0").cy;
         textWidth = TextExtent(m_scratch.Dc(), text).cx;
     }
@@ -102,7 +109,7 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
     RECT r{block.x, block.y, block.x + block.width, scratchHeight};
     {
         HDC dc = m_scratch.Dc();
-        SelectGuard select(dc, font.get());
+        SelectGuard select(dc, font);
         FillWhite(m_scratch.Pixels());
         ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_EXPANDTABS | WrapFlag(p));
     }
@@ -120,7 +127,7 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
     }
     m_scratch.Resize(width, height);
     HDC dc = m_scratch.Dc();
-    SelectGuard select(dc, font.get());
+    SelectGuard select(dc, font);
     FillWhite(m_scratch.Pixels());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RgbOf(block.color - 1));
@@ -133,11 +140,11 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
 void TStickForm::RemeasureText(const TextStyleBlock& block) {
     const PlacementBlock& p = m_blocks.placement;
     const std::string text = block.text.Get();
-    UniqueFont font = FontOf(block);
+    HFONT font = FontOf(block);
     m_scratch.Resize(std::clamp<int>(m_textRect.right + 24, 1, graphics::kMaxPictureDimension),
                      std::clamp<int>(m_textRect.bottom + 24, 1, graphics::kMaxPictureDimension));
     HDC dc = m_scratch.Dc();
-    SelectGuard select(dc, font.get());
+    SelectGuard select(dc, font);
     FillWhite(m_scratch.Pixels());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RgbOf(block.color - 1));
@@ -299,9 +306,9 @@ void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8
     m_scratch.Resize(composed.Width(), composed.Height());
     CopyRgbTo24(composed, m_scratch.Pixels());
     HDC dc = m_scratch.Dc();
-    UniqueFont font = FontOf(block);
+    HFONT font = FontOf(block);
     {
-        SelectGuard select(dc, font.get());
+        SelectGuard select(dc, font);
         ::SetBkMode(dc, TRANSPARENT);
         if (shadow != 0) {
             ::SetTextColor(dc, RgbOf(m_blocks.placement.shadowColor));
@@ -362,17 +369,16 @@ void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
     height = std::clamp(height, 1, graphics::kMaxPictureDimension);
 
     m_scratch.Resize(width, height);
-    GdiSurface mask(24);
+    GdiSurface& mask = m_mask;
     mask.Resize(width, height);  // black
     CopyRgbTo24(composed, m_scratch.Pixels());
 
     const std::string text = block.text.Get();
     const UINT format = BodyFormat(p);
-    UniqueFont scratchFont = FontOf(block);
-    UniqueFont maskFont = FontOf(block);
+    HFONT font = FontOf(block);
     {
-        SelectGuard selectScratch(m_scratch.Dc(), scratchFont.get());
-        SelectGuard selectMask(mask.Dc(), maskFont.get());
+        SelectGuard selectScratch(m_scratch.Dc(), font);
+        SelectGuard selectMask(mask.Dc(), font);
         ::SetBkMode(m_scratch.Dc(), TRANSPARENT);
         ::SetBkMode(mask.Dc(), TRANSPARENT);
         ::SetTextColor(mask.Dc(), RGB(255, 255, 255));
@@ -390,6 +396,7 @@ void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
     }
     graphics::DrawSkinMasked(m_scratch.Pixels(), mask.Pixels(), m_composed.Pixels());
     m_scratch.Resize(1, 1);
+    mask.Resize(1, 1);
 }
 
 }  // namespace velpiners

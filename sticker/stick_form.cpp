@@ -84,10 +84,12 @@ void TStickForm::FormCreate() {
 
 void TStickForm::FormClose() {
     m_closing = true;
-    m_composed.Resize(1, 1);
+    m_composed.Release();
     m_background.Reset(0, 0, 32);
     m_stickerPicture.Reset(0, 0, 32);
-    m_scratch.Resize(1, 1);
+    m_scratch.Release();
+    m_mask.Release();
+    m_fonts.clear();
     StopHideTimer();
 }
 
@@ -144,12 +146,13 @@ void TStickForm::ApplyMenuCaptions() {
 void TStickForm::Present(std::uint8_t opacity) {
     graphics::Picture& picture = m_composed.Pixels();
     HWND hwnd = Handle();
-    ::SetWindowPos(hwnd, nullptr, 0, 0, picture.Width(), picture.Height(),
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    if (rect.right - rect.left != picture.Width() || rect.bottom - rect.top != picture.Height())
+        ::SetWindowPos(hwnd, nullptr, 0, 0, picture.Width(), picture.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
     if ((exStyle & WS_EX_LAYERED) == 0) ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
 
-    RECT rect{};
     ::GetWindowRect(hwnd, &rect);
     POINT destination{rect.left, rect.top};
     SIZE size{picture.Width(), picture.Height()};

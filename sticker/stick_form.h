@@ -11,6 +11,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
+#include <utility>
 #include <string>
 
 #include "graphics/picture.h"
@@ -93,7 +95,7 @@ private:
     void OnMouseEnter();
 
     // Painting.
-    UniqueFont FontOf(const TextStyleBlock& block) const;
+    HFONT FontOf(const TextStyleBlock& block) const;
     int TextWidthIn(const TextStyleBlock& block, const std::string& text) const;
     void MeasureText(const TextStyleBlock& block);
     void RemeasureText(const TextStyleBlock& block);
@@ -135,6 +137,8 @@ private:
     graphics::Picture m_background{0, 0, 32};
     graphics::Picture m_stickerPicture{0, 0, 32};
     GdiSurface m_scratch{24};
+    GdiSurface m_mask{24};  // the coverage mask of the body text, 1 x 1 between paints
+    mutable std::map<std::pair<std::string, int>, UniqueFont> m_fonts;
     HDC m_screenDc = nullptr;
     RECT m_textRect{};
     RECT m_calcRect{};

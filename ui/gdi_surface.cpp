@@ -18,6 +18,17 @@ GdiSurface::~GdiSurface() {
 void GdiSurface::Resize(int width, int height) {
     if (width < 1 || height < 1 || width > graphics::kMaxPictureDimension || height > graphics::kMaxPictureDimension)
         throw graphics::GraphicsError("Picture size out of range");
+    if (m_bits == nullptr || width > m_capacityWidth || height > m_capacityHeight) {
+        MakeSection(width, height);
+        return;
+    }
+    ::GdiFlush();
+    const std::ptrdiff_t stride = graphics::Picture::OwnedStride(m_capacityWidth, m_bitsPerPixel);
+    m_pixels = graphics::Picture::View(m_bits, width, height, stride, m_bitsPerPixel);
+    for (int y = 0; y < height; ++y) std::memset(m_pixels.Row(y), 0, m_pixels.RowBytes());
+}
+
+void GdiSurface::MakeSection(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -34,7 +45,10 @@ void GdiSurface::Resize(int width, int height) {
     m_bitmap = std::move(bitmap);  // the old section is out of the DC now and can go
 
     const std::ptrdiff_t stride = graphics::Picture::OwnedStride(width, m_bitsPerPixel);
-    m_pixels = graphics::Picture::View(static_cast<std::uint8_t*>(bits), width, height, stride, m_bitsPerPixel);
+    m_bits = static_cast<std::uint8_t*>(bits);
+    m_capacityWidth = width;
+    m_capacityHeight = height;
+    m_pixels = graphics::Picture::View(m_bits, width, height, stride, m_bitsPerPixel);
     // CreateDIBSection zeroes the bits; a fresh surface is transparent black.
 }
 

@@ -1,6 +1,10 @@
 // A GDI surface: a top-down DIB section selected into its own memory device context, whose pixels are
 // seen as a graphics::Picture view. GDI (text, fills) and our pixel code work on the same buffer with no
 // copies; after GDI drawing, GdiFlush() is called before the pixels are read (Pixels() does it).
+//
+// Resizing to a size the current section can hold reuses it (the view covers its top-left part), so
+// work surfaces that shrink between paints and grow again cost no new section each time; a larger size
+// makes a new section of exactly that size.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +24,8 @@ public:
 
     // New size, every byte 0. Throws graphics::GraphicsError for sizes out of range or when GDI fails.
     void Resize(int width, int height);
+    // Gives the section back and keeps a 1 x 1 one (after a paint, so an idle window holds little).
+    void Release() { MakeSection(1, 1); }
 
     [[nodiscard]] HDC Dc() const { return m_dc.get(); }
     [[nodiscard]] int Width() const { return m_pixels.Width(); }
@@ -32,7 +38,12 @@ public:
     void Assign(const graphics::Picture& picture);
 
 private:
+    void MakeSection(int width, int height);
+
     int m_bitsPerPixel;
+    int m_capacityWidth = 0;
+    int m_capacityHeight = 0;
+    std::uint8_t* m_bits = nullptr;
     UniqueMemoryDc m_dc;
     UniqueBitmap m_bitmap;
     HGDIOBJ m_originalBitmap = nullptr;
