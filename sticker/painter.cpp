@@ -27,6 +27,9 @@ constexpr graphics::Color kMagentaKey = 0xFF00FF;
 // No sticker grows beyond this however large its font (a damaged file may say 255 points): the text is
 // clipped there instead of the picture growing without bound.
 constexpr int kMaxTextExtent = 4000;
+// The measuring scratch never needs more than that extent and the margin around it: ink past it is cut
+// anyway, and a larger scratch would cost hundreds of megabytes for one hostile record.
+constexpr int kMaxScratchExtent = kMaxTextExtent + 24;
 
 COLORREF RgbOf(ColorValue value) {
     return static_cast<COLORREF>(graphics::ColorToRgb(static_cast<graphics::Color>(value), &graphics::SystemColorToRgb));
@@ -103,7 +106,7 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
     }
     const int lineCount = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\r'));
     // Bounded: a 255-character text never needs more, whatever the font size says.
-    const int scratchHeight = std::clamp(lineHeight * (textWidth / 240 + lineCount + 4), 1, graphics::kMaxPictureDimension);
+    const int scratchHeight = std::clamp(lineHeight * (textWidth / 240 + lineCount + 4), 1, kMaxScratchExtent);
     m_scratch.Resize(240, scratchHeight);
 
     RECT r{block.x, block.y, block.x + block.width, scratchHeight};
@@ -117,12 +120,12 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
     m_contentRect = text.empty() ? RECT{0, 0, 0, 0} : r;
 
     int height = scratchHeight;
-    if (height < r.bottom) height = std::min<int>(r.bottom, graphics::kMaxPictureDimension);
+    if (height < r.bottom) height = std::min<int>(r.bottom, kMaxScratchExtent);
     RECT d{block.x, block.y, block.x + block.width, height};
     int width = 240;
     if (block.x + block.width < r.right) {
         // One word wider than the box: the ink decides the width.
-        width = std::clamp<int>(r.right + 24, 1, graphics::kMaxPictureDimension);
+        width = std::clamp<int>(r.right + 24, 1, kMaxScratchExtent);
         d.right = r.right;
     }
     m_scratch.Resize(width, height);
@@ -150,7 +153,10 @@ void TStickForm::RemeasureText(const TextStyleBlock& block) {
     ::SetTextColor(dc, RgbOf(block.color - 1));
     RECT d{block.x, block.y, m_textRect.right, m_textRect.bottom};
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, DT_EXPANDTABS | WrapFlag(p));
-    m_textRect.bottom = std::clamp(graphics::InkBounds(m_scratch.Pixels()).bottom, 16, kMaxTextExtent);
+    const graphics::Rect ink = graphics::InkBounds(m_scratch.Pixels());
+    // No ink (an empty or blank text): the scan would report the scratch's margin row, 23 rows below
+    // the height MeasureText found; the empty sticker stays as high as five lines, like the frame styles.
+    if (ink.top < m_scratch.Height()) m_textRect.bottom = std::clamp(ink.bottom, 16, kMaxTextExtent);
 }
 
 void TStickForm::MeasureHeader() {
