@@ -222,12 +222,7 @@ void TVelpin::OnControllerCommand(WPARAM wParam, LPARAM lParam) {
                 WriteDatabase();
                 return;
             }
-            for (int i = 0; i < kSlotCount; ++i) {
-                const StickerRecord& slot = m_table->Slot(i);
-                if (slot.inUse != 1) continue;
-                ::PostMessageA(HandleFromValue(slot.window), protocol::kStickerCommandMessage,
-                               reinterpret_cast<WPARAM>(Handle()), protocol::kStkReport);
-            }
+            PostToEverySticker(reinterpret_cast<WPARAM>(Handle()), protocol::kStkReport);
             return;
         }
         case protocol::kCtlSaveEnd:
