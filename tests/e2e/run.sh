@@ -63,7 +63,7 @@ check "WM_USER 10 answers 0 with no sticker" test "$(probe send 10)" = 0
 check "no base.db at start creates none" test ! -e "$dir/base.db"
 
 second_rc=0
-(cd "$dir" && timeout 30 "$loader" ./velpiners.exe) >/dev/null 2>&1 || second_rc=$?
+(cd "$dir" && timeout 90 "$loader" ./velpiners.exe) >/dev/null 2>&1 || second_rc=$?
 check "a second copy ends with exit code 0" test "$second_rc" = 0
 check "only one controller window exists" test "$(probe count TVelpin)" = 1
 check "the first copy still answers 1400" test "$(probe send 1400)" = 108
@@ -71,7 +71,7 @@ check "no Run value without -autorun" bash -c "! '$loader' reg query '$run_key' 
 
 # -- "-autorun" in the second copy still writes the Run value, then that copy ends
 rc=0
-(cd "$dir" && timeout 30 "$loader" ./velpiners.exe -autorun) >/dev/null 2>&1 || rc=$?
+(cd "$dir" && timeout 90 "$loader" ./velpiners.exe -autorun) >/dev/null 2>&1 || rc=$?
 check "a second copy with -autorun ends with exit code 0" test "$rc" = 0
 value=$("$loader" reg query "$run_key" /v Velpiners 2>/dev/null | tr -d '\r' | grep Velpiners)
 expected=$("$loader" winepath -w "$dir/velpiners.exe" 2>/dev/null | tr -d '\r')
