@@ -347,6 +347,26 @@ TEST_F(StickerTest, CloseCommandDestroysTheWindow) {
     EXPECT_FALSE(::IsWindow(hwnd));
 }
 
+TEST_F(StickerTest, ShiftHeldWhileEnteringKeepsTheStickerVisible) {
+    sticker->Relayout();
+    Command(protocol::kStkHideAtPointer, 1);
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    ::SetKeyboardState(keys);
+    ::SendMessageA(hwnd, WM_MOUSEMOVE, 0, 0);
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
+    EXPECT_EQ(sticker->PresentedOpacity(), 255);
+    EXPECT_FALSE(sticker->HideTimerRunning());
+    // Releasing Shift inside does not hide it: only the next entry does.
+    ::SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(sticker->PresentedOpacity(), 255);
+    ::SendMessageA(hwnd, WM_MOUSELEAVE, 0, 0);
+    ::SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    EXPECT_EQ(sticker->PresentedOpacity(), 0);
+}
+
 TEST_F(StickerTest, HideAtPointerHidesUntilATickFindsThePointerOutside) {
     sticker->Relayout();
     Command(protocol::kStkHideAtPointer, 1);

@@ -264,6 +264,40 @@ TEST_F(TrayMenuTest, NotificationAreaRebuildReopensSavedStickersAndDropsUnsavedC
     EXPECT_EQ(record.body.text.Get(), "saved text");
 }
 
+TEST_F(TrayMenuTest, StickerFromTheDialogTakesTheDefaultsAndIsSaved) {
+    StickerDefaults& d = controller.Defaults();
+    d.style = 7;
+    d.opacity = 200;
+    d.stickerColor = 0x00FF00;
+    d.captionShadow = true;
+    d.textShadow = false;
+    d.hideDelayStep = 5;
+    d.alignment = 2;
+    d.pictureNumber = 0x0103;
+    TStickForm* sticker = controller.MakeStickerFromDialog("Plan", "1.01.27", false, false, "Body");
+    ASSERT_NE(sticker, nullptr);
+    PumpMessages();
+    const StickerRecord& b = sticker->Blocks();
+    EXPECT_EQ(b.caption.text.Get(), "Plan");
+    EXPECT_EQ(b.caption.shadow, 1);
+    EXPECT_EQ(b.body.shadow, 0);
+    EXPECT_EQ(b.date.text.Get(), "1.01.27");
+    EXPECT_FALSE(b.date.ShowDate());
+    EXPECT_EQ(b.placement.layer, 1);  // not on top
+    EXPECT_EQ(b.placement.style, 7);
+    EXPECT_EQ(b.placement.opacity, 200);
+    EXPECT_EQ(b.placement.color, 0x00FF00);
+    EXPECT_EQ(b.placement.alignment, 2);
+    EXPECT_EQ(b.placement.PictureNumber(), 0x0103);
+    EXPECT_EQ(sticker->HideInterval(), 100u);
+    // The dialog's sticker is saved at once (the others wait for a change).
+    const std::vector<std::uint8_t> written = ReadAll(controller.DatabasePath());
+    ASSERT_EQ(written.size(), kStickerRecordSize);
+    StickerRecord record;
+    std::memcpy(&record, written.data(), sizeof record);
+    EXPECT_EQ(record.body.text.Get(), "Body");
+}
+
 TEST_F(TrayMenuTest, DuplicateIsOffsetBy18) {
     TStickForm* original = StickerWithBody("original");
     TStickForm* copy = controller.DuplicateSticker(original->Blocks());
