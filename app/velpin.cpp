@@ -1,6 +1,5 @@
 #include "app/velpin.h"
 
-#include <cctype>
 #include <cstring>
 
 #include "app/protocol.h"
@@ -77,25 +76,16 @@ bool TVelpin::FormCreate(bool showTray) {
 void TVelpin::LoadUserPictures() {
     m_userPictures.Clear();
     const std::string folder = m_programFolder + "pic\\";
-    WIN32_FIND_DATAA found{};
-    HANDLE search = ::FindFirstFileA((folder + "*.*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0) continue;
-        std::string name = found.cFileName;
-        const std::size_t dot = name.find_last_of('.');
-        if (dot == std::string::npos) continue;
-        std::string extension = name.substr(dot);
-        for (char& c : extension) c = static_cast<char>(::tolower(static_cast<unsigned char>(c)));
-        if (extension != ".vpi") continue;
+    std::vector<std::string> packs;
+    ListFilesWithExtension(folder, ".vpi", packs);
+    for (const std::string& name : packs) {
         try {
             m_userPictures.LoadFromFile(folder + name);
         } catch (const std::exception& error) {
             // A damaged pack keeps the pictures read before the damage; the other packs still load.
             ShowErrorBox(error.what());
         }
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
+    }
 }
 
 void TVelpin::PictureByNumber(graphics::Picture& target, int number) {

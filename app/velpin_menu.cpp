@@ -5,23 +5,17 @@
 #include "app/protocol.h"
 #include "app/velpin.h"
 #include "dialogs/form_dialog.h"
+#include "lang/menu_captions.h"
 #include "sticker/stick_form.h"
 #include "tray/tray_icon.h"
 #include "ui/handle_value.h"
+#include "ui/menu_text.h"
 
 namespace velpiners {
 namespace {
 
 constexpr UINT kItemsPerSticker = 4;
 enum StickerItem : UINT { kPosUp = 0, kPosBottom = 1, kSticksView = 2 };
-
-void SetCaption(HMENU menu, UINT item, bool byPosition, const std::string& text) {
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STRING;
-    info.dwTypeData = const_cast<char*>(text.c_str());
-    ::SetMenuItemInfoA(menu, item, byPosition ? TRUE : FALSE, &info);
-}
 
 void AppendRadio(HMENU menu, UINT id, const char* caption) {
     ::AppendMenuA(menu, MF_STRING, id, caption);
@@ -75,21 +69,22 @@ void TVelpin::BuildMenu() {
 }
 
 void TVelpin::ApplyMenuTexts() {
+    const TrayMenuCaptions c = MenuCaptionsOf(m_texts);
     HMENU menu = m_menu.get();
-    SetCaption(menu, kN1, false, Text("mNewStick"));
-    SetCaption(menu, kNewst1, false, Text("mNewStick") + " (" + Text("mConfig") + ")");
-    SetCaption(menu, kNClose, false, Text("mClose"));
-    SetCaption(menu, 3, true, Text("mLang"));
-    SetCaption(m_langMenu, kNRus, false, Text("mmRus"));
-    SetCaption(m_langMenu, kNEng, false, Text("mmEng"));
-    SetCaption(menu, kNAbout, false, Text("mAbout"));
-    SetCaption(m_actionsMenu, kNdeleteall, false, Text("mDeleteAll"));
-    SetCaption(menu, 4, true, Text("mHotKey"));
-    SetCaption(m_hotKeyMenu, 0, true, Text("mNewStick"));
-    SetCaption(menu, 8, true, Text("mDeist"));
-    SetCaption(m_actionsMenu, kFindSrc, false, Text("mFindSreen"));
-    SetCaption(m_actionsMenu, kFindTransp, false, Text("mFindTransp"));
-    SetCaption(menu, 5, true, Text("mSticks"));
+    SetMenuItemText(menu, kN1, false, c.n1);
+    SetMenuItemText(menu, kNewst1, false, c.newst1);
+    SetMenuItemText(menu, kNClose, false, c.nClose);
+    SetMenuItemText(menu, 3, true, c.nLang);
+    SetMenuItemText(m_langMenu, kNRus, false, c.nRus);
+    SetMenuItemText(m_langMenu, kNEng, false, c.nEng);
+    SetMenuItemText(menu, kNAbout, false, c.nAbout);
+    SetMenuItemText(m_actionsMenu, kNdeleteall, false, c.ndeleteall);
+    SetMenuItemText(menu, 4, true, c.nHotkey);
+    SetMenuItemText(m_hotKeyMenu, 0, true, c.nHotCreate);
+    SetMenuItemText(menu, 8, true, c.destv);
+    SetMenuItemText(m_actionsMenu, kFindSrc, false, c.findSrc);
+    SetMenuItemText(m_actionsMenu, kFindTransp, false, c.findTransp);
+    SetMenuItemText(menu, 5, true, c.nStickers);
 }
 
 void TVelpin::MenuPopup() {

@@ -5,6 +5,7 @@
 #include "app/protocol.h"
 #include "sticker/sticker_state.h"
 #include "ui/handle_value.h"
+#include "ui/menu_text.h"
 
 namespace velpiners {
 namespace {
@@ -125,14 +126,7 @@ void TStickForm::SetLayerChecks() {
 }
 
 void TStickForm::ApplyMenuCaptions() {
-    const auto setCaption = [this](UINT id, const char* key) {
-        const std::string text = m_host.Text(key);
-        MENUITEMINFOA item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_STRING;
-        item.dwTypeData = const_cast<char*>(text.c_str());
-        ::SetMenuItemInfoA(m_menu.get(), id, FALSE, &item);
-    };
+    const auto setCaption = [this](UINT id, const char* key) { SetMenuItemText(m_menu.get(), id, false, m_host.Text(key)); };
     setCaption(kNCopy, "mCopys");
     setCaption(kNConfig, "mConfig");
     setCaption(kNDelete, "mdelete");

@@ -10,6 +10,7 @@
 #include "sticker/hit_test.h"
 #include "sticker/stick_form.h"
 #include "sticker/sticker_state.h"
+#include "ui/menu_text.h"
 
 namespace velpiners {
 namespace {
@@ -184,12 +185,7 @@ void TStickForm::PasteTextFromClipboard() {
 
 void TStickForm::MenuPopup() {
     ::EnableMenuItem(m_menu.get(), kBuffTextOut, MF_BYCOMMAND | (ClipboardHasText() ? MF_ENABLED : MF_GRAYED));
-    const std::string caption = m_host.Text(m_blocks.placement.unrolled != 0 ? "dfSver" : "dfRazver");
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_STRING;
-    item.dwTypeData = const_cast<char*>(caption.c_str());
-    ::SetMenuItemInfoA(m_menu.get(), kNsost, FALSE, &item);
+    SetMenuItemText(m_menu.get(), kNsost, false, m_host.Text(m_blocks.placement.unrolled != 0 ? "dfSver" : "dfRazver"));
 }
 
 void TStickForm::NUpperClick(UINT id) {
