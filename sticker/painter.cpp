@@ -35,10 +35,6 @@ COLORREF RgbOf(ColorValue value) {
     return static_cast<COLORREF>(graphics::ColorToRgb(static_cast<graphics::Color>(value), &graphics::SystemColorToRgb));
 }
 
-// A sticker style as painted: a style byte above 16 (a damaged file) paints as style 0, so the note
-// stays visible; the stored byte is not changed.
-std::uint8_t PaintedStyle(std::uint8_t style) { return style <= 16 ? style : 0; }
-
 SIZE TextExtent(HDC dc, const std::string& text) {
     SIZE size{0, 0};
     ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);

@@ -147,8 +147,9 @@ void TStickForm::Present(std::uint8_t opacity) {
     const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
     if ((exStyle & WS_EX_LAYERED) == 0) ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
 
-    ::GetWindowRect(hwnd, &rect);
-    POINT destination{rect.left, rect.top};
+    // The place in the parent's coordinates: a desktop-layer sticker is a child of the shell's desktop
+    // window, whose origin is not the screen's when a monitor lies left of or above the primary one.
+    POINT destination = Position();
     SIZE size{picture.Width(), picture.Height()};
     POINT source{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
@@ -278,8 +279,9 @@ LRESULT TStickForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_CLOSE:
-            FormClose();
-            DestroyFormWindow();
+            // A note ends only by its own delete (menu, close pin), which tells the controller first, or by
+            // the controller's close command. Alt+F4, the system close and WM_CLOSE from another program
+            // would end the window behind the controller's back and hold up every later save.
             return 0;
         default:
             break;

@@ -3,13 +3,13 @@
 #include <windows.h>
 
 #include <cstring>
-#include <stdexcept>
 #include <string>
 
 #include "app/protocol.h"
 #include "sticker/hit_test.h"
 #include "sticker/stick_form.h"
 #include "sticker/sticker_state.h"
+#include "ui/error_box.h"
 #include "ui/menu_text.h"
 
 namespace velpiners {
@@ -19,23 +19,67 @@ constexpr int kLeftButton = 0;
 constexpr int kRightButton = 1;
 constexpr int kMiddleButton = 2;
 
+// The system move command with the caption hit code: the window follows the pointer as if dragged by a
+// title bar.
+constexpr WPARAM kDragByCaption = SC_MOVE | HTCAPTION;
+// A double click this high on a framed sticker (below the picture's extra rows) is on its caption strip;
+// on an icon style, one this far right of the picture's left part is still on the picture.
+constexpr int kCaptionStripHeight = 21;
+constexpr int kIconRollMargin = 18;
+// Pages of the properties dialog a sticker asks for.
+constexpr int kTextPage = 1;
+constexpr int kLastShownPage = -1;
+
 bool ClipboardHasText() { return ::IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
 
-// The clipboard's plain text, or empty.
+// Every clipboard failure (another program holds it open, no memory for the block) reaches the user as
+// the one clipboard error in the standard error box.
+[[noreturn]] void ClipboardError() { throw AppError("Cannot open clipboard"); }
+
+// The clipboard opened for a window, closed again on every way out.
+class ClipboardSession {
+public:
+    explicit ClipboardSession(HWND owner) {
+        if (!::OpenClipboard(owner)) ClipboardError();
+    }
+    ~ClipboardSession() { ::CloseClipboard(); }
+    ClipboardSession(const ClipboardSession&) = delete;
+    ClipboardSession& operator=(const ClipboardSession&) = delete;
+};
+
+// Empties the open clipboard and hands it a shareable copy of `bytes` in `format`.
+void PutOnClipboard(UINT format, const void* bytes, SIZE_T size) {
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size);
+    if (block == nullptr) ClipboardError();
+    void* target = ::GlobalLock(block);
+    if (target == nullptr) {
+        ::GlobalFree(block);
+        ClipboardError();
+    }
+    std::memcpy(target, bytes, size);
+    ::GlobalUnlock(block);
+    ::EmptyClipboard();
+    // Once handed over the block is the clipboard's; a refusal leaves it ours to free.
+    if (::SetClipboardData(format, block) == nullptr) {
+        ::GlobalFree(block);
+        ClipboardError();
+    }
+}
+
+// The clipboard's plain text, or empty when it holds none.
 std::string ClipboardText(HWND owner) {
     std::string text;
-    if (!::OpenClipboard(owner)) return text;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        const SIZE_T size = ::GlobalSize(data);
-        if (const auto* chars = static_cast<const char*>(::GlobalLock(data))) {
-            // Never read past the block, terminated or not.
-            SIZE_T length = 0;
-            while (length < size && chars[length] != '\0') ++length;
-            text.assign(chars, length);
-            ::GlobalUnlock(data);
-        }
-    }
-    ::CloseClipboard();
+    ClipboardSession session(owner);
+    HANDLE data = ::GetClipboardData(CF_TEXT);
+    if (data == nullptr) return text;
+    const SIZE_T size = ::GlobalSize(data);
+    const auto* chars = static_cast<const char*>(::GlobalLock(data));
+    if (chars == nullptr) ClipboardError();
+    // Never read past the block, terminated or not.
+    SIZE_T length = 0;
+    while (length < size && chars[length] != '\0') ++length;
+    text.assign(chars, length);
+    ::GlobalUnlock(data);
     return text;
 }
 
@@ -45,7 +89,7 @@ int TStickForm::PictureWidth() const { return m_blocks.placement.showPicture != 
 
 int TStickForm::PinUnder(int x, int y) const {
     const PlacementBlock& p = m_blocks.placement;
-    return PinAt(p.style, p.unrolled != 0, m_clickedSinceFocus, m_composed.Width(), m_composed.Height(), x, y);
+    return PinAt(PaintedStyle(p.style), p.unrolled != 0, m_clickedSinceFocus, m_composed.Width(), m_composed.Height(), x, y);
 }
 
 void TStickForm::PostSaveRequest() const {
@@ -88,19 +132,21 @@ void TStickForm::FormMouseUp() { m_doubleClickPending = false; }
 void TStickForm::FormMouseDown(int button, int x, int y) {
     const PlacementBlock& p = m_blocks.placement;
     if (m_doubleClickPending) {
-        if (IsIconStyle(p.style)) {
+        const LifeWatch life = WatchLife();
+        if (IsIconStyle(PaintedStyle(p.style))) {
             const int pictureWidth = p.pictureLow != 0 ? m_stickerPicture.Width() : 0;
-            if (x < pictureWidth + 18 && p.pictureLow != 0)
+            if (x < pictureWidth + kIconRollMargin && p.pictureLow != 0)
                 ToggleRollUp();
             else
-                m_host.OpenProperties(Handle(), 1);
+                m_host.OpenProperties(Handle(), kTextPage);
         } else {
             const int lift = p.showPicture != 0 ? m_stickerPicture.Width() / 2 : 0;
-            if (y < lift + 21)
+            if (y < lift + kCaptionStripHeight)
                 ToggleRollUp();
             else
-                m_host.OpenProperties(Handle(), 1);
+                m_host.OpenProperties(Handle(), kTextPage);
         }
+        if (!life.Alive()) return;  // the dialog's loop may have closed the sticker
         m_doubleClickPending = false;
         PostSaveRequest();
         return;
@@ -110,6 +156,8 @@ void TStickForm::FormMouseDown(int button, int x, int y) {
         return;
     }
 
+    const LifeWatch life = WatchLife();
+    const std::uint8_t style = PaintedStyle(p.style);
     const int pin = PinUnder(x, y);
     if (pin != kNoPin && m_focused) {
         switch (pin) {
@@ -118,20 +166,24 @@ void TStickForm::FormMouseDown(int button, int x, int y) {
                 Delete();
                 return;  // the window and this object are gone
             case kDuplicatePin: m_host.Duplicate(m_blocks); break;
-            case kEditPin: m_host.OpenProperties(Handle(), -1); break;
+            case kEditPin: m_host.OpenProperties(Handle(), kLastShownPage); break;
             case kRollPin: ToggleRollUp(); break;
             default: break;
         }
-    } else if (PushpinAt(p.style, m_composed.Width(), PictureWidth(), x, y) &&
-               (!IsIconStyle(p.style) || m_clickedSinceFocus)) {
+        if (!life.Alive()) return;
+    } else if (PushpinAt(style, m_composed.Width(), PictureWidth(), x, y) &&
+               (!IsIconStyle(style) || m_clickedSinceFocus)) {
         ToggleLayer();
         return;
     }
 
     if (p.locked == 0) {
         // The platform's move loop runs here until the button goes up, then WM_EXITSIZEMOVE asks for a save.
+        // The loop dispatches messages: a close command (an Explorer restart closes every sticker) may end
+        // the window before it returns.
         ::ReleaseCapture();
-        ::SendMessageA(Handle(), WM_SYSCOMMAND, 0xF012, 0);
+        ::SendMessageA(Handle(), WM_SYSCOMMAND, kDragByCaption, 0);
+        if (!life.Alive()) return;
     }
     m_clickedSinceFocus = true;
 }
@@ -145,33 +197,15 @@ void TStickForm::FormKeyDown(WPARAM key) {
 void TStickForm::CopyTextToClipboard() {
     const std::string text = m_blocks.body.text.Get();
     if (text.empty()) return;
-    if (!::OpenClipboard(Handle())) return;
+    ClipboardSession session(Handle());
     if (::IsClipboardFormatAvailable(CF_UNICODETEXT)) {
         const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-        HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, (static_cast<SIZE_T>(length) + 1) * 2);
-        if (block != nullptr) {
-            auto* wide = static_cast<wchar_t*>(::GlobalLock(block));
-            ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide, length);
-            wide[length] = L'\0';
-            ::GlobalUnlock(block);
-            ::EmptyClipboard();
-            if (::SetClipboardData(CF_UNICODETEXT, block) == nullptr) {
-                ::GlobalFree(block);
-                ::CloseClipboard();
-                throw std::runtime_error("Cannot open clipboard");
-            }
-        }
+        std::wstring wide(static_cast<std::size_t>(length), L'\0');
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+        PutOnClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
     } else {
-        HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
-        if (block != nullptr) {
-            auto* chars = static_cast<char*>(::GlobalLock(block));
-            std::memcpy(chars, text.c_str(), text.size() + 1);
-            ::GlobalUnlock(block);
-            ::EmptyClipboard();
-            if (::SetClipboardData(CF_TEXT, block) == nullptr) ::GlobalFree(block);
-        }
+        PutOnClipboard(CF_TEXT, text.c_str(), text.size() + 1);
     }
-    ::CloseClipboard();
 }
 
 void TStickForm::PasteTextFromClipboard() {
@@ -226,7 +260,7 @@ void TStickForm::OnMenuCommand(UINT id) {
         case kBuffTextIn: CopyTextToClipboard(); return;
         case kBuffTextOut: PasteTextFromClipboard(); return;
         case kNsost: NsostClick(); return;
-        case kNConfig: m_host.OpenProperties(Handle(), -1); return;
+        case kNConfig: m_host.OpenProperties(Handle(), kLastShownPage); return;
         default: return;
     }
 }
@@ -256,9 +290,14 @@ bool TStickForm::OnInteractionMessage(UINT message, WPARAM wParam, LPARAM lParam
             POINT at{x, y};
             if (lParam == -1) ::GetCursorPos(&at);
             MenuPopup();
+            const LifeWatch life = WatchLife();
+            // The menu belongs to the controller's window, not to the sticker. The click that brought the
+            // sticker forward may take the focus from it again just after (under Wine the first activation
+            // of a window remaps it), and a menu owned by the sticker would close with that focus loss
+            // before the user saw it. The chosen item comes back here either way.
             const UINT id = static_cast<UINT>(::TrackPopupMenu(m_menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x,
-                                                               at.y, 0, Handle(), nullptr));
-            if (id != 0) OnMenuCommand(id);
+                                                               at.y, 0, m_host.ControllerWindow(), nullptr));
+            if (id != 0 && life.Alive()) OnMenuCommand(id);
             return true;
         }
         case WM_SETCURSOR:

@@ -60,6 +60,12 @@ struct ScreenRect {
 bool BringIntoViewPlace(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                         const ScreenRect& workArea, std::int32_t* newLeft, std::int32_t* newTop);
 
+inline constexpr std::uint8_t kLastStyle = 16;
+
+// A sticker style as painted and hit-tested: a style byte above 16 (a damaged file) paints as style 0, so
+// the note stays visible and its pins work; the stored byte is not changed.
+[[nodiscard]] inline std::uint8_t PaintedStyle(std::uint8_t style) { return style <= kLastStyle ? style : 0; }
+
 [[nodiscard]] inline bool IsIconStyle(std::uint8_t style) { return style >= 11 && style <= 16; }
 [[nodiscard]] inline bool IsFrameStyle(std::uint8_t style) { return style == 9 || style == 10; }
 

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <utility>
 
 namespace velpiners {
 
@@ -17,6 +19,20 @@ public:
     Form& operator=(const Form&) = delete;
 
     [[nodiscard]] HWND Handle() const { return m_hwnd; }
+
+    // Tells whether the form object still exists. A handler that runs a modal loop (a drag, a popup menu,
+    // a dialog) takes one before the loop: the loop dispatches messages, and one of them may destroy the
+    // form, after which the handler must not touch a member.
+    class LifeWatch {
+    public:
+        [[nodiscard]] bool Alive() const { return !m_life.expired(); }
+
+    private:
+        friend class Form;
+        explicit LifeWatch(std::weak_ptr<void> life) : m_life(std::move(life)) {}
+        std::weak_ptr<void> m_life;
+    };
+    [[nodiscard]] LifeWatch WatchLife() const { return LifeWatch(m_life); }
 
     // Registers the window class (once per name) and creates the window. Returns false when it failed.
     bool CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
@@ -37,6 +53,7 @@ private:
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_hwnd = nullptr;
+    std::shared_ptr<void> m_life = std::make_shared<char>(0);
 };
 
 }  // namespace velpiners

@@ -12,6 +12,7 @@
 #include "app/shared_pictures.h"
 #include "sticker/stick_form.h"
 #include "sticker/sticker_state.h"
+#include "tests/win32/heap_quarantine.h"
 #include "tests/win32/test_support.h"
 #include "ui/handle_value.h"
 
@@ -39,16 +40,17 @@ public:
     Receiver controller;
 };
 
-// A stand-in for the shell's desktop window, which Wine does not have.
+// A stand-in for the shell's desktop window, which Wine does not have. With a monitor left of or above the
+// primary one it starts at negative screen coordinates.
 class ShellDesktop {
 public:
-    ShellDesktop() {
+    explicit ShellDesktop(int left = 0, int top = 0) {
         WNDCLASSA wc{};
         wc.lpfnWndProc = &::DefWindowProcA;
         wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.lpszClassName = "Progman";
         ::RegisterClassA(&wc);
-        m_hwnd = ::CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr,
+        m_hwnd = ::CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP, left, top, 800, 600, nullptr, nullptr,
                                    ::GetModuleHandleA(nullptr), nullptr);
     }
     ~ShellDesktop() { ::DestroyWindow(m_hwnd); }
@@ -299,6 +301,33 @@ TEST_F(StickerTest, DesktopLayerBecomesAChildOfTheShellDesktop) {
     EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNBottomer));
 }
 
+TEST_F(StickerTest, ARepaintLeavesADesktopStickerWhereItIsInTheShellsWindow) {
+    ShellDesktop shell(-300, -200);
+    Command(protocol::kStkLayer, 1);
+    ASSERT_EQ(::GetAncestor(hwnd, GA_PARENT), shell.Handle());
+    MoveTo(40, 30);
+    Command(protocol::kStkRepaint, 99);
+    Command(protocol::kStkRepaint, 99);
+    const POINT place = sticker->Position();
+    EXPECT_EQ(place.x, 40);
+    EXPECT_EQ(place.y, 30);
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(rect.left, -260);
+    EXPECT_EQ(rect.top, -170);
+}
+
+TEST_F(StickerTest, SystemClosesLeaveTheStickerStanding) {
+    ::SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    ::SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PumpMessages();
+    ASSERT_TRUE(::IsWindow(hwnd));
+    EXPECT_TRUE(host.controller.controllerCommands.empty());
+    // Its own close command still ends it.
+    Command(protocol::kStkClose, 0);
+    EXPECT_FALSE(::IsWindow(hwnd));
+}
+
 TEST_F(StickerTest, FocusLossEndsARaiseAndRestoresTheStoredLayer) {
     ShellDesktop shell;
     sticker->Relayout();
@@ -525,6 +554,56 @@ TEST_F(StickerInteractionTest, PasteKeepsTheFirst255CharactersAndCopyGivesThemBa
     ::GlobalUnlock(data);
     ::CloseClipboard();
     EXPECT_EQ(copied, std::wstring(250, L'a') + std::wstring(5, L'z'));
+}
+
+TEST_F(StickerInteractionTest, AStyleAbove16IsHitWhereStyle0PaintsItsPinsAndPushpin) {
+    sticker->Placement().style = 40;
+    sticker->Relayout();
+    ASSERT_EQ(sticker->Composed().Width(), width);
+    Press(width - 17, 12);  // the pushpin of the framed styles
+    EXPECT_EQ(sticker->Placement().layer, 0);
+    ::SendMessageA(hwnd, WM_SETFOCUS, 0, 0);
+    Press(10, 40);
+    Press(width - 26 + 9, height - 25 + 7);  // the close pin
+    EXPECT_FALSE(::IsWindow(hwnd));
+}
+
+TEST_F(StickerInteractionTest, ACloseCommandDuringTheDragEndsTheStickerCleanly) {
+    Command(protocol::kStkLock, 0);
+    test::Quarantine quarantine;
+    // The move loop dispatches what is queued: the close command first; a button release ends the loop.
+    ::PostMessageA(hwnd, protocol::kStickerCommandMessage, 0, protocol::kStkClose);
+    ::PostThreadMessageA(::GetCurrentThreadId(), WM_LBUTTONUP, 0, 0);
+    Press(60, 40);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_GT(quarantine.KeptBlocks(), 0u);
+    EXPECT_TRUE(quarantine.Clean()) << "the sticker wrote into itself after it was gone";
+}
+
+TEST_F(StickerInteractionTest, AClipboardHeldByAnotherWindowIsReportedAndChangesNothing) {
+    test::ErrorCapture errors;
+    Receiver other;
+    ::SendMessageA(hwnd, WM_SETFOCUS, 0, 0);
+    ASSERT_TRUE(::OpenClipboard(other.Handle()));
+    ::EmptyClipboard();
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 6);
+    std::memcpy(::GlobalLock(block), "other", 6);
+    ::GlobalUnlock(block);
+    ::SetClipboardData(CF_TEXT, block);
+    // Still open: the sticker cannot have it.
+    ::SendMessageA(hwnd, WM_COMMAND, TStickForm::kBuffTextIn, 0);
+    ::SendMessageA(hwnd, WM_COMMAND, TStickForm::kBuffTextOut, 0);
+    ::CloseClipboard();
+    ASSERT_EQ(errors.Errors().size(), 2u);
+    EXPECT_EQ(errors.Errors()[0], "Cannot open clipboard.");
+    EXPECT_EQ(errors.Errors()[1], "Cannot open clipboard.");
+    EXPECT_EQ(sticker->Blocks().body.text.Get(), "<dfText>");
+    ASSERT_TRUE(::OpenClipboard(hwnd));
+    HANDLE data = ::GetClipboardData(CF_TEXT);
+    ASSERT_NE(data, nullptr);
+    EXPECT_STREQ(static_cast<const char*>(::GlobalLock(data)), "other");
+    ::GlobalUnlock(data);
+    ::CloseClipboard();
 }
 
 TEST_F(StickerInteractionTest, KeysNeedTheFocusAndControl) {
