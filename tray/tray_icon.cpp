@@ -19,10 +19,13 @@ UINT NextInstanceId() {
 
 }  // namespace
 
-HICON LoadProgramIcon(int size) {
-    HANDLE icon = ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramIconId), IMAGE_ICON, size, size, 0);
-    if (icon == nullptr) icon = ::LoadImageA(nullptr, MAKEINTRESOURCEA(32512), IMAGE_ICON, size, size, LR_SHARED);
-    return ::CopyIcon(static_cast<HICON>(icon));
+HICON LoadProgramIcon(HMODULE module, int size) {
+    // Loaded without LR_SHARED the program's icon is a new one, the caller's to destroy. The system's
+    // stand-in is shared and must not be destroyed: the caller gets a copy of it.
+    HANDLE icon = ::LoadImageA(module, MAKEINTRESOURCEA(kProgramIconId), IMAGE_ICON, size, size, 0);
+    if (icon != nullptr) return static_cast<HICON>(icon);
+    HANDLE shared = ::LoadImageA(nullptr, IDI_APPLICATION, IMAGE_ICON, size, size, LR_SHARED);
+    return shared != nullptr ? ::CopyIcon(static_cast<HICON>(shared)) : nullptr;
 }
 
 const char* TTrayIconAdv::AboutTrayIconAdv() {
@@ -30,7 +33,7 @@ const char* TTrayIconAdv::AboutTrayIconAdv() {
 }
 
 TTrayIconAdv::TTrayIconAdv(HWND owner) : m_owner(owner) {
-    m_icon.reset(LoadProgramIcon(::GetSystemMetrics(SM_CXSMICON)));
+    m_icon.reset(LoadProgramIcon(::GetModuleHandleA(nullptr), ::GetSystemMetrics(SM_CXSMICON)));
 
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     WNDCLASSA wc{};

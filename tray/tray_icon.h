@@ -96,7 +96,8 @@ private:
     UINT m_interval = 1000;
 };
 
-// The program's own icon, or the system's application icon when there is none.
-[[nodiscard]] HICON LoadProgramIcon(int size);
+// The program icon of `module` at this size, or a copy of the system's application icon when it has none;
+// either way a new icon that the caller destroys.
+[[nodiscard]] HICON LoadProgramIcon(HMODULE module, int size);
 
 }  // namespace velpiners

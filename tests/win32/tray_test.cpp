@@ -2,6 +2,7 @@
 // image list, and the mouse actions with and without restore and popup.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "tests/win32/test_support.h"
@@ -31,6 +32,22 @@ TEST(TrayIconTest, TheRecordIsTheFirstFormWithTheCallbackMessage) {
     EXPECT_NE(other.Record().uID, record.uID);
 }
 
+TEST(TrayIconTest, EveryProgramIconIsTheCallersOwn) {
+    // Each call hands over one new icon and keeps nothing: when the caller destroys what it got, the
+    // system's handle table takes the same few entries back again and again. An icon kept behind on each
+    // call would take a new entry every time.
+    constexpr int kCalls = 200;
+    constexpr std::size_t kFewEntries = 8;
+    std::set<WORD> entries;
+    for (int i = 0; i < kCalls; ++i) {
+        HICON icon = LoadProgramIcon(test::ProgramResources(), 16);
+        ASSERT_NE(icon, nullptr);
+        entries.insert(LOWORD(reinterpret_cast<UINT_PTR>(icon)));
+        ASSERT_TRUE(::DestroyIcon(icon));
+    }
+    EXPECT_LE(entries.size(), kFewEntries);
+}
+
 TEST(TrayIconTest, HintRules) {
     TTrayIconAdv tray(nullptr);
     const std::string sixtyThree(63, 'h');
@@ -56,7 +73,11 @@ TEST(TrayIconTest, AnimationRunsThroughTheImages) {
     EXPECT_EQ(tray.IconIndex(), 0);
 
     HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0);
-    for (int i = 0; i < 3; ++i) ImageList_AddIcon(images, LoadProgramIcon(16));
+    for (int i = 0; i < 3; ++i) {
+        HICON icon = LoadProgramIcon(test::ProgramResources(), 16);
+        ImageList_AddIcon(images, icon);  // the list keeps its own copy
+        ::DestroyIcon(icon);
+    }
     tray.SetIcons(images);
     int seen[5];
     for (int& index : seen) {
