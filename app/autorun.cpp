@@ -1,32 +1,28 @@
 #include "app/autorun.h"
 
+#include "app/program_path.h"
+#include "ui/error_box.h"
 #include "ui/unique_handle.h"
 
 namespace velpiners {
 
-bool WriteRegistryValue(HKEY root, const std::string& combinedPath, DWORD type, const void* data, DWORD size) {
-    const std::size_t split = combinedPath.rfind('\\');
-    if (split == std::string::npos) return false;
-    const std::string keyPath = combinedPath.substr(0, split);
-    const std::string valueName = combinedPath.substr(split + 1);
-
+void WriteAutorun() {
+    // The whole path as the system has it, never cut and never with characters lost to the ANSI code page.
+    std::wstring path;
+    try {
+        path = ExecutablePath();
+    } catch (const AppError&) {
+        return;  // nothing sound to register
+    }
     HKEY raw = nullptr;
-    if (::RegCreateKeyExA(root, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &raw,
-                          nullptr) != ERROR_SUCCESS) {
-        return false;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0, nullptr,
+                          REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &raw, nullptr) != ERROR_SUCCESS) {
+        return;
     }
     UniqueRegKey key(raw);
-    return ::RegSetValueExA(key.get(), valueName.c_str(), 0, type, static_cast<const BYTE*>(data), size) ==
-           ERROR_SUCCESS;
-}
-
-void WriteAutorun() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0) return;
     // Failures are silent: the program starts the same whether or not the value could be written.
-    (void)WriteRegistryValue(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Velpiners",
-                             REG_SZ, path, length + 1);
+    const DWORD bytes = static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t));
+    (void)::RegSetValueExW(key.get(), L"Velpiners", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()), bytes);
 }
 
 bool AnotherInstanceRuns() {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/program_path.h"
 #include "app/protocol.h"
 #include "graphics/ress_loader.h"
 #include "lang/language_choice.h"
@@ -15,24 +16,39 @@
 
 namespace velpiners {
 
-std::string ExecutableFolder() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    const std::size_t split = folder.find_last_of("\\/");
-    folder.erase(split == std::string::npos ? 0 : split + 1);
-    return folder;
+TVelpin::TVelpin(std::string programFolder, HMODULE resources)
+    : m_programFolder(std::move(programFolder)), m_resources(resources), m_table(std::make_unique<Tmassiv>()) {
+    m_table->SetNotifier([](std::uint32_t owner, std::uint32_t wParam, std::uint32_t code) {
+        ::PostMessageA(HandleFromValue(owner), protocol::kControllerCommandMessage, wParam, code);
+    });
 }
 
-TVelpin::TVelpin(std::string programFolder, HMODULE resources)
-    : m_programFolder(std::move(programFolder)), m_resources(resources) {}
-
 TVelpin::~TVelpin() {
+    // The windows go before what they use: a sticker's last messages (the focus leaving it, its
+    // destruction) still reach handlers that ask the controller for texts and pictures.
+    m_tearingDown = true;
+    DestroyStickerWindows();
+    DestroyFormWindow();
     if (m_flags != nullptr) ImageList_Destroy(m_flags);
 }
 
+void TVelpin::DestroyStickerWindows() {
+    // A desktop-layer sticker is a child of the shell's window, not owned by ours: each goes by itself.
+    m_table->ForEachInUse([](int, const StickerRecord& slot) {
+        HWND window = HandleFromValue(slot.window);
+        if (::IsWindow(window)) ::DestroyWindow(window);
+    });
+}
+
 bool TVelpin::FormCreate(bool showTray) {
-    if (m_programFolder.empty()) m_programFolder = ExecutableFolder();
+    if (m_programFolder.empty()) {
+        try {
+            m_programFolder = ExecutableFolder();
+        } catch (const std::exception& error) {
+            ShowErrorBox(error.what());
+            return false;
+        }
+    }
     if (m_programFolder.back() != '\\' && m_programFolder.back() != '/') m_programFolder += '\\';
 
     m_taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
@@ -40,6 +56,8 @@ bool TVelpin::FormCreate(bool showTray) {
     // Never shown, and a tool window besides, so the program has no taskbar button.
     if (!CreateFormWindow("TVelpin", "Velpiners", WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, nullptr)) return false;
 
+    // From here on an error box may show, and its message loop runs every handler of this window: what
+    // they touch (the table, the menu) exists already, and saves wait until the stored notes are read.
     BuildMenu();
     ApplyMenuTexts();
     if (showTray) {
@@ -55,11 +73,6 @@ bool TVelpin::FormCreate(bool showTray) {
         ShowErrorBox(error.what());
     }
     LoadUserPictures();
-
-    m_table = std::make_unique<Tmassiv>();
-    m_table->SetNotifier([](std::uint32_t owner, std::uint32_t wParam, std::uint32_t code) {
-        ::PostMessageA(HandleFromValue(owner), protocol::kControllerCommandMessage, wParam, code);
-    });
 
     LoadDatabase();
     ChooseLanguageAtStart();
@@ -105,18 +118,40 @@ void TVelpin::PictureByNumber(graphics::Picture& target, int number) {
 int TVelpin::TakeSlot(HWND sticker) { return m_table->Occupy(HandleValue(sticker)); }
 
 void TVelpin::LoadDatabase() {
-    std::vector<StickerRecord> records;
+    // A second load while one runs (an error box of the first showing) would open every note twice.
+    if (m_loadingDatabase) return;
+    m_loadingDatabase = true;
+    DatabaseFile file;
     try {
-        records = ReadDatabaseFile(DatabasePath());
+        file = ReadDatabaseFile(DatabasePath());
     } catch (const std::exception& error) {
-        ShowErrorBox(error.what());
+        // The file stays as it is until the first write of the run, which moves it aside first: the notes in
+        // it are never replaced by only the ones made since.
+        if (!m_keepAsidePending) {
+            m_keepAsidePending = true;
+            m_keepAsideByMove = true;
+            m_keepAsideStamp = StampNow();
+        }
+        const std::string aside = FreeAsidePath(DatabasePath(), m_keepAsideStamp);
+        ShowErrorBox(std::string(error.what()) + ". The file is kept: before the notes are next saved it is moved to \"" +
+                     aside + "\"");
+        m_loadingDatabase = false;
+        m_databaseLoaded = true;
         return;
     }
-    for (const StickerRecord& record : records) {
+    if (file.partlyRead && !m_keepAsidePending) {
+        // What could not be read (a torn tail, records past the table's 256) stays in a copy.
+        m_keepAsidePending = true;
+        m_keepAsideByMove = false;
+        m_keepAsideStamp = StampNow();
+    }
+    for (const StickerRecord& record : file.records) {
         if (MakeStickerFromRecord(record.caption, record.date, record.placement, record.body) == nullptr &&
             m_table->FirstFreeSlot() < 0)
             break;
     }
+    m_loadingDatabase = false;
+    m_databaseLoaded = true;
 }
 
 std::string TVelpin::Text(std::string_view key) const { return m_texts.Get(key); }
@@ -157,7 +192,16 @@ void TVelpin::ChooseLanguageAtStart() {
     UpdateLanguageChecks();
 }
 
-void TVelpin::WriteDatabase() { WriteDatabaseFile(DatabasePath(), BuildDatabaseImage(*m_table)); }
+void TVelpin::WriteDatabase() {
+    // A save asked for while the start still shows an error box would replace the stored notes with the
+    // empty table.
+    if (!m_databaseLoaded) return;
+    if (m_keepAsidePending) {
+        (void)KeepDatabaseAside(DatabasePath(), m_keepAsideStamp, m_keepAsideByMove);
+        m_keepAsidePending = false;
+    }
+    WriteDatabaseFile(DatabasePath(), BuildDatabaseImage(*m_table));
+}
 
 void TVelpin::BeginSaveCycle() { m_table->BeginSaveCycle(HandleValue(Handle())); }
 
@@ -187,7 +231,9 @@ LRESULT TVelpin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             DestroyFormWindow();
             return 0;
         case WM_DESTROY:
-            ::PostQuitMessage(0);
+            // The program ends with its controller; a controller that goes with its object (tests) does not
+            // end the thread's loop.
+            if (!m_tearingDown) ::PostQuitMessage(0);
             return 0;
         default:
             if (m_taskbarCreated != 0 && message == m_taskbarCreated) {
@@ -212,7 +258,7 @@ void TVelpin::OnControllerCommand(WPARAM wParam, LPARAM lParam) {
                 WriteDatabase();
                 return;
             }
-            PostToEverySticker(reinterpret_cast<WPARAM>(Handle()), protocol::kStkReport);
+            AskStickersForReports();
             return;
         }
         case protocol::kCtlSaveEnd:
@@ -278,15 +324,29 @@ LRESULT TVelpin::OnUserCommand(WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void TVelpin::AskStickersForReports() {
+    const auto self = reinterpret_cast<WPARAM>(Handle());
+    m_table->ForEachInUse([this, self](int index, const StickerRecord& slot) {
+        HWND window = HandleFromValue(slot.window);
+        // A window that no longer exists cannot answer, and waiting for it would hold back every later save:
+        // its slot counts as reported with the record it holds.
+        if (::IsWindow(window))
+            ::PostMessageA(window, protocol::kStickerCommandMessage, self, protocol::kStkReport);
+        else
+            m_table->SlotReported(index);
+    });
+}
+
 void TVelpin::OnTaskbarCreated() {
     // The notification area is new: the icon goes in again.
     if (m_tray) m_tray->SetEnabled(true);
-    for (int i = 0; i < kSlotCount; ++i) {
-        const StickerRecord& slot = m_table->Slot(i);
-        if (slot.inUse != 1) continue;
+    // While the start has not read the stored notes yet (one of its error boxes is showing) there is
+    // nothing to reopen: the start opens them itself.
+    if (!m_databaseLoaded || m_loadingDatabase) return;
+    m_table->ForEachInUse([](int, const StickerRecord& slot) {
         HWND window = HandleFromValue(slot.window);
         if (::IsWindow(window)) ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkClose);
-    }
+    });
     m_table->ClearFlags();
     LoadDatabase();
 }

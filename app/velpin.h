@@ -16,6 +16,7 @@
 #include "graphics/picture_pack.h"
 #include "lang/text_table.h"
 #include "sticker/sticker_host.h"
+#include "store/database_aside.h"
 #include "store/record.h"
 #include "store/table.h"
 #include "ui/form.h"
@@ -108,9 +109,11 @@ public:
     void FindTranspClick();
 
     // Reads base.db and opens one sticker window per record (lowest free slot first; a full table drops the
-    // rest). A file that exists but cannot be read is reported in the error box and loads nothing.
+    // rest). A file that exists but cannot be read is reported in the error box and loads nothing; it is
+    // moved aside before the run's first write, and a file read only in part is copied aside then.
     void LoadDatabase();
-    // Writes base.db from the table; throws AppError when the file cannot be written.
+    // Writes base.db from the table; throws AppError when the file cannot be written (or the file that the
+    // start could not read cannot be kept aside first). Nothing is written before the start has read it.
     void WriteDatabase();
     void BeginSaveCycle();
 
@@ -141,6 +144,9 @@ private:
     void OnMenuCommand(UINT id);
     void BuildMenu();
     void PostToEverySticker(WPARAM wParam, std::uint32_t code) const;
+    void AskStickersForReports();
+    void MirrorIntoSlot(int index, const TStickForm& sticker);
+    void DestroyStickerWindows();
     void NotifyStickersOfLanguage() const;
     void ChooseLanguageAtStart();
     void LoadUserPictures();
@@ -151,7 +157,16 @@ private:
     graphics::TATBitmap m_userPictures;
     HIMAGELIST m_flags = nullptr;
     UINT m_taskbarCreated = 0;
+    // Made with the object: an error box of the start dispatches messages whose handlers read the table.
     std::unique_ptr<Tmassiv> m_table;
+    // The stored notes have been read (or found unreadable); saves before that would replace them.
+    bool m_databaseLoaded = false;
+    bool m_loadingDatabase = false;
+    bool m_tearingDown = false;
+    // A base.db the start could not read whole waits to be kept aside before the first write.
+    bool m_keepAsidePending = false;
+    bool m_keepAsideByMove = false;
+    StampTime m_keepAsideStamp;
     StickerDefaults m_defaults;
     TextTable m_texts;
     UniqueMenu m_menu;
@@ -163,8 +178,5 @@ private:
     std::unique_ptr<TTrayIconAdv> m_tray;
     TFormDialog* m_formDialog = nullptr;
 };
-
-// The folder of the running executable with a trailing backslash.
-[[nodiscard]] std::string ExecutableFolder();
 
 }  // namespace velpiners

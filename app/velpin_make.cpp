@@ -51,6 +51,17 @@ void PlaceAndShowNew(TStickForm& sticker) {
 
 }  // namespace
 
+void TVelpin::MirrorIntoSlot(int index, const TStickForm& sticker) {
+    // The slot holds the whole sticker from the start, not only what the first report would bring: a window
+    // that is gone before it ever reported is still saved whole.
+    StickerRecord& slot = m_table->Slot(index);
+    const StickerRecord& blocks = sticker.Blocks();
+    slot.caption = blocks.caption;
+    slot.date = blocks.date;
+    slot.body = blocks.body;
+    slot.placement = blocks.placement;
+}
+
 TStickForm* TVelpin::MakeStickerWindow(int* slot) {
     const int index = m_table->FirstFreeSlot();
     if (index < 0) return nullptr;
@@ -66,9 +77,6 @@ TStickForm* TVelpin::MakeStickerFromRecord(const TextStyleBlock& caption, const 
     int index = -1;
     TStickForm* sticker = MakeStickerWindow(&index);
     if (sticker == nullptr) return nullptr;
-    StickerRecord& slot = m_table->Slot(index);
-    slot.body.text = body.text;
-    slot.placement = placement;
 
     StickerRecord& blocks = sticker->Blocks();
     blocks.caption = caption;
@@ -78,6 +86,7 @@ TStickForm* TVelpin::MakeStickerFromRecord(const TextStyleBlock& caption, const 
     blocks.date = date;
     sticker->Relayout();
     sticker->SetLayerChecks();
+    MirrorIntoSlot(index, *sticker);
 
     HWND window = sticker->Handle();
     ::SetWindowPos(window, nullptr, placement.left, placement.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -93,7 +102,6 @@ TStickForm* TVelpin::MakeDefaultSticker() {
     TStickForm* sticker = MakeStickerWindow(&index);
     if (sticker == nullptr) return nullptr;
     const std::string body = Text("dfText");
-    m_table->Slot(index).body.text.Set(body);
 
     StickerRecord& blocks = sticker->Blocks();
     FillTextBlock(blocks.caption, m_defaults.captionColor, 1, 14, 2, 255, 10, m_defaults.captionFont, Text("dfNapom"));
@@ -105,6 +113,7 @@ TStickForm* TVelpin::MakeDefaultSticker() {
     p.opacity = m_defaults.opacity;
     p.wordWrap = m_defaults.wordWrap ? 1 : 0;
     sticker->Relayout();
+    MirrorIntoSlot(index, *sticker);
     PlaceAndShowNew(*sticker);
     return sticker;
 }
@@ -118,7 +127,8 @@ TStickForm* TVelpin::DuplicateSticker(const StickerRecord& blocks) {
 
 TStickForm* TVelpin::MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop,
                                            bool showDate, const std::string& body) {
-    TStickForm* sticker = MakeStickerWindow();
+    int index = -1;
+    TStickForm* sticker = MakeStickerWindow(&index);
     if (sticker == nullptr) return nullptr;
     StickerRecord& blocks = sticker->Blocks();
     const StickerDefaults& d = m_defaults;
@@ -141,6 +151,7 @@ TStickForm* TVelpin::MakeStickerFromDialog(const std::string& caption, const std
     p.SetPictureNumber(static_cast<std::uint32_t>(d.pictureNumber));
     sticker->SetHideDelay();
     sticker->Relayout();
+    MirrorIntoSlot(index, *sticker);
     PlaceAndShowNew(*sticker);
     ::PostMessageA(Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest, protocol::kCtlSaveRequest);
     return sticker;

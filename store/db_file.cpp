@@ -15,12 +15,15 @@ namespace {
 
 }  // namespace
 
-std::vector<StickerRecord> ReadDatabaseFile(const std::string& path) {
-    if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
+DatabaseFile ReadDatabaseFile(const std::string& path) {
+    DatabaseFile result;
+    if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return result;
 
     UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) ThrowFileError("Cannot open file", path, ::GetLastError());
+    LARGE_INTEGER fileSize{};
+    if (!::GetFileSizeEx(file.get(), &fileSize)) ThrowFileError("Cannot open file", path, ::GetLastError());
 
     // A hostile or damaged file may be huge: never read more than the table can take.
     std::vector<std::uint8_t> bytes(kDatabaseMaxUsefulBytes);
@@ -34,7 +37,39 @@ std::vector<StickerRecord> ReadDatabaseFile(const std::string& path) {
         if (got == 0) break;
         total += got;
     }
-    return ParseDatabaseImage(bytes.data(), total);
+    result.records = ParseDatabaseImage(bytes.data(), total);
+    const auto size = static_cast<std::uint64_t>(fileSize.QuadPart);
+    result.partlyRead = size % kStickerRecordSize != 0 || size > kDatabaseMaxUsefulBytes;
+    return result;
+}
+
+StampTime StampNow() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return StampTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+std::string FreeAsidePath(const std::string& path, const StampTime& when) {
+    for (int attempt = 1; attempt <= kAsideAttempts; ++attempt) {
+        std::string aside = AsideDatabasePath(path, when, attempt);
+        if (::GetFileAttributesA(aside.c_str()) == INVALID_FILE_ATTRIBUTES) return aside;
+    }
+    return AsideDatabasePath(path, when, kAsideAttempts);
+}
+
+std::string KeepDatabaseAside(const std::string& path, const StampTime& when, bool move) {
+    DWORD failure = ERROR_SUCCESS;
+    for (int attempt = 1; attempt <= kAsideAttempts; ++attempt) {
+        std::string aside = AsideDatabasePath(path, when, attempt);
+        // Never over an earlier kept file: both calls refuse an existing target.
+        const BOOL kept = move ? ::MoveFileExA(path.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH)
+                               : ::CopyFileA(path.c_str(), aside.c_str(), TRUE);
+        if (kept) return aside;
+        failure = ::GetLastError();
+        if (failure == ERROR_FILE_NOT_FOUND) return {};
+        if (failure != ERROR_ALREADY_EXISTS && failure != ERROR_FILE_EXISTS) break;
+    }
+    throw AppError("Cannot keep the file \"" + path + "\" aside. " + SystemErrorText(failure));
 }
 
 void WriteDatabaseFile(const std::string& path, const std::vector<std::uint8_t>& image) {

@@ -47,6 +47,18 @@ public:
     // marks it reported. A report from a window that holds no slot changes nothing and returns false.
     bool AcceptReport(const StickerRecord& report);
 
+    // Calls visit(index, slot) for every in-use slot, in slot order.
+    template <typename Visit>
+    void ForEachInUse(Visit&& visit) {
+        for (int i = 0; i < kSlotCount; ++i)
+            if (Slot(i).inUse == 1) visit(i, Slot(i));
+    }
+    template <typename Visit>
+    void ForEachInUse(Visit&& visit) const {
+        for (int i = 0; i < kSlotCount; ++i)
+            if (Slot(i).inUse == 1) visit(i, Slot(i));
+    }
+
     [[nodiscard]] StickerRecord& Slot(int index) { return m_slots[static_cast<std::size_t>(index)]; }
     [[nodiscard]] const StickerRecord& Slot(int index) const { return m_slots[static_cast<std::size_t>(index)]; }
 

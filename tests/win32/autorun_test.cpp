@@ -1,4 +1,4 @@
-// The registry writer, the single-instance mutex and the program folder.
+// The single-instance mutex and the program folder.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -6,34 +6,10 @@
 #include <string>
 
 #include "app/autorun.h"
-#include "app/velpin.h"
+#include "app/program_path.h"
 
 namespace velpiners {
 namespace {
-
-std::string ReadValue(const char* key, const char* name, DWORD* type, DWORD* size) {
-    char data[1024] = {};
-    *size = sizeof data;
-    if (::RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_ANY, type, data, size) != ERROR_SUCCESS) return "<none>";
-    return std::string(data);
-}
-
-TEST(RegistryWriter, SplitsAtTheLastBackslashAndStoresTheGivenBytes) {
-    const char text[] = "C:\\dir\\velpiners.exe";
-    ASSERT_TRUE(WriteRegistryValue(HKEY_CURRENT_USER, "Software\\VelpinersTest\\Inner\\Value", REG_SZ, text,
-                                   sizeof text));
-    DWORD type = 0;
-    DWORD size = 0;
-    EXPECT_EQ(ReadValue("Software\\VelpinersTest\\Inner", "Value", &type, &size), text);
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(size, sizeof text);  // the terminating zero is stored
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VelpinersTest\\Inner");
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VelpinersTest");
-}
-
-TEST(RegistryWriter, PathWithoutBackslashFails) {
-    EXPECT_FALSE(WriteRegistryValue(HKEY_CURRENT_USER, "NoBackslash", REG_SZ, "x", 2));
-}
 
 TEST(SingleInstance, TheSecondCreationSeesTheFirst) {
     // Within one process the second creation opens the same mutex and reports another instance.

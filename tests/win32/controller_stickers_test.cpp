@@ -140,6 +140,56 @@ TEST_F(StoredStickersTest, AFullTableDropsTheRestAndSaves256) {
     EXPECT_EQ(controller->Table().Slot(255).placement.left, 255);
     SaveCycle();
     EXPECT_EQ(ReadAll(folder.File("base.db")).size(), 256 * kStickerRecordSize);
+    // The records the table could not take stay in a copy of the file as it was.
+    const std::vector<std::string> kept = test::FilesMatching(folder.File("base.db.unreadable-*"));
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ReadAll(folder.File(kept[0])), Image(stored));
+}
+
+TEST_F(StoredStickersTest, ASystemCloseOfOneStickerStopsNoSave) {
+    WriteAll(folder.File("base.db"), Image({StoredSticker(0), StoredSticker(1)}));
+    Start();
+    HWND first = WindowOfSlot(0);
+    // Alt+F4 on a focused sticker, the window menu's Close, another program's WM_CLOSE.
+    ::SendMessageA(first, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ::PostMessageA(first, WM_CLOSE, 0, 0);
+    PumpMessages();
+    ASSERT_TRUE(::IsWindow(first));
+    ::PostMessageA(WindowOfSlot(1), protocol::kStickerCommandMessage, 77, protocol::kStkOpacity);
+    SaveCycle();
+    const std::vector<std::uint8_t> written = ReadAll(folder.File("base.db"));
+    ASSERT_EQ(written.size(), 2 * kStickerRecordSize);
+    StickerRecord second;
+    std::memcpy(&second, &written[kStickerRecordSize], sizeof second);
+    EXPECT_EQ(second.placement.opacity, 77);
+}
+
+// Every sticker window that ends while the controller goes, with whether its slot was still readable then.
+TVelpin* g_ending = nullptr;
+std::vector<bool> g_slotsAtStickerEnd;
+
+LRESULT CALLBACK WatchStickerEnds(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    char name[32] = {};
+    if (code == HC_ACTION && message->message == WM_DESTROY && ::GetClassNameA(message->hwnd, name, sizeof name) &&
+        std::string(name) == "TStickForm") {
+        g_slotsAtStickerEnd.push_back(g_ending->Table().SlotOfWindow(HandleValue(message->hwnd)) >= 0);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(StoredStickersTest, StickersEndBeforeTheControllerTheyUse) {
+    WriteAll(folder.File("base.db"), Image({StoredSticker(0), StoredSticker(1)}));
+    Start();
+    ::SetFocus(WindowOfSlot(1));  // its focus loss repaints it with the controller's pictures
+    PumpMessages();
+    g_ending = controller.get();
+    g_slotsAtStickerEnd.clear();
+    HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &WatchStickerEnds, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    controller.reset();
+    ::UnhookWindowsHookEx(hook);
+    EXPECT_EQ(g_slotsAtStickerEnd, (std::vector<bool>{true, true}));
 }
 
 TEST_F(StoredStickersTest, HostileFieldValuesOpenWindowsAllTheSame) {

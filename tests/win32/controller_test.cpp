@@ -10,6 +10,7 @@
 #include "app/protocol.h"
 #include "app/velpin.h"
 #include "tests/win32/test_support.h"
+#include "ui/error_box.h"
 #include "ui/handle_value.h"
 
 namespace velpiners {
@@ -100,6 +101,22 @@ TEST_F(ControllerTest, AStickerThatDoesNotAnswerHoldsTheWriteBack) {
     stickers[1]->answers = true;  // a later cycle in which it answers writes
     SaveCycle();
     EXPECT_EQ(ReadAll(DbPath()).size(), 2 * kStickerRecordSize);
+}
+
+TEST_F(ControllerTest, AStickerWindowThatIsGoneNoLongerHoldsTheWriteBack) {
+    AddStickers(2);
+    SaveCycle();
+    stickers[0].reset();  // its window is destroyed behind the controller's back
+    stickers[1]->record.body.text.Set("changed");
+    SaveCycle();
+    const auto bytes = ReadAll(DbPath());
+    ASSERT_EQ(bytes.size(), 2 * kStickerRecordSize);
+    StickerRecord gone;
+    StickerRecord alive;
+    std::memcpy(&gone, bytes.data(), sizeof gone);
+    std::memcpy(&alive, &bytes[kStickerRecordSize], sizeof alive);
+    EXPECT_EQ(gone.body.text.Get(), "note 0");  // what it last reported
+    EXPECT_EQ(alive.body.text.Get(), "changed");
 }
 
 TEST_F(ControllerTest, DeletedStickerReleasesItsSlotAndRewrites) {
@@ -278,6 +295,51 @@ TEST_F(DatabaseLoadTest, NoFileLoadsNothingAndCreatesNone) {
     EXPECT_TRUE(errors.Errors().empty());
 }
 
+TEST_F(DatabaseLoadTest, AnUnreadableDatabaseIsMovedAsideBeforeTheFirstWrite) {
+    const std::vector<std::uint8_t> stored = Records(2, 0);
+    WriteAll(folder.File("base.db"), stored);
+    // Another program holds the file without sharing while the controller starts.
+    HANDLE lock = ::CreateFileA(folder.File("base.db").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    TVelpin controller(folder.Path(), test::ProgramResources());
+    ASSERT_TRUE(controller.FormCreate(false));
+    ::CloseHandle(lock);
+    EXPECT_EQ(controller.Table().Count(), 0);
+    ASSERT_EQ(errors.Errors().size(), 1u);
+    const std::string& error = errors.Errors()[0];
+    EXPECT_EQ(error.rfind("Cannot open file \"" + folder.File("base.db") + "\". ", 0), 0u) << error;
+    const std::size_t named = error.find(folder.File("base.db.unreadable-"));
+    ASSERT_NE(named, std::string::npos) << error;
+    const std::string aside = error.substr(named, error.find('"', named) - named);
+    EXPECT_EQ(aside.size(), folder.File("base.db.unreadable-YYYYMMDD-HHMMSS").size());
+    EXPECT_FALSE(FileExists(aside));  // nothing moves until a write would replace it
+
+    ASSERT_NE(controller.MakeDefaultSticker(), nullptr);
+    ::PostMessageA(controller.Handle(), protocol::kControllerCommandMessage, 0, protocol::kCtlSaveRequest);
+    PumpMessages();
+    EXPECT_EQ(ReadAll(aside), stored);
+    EXPECT_EQ(ReadAll(folder.File("base.db")).size(), kStickerRecordSize);
+    EXPECT_EQ(errors.Errors().size(), 1u);
+}
+
+TEST_F(DatabaseLoadTest, ATornDatabaseLoadsItsRecordsAndIsCopiedAsideOnce) {
+    const std::vector<std::uint8_t> stored = Records(2, 10);
+    WriteAll(folder.File("base.db"), stored);
+    TVelpin controller(folder.Path(), test::ProgramResources());
+    ASSERT_TRUE(controller.FormCreate(false));
+    EXPECT_EQ(controller.Table().Count(), 2);
+    EXPECT_TRUE(test::FilesMatching(folder.File("base.db.unreadable-*")).empty());
+    for (int save = 0; save < 2; ++save) {
+        ::PostMessageA(controller.Handle(), protocol::kControllerCommandMessage, 0, protocol::kCtlSaveRequest);
+        PumpMessages();
+    }
+    EXPECT_EQ(ReadAll(folder.File("base.db")).size(), 2 * kStickerRecordSize);
+    const std::vector<std::string> kept = test::FilesMatching(folder.File("base.db.unreadable-*"));
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ReadAll(folder.File(kept[0])), stored);
+    EXPECT_TRUE(errors.Errors().empty());
+}
+
 TEST_F(DatabaseLoadTest, UnreadableDatabaseIsReportedAndLoadsNothing) {
     ASSERT_TRUE(::CreateDirectoryA(folder.File("base.db").c_str(), nullptr));
     TVelpin controller(folder.Path(), test::ProgramResources());
@@ -285,6 +347,50 @@ TEST_F(DatabaseLoadTest, UnreadableDatabaseIsReportedAndLoadsNothing) {
     EXPECT_EQ(controller.Table().Count(), 0);
     ASSERT_EQ(errors.Errors().size(), 1u);
     EXPECT_EQ(errors.Errors()[0].rfind("Cannot open file \"" + folder.File("base.db") + "\". ", 0), 0u);
+}
+
+// Everything another program or the user can do while an error box of the start shows: the box's message
+// loop runs the controller's handlers before the start has read base.db.
+TVelpin* g_starting = nullptr;
+std::vector<LRESULT> g_answers;
+int g_boxes = 0;
+
+void AnswerWhileTheBoxShows(const std::string&) {
+    ++g_boxes;
+    HWND controller = g_starting->Handle();
+    g_answers.push_back(::SendMessageA(controller, WM_USER, 0, protocol::kUserCount));
+    g_answers.push_back(::SendMessageA(controller, WM_USER, 0, protocol::kUserPresence));
+    StickerRecord report{};
+    report.window = 0x4242;
+    COPYDATASTRUCT data{protocol::kRecordReportDwData, static_cast<DWORD>(kStickerRecordSize), &report};
+    g_answers.push_back(::SendMessageA(controller, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
+    ::SendMessageA(controller, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    ::SendMessageA(controller, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(g_starting->Menu()), 0);
+    ::PostMessageA(controller, protocol::kControllerCommandMessage, 0, protocol::kCtlSaveRequest);
+    PumpMessages();
+}
+
+TEST_F(DatabaseLoadTest, HandlersAreSafeWhileAnErrorBoxOfTheStartShows) {
+    const std::vector<std::uint8_t> stored = Records(2, 0);
+    WriteAll(folder.File("base.db"), stored);
+    ASSERT_TRUE(::CreateDirectoryA(folder.File("pic").c_str(), nullptr));
+    WriteAll(folder.File("pic\\damaged.vpi"), std::vector<std::uint8_t>{1, 0, 0});  // shorter than a header
+
+    TVelpin controller(folder.Path(), test::ProgramResources());
+    g_starting = &controller;
+    g_answers.clear();
+    g_boxes = 0;
+    const ErrorSink previous = SetErrorSink(&AnswerWhileTheBoxShows);
+    const bool created = controller.FormCreate(false);
+    SetErrorSink(previous);
+    ASSERT_TRUE(created);
+    PumpMessages();
+
+    ASSERT_EQ(g_boxes, 1);
+    EXPECT_EQ(g_answers, (std::vector<LRESULT>{0, protocol::kPresenceAnswer, 0}));
+    // The stored notes opened once, and nothing was written before they were read.
+    EXPECT_EQ(controller.Table().Count(), 2);
+    EXPECT_EQ(ReadAll(folder.File("base.db")), stored);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tests/win32/test_support.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/protocol.h"
@@ -27,24 +28,44 @@ TempFolder::TempFolder() {
     m_path += '\\';
 }
 
-TempFolder::~TempFolder() {
+namespace {
+
+// Removes a folder (with a trailing backslash) and everything in it.
+void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((m_path + "*").c_str(), &found);
+    HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
             const std::string name = found.cFileName;
             if (name == "." || name == "..") continue;
-            const std::string full = m_path + name;
+            const std::string full = folder + name;
             ::SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                ::RemoveDirectoryA(full.c_str());
+                RemoveTree(full + '\\');
             } else {
                 ::DeleteFileA(full.c_str());
             }
         } while (::FindNextFileA(search, &found));
         ::FindClose(search);
     }
-    ::RemoveDirectoryA(m_path.c_str());
+    ::RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+TempFolder::~TempFolder() { RemoveTree(m_path); }
+
+std::vector<std::string> FilesMatching(const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.emplace_back(found.cFileName);
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 HMODULE ProgramResources() {

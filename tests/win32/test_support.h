@@ -34,6 +34,8 @@ private:
 void PumpMessages();
 
 [[nodiscard]] bool FileExists(const std::string& path);
+// The names (without the folder) of the files that match a pattern such as "C:\\dir\\*.vpi", sorted.
+[[nodiscard]] std::vector<std::string> FilesMatching(const std::string& pattern);
 [[nodiscard]] std::vector<std::uint8_t> ReadAll(const std::string& path);
 void WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
