@@ -13,6 +13,8 @@
 //   velprobe at X Y                 print the class of the window at that screen point
 //   velprobe makegallery FILE       write a base.db of one sticker per style, in a grid, with a date,
 //                                   three lines of text and an icon
+//   velprobe makelayers FILE        write a base.db of two plain stickers far apart: a topmost one at
+//                                   (100, 100) and a desktop one at (500, 100)
 //   velprobe dbcheck BEFORE AFTER   compare two base.db files record by record, allowing the bytes a
 //                                   save cycle changes (window handle, reported flag, parented flag,
 //                                   caption Y); print "same" or the first difference
@@ -211,6 +213,47 @@ int MakeGallery(const char* path) {
     return out ? 0 : 1;
 }
 
+// Two plain stickers far apart: "Topmost" (layer 0) at (100, 100) and "Desktop" (layer 1) at (500, 100).
+int MakeLayers(const char* path) {
+    std::vector<std::uint8_t> bytes;
+    for (int i = 0; i < 2; ++i) {
+        velpiners::StickerRecord r;
+        std::memset(&r, 0, sizeof r);
+        for (velpiners::TextStyleBlock* block : {&r.caption, &r.date, &r.body}) {
+            block->color = 0xFFFFFF;
+            block->shadow = 1;
+            block->x = 14;
+            block->y = 2;
+            block->width = 255;
+            block->fontSize = 10;
+            block->fontName.Set("Tahoma");
+        }
+        r.caption.text.Set(i == 0 ? "Topmost" : "Desktop");
+        r.date.text.Set("8.12.26");
+        r.body.x = 16;
+        r.body.y = 26;
+        r.body.width = 208;
+        r.body.fontSize = 8;
+        r.body.text.Set("A note on the\r\n" + std::string(i == 0 ? "topmost" : "desktop") + " layer");
+        velpiners::PlacementBlock& p = r.placement;
+        p.left = 100 + i * 400;
+        p.top = 100;
+        p.opacity = 255;
+        p.useOwnColor = 1;
+        p.color = i == 0 ? 0x3050D0 : 0x30A040;
+        p.unrolled = 1;
+        p.layer = static_cast<std::uint8_t>(i);
+        p.wordWrap = 1;
+        p.hideDelayStep = 30;
+        r.inUse = 1;
+        const auto* raw = reinterpret_cast<const std::uint8_t*>(&r);
+        bytes.insert(bytes.end(), raw, raw + sizeof r);
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return out ? 0 : 1;
+}
+
 int CheckDatabase(const char* beforePath, const char* afterPath) {
     const std::vector<std::uint8_t> before = ReadFile(beforePath);
     const std::vector<std::uint8_t> after = ReadFile(afterPath);
@@ -263,6 +306,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(verb, "makegallery") == 0 && argc >= 3) return MakeGallery(argv[2]);
+    if (std::strcmp(verb, "makelayers") == 0 && argc >= 3) return MakeLayers(argv[2]);
     if (std::strcmp(verb, "dbcheck") == 0 && argc >= 4) return CheckDatabase(argv[2], argv[3]);
 
     HWND controller = Controller();
