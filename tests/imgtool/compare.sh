@@ -67,7 +67,7 @@ elif [ ! -f "$other_tool" ]; then
 else
   other_arch=$(pe_machine "$other_tool")
   if [ "$other_arch" = "$win_arch" ] || [ "$other_arch" = unknown ]; then
-    echo "FAIL 32-bit against 64-bit: $other_tool is a $other_arch program, like $win_tool"
+    echo "FAIL 32-bit against 64-bit: $other_tool is built for $other_arch, like $win_tool"
     cross_failed=1
   else
     cross=yes
