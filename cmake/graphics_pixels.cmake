@@ -8,13 +8,8 @@ target_sources(velcore PRIVATE
   graphics/resample.cpp
 )
 
-# Every build must give the same pixels: no fused multiply-add, and on i686 SSE arithmetic instead of
-# the x87 unit's excess precision.
-set(VELPINERS_EXACT_FLOAT -ffp-contract=off)
-if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
-  list(APPEND VELPINERS_EXACT_FLOAT -msse2 -mfpmath=sse)
-endif()
-target_compile_options(velcore PRIVATE ${VELPINERS_EXACT_FLOAT})
+# The floating-point flags that make every build give the same pixels are set for all targets (the
+# toolchain file and CMakeLists.txt).
 
 if(WIN32)
   target_sources(velshell PRIVATE graphics/gdi_effects.cpp)

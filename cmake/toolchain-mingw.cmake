@@ -11,6 +11,14 @@ set(triple ${VELPINERS_WIN_ARCH}-w64-mingw32)
 set(CMAKE_C_COMPILER ${triple}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${triple}-windres)
+# Both builds must compute the same pixels. On x86_64 doubles are SSE arithmetic anyway; on i686 the
+# default is the x87 unit, whose excess precision rounds differently, so every i686 target (the program,
+# its tests, the tools and the GoogleTest sources) uses SSE2 instead. No fused multiply-add on either
+# (-ffp-contract=off, set for every target in CMakeLists.txt).
+if(VELPINERS_WIN_ARCH STREQUAL "i686")
+  set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
+  set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
+endif()
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

@@ -23,20 +23,23 @@ using test::PumpMessages;
 using test::ReadAll;
 using test::TempFolder;
 
+struct WindowCount {
+    const char* className;
+    int count;
+};
+
+// An EnumWindows callback: it must be CALLBACK (stdcall on i686), which a lambda cannot be.
+BOOL CALLBACK CountVisibleWindow(HWND hwnd, LPARAM lParam) {
+    auto* state = reinterpret_cast<WindowCount*>(lParam);
+    char name[64] = {};
+    ::GetClassNameA(hwnd, name, sizeof name);
+    if (std::strcmp(name, state->className) == 0 && ::IsWindowVisible(hwnd)) ++state->count;
+    return TRUE;
+}
+
 int CountWindows(const char* className) {
-    struct State {
-        const char* name;
-        int count;
-    } state{className, 0};
-    ::EnumWindows(
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<State*>(lParam);
-            char name[64] = {};
-            ::GetClassNameA(hwnd, name, sizeof name);
-            if (std::strcmp(name, s->name) == 0 && ::IsWindowVisible(hwnd)) ++s->count;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&state));
+    WindowCount state{className, 0};
+    ::EnumWindows(&CountVisibleWindow, reinterpret_cast<LPARAM>(&state));
     return state.count;
 }
 
