@@ -24,19 +24,24 @@
 #include "graphics/ress.h"
 
 // Every allocation of the test program passes through here, so a test can see the largest single request a
-// load made: a refused entry must be refused before its picture or its inflated file is allocated.
+// load made: a refused entry must be refused before its picture or its inflated file is allocated. Every
+// form that a plain delete may meet is replaced, so each block goes back the way it came (malloc, free).
 std::atomic<std::size_t> g_largestAllocation{0};
 
-void* operator new(std::size_t size) {
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     std::size_t largest = g_largestAllocation.load();
     while (size > largest && !g_largestAllocation.compare_exchange_weak(largest, size)) {
     }
-    if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
+    return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new(std::size_t size) {
+    if (void* block = operator new(size, std::nothrow)) return block;
     throw std::bad_alloc();
 }
 // Not inlined: GCC would otherwise see free() meet a pointer from operator new and warn.
 [[gnu::noinline]] void operator delete(void* block) noexcept { std::free(block); }
 [[gnu::noinline]] void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
 
 namespace velpiners::graphics {
 namespace {
