@@ -23,9 +23,10 @@
 #include "graphics/inflate.h"
 #include "graphics/ress.h"
 
-// Every allocation of the test program passes through here, so a test can see the largest single request a
-// load made: a refused entry must be refused before its picture or its inflated file is allocated. Every
-// form that a plain delete may meet is replaced, so each block goes back the way it came (malloc, free).
+// Every plain operator new of the test program (the one std::vector uses) passes through here, so a test can
+// see the largest single request a load made: a refused entry must be refused before its picture or its
+// inflated file is allocated. Every form a plain delete may meet is replaced, so each block goes back the
+// way it came (malloc, free).
 std::atomic<std::size_t> g_largestAllocation{0};
 
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
