@@ -13,11 +13,12 @@
 namespace velpiners::graphics {
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kFileHeaderSize = kBmpFileHeaderSize;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kMasksOffset = kFileHeaderSize + kInfoHeaderSize;
 constexpr std::uint32_t kCompressionNone = 0;
 constexpr std::uint32_t kCompressionBitfields = 3;
+constexpr std::size_t kPaletteColorBytes = 3;  // B, G, R of a table entry; the fourth byte is unused
 
 [[noreturn]] void Invalid(const std::string& why) {
   throw GraphicsError("Bitmap image is not valid: " + why);
@@ -25,7 +26,7 @@ constexpr std::uint32_t kCompressionBitfields = 3;
 
 bool KnownInfoHeaderSize(std::uint32_t size) {
   // BITMAPINFOHEADER, the two Adobe extensions, BITMAPV4HEADER and BITMAPV5HEADER.
-  return size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
+  return size == 40 || size == 52 || size == 56 || size == 108 || size == kBmpLargestInfoHeaderSize;
 }
 
 std::uint64_t StrideOf(std::uint64_t width, std::uint64_t bitsPerPixel) {
@@ -74,9 +75,17 @@ void CheckWritableSize(int width, int height) {
                         " pixels");
 }
 
-}  // namespace
+// Everything the headers say, checked against the buffer: once this returns, reading the colour table and
+// every row stays inside the file. Nothing is allocated, so a size can be judged before it is decoded.
+struct Layout {
+  BmpInfo info;
+  std::uint32_t offBits = 0;
+  std::size_t paletteStart = 0;
+  std::size_t paletteCount = 0;  // colours to read from the table (1- and 8-bit files)
+  std::uint64_t stride = 0;
+};
 
-Picture DecodeBmp(const std::uint8_t* data, std::size_t size, BmpInfo* info) {
+Layout ReadLayout(const std::uint8_t* data, std::size_t size) {
   if (data == nullptr || size < kFileHeaderSize + 4) Invalid("the file is too short");
   if (data[0] != 'B' || data[1] != 'M') Invalid("no BM signature");
   const std::uint32_t offBits = ReadLe32(data + 10);
@@ -104,44 +113,62 @@ Picture DecodeBmp(const std::uint8_t* data, std::size_t size, BmpInfo* info) {
   if (width <= 0 || height64 == 0) Invalid("empty or negative size");
   if (width > kMaxPictureDimension || height64 > kMaxPictureDimension) Invalid("the picture is too large");
   const int height = static_cast<int>(height64);
-  const bool topDown = rawHeight < 0;
+
+  Layout layout;
+  layout.info.width = width;
+  layout.info.height = height;
+  layout.info.bitsPerPixel = bits;
+  layout.info.topDown = rawHeight < 0;
+  layout.offBits = offBits;
 
   // Bit fields after a 40-byte header take 12 bytes before the colour table; larger headers hold them.
-  const std::size_t paletteStart =
+  layout.paletteStart =
       kFileHeaderSize + headerSize +
       (headerSize == kInfoHeaderSize && compression == kCompressionBitfields ? 12 : 0);
-  if (offBits < paletteStart) Invalid("the pixel data overlap the headers");
+  if (offBits < layout.paletteStart) Invalid("the pixel data overlap the headers");
   if (offBits > size) Invalid("the pixel data start past the end of the file");
 
-  // Entry i of the table is colour i (B, G, R); indices past the stored table stay black.
-  std::array<std::uint8_t, 256 * 3> palette{};
   if (bits <= 8) {
     const std::uint32_t maxColors = 1u << bits;
-    const std::size_t room = (offBits - paletteStart) / 4;
-    std::size_t count = 0;
+    const std::size_t room = (offBits - layout.paletteStart) / kBmpPaletteEntrySize;
     if (colorsUsed == 0) {
-      count = room < maxColors ? room : maxColors;
+      layout.paletteCount = room < maxColors ? room : maxColors;
     } else {
       if (colorsUsed > maxColors) Invalid("more colours than the depth allows");
       if (colorsUsed > room) Invalid("the colour table runs into the pixel data");
-      count = colorsUsed;
+      layout.paletteCount = colorsUsed;
     }
-    if (count == 0) Invalid("no colour table");
-    for (std::size_t i = 0; i < count; ++i) std::memcpy(&palette[i * 3], data + paletteStart + i * 4, 3);
+    if (layout.paletteCount == 0) Invalid("no colour table");
   }
 
   // The last row may lack its padding; every other row is a whole stride.
-  const std::uint64_t stride = StrideOf(static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(bits));
+  layout.stride = StrideOf(static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(bits));
   const std::uint64_t lastRowBytes =
       (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bits) + 7) / 8;
-  const std::uint64_t needed = stride * static_cast<std::uint64_t>(height - 1) + lastRowBytes;
+  const std::uint64_t needed = layout.stride * static_cast<std::uint64_t>(height - 1) + lastRowBytes;
   if (size - offBits < needed) Invalid("the pixel data are truncated");
+  return layout;
+}
+
+}  // namespace
+
+Picture DecodeBmp(const std::uint8_t* data, std::size_t size, BmpInfo* info) {
+  const Layout layout = ReadLayout(data, size);
+  const int width = layout.info.width;
+  const int height = layout.info.height;
+  const int bits = layout.info.bitsPerPixel;
+
+  // Entry i of the table is colour i (B, G, R); indices past the stored table stay black.
+  std::array<std::uint8_t, kBmpMaxPaletteColors * kPaletteColorBytes> palette{};
+  for (std::size_t i = 0; i < layout.paletteCount; ++i)
+    std::memcpy(&palette[i * kPaletteColorBytes], data + layout.paletteStart + i * kBmpPaletteEntrySize,
+                kPaletteColorBytes);
 
   Picture picture(width, height, bits == 32 ? 32 : 24);
-  const std::uint8_t* pixels = data + offBits;
+  const std::uint8_t* pixels = data + layout.offBits;
   for (int row = 0; row < height; ++row) {
-    const std::uint8_t* src = pixels + static_cast<std::size_t>(stride) * static_cast<std::size_t>(row);
-    std::uint8_t* dst = picture.Row(topDown ? row : height - 1 - row);
+    const std::uint8_t* src = pixels + static_cast<std::size_t>(layout.stride) * static_cast<std::size_t>(row);
+    std::uint8_t* dst = picture.Row(layout.info.topDown ? row : height - 1 - row);
     if (bits >= 24) {
       std::memcpy(dst, src, picture.RowBytes());
     } else if (bits == 8) {
@@ -154,14 +181,11 @@ Picture DecodeBmp(const std::uint8_t* data, std::size_t size, BmpInfo* info) {
     }
   }
 
-  if (info != nullptr) {
-    info->width = width;
-    info->height = height;
-    info->bitsPerPixel = bits;
-    info->topDown = topDown;
-  }
+  if (info != nullptr) *info = layout.info;
   return picture;
 }
+
+BmpInfo PeekBmp(const std::uint8_t* data, std::size_t size) { return ReadLayout(data, size).info; }
 
 std::vector<std::uint8_t> EncodeBmp(const Picture& picture) {
   CheckWritableSize(picture.Width(), picture.Height());

@@ -13,6 +13,20 @@
 
 namespace velpiners::graphics {
 
+// The reader's sizes, for callers that bound a BMP file before they hold it.
+inline constexpr std::size_t kBmpFileHeaderSize = 14;
+inline constexpr std::size_t kBmpLargestInfoHeaderSize = 124;  // BITMAPV5HEADER
+inline constexpr std::size_t kBmpMaxPaletteColors = 256;
+inline constexpr std::size_t kBmpPaletteEntrySize = 4;
+inline constexpr std::size_t kBmpMaxBytesPerPixel = 4;  // 32-bit rows, which need no padding
+
+// The largest BMP file of a width x height picture without gaps or trailing bytes: the largest information
+// header, a whole 256-colour table and 32-bit rows. Width and height at most kMaxPictureDimension.
+constexpr std::size_t LargestBmpFileSize(int width, int height) {
+  return kBmpFileHeaderSize + kBmpLargestInfoHeaderSize + kBmpMaxPaletteColors * kBmpPaletteEntrySize +
+         static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * kBmpMaxBytesPerPixel;
+}
+
 // What the file held, before conversion.
 struct BmpInfo {
   int width = 0;
@@ -28,6 +42,10 @@ Picture DecodeBmp(const std::uint8_t* data, std::size_t size, BmpInfo* info = nu
 inline Picture DecodeBmp(const std::vector<std::uint8_t>& file, BmpInfo* info = nullptr) {
   return DecodeBmp(file.data(), file.size(), info);
 }
+
+// Checks a complete BMP file exactly as DecodeBmp does (headers, colour table, every row present) and
+// reports what it holds, without decoding or allocating the picture. Throws what DecodeBmp would throw.
+BmpInfo PeekBmp(const std::uint8_t* data, std::size_t size);
 
 // Writes a bottom-up BMP file (14-byte file header, 40-byte information header, no compression) with
 // the picture's own depth (24 or 32 bits).

@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "graphics/picture.h"
-
 namespace velpiners::graphics {
 namespace {
 
@@ -53,7 +51,7 @@ std::vector<std::uint8_t> InflateBytes(const std::uint8_t* data, std::size_t siz
   std::size_t produced = 0;
   for (;;) {
     if (produced == out.size()) {
-      if (out.size() >= limit) Fail();
+      if (out.size() >= limit) throw InflateLimitError();
       const std::size_t grown = limit - out.size() > step ? out.size() + step : limit;
       // The buffer grows by `step`, but its capacity doubles (never past the limit), so a high ratio
       // costs O(output) copying rather than one reallocation per step.

@@ -6,13 +6,23 @@
 #include <cstdint>
 #include <vector>
 
+#include "graphics/picture.h"
+
 namespace velpiners::graphics {
 
 inline constexpr std::size_t kMaxInflatedBytes = 256u * 1024u * 1024u;
 
+// Thrown when the output would pass the limit. Its text is "Error" like every other inflate failure; the
+// type lets a caller with a size cap of its own tell an oversized stream from a damaged one.
+class InflateLimitError : public GraphicsError {
+ public:
+  InflateLimitError() : GraphicsError("Error") {}
+};
+
 // Inflates one whole zlib stream. The output buffer starts at the input length rounded up to 256 bytes
 // and grows by that amount while the stream has not ended; it never exceeds kMaxInflatedBytes.
-// Throws GraphicsError("Error") when the stream does not inflate (or would inflate past the cap).
+// Throws GraphicsError("Error") when the stream does not inflate, InflateLimitError when it would inflate
+// past the cap.
 std::vector<std::uint8_t> InflateBytes(const std::uint8_t* data, std::size_t size);
 // The same with a smaller cap than kMaxInflatedBytes (a caller that knows its output is small).
 std::vector<std::uint8_t> InflateBytes(const std::uint8_t* data, std::size_t size, std::size_t limit);

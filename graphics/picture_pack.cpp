@@ -1,6 +1,8 @@
 // Picture packs and the user icon collection. A pack is read entry by entry in table order, so a damaged
 // entry leaves the ones before it in the collection. Every count, size and offset is checked against the
-// file before it is used: nothing is allocated for a count or size the file cannot back.
+// file before it is used: nothing is allocated for a count or size the file cannot back. An entry's
+// picture size is read from its BMP headers and held against the caps before it is decoded, and a
+// compressed entry inflates into at most kMaxPackEntryFileBytes, so a small file cannot pin much memory.
 #include "graphics/picture_pack.h"
 
 #include <cstring>
@@ -10,7 +12,6 @@
 #include "graphics/bmp.h"
 #include "graphics/byte_order.h"
 #include "graphics/inflate.h"
-#include "graphics/ress.h"
 
 namespace velpiners::graphics {
 namespace {
@@ -20,12 +21,23 @@ constexpr std::size_t kPackRecordSize = 12;
 constexpr std::size_t kCompressedFlagOffset = 12;
 // A pack of icons this large is not one; refusing it keeps a stray huge file from being read whole.
 constexpr std::uint64_t kMaxPackFileBytes = 256u * 1024u * 1024u;
+constexpr std::uint64_t kCollectionBytesPerPixel = 4;  // every entry is held as 32 bits per pixel
 
 [[noreturn]] void ReadError() { throw GraphicsError("Stream read error"); }
 
 }  // namespace
 
-void TATBitmap::Clear() { m_entries.clear(); }
+void TATBitmap::Clear() {
+  m_entries.clear();
+  m_pixelBytes = 0;
+}
+
+void TATBitmap::CheckRoomFor(int width, int height) const {
+  if (width > kMaxPackEntrySide || height > kMaxPackEntrySide) ReadError();
+  const std::uint64_t bytes =
+      static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * kCollectionBytesPerPixel;
+  if (bytes > kMaxCollectionPixelBytes - m_pixelBytes) ReadError();
+}
 
 void TATBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
   if (data == nullptr || size < kPackHeaderSize) ReadError();
@@ -42,10 +54,21 @@ void TATBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
     const std::int32_t entrySize = ReadLe32Signed(record + 4);
     const std::int32_t number = ReadLe32Signed(record + 8);
     if (entrySize < 0 || static_cast<std::uint64_t>(entrySize) > size - offset) ReadError();
-    const std::uint8_t* entry = data + offset;
-    std::vector<std::uint8_t> bytes(entry, entry + entrySize);
-    const Picture picture = compressed ? DecodeRess(std::move(bytes)) : DecodeBmp(bytes);
-    AddBitmap(picture, number);
+    const std::uint8_t* bmp = data + offset;
+    std::size_t bmpSize = static_cast<std::size_t>(entrySize);
+    std::vector<std::uint8_t> inflated;
+    if (compressed) {
+      try {
+        inflated = InflateBytes(bmp, bmpSize, kMaxPackEntryFileBytes);
+      } catch (const InflateLimitError&) {
+        ReadError();  // more than any entry within the caps can be
+      }
+      bmp = inflated.data();
+      bmpSize = inflated.size();
+    }
+    const BmpInfo info = PeekBmp(bmp, bmpSize);
+    CheckRoomFor(info.width, info.height);
+    AddBitmap(DecodeBmp(bmp, bmpSize), number);
     offset += static_cast<std::uint64_t>(entrySize);
   }
 }
@@ -65,6 +88,7 @@ void TATBitmap::LoadFromFile(const std::string& path) {
 }
 
 void TATBitmap::AddBitmap(const Picture& bitmap, std::int32_t number) {
+  CheckRoomFor(bitmap.Width(), bitmap.Height());
   PackEntry entry;
   entry.number = number;
   entry.bitmap.Reset(bitmap.Width(), bitmap.Height(), 32);
@@ -82,6 +106,8 @@ void TATBitmap::AddBitmap(const Picture& bitmap, std::int32_t number) {
     }
   }
   m_entries.push_back(std::move(entry));
+  m_pixelBytes += static_cast<std::uint64_t>(bitmap.Width()) * static_cast<std::uint64_t>(bitmap.Height()) *
+                  kCollectionBytesPerPixel;
 }
 
 int TATBitmap::Count() const { return static_cast<int>(m_entries.size()); }

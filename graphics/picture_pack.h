@@ -3,6 +3,10 @@
 // Pack file: count (int32), 8 unread bytes, compressed flag (byte), 3 unread bytes, then `count`
 // 12-byte entries (unread int32, size int32, number int32), then the entries' data back to back.
 // Every entry becomes a 32-bit picture whatever its stored depth.
+//
+// What a collection holds is bounded whatever its files say: an entry is at most kMaxPackEntrySide
+// pixels either way, and all entries together at most kMaxCollectionPixelBytes of 32-bit pixels. Both
+// are checked from the BMP headers before anything of the entry's size is allocated.
 #pragma once
 
 #include <cstddef>
@@ -10,9 +14,19 @@
 #include <string>
 #include <vector>
 
+#include "graphics/bmp.h"
 #include "graphics/picture.h"
 
 namespace velpiners::graphics {
+
+// An entry wider or taller than this is refused.
+inline constexpr int kMaxPackEntrySide = 256;
+// 32-bit pixel bytes (width * height * 4, summed) of all the entries one collection holds, across every
+// pack loaded into it: the entry that would pass it is refused.
+inline constexpr std::uint64_t kMaxCollectionPixelBytes = 64u * 1024u * 1024u;
+// The largest BMP file an entry within kMaxPackEntrySide can be: a compressed entry that inflates to
+// more is refused as soon as its output passes this.
+inline constexpr std::size_t kMaxPackEntryFileBytes = LargestBmpFileSize(kMaxPackEntrySide, kMaxPackEntrySide);
 
 struct PackEntry {
   Picture bitmap;  // always 32 bits per pixel
@@ -23,11 +37,14 @@ class TATBitmap {
  public:
   void Clear();
   // Adds every entry of a pack file image in table order. Entries added before a damaged entry stay;
-  // the damage is then thrown as GraphicsError ("Stream read error" for a short file).
+  // the damage is then thrown as GraphicsError ("Stream read error" for a short file, and for an entry
+  // over kMaxPackEntrySide or the collection's remaining room, or one that inflates past
+  // kMaxPackEntryFileBytes).
   void LoadFromMemory(const std::uint8_t* data, std::size_t size);
   // Nothing when the file does not exist.
   void LoadFromFile(const std::string& path);
-  // Copies the picture as 32 bits per pixel and appends it under `number`.
+  // Copies the picture as 32 bits per pixel and appends it under `number`; a picture over either cap is
+  // refused with "Stream read error" and the collection stays as it was.
   void AddBitmap(const Picture& bitmap, std::int32_t number);
   [[nodiscard]] int Count() const;
   // The last entry with this number, else -1.
@@ -35,7 +52,11 @@ class TATBitmap {
   [[nodiscard]] const PackEntry& Items(int index) const;
 
  private:
+  // Throws "Stream read error" unless a width x height entry fits both caps.
+  void CheckRoomFor(int width, int height) const;
+
   std::vector<PackEntry> m_entries;
+  std::uint64_t m_pixelBytes = 0;  // 32-bit pixel bytes of every entry held
 };
 
 struct PackSource {

@@ -1,10 +1,11 @@
 // DecodeBmp on arbitrary bytes: it either throws GraphicsError or returns a picture that matches the
-// header it reports and survives a write and a second read unchanged. Any other exception, crash or
-// sanitizer report is a finding.
+// header it reports and survives a write and a second read unchanged. PeekBmp must agree: the same error
+// text, or the same header. Any other exception, crash or sanitizer report is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "graphics/bmp.h"
 
@@ -12,16 +13,28 @@ using velpiners::graphics::BmpInfo;
 using velpiners::graphics::DecodeBmp;
 using velpiners::graphics::EncodeBmp;
 using velpiners::graphics::GraphicsError;
+using velpiners::graphics::PeekBmp;
 using velpiners::graphics::Picture;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    BmpInfo peeked;
+    std::string peekError;
+    try {
+        peeked = PeekBmp(data, size);
+    } catch (const GraphicsError& e) {
+        peekError = e.what();
+    }
     Picture picture;
     BmpInfo info;
     try {
         picture = DecodeBmp(data, size, &info);
-    } catch (const GraphicsError&) {
+    } catch (const GraphicsError& e) {
+        if (peekError != e.what()) std::abort();
         return 0;
     }
+    if (!peekError.empty() || peeked.width != info.width || peeked.height != info.height ||
+        peeked.bitsPerPixel != info.bitsPerPixel || peeked.topDown != info.topDown)
+        std::abort();
     if (picture.Width() != info.width || picture.Height() != info.height) std::abort();
     if (picture.BitsPerPixel() != (info.bitsPerPixel == 32 ? 32 : 24)) std::abort();
 

@@ -1,5 +1,6 @@
 // Writes the seed corpus of the fuzz targets into <folder>/bmp, <folder>/pack and <folder>/inflate: small
-// valid files of every kind the readers accept, made with the project's own writers.
+// valid files of every kind the readers accept, made with the project's own writers, and packs whose
+// entries the reader must refuse for their size.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -66,10 +67,18 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < bmps.size(); ++i)
         ok &= Write(folder + "/bmp/seed" + std::to_string(i) + ".bmp", bmps[i]);
 
+    // Over the caps: a 4096 x 4096 1-bit entry (2 MiB, so stored compressed to keep the seed small), a
+    // 1-bit entry one pixel wider than allowed, and a zlib bomb of 16 MiB of zeros.
+    const int hugeSide = 4096;
+    const int tooWide = kMaxPackEntrySide + 1;
+    const std::size_t bombBytes = 16u << 20;
     const std::vector<Bytes> packs = {
         BuildPack({}, false),
         BuildPack({{101, bmps[0]}, {102, bmps[3]}}, false),
         BuildPack({{101, bmps[1]}, {101, bmps[2]}}, true),
+        BuildPack({{101, bmps[2]}, {102, Indexed(hugeSide, hugeSide, 1, 2)}}, true),
+        BuildPack({{101, bmps[0]}, {102, Indexed(tooWide, 1, 1, 2)}}, false),
+        BuildPack({{101, bmps[1]}, {102, Bytes(bombBytes, 0)}}, true),
     };
     for (std::size_t i = 0; i < packs.size(); ++i)
         ok &= Write(folder + "/pack/seed" + std::to_string(i) + ".vpi", packs[i]);

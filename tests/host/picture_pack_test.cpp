@@ -1,21 +1,48 @@
 // Picture packs and the user icon collection: the file layout the writer produces, plain and compressed
 // entries of every depth stored as 32-bit icons, lookup where the later entry wins, and damaged files
-// that keep the entries read before the damage. Also the RESS form and the built-in picture names.
+// that keep the entries read before the damage, and the caps on one entry and on the whole collection.
+// Also the RESS form and the built-in picture names.
 #include "graphics/picture_pack.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "graphics/bmp.h"
 #include "graphics/byte_order.h"
 #include "graphics/inflate.h"
 #include "graphics/ress.h"
+
+// Every plain operator new of the test program (the one std::vector uses) passes through here, so a test can
+// see the largest single request a load made: a refused entry must be refused before its picture or its
+// inflated file is allocated. Every form a plain delete may meet is replaced, so each block goes back the
+// way it came (malloc, free).
+std::atomic<std::size_t> g_largestAllocation{0};
+
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    std::size_t largest = g_largestAllocation.load();
+    while (size > largest && !g_largestAllocation.compare_exchange_weak(largest, size)) {
+    }
+    return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new(std::size_t size) {
+    if (void* block = operator new(size, std::nothrow)) return block;
+    throw std::bad_alloc();
+}
+// Not inlined: GCC would otherwise see free() meet a pointer from operator new and warn.
+[[gnu::noinline]] void operator delete(void* block) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
 
 namespace velpiners::graphics {
 namespace {
@@ -60,6 +87,19 @@ std::string ErrorText(TATBitmap& icons, const Bytes& pack) {
 
 void PutLe32(Bytes& file, std::size_t offset, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) file[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// A 1-bit BMP: 1/24 of the bytes its 24-bit decoding takes, the cheapest way to ask for a large picture.
+Bytes OneBit(int width, int height) {
+    return EncodeIndexedBmp(width, height, 1, {0x000000, 0xFFFFFF},
+                            Bytes(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 1));
+}
+
+// Loads the pack and returns the error text ("(no error)" if none) and the largest allocation made.
+std::pair<std::string, std::size_t> LoadWatched(TATBitmap& icons, const Bytes& pack) {
+    g_largestAllocation = 0;
+    std::string error = ErrorText(icons, pack);
+    return {error, g_largestAllocation.load()};
 }
 
 TEST(PicturePackTest, WriterLaysOutHeaderTableAndData) {
@@ -230,6 +270,98 @@ TEST(PicturePackTest, DamagedEntriesThrowTheirOwnErrorAfterEarlierEntries) {
     TATBitmap more;
     EXPECT_NE(ErrorText(more, badBmp).find("Bitmap image is not valid"), std::string::npos);
     EXPECT_EQ(more.Count(), 1);
+}
+
+TEST(PicturePackTest, OversizedEntryIsRefusedBeforeItIsDecoded) {
+    // 4096 x 4096 at 1 bit is a 2 MiB file that would decode to 48 MiB and be held as 64 MiB.
+    const Bytes huge = OneBit(4096, 4096);
+    for (bool compressed : {false, true}) {
+        SCOPED_TRACE(compressed ? "compressed" : "plain");
+        const Bytes pack = BuildPack({Source(101, Solid(2, 2, 24, 1, 2, 3)),
+                                      Source(102, Solid(1, 1, 32, 4, 5, 6, 7)), {103, huge},
+                                      Source(104, Solid(1, 1, 24, 7, 8, 9))},
+                                     compressed);
+        TATBitmap icons;
+        const auto [error, largest] = LoadWatched(icons, pack);
+        EXPECT_EQ(error, "Stream read error");
+        ASSERT_EQ(icons.Count(), 2);
+        EXPECT_EQ(icons.Items(1).number, 102);
+        ExpectPixel(icons.Items(1).bitmap, 0, 0, 4, 5, 6, 7);
+        // The compressed entry may fill its inflate buffer up to the largest entry file, no further.
+        EXPECT_LE(largest, kMaxPackEntryFileBytes);
+    }
+}
+
+TEST(PicturePackTest, EntriesAreAtMost256PixelsEitherWay) {
+    TATBitmap icons;
+    const Bytes square = BuildPack({{101, OneBit(256, 256)}, {102, OneBit(257, 1)}}, false);
+    EXPECT_EQ(ErrorText(icons, square), "Stream read error");
+    ASSERT_EQ(icons.Count(), 1);
+    EXPECT_EQ(icons.Items(0).bitmap.Width(), 256);
+    EXPECT_EQ(icons.Items(0).bitmap.Height(), 256);
+
+    const Bytes tall = BuildPack({{103, OneBit(1, 257)}}, true);
+    EXPECT_EQ(ErrorText(icons, tall), "Stream read error");
+    EXPECT_EQ(icons.Count(), 1);
+
+    // Added directly, a picture meets the same cap.
+    try {
+        icons.AddBitmap(Picture(257, 1, 24), 104);
+        ADD_FAILURE() << "a 257-wide picture was added";
+    } catch (const GraphicsError& e) {
+        EXPECT_STREQ(e.what(), "Stream read error");
+    }
+    EXPECT_EQ(icons.Count(), 1);
+}
+
+TEST(PicturePackTest, CollectionHoldsAtMost64MiBAcrossPacks) {
+    // A 256 x 256 entry is held as 256 * 256 * 4 = 262144 bytes, and 64 MiB = 67108864 = 256 * 262144:
+    // the 256th such entry fills the collection exactly and the 257th is refused.
+    const Bytes entry = OneBit(256, 256);
+    std::vector<PackSource> sources;
+    for (int i = 0; i < 257; ++i) sources.push_back({101 + i, entry});
+    TATBitmap icons;
+    EXPECT_EQ(ErrorText(icons, BuildPack(sources, false)), "Stream read error");
+    ASSERT_EQ(icons.Count(), 256);
+    EXPECT_EQ(icons.Items(255).number, 356);
+
+    // A later pack finds the collection full, even for one pixel.
+    const Bytes tiny = BuildPack({Source(400, Solid(1, 1, 24, 1, 2, 3))}, false);
+    EXPECT_EQ(ErrorText(icons, tiny), "Stream read error");
+    EXPECT_EQ(icons.Count(), 256);
+
+    icons.Clear();
+    EXPECT_EQ(ErrorText(icons, tiny), "(no error)");
+    EXPECT_EQ(icons.Count(), 1);
+}
+
+TEST(PicturePackTest, CompressedEntryIsInflatedOnlyUpToTheLargestEntryFile) {
+    // 32 MiB of zeros deflate to about 32 KB; inflated whole they would be one 32 MiB buffer.
+    const Bytes pack = BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), {102, Bytes(32u << 20, 0)}}, true);
+    TATBitmap icons;
+    const auto [error, largest] = LoadWatched(icons, pack);
+    EXPECT_EQ(error, "Stream read error");
+    EXPECT_EQ(icons.Count(), 1);
+    EXPECT_LE(largest, kMaxPackEntryFileBytes);
+
+    // The largest file a 256 x 256 entry can be: a 14-byte file header, the 124-byte V5 header, a
+    // 256-colour table and 32-bit rows, 14 + 124 + 1024 + 262144 = 263306 bytes. It loads; one more
+    // byte after it is refused.
+    const Bytes plain = EncodeBmp(Solid(256, 256, 32, 9, 8, 7, 6));
+    Bytes largestFile(plain.begin(), plain.begin() + 54);
+    largestFile.resize(14 + 124 + 1024, 0);
+    PutLe32(largestFile, 2, 263306);
+    PutLe32(largestFile, 10, 14 + 124 + 1024);
+    PutLe32(largestFile, 14, 124);
+    largestFile.insert(largestFile.end(), plain.begin() + 54, plain.end());
+    ASSERT_EQ(largestFile.size(), 263306u);
+    EXPECT_EQ(ErrorText(icons, BuildPack({{103, largestFile}}, true)), "(no error)");
+    ASSERT_EQ(icons.Count(), 2);
+    ExpectPixel(icons.Items(1).bitmap, 255, 255, 9, 8, 7, 6);
+
+    largestFile.push_back(0);
+    EXPECT_EQ(ErrorText(icons, BuildPack({{104, largestFile}}, true)), "Stream read error");
+    EXPECT_EQ(icons.Count(), 2);
 }
 
 TEST(PicturePackTest, AddBitmapCopiesThePixels) {
