@@ -5,6 +5,7 @@
 // compressed entry inflates into at most kMaxPackEntryFileBytes, so a small file cannot pin much memory.
 #include "graphics/picture_pack.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <utility>
@@ -32,11 +33,19 @@ void TATBitmap::Clear() {
   m_pixelBytes = 0;
 }
 
-void TATBitmap::CheckRoomFor(int width, int height) const {
-  if (width > kMaxPackEntrySide || height > kMaxPackEntrySide) ReadError();
+namespace {
+
+std::uint64_t ChargeOf(int width, int height) {
   const std::uint64_t bytes =
       static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * kCollectionBytesPerPixel;
-  if (bytes > kMaxCollectionPixelBytes - m_pixelBytes) ReadError();
+  return std::max(bytes, kMinEntryCharge);
+}
+
+}  // namespace
+
+void TATBitmap::CheckRoomFor(int width, int height) const {
+  if (width > kMaxPackEntrySide || height > kMaxPackEntrySide) ReadError();
+  if (ChargeOf(width, height) > kMaxCollectionPixelBytes - m_pixelBytes) ReadError();
 }
 
 void TATBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
@@ -106,8 +115,7 @@ void TATBitmap::AddBitmap(const Picture& bitmap, std::int32_t number) {
     }
   }
   m_entries.push_back(std::move(entry));
-  m_pixelBytes += static_cast<std::uint64_t>(bitmap.Width()) * static_cast<std::uint64_t>(bitmap.Height()) *
-                  kCollectionBytesPerPixel;
+  m_pixelBytes += ChargeOf(bitmap.Width(), bitmap.Height());
 }
 
 int TATBitmap::Count() const { return static_cast<int>(m_entries.size()); }

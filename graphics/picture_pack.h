@@ -24,6 +24,9 @@ inline constexpr int kMaxPackEntrySide = 256;
 // 32-bit pixel bytes (width * height * 4, summed) of all the entries one collection holds, across every
 // pack loaded into it: the entry that would pass it is refused.
 inline constexpr std::uint64_t kMaxCollectionPixelBytes = 64u * 1024u * 1024u;
+// Every entry counts as at least this many bytes against that sum, for its own bookkeeping, so a pack of
+// millions of one-pixel entries is bounded as well: at most 65536 entries fit.
+inline constexpr std::uint64_t kMinEntryCharge = 1024;
 // The largest BMP file an entry within kMaxPackEntrySide can be: a compressed entry that inflates to
 // more is refused as soon as its output passes this.
 inline constexpr std::size_t kMaxPackEntryFileBytes = LargestBmpFileSize(kMaxPackEntrySide, kMaxPackEntrySide);

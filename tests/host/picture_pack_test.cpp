@@ -335,6 +335,14 @@ TEST(PicturePackTest, CollectionHoldsAtMost64MiBAcrossPacks) {
     EXPECT_EQ(icons.Count(), 1);
 }
 
+TEST(PicturePackTest, EveryEntryCountsAsAtLeastAKibibyte) {
+    // 64 MiB / 1 KiB = 65536 one-pixel entries fit; the next one is refused.
+    const std::vector<PackSource> sources(65537, Source(101, Solid(1, 1, 24, 1, 2, 3)));
+    TATBitmap icons;
+    EXPECT_EQ(ErrorText(icons, BuildPack(sources, false)), "Stream read error");
+    EXPECT_EQ(icons.Count(), 65536);
+}
+
 TEST(PicturePackTest, CompressedEntryIsInflatedOnlyUpToTheLargestEntryFile) {
     // 32 MiB of zeros deflate to about 32 KB; inflated whole they would be one 32 MiB buffer.
     const Bytes pack = BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), {102, Bytes(32u << 20, 0)}}, true);
