@@ -51,6 +51,23 @@ finish() {
 }
 trap finish EXIT
 
+# Sets tray_x and tray_y to the top left corner of Wine's tray window (empty when there is none).
+find_tray() {
+  tray_x=""; tray_y=""
+  local geometry
+  for _ in $(seq 1 50); do
+    geometry=$(xwininfo -name "Wine System Tray" 2>/dev/null)
+    tray_x=$(sed -nE 's/.*Absolute upper-left X: +(-?[0-9]+).*/\1/p' <<<"$geometry")
+    tray_y=$(sed -nE 's/.*Absolute upper-left Y: +(-?[0-9]+).*/\1/p' <<<"$geometry")
+    [ -n "$tray_x" ] && break
+    sleep 0.2
+  done
+}
+
+# Waits up to 5 s until `probe visible CLASS` is at least 1 (wait_visible) or 0 (wait_hidden).
+wait_visible() { for _ in $(seq 1 50); do [ "$(probe visible "$1")" -ge 1 ] && return 0; sleep 0.1; done; return 1; }
+wait_hidden() { for _ in $(seq 1 50); do [ "$(probe visible "$1")" = 0 ] && return 0; sleep 0.1; done; return 1; }
+
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 "$loader" reg delete "$run_key" /v Velpiners /f >/dev/null 2>&1
 
@@ -92,13 +109,31 @@ check "-autorun as the second parameter writes no Run value" \
   bash -c "! '$loader' reg query '$run_key' /v Velpiners >/dev/null 2>&1"
 stop_program "$first"
 
-# -- a base.db with whole records and a tail is read without being rewritten
+# -- a base.db with whole records and a tail is read without being rewritten; the first save keeps a copy
 dir=$(new_folder)
 head -c $((1076 * 2 + 10)) /dev/zero >"$dir/base.db"
 before=$(md5sum <"$dir/base.db")
 first=$(start_program "$dir")
 check "starts with a base.db of 2 records and a tail" probe wait 30
 check "the start does not rewrite base.db" test "$(md5sum <"$dir/base.db")" = "$before"
+probe save
+for _ in $(seq 1 50); do [ "$(stat -c %s "$dir/base.db")" = $((1076 * 2)) ] && break; sleep 0.2; done
+check "a save writes the 2 whole records" test "$(stat -c %s "$dir/base.db")" = $((1076 * 2))
+kept=$(ls "$dir"/base.db.unreadable-* 2>/dev/null)
+check "the torn file is kept beside it as it was" test "$(md5sum <"$kept" 2>/dev/null)" = "$before"
+stop_program "$first"
+
+# -- started from a folder whose name the ANSI code page may not hold: the notes are still kept there
+parent=$(mktemp -d /tmp/velpiners-e2e.XXXXXX)
+dir="$parent/Заметки ☺"
+mkdir "$dir"
+cp "$exe" "$dir/velpiners.exe"
+first=$(start_program "$dir")
+check "starts in a folder named in Cyrillic" probe wait 30
+probe send 11 101 >/dev/null
+probe save
+for _ in $(seq 1 50); do [ -e "$dir/base.db" ] && break; sleep 0.2; done
+check "a save writes base.db in that folder" test "$(stat -c %s "$dir/base.db" 2>/dev/null)" = 1076
 stop_program "$first"
 
 # -- stickers from base.db: 3 records and a tail open 3 windows where they were; a save writes them back
@@ -144,14 +179,7 @@ stop_program "$first"
 dir=$(new_folder)
 first=$(start_program "$dir")
 check "starts for the tray test" probe wait 30
-tray_x=""; tray_y=""
-for _ in $(seq 1 50); do
-  geometry=$(xwininfo -name "Wine System Tray" 2>/dev/null)
-  tray_x=$(sed -nE 's/.*Absolute upper-left X: +(-?[0-9]+).*/\1/p' <<<"$geometry")
-  tray_y=$(sed -nE 's/.*Absolute upper-left Y: +(-?[0-9]+).*/\1/p' <<<"$geometry")
-  [ -n "$tray_x" ] && break
-  sleep 0.2
-done
+find_tray
 check "Wine shows its tray window" test -n "$tray_x"
 if [ -n "$tray_x" ]; then
   xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
@@ -194,6 +222,67 @@ for _ in $(seq 1 50); do [ "$(md5sum <"$dir/base.db")" != "$before" ] && break; 
 read -r _ _ _ rolled_height <<<"$(probe windows TStickForm)"
 check "a double click on the caption rolls the sticker up" test "$rolled_height" -lt "$height"
 check "the rolled-up state is saved" test "$(od -An -t u1 -j $((1036 + 16)) -N 1 "$dir/base.db" | tr -d ' ')" = 0
+stop_program "$first"
+
+# -- the real mouse on stickers that do not have the focus: the first right click opens the menu on either
+# layer; Alt+F4 on a focused sticker closes nothing and saves go on
+dir=$(new_folder)
+probe makelayers "Z:$dir/base.db"
+first=$(start_program "$dir")
+check "starts with a topmost and a desktop sticker" probe wait 30
+for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 2 ] && break; sleep 0.2; done
+for layer in desktop:560 topmost:160; do
+  xdotool mousemove "${layer#*:}" 140 click 3
+  wait_visible '#32768'
+  sleep 1  # still open a moment later, not closed again by the focus the click moved
+  check "the first right click on the unfocused ${layer%:*} sticker opens its menu" \
+    test "$(probe visible '#32768')" -ge 1
+  xdotool key Escape
+  wait_hidden '#32768'
+done
+xdotool mousemove 560 140 click 3
+wait_visible '#32768'
+xdotool key Down Return  # the first item: duplicate
+for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 3 ] && break; sleep 0.2; done
+check "an item of that menu acts on the sticker (a duplicate)" test "$(probe count TStickForm)" = 3
+xdotool mousemove 160 140 click 1; sleep 0.5; xdotool click 1; sleep 0.5
+xdotool key alt+F4
+sleep 1
+check "Alt+F4 on a focused sticker closes nothing" test "$(probe count TStickForm)" = 3
+probe save
+for _ in $(seq 1 50); do [ "$(stat -c %s "$dir/base.db")" = $((3 * 1076)) ] && break; sleep 0.2; done
+check "the next save writes all 3 stickers" test "$(stat -c %s "$dir/base.db")" = $((3 * 1076))
+stop_program "$first"
+
+# -- a damaged pack in pic\: while its error box shows, other programs and the tray menu get answers
+dir=$(new_folder)
+probe makedb "Z:$dir/base.db" 2 0
+before=$(md5sum <"$dir/base.db")
+mkdir "$dir/pic"
+printf '\001\000\000' >"$dir/pic/damaged.vpi"
+first=$(start_program "$dir")
+check "starts with a damaged pack in pic" probe wait 30
+wait_visible '#32770'
+check "the pack's error box shows" test "$(probe visible '#32770')" -ge 1
+check "while it shows, WM_USER 10 answers 0" test "$(probe send 10)" = 0
+check "while it shows, WM_USER 1400 answers 108" test "$(probe send 1400)" = 108
+check "while it shows, a record report is answered" test "$(probe report)" = 0
+probe taskbar
+probe save
+find_tray
+if [ -n "$tray_x" ]; then
+  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
+  wait_visible '#32768'
+fi
+check "while it shows, the tray menu opens" test "$(probe visible '#32768')" -ge 1
+xdotool key Escape
+wait_hidden '#32768'
+check "while it shows, nothing is written over base.db" test "$(md5sum <"$dir/base.db")" = "$before"
+probe dismiss >/dev/null
+wait_hidden '#32770'
+for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 2 ] && break; sleep 0.2; done
+sleep 1
+check "then the stored stickers open, once" test "$(probe count TStickForm),$(probe send 10)" = "2,2"
 stop_program "$first"
 
 # -- all 17 styles on the screen: each shows its skin; the screenshot is kept as the gallery

@@ -4,6 +4,11 @@
 //   velprobe gone SECONDS           exit 0 once no "TVelpin" window exists, 1 otherwise
 //   velprobe send COMMAND [WPARAM]  print the answer to WM_USER with lParam COMMAND
 //   velprobe count CLASS            print how many top-level windows of the class exist
+//   velprobe visible CLASS          print how many of them are visible ("#32768": an open popup menu)
+//   velprobe dismiss                press OK on every visible message box; print how many
+//   velprobe report                 send the controller a record report from a window it does not know;
+//                                   print the answer
+//   velprobe taskbar                post "TaskbarCreated" to the controller, as the shell does
 //   velprobe close                  post WM_CLOSE to the controller
 //   velprobe windows CLASS          print "left top width height" of every window of the class, sorted
 //   velprobe save                   post the save request (controller command 203) and wait for base.db
@@ -54,6 +59,22 @@ BOOL CALLBACK CountWindow(HWND hwnd, LPARAM lParam) {
     char name[256] = {};
     ::GetClassNameA(hwnd, name, sizeof name);
     if (std::strcmp(name, state->className) == 0) ++state->count;
+    return TRUE;
+}
+
+BOOL CALLBACK CountVisibleWindow(HWND hwnd, LPARAM lParam) {
+    if (::IsWindowVisible(hwnd)) CountWindow(hwnd, lParam);
+    return TRUE;
+}
+
+// Presses OK on a visible message box.
+BOOL CALLBACK DismissMessageBox(HWND hwnd, LPARAM lParam) {
+    char name[64] = {};
+    ::GetClassNameA(hwnd, name, sizeof name);
+    if (std::strcmp(name, "#32770") == 0 && ::IsWindowVisible(hwnd)) {
+        ::PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+        ++*reinterpret_cast<int*>(lParam);
+    }
     return TRUE;
 }
 
@@ -288,6 +309,18 @@ int main(int argc, char** argv) {
         std::printf("%d\n", state.count);
         return 0;
     }
+    if (std::strcmp(verb, "visible") == 0 && argc >= 3) {
+        CountState state{argv[2], 0};
+        ::EnumWindows(&CountVisibleWindow, reinterpret_cast<LPARAM>(&state));
+        std::printf("%d\n", state.count);
+        return 0;
+    }
+    if (std::strcmp(verb, "dismiss") == 0) {
+        int dismissed = 0;
+        ::EnumWindows(&DismissMessageBox, reinterpret_cast<LPARAM>(&dismissed));
+        std::printf("%d\n", dismissed);
+        return 0;
+    }
     if (std::strcmp(verb, "windows") == 0 && argc >= 3) {
         WindowList list{argv[2], {}};
         ::EnumWindows(&ListWindow, reinterpret_cast<LPARAM>(&list));
@@ -324,6 +357,25 @@ int main(int argc, char** argv) {
             return 3;
         }
         std::printf("%lu\n", static_cast<unsigned long>(answer));
+        return 0;
+    }
+    if (std::strcmp(verb, "report") == 0) {
+        // A record report from a window that holds no slot: the controller takes it and drops it.
+        velpiners::StickerRecord record;
+        std::memset(&record, 0, sizeof record);
+        record.window = 0x4242;
+        COPYDATASTRUCT data{velpiners::protocol::kRecordReportDwData, sizeof record, &record};
+        DWORD_PTR answer = 0;
+        if (!::SendMessageTimeoutA(controller, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+                                   5000, &answer)) {
+            std::fprintf(stderr, "velprobe: no answer\n");
+            return 3;
+        }
+        std::printf("%lu\n", static_cast<unsigned long>(answer));
+        return 0;
+    }
+    if (std::strcmp(verb, "taskbar") == 0) {
+        ::PostMessageA(controller, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         return 0;
     }
     if (std::strcmp(verb, "save") == 0) {
