@@ -185,94 +185,74 @@ int MakeDatabase(const char* path, int count, int tail) {
     return out ? 0 : 1;
 }
 
+// A plain opaque, unrolled sticker with a caption, a date line and a body text, in its own colour.
+velpiners::StickerRecord PlainSticker(const std::string& caption, const std::string& body, std::int32_t left,
+                                      std::int32_t top, std::uint8_t style, std::int32_t color,
+                                      std::uint8_t layer) {
+    velpiners::StickerRecord r;
+    std::memset(&r, 0, sizeof r);
+    for (velpiners::TextStyleBlock* block : {&r.caption, &r.date, &r.body}) {
+        block->color = 0xFFFFFF;
+        block->shadow = 1;
+        block->x = 14;
+        block->y = 2;
+        block->width = 255;
+        block->fontSize = 10;
+        block->fontName.Set("Tahoma");
+    }
+    r.caption.text.Set(caption);
+    r.date.fontSize = 7;
+    r.date.text.Set("8.12.26");
+    r.date.SetShowDate(1);
+    r.body.x = 16;
+    r.body.y = 26;
+    r.body.width = 208;
+    r.body.fontSize = 8;
+    r.body.text.Set(body);
+    velpiners::PlacementBlock& p = r.placement;
+    p.left = left;
+    p.top = top;
+    p.opacity = 255;
+    p.style = style;
+    p.useOwnColor = 1;
+    p.color = color;
+    p.unrolled = 1;
+    p.layer = layer;
+    p.wordWrap = 1;
+    p.hideDelayStep = 30;
+    r.inUse = 1;
+    return r;
+}
+
+int WriteRecords(const char* path, const std::vector<velpiners::StickerRecord>& records) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(records.data()),
+              static_cast<std::streamsize>(records.size() * sizeof(velpiners::StickerRecord)));
+    return out ? 0 : 1;
+}
+
 int MakeGallery(const char* path) {
-    std::vector<std::uint8_t> bytes;
     static const char* const kNames[] = {"Dark glass", "Inner",  "Flat",       "Silver glass", "Glass", "Panel",
                                          "Classic",    "Narrow", "Aero",       "Modern",       "List",  "Vista Glass",
                                          "Vista",      "Vista Aero", "H.Z.",   "Flat panel",   "Text"};
     static const std::int32_t kColors[] = {0x3050D0, 0x30A040, 0xC06020, 0x2080C0, 0x9040A0, 0x208080};
+    std::vector<velpiners::StickerRecord> records;
     for (int i = 0; i < 17; ++i) {
-        velpiners::StickerRecord r;
-        std::memset(&r, 0, sizeof r);
-        for (velpiners::TextStyleBlock* block : {&r.caption, &r.date, &r.body}) {
-            block->color = 0xFFFFFF;
-            block->shadow = 1;
-            block->x = 14;
-            block->y = 2;
-            block->width = 255;
-            block->fontSize = 10;
-            block->fontName.Set("Tahoma");
-        }
-        r.caption.text.Set(std::to_string(i) + " " + kNames[i]);
-        r.date.fontSize = 7;
-        r.date.text.Set("8.12.26");
-        r.date.SetShowDate(1);
-        r.body.x = 16;
-        r.body.y = 26;
-        r.body.width = 208;
-        r.body.fontSize = 8;
-        r.body.text.Set("Buy milk and bread\r\nCall the dentist at 10\r\nWater the plants");
-        velpiners::PlacementBlock& p = r.placement;
-        p.left = 10 + (i % 5) * 254;
-        p.top = 10 + (i / 5) * 200;
-        p.opacity = 255;
-        p.style = static_cast<std::uint8_t>(i);
-        p.useOwnColor = 1;
-        p.color = kColors[i % 6];
-        p.unrolled = 1;
-        p.layer = 1;
-        p.wordWrap = 1;
-        p.hideDelayStep = 30;
-        p.SetPictureNumber(1 + (i * 2) % 34);
-        p.showPicture = 1;
-        r.inUse = 1;
-        const auto* raw = reinterpret_cast<const std::uint8_t*>(&r);
-        bytes.insert(bytes.end(), raw, raw + sizeof r);
+        velpiners::StickerRecord r =
+            PlainSticker(std::to_string(i) + " " + kNames[i],
+                         "Buy milk and bread\r\nCall the dentist at 10\r\nWater the plants", 10 + (i % 5) * 254,
+                         10 + (i / 5) * 200, static_cast<std::uint8_t>(i), kColors[i % 6], 1);
+        r.placement.SetPictureNumber(1 + (i * 2) % 34);
+        r.placement.showPicture = 1;
+        records.push_back(r);
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return out ? 0 : 1;
+    return WriteRecords(path, records);
 }
 
 // Two plain stickers far apart: "Topmost" (layer 0) at (100, 100) and "Desktop" (layer 1) at (500, 100).
 int MakeLayers(const char* path) {
-    std::vector<std::uint8_t> bytes;
-    for (int i = 0; i < 2; ++i) {
-        velpiners::StickerRecord r;
-        std::memset(&r, 0, sizeof r);
-        for (velpiners::TextStyleBlock* block : {&r.caption, &r.date, &r.body}) {
-            block->color = 0xFFFFFF;
-            block->shadow = 1;
-            block->x = 14;
-            block->y = 2;
-            block->width = 255;
-            block->fontSize = 10;
-            block->fontName.Set("Tahoma");
-        }
-        r.caption.text.Set(i == 0 ? "Topmost" : "Desktop");
-        r.date.text.Set("8.12.26");
-        r.body.x = 16;
-        r.body.y = 26;
-        r.body.width = 208;
-        r.body.fontSize = 8;
-        r.body.text.Set("A note on the\r\n" + std::string(i == 0 ? "topmost" : "desktop") + " layer");
-        velpiners::PlacementBlock& p = r.placement;
-        p.left = 100 + i * 400;
-        p.top = 100;
-        p.opacity = 255;
-        p.useOwnColor = 1;
-        p.color = i == 0 ? 0x3050D0 : 0x30A040;
-        p.unrolled = 1;
-        p.layer = static_cast<std::uint8_t>(i);
-        p.wordWrap = 1;
-        p.hideDelayStep = 30;
-        r.inUse = 1;
-        const auto* raw = reinterpret_cast<const std::uint8_t*>(&r);
-        bytes.insert(bytes.end(), raw, raw + sizeof r);
-    }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return out ? 0 : 1;
+    return WriteRecords(path, {PlainSticker("Topmost", "A note on the\r\ntopmost layer", 100, 100, 0, 0x3050D0, 0),
+                               PlainSticker("Desktop", "A note on the\r\ndesktop layer", 500, 100, 0, 0x30A040, 1)});
 }
 
 int CheckDatabase(const char* beforePath, const char* afterPath) {
