@@ -11,6 +11,8 @@
 //   velprobe taskbar                post "TaskbarCreated" to the controller, as the shell does
 //   velprobe close                  post WM_CLOSE to the controller
 //   velprobe windows CLASS          print "left top width height" of every window of the class, sorted
+//   velprobe post CLASS N MSG [W [L]]  post a message to the N-th window of the class (from 0, by left
+//                                   and then top edge)
 //   velprobe save                   post the save request (controller command 203) and wait for base.db
 //   velprobe summaries              WM_USER 300 with a window of its own; print every summary received
 //   velprobe summary N              WM_USER 301 for the n-th sticker; print the summary received
@@ -75,6 +77,22 @@ BOOL CALLBACK DismissMessageBox(HWND hwnd, LPARAM lParam) {
         ::PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
         ++*reinterpret_cast<int*>(lParam);
     }
+    return TRUE;
+}
+
+struct WindowsOfClass {
+    const char* className;
+    std::vector<std::pair<std::pair<long, long>, HWND>> found;  // (left, top), window
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lParam) {
+    auto* windows = reinterpret_cast<WindowsOfClass*>(lParam);
+    char name[256] = {};
+    ::GetClassNameA(hwnd, name, sizeof name);
+    if (std::strcmp(name, windows->className) != 0) return TRUE;
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    windows->found.push_back({{static_cast<long>(rect.left), static_cast<long>(rect.top)}, hwnd});
     return TRUE;
 }
 
@@ -300,6 +318,17 @@ int main(int argc, char** argv) {
         ::EnumWindows(&DismissMessageBox, reinterpret_cast<LPARAM>(&dismissed));
         std::printf("%d\n", dismissed);
         return 0;
+    }
+    if (std::strcmp(verb, "post") == 0 && argc >= 5) {
+        WindowsOfClass windows{argv[2], {}};
+        ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&windows));
+        std::sort(windows.found.begin(), windows.found.end());
+        const std::size_t n = std::strtoul(argv[3], nullptr, 0);
+        if (n >= windows.found.size()) return 1;
+        const UINT message = static_cast<UINT>(std::strtoul(argv[4], nullptr, 0));
+        const WPARAM wParam = argc >= 6 ? static_cast<WPARAM>(std::strtoul(argv[5], nullptr, 0)) : 0;
+        const LPARAM lParam = argc >= 7 ? static_cast<LPARAM>(std::strtoul(argv[6], nullptr, 0)) : 0;
+        return ::PostMessageA(windows.found[n].second, message, wParam, lParam) ? 0 : 1;
     }
     if (std::strcmp(verb, "windows") == 0 && argc >= 3) {
         WindowList list{argv[2], {}};
