@@ -1,10 +1,9 @@
 # Graphics input and output: BMP files, zlib streams, picture packs (portable core) and the RESS resource
 # loaders (Windows shell). zlib is linked statically into the Windows program.
-target_sources(velcore PRIVATE
-  graphics/bmp.cpp
-  graphics/inflate.cpp
-  graphics/picture_pack.cpp
-  graphics/ress.cpp
+velpiners_part(graphics_io
+  PORTABLE graphics/bmp.cpp graphics/bmp.h graphics/byte_order.h graphics/inflate.cpp graphics/inflate.h
+           graphics/picture.h graphics/picture_pack.cpp graphics/picture_pack.h graphics/ress.cpp graphics/ress.h
+  WIN32 graphics/ress_loader_win.cpp graphics/ress_loader_win.h
 )
 
 if(WIN32)
@@ -15,11 +14,6 @@ find_package(ZLIB REQUIRED)
 target_link_libraries(velcore PUBLIC ZLIB::ZLIB)
 
 if(WIN32)
-  target_sources(velshell PRIVATE
-    graphics/ress_loader.cpp
-    ui/dib_bitmap.cpp
-  )
-
   # The loader tests read RESS resources compiled into the test program.
   enable_language(RC)
   set(ress_test_data

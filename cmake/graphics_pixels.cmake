@@ -1,19 +1,14 @@
 # The pixel side of the graphics core: colour arithmetic, effects, resampling and the skin compositor
 # (portable core), the GDI effects (Win32 shell), the image tool velpiners-imgtool, and with
 # VELPINERS_BENCHMARKS=ON (scripts/bench) the benchmarks against ImageMagick and libvips.
-target_sources(velcore PRIVATE
-  graphics/color.cpp
-  graphics/compositor.cpp
-  graphics/effects.cpp
-  graphics/resample.cpp
+velpiners_part(graphics_pixels
+  PORTABLE graphics/color.cpp graphics/color.h graphics/compositor.cpp graphics/compositor.h graphics/effects.cpp
+           graphics/effects.h graphics/rect.h graphics/resample.cpp graphics/resample.h
+  WIN32 graphics/gdi_effects_win.cpp graphics/gdi_effects_win.h
 )
 
 # The floating-point flags that make every build give the same pixels are set for all targets (the
 # toolchain file and CMakeLists.txt).
-
-if(WIN32)
-  target_sources(velshell PRIVATE graphics/gdi_effects.cpp)
-endif()
 
 # Benchmarks (scripts/bench builds them in their own folder): ours and the peers side by side.
 option(VELPINERS_BENCHMARKS "Build the pixel benchmarks against ImageMagick and libvips" OFF)

@@ -1,6 +1,6 @@
 // Compressed bitmap resources ("RESS"): a zlib stream whose inflated bytes are a complete BMP file, and
 // the resource names of the built-in pictures. Portable; the Windows loaders that find the resources
-// live in graphics/ress_loader.h.
+// live in graphics/ress_loader_win.h.
 #pragma once
 
 #include <cstdint>

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "lang/ini_reader.h"
+#include "base/ini_reader.h"
 
 namespace velpiners {
 

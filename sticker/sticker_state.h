@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "protocol/protocol.h"
 #include "store/record.h"
 
 namespace velpiners {
@@ -65,6 +66,12 @@ inline constexpr std::uint8_t kLastStyle = 16;
 // A sticker style as painted and hit-tested: a style byte above 16 (a damaged file) paints as style 0, so
 // the note stays visible and its pins work; the stored byte is not changed.
 [[nodiscard]] inline std::uint8_t PaintedStyle(std::uint8_t style) { return style <= kLastStyle ? style : 0; }
+
+// The summary another program receives: a zeroed payload filled from a sticker's live blocks and window
+// rectangle, with the index byte for the request's lParam.
+[[nodiscard]] protocol::StickerSummary MakeSummary(const StickerRecord& record, std::int32_t left, std::int32_t top,
+                                                   std::int32_t width, std::int32_t height,
+                                                   std::uint32_t requestLParam);
 
 [[nodiscard]] inline bool IsIconStyle(std::uint8_t style) { return style >= 11 && style <= 16; }
 [[nodiscard]] inline bool IsFrameStyle(std::uint8_t style) { return style == 9 || style == 10; }

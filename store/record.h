@@ -7,12 +7,10 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "store/short_string.h"
+#include "base/color_value.h"
+#include "base/short_string.h"
 
 namespace velpiners {
-
-// Colour value 0x00BBGGRR; a set high byte names a system colour.
-using ColorValue = std::int32_t;
 
 // One line of text of a sticker: the caption, the date line or the body.
 struct TextStyleBlock {

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/protocol.h"
+#include "protocol/protocol.h"
 
 namespace velpiners {
 

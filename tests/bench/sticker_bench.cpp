@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shared_pictures.h"
-#include "sticker/stick_form.h"
+#include "app/shared_pictures_win.h"
+#include "sticker/stick_form_win.h"
 
 namespace {
 

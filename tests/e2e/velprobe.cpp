@@ -36,7 +36,7 @@
 #include <string>
 #include <vector>
 
-#include "app/protocol.h"
+#include "protocol/protocol.h"
 #include "store/record.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "lang/ini_reader.h"
+#include "base/ini_reader.h"
 
 namespace velpiners::test {
 

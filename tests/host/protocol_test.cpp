@@ -4,7 +4,8 @@
 #include <cstring>
 
 #include "app/command_line.h"
-#include "app/protocol.h"
+#include "protocol/protocol.h"
+#include "sticker/sticker_state.h"
 
 namespace velpiners {
 namespace {
@@ -56,7 +57,7 @@ TEST(Protocol, SummaryCarriesTheRecordAtItsOffsetsWithZeroPadding) {
     r.placement.pictureLow = 0x65;
     r.placement.layer = 0;
 
-    const auto s = protocol::MakeSummary(r, -10, 20, 240, 120, 999 + 3);
+    const auto s = MakeSummary(r, -10, 20, 240, 120, 999 + 3);
     const auto* b = reinterpret_cast<const std::uint8_t*>(&s);
     EXPECT_EQ(b[0], 0x03);
     EXPECT_EQ(b[69], 7);

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/protocol.h"
+#include "protocol/protocol.h"
 #include "sticker/sticker_state.h"
 
 namespace velpiners {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/protocol.h"
+#include "protocol/protocol.h"
 #include "store/table.h"
 
 namespace velpiners {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/autorun.h"
-#include "app/program_path.h"
+#include "app/autorun_win.h"
+#include "app/program_path_win.h"
 
 namespace velpiners {
 namespace {

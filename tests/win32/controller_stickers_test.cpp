@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/protocol.h"
-#include "app/velpin.h"
-#include "sticker/stick_form.h"
+#include "protocol/protocol.h"
+#include "app/velpin_win.h"
+#include "sticker/stick_form_win.h"
 #include "tests/win32/test_support.h"
-#include "ui/handle_value.h"
+#include "ui/handle_value_win.h"
 
 namespace velpiners {
 namespace {

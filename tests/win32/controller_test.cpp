@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/protocol.h"
-#include "app/velpin.h"
+#include "protocol/protocol.h"
+#include "app/velpin_win.h"
 #include "tests/win32/test_support.h"
-#include "ui/error_box.h"
-#include "ui/handle_value.h"
+#include "ui/error_box_win.h"
+#include "ui/handle_value_win.h"
 
 namespace velpiners {
 namespace {

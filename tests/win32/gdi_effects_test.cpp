@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "graphics/color.h"
-#include "graphics/gdi_effects.h"
-#include "ui/gdi_surface.h"
-#include "ui/unique_handle.h"
+#include "graphics/gdi_effects_win.h"
+#include "ui/gdi_surface_win.h"
+#include "ui/unique_handle_win.h"
 
 namespace velpiners::graphics {
 namespace {

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "lang/private_profile.h"
+#include "base/file_list_win.h"
+#include "base/private_profile_win.h"
+#include "lang/language_file_win.h"
 #include "lang/text_table.h"
 #include "tests/win32/test_support.h"
 

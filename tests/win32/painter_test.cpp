@@ -13,8 +13,8 @@
 #include <map>
 #include <string>
 
-#include "app/shared_pictures.h"
-#include "sticker/stick_form.h"
+#include "app/shared_pictures_win.h"
+#include "sticker/stick_form_win.h"
 #include "tests/win32/test_support.h"
 
 namespace velpiners {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/velpin.h"
+#include "app/velpin_win.h"
 #include "graphics/bmp.h"
 #include "graphics/picture_pack.h"
 #include "tests/win32/test_support.h"

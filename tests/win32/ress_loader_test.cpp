@@ -13,10 +13,10 @@
 
 #include "graphics/bmp.h"
 #include "graphics/inflate.h"
-#include "graphics/ress_loader.h"
-#include "ui/error_box.h"
-#include "ui/gdi_surface.h"
-#include "ui/unique_handle.h"
+#include "graphics/ress_loader_win.h"
+#include "base/app_error.h"
+#include "ui/gdi_surface_win.h"
+#include "ui/unique_handle_win.h"
 
 namespace velpiners::graphics {
 namespace {

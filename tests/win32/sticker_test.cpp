@@ -8,13 +8,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/protocol.h"
-#include "app/shared_pictures.h"
-#include "sticker/stick_form.h"
+#include "protocol/protocol.h"
+#include "app/shared_pictures_win.h"
+#include "sticker/stick_form_win.h"
 #include "sticker/sticker_state.h"
 #include "tests/win32/heap_quarantine.h"
 #include "tests/win32/test_support.h"
-#include "ui/handle_value.h"
+#include "ui/handle_value_win.h"
 
 namespace velpiners {
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/protocol.h"
-#include "ui/error_box.h"
-#include "ui/handle_value.h"
+#include "protocol/protocol.h"
+#include "ui/error_box_win.h"
+#include "ui/handle_value_win.h"
 
 namespace velpiners::test {
 namespace {

@@ -6,13 +6,13 @@
 #include <cstring>
 #include <string>
 
-#include "app/protocol.h"
-#include "app/velpin.h"
-#include "dialogs/form_dialog.h"
+#include "protocol/protocol.h"
+#include "app/velpin_win.h"
+#include "dialogs/form_dialog_win.h"
 #include "lang/cp1251.h"
-#include "sticker/stick_form.h"
+#include "sticker/stick_form_win.h"
 #include "tests/win32/test_support.h"
-#include "ui/handle_value.h"
+#include "ui/handle_value_win.h"
 
 namespace velpiners {
 namespace {

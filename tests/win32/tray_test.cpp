@@ -6,7 +6,7 @@
 #include <string>
 
 #include "tests/win32/test_support.h"
-#include "tray/tray_icon.h"
+#include "tray/tray_icon_win.h"
 
 namespace velpiners {
 namespace {

@@ -1,0 +1,67 @@
+// The icon list both sticker dialogs show: the built-in icons and the user pictures as 32 x 32 images
+// drawn with their alpha on white, with their sizes as the item texts.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/velpin_win.h"
+#include "graphics/effects.h"
+#include "ui/dib_bitmap_win.h"
+#include "ui/unique_handle_win.h"
+
+namespace velpiners {
+namespace {
+
+std::string SizeText(const graphics::Picture& picture) {
+    return " (" + std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + ")";
+}
+
+// At least 32 high: drawn on white at its own size; lower: centred on a white 32 x 32. Taller than 32
+// and not 32 x 32 then: scaled to 32 x 32.
+graphics::Picture Thumbnail(const graphics::Picture& picture) {
+    graphics::Picture white;
+    int x = 0;
+    int y = 0;
+    if (picture.Height() >= 32) {
+        white.Reset(picture.Width() > 0 ? picture.Width() : 1, picture.Height(), 24);
+    } else {
+        white.Reset(32, 32, 24);
+        x = (32 - picture.Width()) / 2;
+        y = (32 - picture.Height()) / 2;
+    }
+    for (int row = 0; row < white.Height(); ++row) std::memset(white.Row(row), 0xFF, white.RowBytes());
+    if (!picture.Empty()) graphics::DrawAlphaOver24(picture, white, x, y);
+    if ((white.Width() != 32 || white.Height() != 32) && white.Height() > 32) {
+        graphics::Picture scaled(32, 32, 24);
+        graphics::ResampleMitchell(white, scaled);
+        return scaled;
+    }
+    return white;
+}
+
+void AddThumbnail(HIMAGELIST list, const graphics::Picture& picture) {
+    UniqueBitmap bitmap = CreateDibFromPicture(Thumbnail(picture));
+    ImageList_Add(list, bitmap.get(), bitmap.get());
+}
+
+}  // namespace
+
+void TVelpin::FillIconList(HIMAGELIST list, std::vector<std::string>& items) {
+    items.emplace_back();
+    for (int n = 0; n < 34; ++n) {
+        graphics::Picture picture;
+        PictureByNumber(picture, n + 1);
+        items.push_back(SizeText(picture));
+        AddThumbnail(list, picture);
+    }
+    for (int i = 0; i < m_userPictures.Count(); ++i) {
+        const graphics::PackEntry& entry = m_userPictures.Items(i);
+        items.push_back("|" + std::to_string(entry.number) + "||" + SizeText(entry.bitmap));
+        AddThumbnail(list, entry.bitmap);
+    }
+}
+
+}  // namespace velpiners

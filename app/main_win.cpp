@@ -1,0 +1,37 @@
+// Program entry: single instance, autorun, the forms in their order, the message loop.
+#include <windows.h>
+
+#include "app/autorun_win.h"
+#include "app/command_line.h"
+#include "app/velpin_win.h"
+#include "dialogs/dialog_forms_win.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    using namespace velpiners;
+
+    // Decided before anything else exists, as early as the program can.
+    const bool anotherInstance = AnotherInstanceRuns();
+
+    // A second copy started with the parameter still registers the program before it ends.
+    if (WantsAutorun(::GetCommandLineA())) WriteAutorun();
+    if (anotherInstance) return 0;
+
+    TVelpin velpin;
+    if (!velpin.FormCreate()) return 1;
+    TSettingsForm settingsForm;
+    settingsForm.FormCreate();
+    TFormDialog formDialog;
+    formDialog.FormCreate([&velpin](std::string_view key) { return velpin.Text(key); });
+    velpin.SetFormDialog(&formDialog);
+    TFormStickerMess formStickerMess;
+    formStickerMess.FormCreate();
+    TAboutForm aboutForm;
+    aboutForm.FormCreate();
+
+    MSG message;
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

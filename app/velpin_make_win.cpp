@@ -1,0 +1,160 @@
+// The controller's make operations: a sticker window in the lowest free slot, filled from stored blocks,
+// from the defaults (tray and WM_USER), as a duplicate, or from the new-sticker dialog.
+#include <windows.h>
+
+#include <chrono>
+#include <random>
+
+#include "protocol/protocol.h"
+#include "app/velpin_win.h"
+#include "sticker/stick_form_win.h"
+#include "ui/handle_value_win.h"
+
+namespace velpiners {
+namespace {
+
+// Each channel 32..255. Drawn from one generator seeded once: reseeding from the clock before every
+// channel gives the same number three times, and every new sticker grey.
+ColorValue RandomStickerColor() {
+    static std::mt19937 generator(static_cast<std::uint32_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count() ^ ::GetCurrentProcessId()));
+    std::uniform_int_distribution<int> channel(0, 223);
+    const int red = 32 + channel(generator);
+    const int green = 32 + channel(generator);
+    const int blue = 32 + channel(generator);
+    return static_cast<ColorValue>(red | (green << 8) | (blue << 16));
+}
+
+void FillTextBlock(TextStyleBlock& block, ColorValue color, std::uint8_t shadow, std::int32_t x, std::int32_t y,
+                   std::int32_t width, std::uint8_t size, const std::string& font, std::string_view text) {
+    block.color = color;
+    block.shadow = shadow;
+    block.x = x;
+    block.y = y;
+    block.width = width;
+    block.fontSize = size;
+    block.fontName.Set(font);
+    block.text.Set(text);
+}
+
+// Centred in the work area as new stickers are, then shown and given its language texts.
+void PlaceAndShowNew(TStickForm& sticker) {
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect{};
+    ::GetWindowRect(sticker.Handle(), &rect);
+    const NewStickerPlace place = NewStickerPlaceIn(work.left, work.top, work.right, work.bottom, rect.bottom - rect.top);
+    ::SetWindowPos(sticker.Handle(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::ShowWindow(sticker.Handle(), SW_SHOWNOACTIVATE);
+    ::PostMessageA(sticker.Handle(), protocol::kStickerCommandMessage, 100, protocol::kStkLanguage);
+}
+
+}  // namespace
+
+void TVelpin::MirrorIntoSlot(int index, const TStickForm& sticker) {
+    // The slot holds the whole sticker from the start, not only what the first report would bring: a window
+    // that is gone before it ever reported is still saved whole.
+    StickerRecord& slot = m_table->Slot(index);
+    const StickerRecord& blocks = sticker.Blocks();
+    slot.caption = blocks.caption;
+    slot.date = blocks.date;
+    slot.body = blocks.body;
+    slot.placement = blocks.placement;
+}
+
+TStickForm* TVelpin::MakeStickerWindow(int* slot) {
+    const int index = m_table->FirstFreeSlot();
+    if (index < 0) return nullptr;
+    TStickForm* sticker = TStickForm::Create(*this, Handle());
+    if (sticker == nullptr) return nullptr;
+    m_table->Occupy(HandleValue(sticker->Handle()));
+    if (slot != nullptr) *slot = index;
+    return sticker;
+}
+
+TStickForm* TVelpin::MakeStickerFromRecord(const TextStyleBlock& caption, const TextStyleBlock& date,
+                                           const PlacementBlock& placement, const TextStyleBlock& body) {
+    int index = -1;
+    TStickForm* sticker = MakeStickerWindow(&index);
+    if (sticker == nullptr) return nullptr;
+
+    StickerRecord& blocks = sticker->Blocks();
+    blocks.caption = caption;
+    blocks.body = body;
+    blocks.placement = placement;
+    sticker->SetHideDelay();
+    blocks.date = date;
+    sticker->Relayout();
+    sticker->SetLayerChecks();
+    MirrorIntoSlot(index, *sticker);
+
+    HWND window = sticker->Handle();
+    ::SetWindowPos(window, nullptr, placement.left, placement.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Shown without taking the focus from whatever the user is doing.
+    ::ShowWindow(window, SW_SHOWNOACTIVATE);
+    ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkApplyLayer);
+    ::PostMessageA(window, protocol::kStickerCommandMessage, 100, protocol::kStkLanguage);
+    return sticker;
+}
+
+TStickForm* TVelpin::MakeDefaultSticker() {
+    int index = -1;
+    TStickForm* sticker = MakeStickerWindow(&index);
+    if (sticker == nullptr) return nullptr;
+    const std::string body = Text("dfText");
+
+    StickerRecord& blocks = sticker->Blocks();
+    FillTextBlock(blocks.caption, m_defaults.captionColor, 1, 14, 2, 255, 10, m_defaults.captionFont, Text("dfNapom"));
+    FillTextBlock(blocks.body, m_defaults.textColor, 1, 16, 26, 208, m_defaults.textSize, m_defaults.textFont, body);
+    PlacementBlock& p = blocks.placement;
+    p.useOwnColor = 1;
+    p.color = RandomStickerColor();
+    p.style = m_defaults.style;
+    p.opacity = m_defaults.opacity;
+    p.wordWrap = m_defaults.wordWrap ? 1 : 0;
+    sticker->Relayout();
+    MirrorIntoSlot(index, *sticker);
+    PlaceAndShowNew(*sticker);
+    return sticker;
+}
+
+TStickForm* TVelpin::DuplicateSticker(const StickerRecord& blocks) {
+    PlacementBlock placement = blocks.placement;
+    placement.left += 18;
+    placement.top += 18;
+    return MakeStickerFromRecord(blocks.caption, blocks.date, placement, blocks.body);
+}
+
+TStickForm* TVelpin::MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop,
+                                           bool showDate, const std::string& body) {
+    int index = -1;
+    TStickForm* sticker = MakeStickerWindow(&index);
+    if (sticker == nullptr) return nullptr;
+    StickerRecord& blocks = sticker->Blocks();
+    const StickerDefaults& d = m_defaults;
+    FillTextBlock(blocks.caption, d.captionColor, d.captionShadow ? 1 : 0, 14, 2, 255, 10, d.captionFont, caption);
+    FillTextBlock(blocks.body, d.textColor, d.textShadow ? 1 : 0, 16, 26, 208, d.textSize, d.textFont, body);
+    blocks.date.SetShowDate(showDate ? 1 : 0);
+    blocks.date.text.Set(date);
+
+    PlacementBlock& p = blocks.placement;
+    p.layer = onTop ? 0 : 1;
+    p.useOwnColor = d.useOwnColor ? 1 : 0;
+    p.style = d.style;
+    p.opacity = d.opacity;
+    p.color = d.stickerColor;
+    p.hideAtPointer = d.hideAtPointer ? 1 : 0;
+    p.hideDelayStep = d.hideDelayStep;
+    p.shadowColor = d.shadowColor;
+    p.alignment = d.alignment;
+    p.wordWrap = d.wordWrap ? 1 : 0;
+    p.SetPictureNumber(static_cast<std::uint32_t>(d.pictureNumber));
+    sticker->SetHideDelay();
+    sticker->Relayout();
+    MirrorIntoSlot(index, *sticker);
+    PlaceAndShowNew(*sticker);
+    ::PostMessageA(Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest, protocol::kCtlSaveRequest);
+    return sticker;
+}
+
+}  // namespace velpiners

@@ -1,0 +1,355 @@
+#include "app/velpin_win.h"
+
+#include <cstring>
+
+#include "app/program_path_win.h"
+#include "protocol/protocol.h"
+#include "graphics/ress_loader_win.h"
+#include "lang/language_choice.h"
+#include "base/file_list_win.h"
+#include "base/private_profile_win.h"
+#include "sticker/stick_form_win.h"
+#include "tray/tray_icon_win.h"
+#include "store/database_image.h"
+#include "store/db_file_win.h"
+#include "ui/error_box_win.h"
+#include "ui/handle_value_win.h"
+
+namespace velpiners {
+
+TVelpin::TVelpin(std::string programFolder, HMODULE resources)
+    : m_programFolder(std::move(programFolder)), m_resources(resources), m_table(std::make_unique<Tmassiv>()) {
+    m_table->SetNotifier([](std::uint32_t owner, std::uint32_t wParam, std::uint32_t code) {
+        ::PostMessageA(HandleFromValue(owner), protocol::kControllerCommandMessage, wParam, code);
+    });
+}
+
+TVelpin::~TVelpin() {
+    // The windows go before what they use: a sticker's last messages (the focus leaving it, its
+    // destruction) still reach handlers that ask the controller for texts and pictures.
+    m_tearingDown = true;
+    DestroyStickerWindows();
+    DestroyFormWindow();
+    if (m_flags != nullptr) ImageList_Destroy(m_flags);
+}
+
+void TVelpin::DestroyStickerWindows() {
+    // A desktop-layer sticker is a child of the shell's window, not owned by ours: each goes by itself.
+    m_table->ForEachInUse([](int, const StickerRecord& slot) {
+        HWND window = HandleFromValue(slot.window);
+        if (::IsWindow(window)) ::DestroyWindow(window);
+    });
+}
+
+bool TVelpin::FormCreate(bool showTray) {
+    if (m_programFolder.empty()) {
+        try {
+            m_programFolder = ExecutableFolder();
+        } catch (const std::exception& error) {
+            ShowErrorBox(error.what());
+            return false;
+        }
+    }
+    if (m_programFolder.back() != '\\' && m_programFolder.back() != '/') m_programFolder += '\\';
+
+    m_taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
+
+    // Never shown, and a tool window besides, so the program has no taskbar button.
+    if (!CreateFormWindow("TVelpin", "Velpiners", WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, nullptr)) return false;
+
+    // From here on an error box may show, and its message loop runs every handler of this window: what
+    // they touch (the table, the menu) exists already, and saves wait until the stored notes are read.
+    BuildMenu();
+    ApplyMenuTexts();
+    if (showTray) {
+        m_tray = std::make_unique<TTrayIconAdv>(Handle());
+        m_tray->SetPopupMenu(m_menu.get());
+        m_tray->SetHint("Velpiners\r\nv1.4");
+    }
+
+    try {
+        m_pictures.Load(m_resources);
+    } catch (const std::exception& error) {
+        // Stickers still open and paint plainly; the user is told once.
+        ShowErrorBox(error.what());
+    }
+    LoadUserPictures();
+
+    LoadDatabase();
+    ChooseLanguageAtStart();
+
+    m_flags = ImageList_Create(25, 15, ILC_COLOR24 | ILC_MASK, 230, 0);
+    try {
+        graphics::LoadRessImageList("BITMAP_FLAGS", m_flags, m_resources);
+    } catch (const std::exception& error) {
+        ShowErrorBox(error.what());
+    }
+    return true;
+}
+
+void TVelpin::LoadUserPictures() {
+    m_userPictures.Clear();
+    const std::string folder = m_programFolder + "pic\\";
+    std::vector<std::string> packs;
+    ListFilesWithExtension(folder, ".vpi", packs);
+    for (const std::string& name : packs) {
+        try {
+            m_userPictures.LoadFromFile(folder + name);
+        } catch (const std::exception& error) {
+            // A damaged pack keeps the pictures read before the damage; the other packs still load.
+            ShowErrorBox(error.what());
+        }
+    }
+}
+
+void TVelpin::PictureByNumber(graphics::Picture& target, int number) {
+    if (number <= 100) {
+        if (number < 1 || number > 34) number = 1;
+        try {
+            target = m_pictures.BuiltInIcon(number - 1);
+        } catch (const std::exception&) {
+            // Without the program's pictures (a damaged file) the sticker keeps the picture it had.
+        }
+        return;
+    }
+    const int index = m_userPictures.IndexOf(number);
+    if (index >= 0) target = m_userPictures.Items(index).bitmap;
+}
+
+int TVelpin::TakeSlot(HWND sticker) { return m_table->Occupy(HandleValue(sticker)); }
+
+void TVelpin::LoadDatabase() {
+    // A second load while one runs (an error box of the first showing) would open every note twice.
+    if (m_loadingDatabase) return;
+    m_loadingDatabase = true;
+    DatabaseFile file;
+    try {
+        file = ReadDatabaseFile(DatabasePath());
+    } catch (const std::exception& error) {
+        // The file stays as it is until the first write of the run, which moves it aside first: the notes in
+        // it are never replaced by only the ones made since.
+        if (!m_keepAsidePending) {
+            m_keepAsidePending = true;
+            m_keepAsideByMove = true;
+            m_keepAsideStamp = StampNow();
+        }
+        const std::string aside = FreeAsidePath(DatabasePath(), m_keepAsideStamp);
+        ShowErrorBox(std::string(error.what()) + ". The file is kept: before the notes are next saved it is moved to \"" +
+                     aside + "\"");
+        m_loadingDatabase = false;
+        m_databaseLoaded = true;
+        return;
+    }
+    if (file.partlyRead && !m_keepAsidePending) {
+        // What could not be read (a torn tail, records past the table's 256) stays in a copy.
+        m_keepAsidePending = true;
+        m_keepAsideByMove = false;
+        m_keepAsideStamp = StampNow();
+    }
+    for (const StickerRecord& record : file.records) {
+        if (MakeStickerFromRecord(record.caption, record.date, record.placement, record.body) == nullptr &&
+            m_table->FirstFreeSlot() < 0)
+            break;
+    }
+    m_loadingDatabase = false;
+    m_databaseLoaded = true;
+}
+
+std::string TVelpin::Text(std::string_view key) const { return m_texts.Get(key); }
+
+void TVelpin::NotifyStickersOfLanguage() const {
+    PostToEverySticker(reinterpret_cast<WPARAM>(Handle()), protocol::kStkLanguage);
+}
+
+void TVelpin::SelectBuiltInLanguage(bool russian) {
+    if (russian)
+        m_texts.LoadRussianTexts();
+    else
+        m_texts.LoadEnglishTexts();
+    ApplyMenuTexts();
+    NotifyStickersOfLanguage();
+}
+
+void TVelpin::SelectLanguageFile(const std::string& path) {
+    m_texts.LoadLanguageFile(path, PrivateProfileReader(path));
+    ApplyMenuTexts();
+    NotifyStickersOfLanguage();
+}
+
+void TVelpin::UpdateLanguageChecks() {
+    ::CheckMenuItem(m_langMenu, kNEng, MF_BYCOMMAND | (m_texts.EnglishFlag() ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(m_langMenu, kNRus, MF_BYCOMMAND | (m_texts.RussianFlag() ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TVelpin::ChooseLanguageAtStart() {
+    const bool configExists = ::GetFileAttributesA((m_programFolder + "config.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
+    const LanguageChoice choice =
+        ChooseStartLanguage(configExists, StoredLanguage{}, ::GetSystemDefaultLangID(), m_programFolder);
+    switch (choice.language) {
+        case StartLanguage::Russian: SelectBuiltInLanguage(true); break;
+        case StartLanguage::English: SelectBuiltInLanguage(false); break;
+        case StartLanguage::File: SelectLanguageFile(choice.filePath); break;
+    }
+    UpdateLanguageChecks();
+}
+
+void TVelpin::WriteDatabase() {
+    // A save asked for while the start still shows an error box would replace the stored notes with the
+    // empty table.
+    if (!m_databaseLoaded) return;
+    if (m_keepAsidePending) {
+        (void)KeepDatabaseAside(DatabasePath(), m_keepAsideStamp, m_keepAsideByMove);
+        m_keepAsidePending = false;
+    }
+    WriteDatabaseFile(DatabasePath(), BuildDatabaseImage(*m_table));
+}
+
+void TVelpin::BeginSaveCycle() { m_table->BeginSaveCycle(HandleValue(Handle())); }
+
+LRESULT TVelpin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case protocol::kControllerCommandMessage:
+            OnControllerCommand(wParam, lParam);
+            return 0;
+        case WM_COPYDATA:
+            return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        case WM_USER:
+            return OnUserCommand(wParam, lParam);
+        case WM_QUERYENDSESSION:
+            // The session may always end; closing runs the close handling.
+            ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
+            return 1;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == 0 && lParam == 0) {
+                OnMenuCommand(LOWORD(wParam));
+                return 0;
+            }
+            break;
+        case WM_INITMENUPOPUP:
+            if (reinterpret_cast<HMENU>(wParam) == m_menu.get()) MenuPopup();
+            return 0;
+        case WM_CLOSE:
+            DestroyFormWindow();
+            return 0;
+        case WM_DESTROY:
+            // The program ends with its controller; a controller that goes with its object (tests) does not
+            // end the thread's loop.
+            if (!m_tearingDown) ::PostQuitMessage(0);
+            return 0;
+        default:
+            if (m_taskbarCreated != 0 && message == m_taskbarCreated) {
+                OnTaskbarCreated();
+            }
+            return DefaultHandler(message, wParam, lParam);
+    }
+    return DefaultHandler(message, wParam, lParam);
+}
+
+void TVelpin::OnControllerCommand(WPARAM wParam, LPARAM lParam) {
+    switch (static_cast<std::uint32_t>(lParam)) {
+        case protocol::kCtlStickerDeleted: {
+            const int index = m_table->SlotOfWindow(static_cast<std::uint32_t>(wParam));
+            if (index < 0) return;  // not ours: no cycle
+            m_table->ReleaseSlot(index);
+            BeginSaveCycle();
+            return;
+        }
+        case protocol::kCtlSaveStep: {
+            if (m_table->Count() == 0) {
+                WriteDatabase();
+                return;
+            }
+            AskStickersForReports();
+            return;
+        }
+        case protocol::kCtlSaveEnd:
+            WriteDatabase();
+            return;
+        case protocol::kCtlSaveRequest:
+            BeginSaveCycle();
+            return;
+        default:
+            return;
+    }
+}
+
+LRESULT TVelpin::OnCopyData(const COPYDATASTRUCT* data) {
+    // Another program can send anything: only a payload that holds a whole record is a report.
+    if (data == nullptr || data->lpData == nullptr || data->cbData < kStickerRecordSize) return 0;
+    StickerRecord report;
+    std::memcpy(&report, data->lpData, kStickerRecordSize);
+    return m_table->AcceptReport(report) ? 1 : 0;
+}
+
+LRESULT TVelpin::OnUserCommand(WPARAM wParam, LPARAM lParam) {
+    switch (protocol::UserCommandOf(static_cast<std::uint32_t>(lParam))) {
+        case protocol::kUserCount:
+            return m_table->Count();
+        case protocol::kUserMake:
+            if (wParam == protocol::kUserMakeDefault) MakeDefaultSticker();
+            return 0;
+        case protocol::kUserSlotOf: {
+            const int index = m_table->SlotOfWindow(static_cast<std::uint32_t>(wParam));
+            return index < 0 ? 0 : index;
+        }
+        case protocol::kUserSummaries: {
+            // n counts the in-use slots in slot order.
+            std::uint32_t n = 0;
+            for (int i = 0; i < kSlotCount; ++i) {
+                const StickerRecord& slot = m_table->Slot(i);
+                if (slot.inUse != 1) continue;
+                ::PostMessageA(HandleFromValue(slot.window), WM_USER, wParam,
+                               static_cast<LPARAM>(protocol::kSummaryRequestBase + n));
+                ++n;
+            }
+            return 0;
+        }
+        case protocol::kUserSummaryOf: {
+            // The n-th sticker answers with its slot index; an n beyond the last sticker asks nobody.
+            const std::uint32_t n = protocol::SummaryIndexOf(static_cast<std::uint32_t>(lParam));
+            std::uint32_t seen = 0;
+            for (int i = 0; i < kSlotCount; ++i) {
+                const StickerRecord& slot = m_table->Slot(i);
+                if (slot.inUse != 1) continue;
+                if (seen++ != n) continue;
+                ::SendMessageA(HandleFromValue(slot.window), WM_USER, wParam,
+                               static_cast<LPARAM>(protocol::kSummaryRequestBase + static_cast<std::uint32_t>(i)));
+                break;
+            }
+            return 0;
+        }
+        case protocol::kUserPresence:
+            return protocol::kPresenceAnswer;
+        default:
+            return 0;
+    }
+}
+
+void TVelpin::AskStickersForReports() {
+    const auto self = reinterpret_cast<WPARAM>(Handle());
+    m_table->ForEachInUse([this, self](int index, const StickerRecord& slot) {
+        HWND window = HandleFromValue(slot.window);
+        // A window that no longer exists cannot answer, and waiting for it would hold back every later save:
+        // its slot counts as reported with the record it holds.
+        if (::IsWindow(window))
+            ::PostMessageA(window, protocol::kStickerCommandMessage, self, protocol::kStkReport);
+        else
+            m_table->SlotReported(index);
+    });
+}
+
+void TVelpin::OnTaskbarCreated() {
+    // The notification area is new: the icon goes in again.
+    if (m_tray) m_tray->SetEnabled(true);
+    // While the start has not read the stored notes yet (one of its error boxes is showing) there is
+    // nothing to reopen: the start opens them itself.
+    if (!m_databaseLoaded || m_loadingDatabase) return;
+    m_table->ForEachInUse([](int, const StickerRecord& slot) {
+        HWND window = HandleFromValue(slot.window);
+        if (::IsWindow(window)) ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkClose);
+    });
+    m_table->ClearFlags();
+    LoadDatabase();
+}
+
+}  // namespace velpiners

@@ -1,0 +1,183 @@
+// The controller TVelpin: the program's hidden main window. It owns the tray icon and its menu, the sticker
+// table and the defaults for new stickers; it makes sticker windows, runs the save cycle of base.db,
+// answers the controller command message, takes the stickers' record reports and serves the WM_USER
+// control interface that other programs use to find and query it.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/app_error.h"
+#include "app/defaults.h"
+#include "app/shared_pictures_win.h"
+#include "graphics/picture_pack.h"
+#include "lang/text_table.h"
+#include "sticker/sticker_host_win.h"
+#include "store/database_aside.h"
+#include "store/record.h"
+#include "store/table.h"
+#include "ui/form_win.h"
+#include "ui/unique_handle_win.h"
+
+namespace velpiners {
+
+class TStickForm;
+class TFormDialog;
+class TTrayIconAdv;
+
+class TVelpin : public Form, public StickerHost {
+public:
+    // programFolder: the folder that holds base.db, with a trailing backslash; empty means the folder of the
+    // executable.
+    // resources: the module whose RESS pictures the stickers paint with (nullptr: the program itself).
+    explicit TVelpin(std::string programFolder = {}, HMODULE resources = nullptr);
+    ~TVelpin() override;
+
+    // Tray menu item identifiers.
+    enum MenuId : UINT {
+        kN1 = 1,
+        kNewst1,
+        kNRus,
+        kNEng,
+        kNNone,  // hot-key choices: kNNone .. kNFavorit in tag order
+        kNWin,
+        kNFind,
+        kNBack,
+        kNForward,
+        kNFavorit,
+        kNAbout,
+        kNdeleteall,
+        kFindSrc,
+        kFindTransp,
+        kNClose,
+        // Stickers submenu: four identifiers per slot from here (Topmost, Desktop, Show).
+        kStickerItemsBase = 1000,
+    };
+
+    // Creates the hidden window and runs the creation steps (folder, "TaskbarCreated", tray and menu, table,
+    // database). `showTray` false keeps the icon out of the notification area (tests of many controllers).
+    bool FormCreate(bool showTray = true);
+
+    // The confirmation dialog that "delete all" asks; none means "delete all" asks nobody and does nothing.
+    void SetFormDialog(TFormDialog* dialog) { m_formDialog = dialog; }
+
+    [[nodiscard]] const std::string& ProgramFolder() const { return m_programFolder; }
+    [[nodiscard]] std::string DatabasePath() const { return m_programFolder + "base.db"; }
+    [[nodiscard]] UINT TaskbarCreatedMessage() const { return m_taskbarCreated; }
+
+    [[nodiscard]] Tmassiv& Table() { return *m_table; }
+    [[nodiscard]] const Tmassiv& Table() const { return *m_table; }
+
+    // Gives a window the lowest free slot (handle at offset 0, in use); -1 when all 256 are taken.
+    int TakeSlot(HWND sticker);
+
+    // The common part of every make: the lowest free slot and a new hidden sticker window in it; nullptr
+    // (and nothing made) when the table is full. `slot` receives the slot index.
+    TStickForm* MakeStickerWindow(int* slot = nullptr);
+    // A sticker from stored blocks, moved to its stored place and shown; nullptr when the table is full.
+    TStickForm* MakeStickerFromRecord(const TextStyleBlock& caption, const TextStyleBlock& date,
+                                      const PlacementBlock& placement, const TextStyleBlock& body);
+
+    // Tray N1 and WM_USER 11/101: a sticker with the defaults, a random colour, centred; not saved.
+    TStickForm* MakeDefaultSticker();
+    // A copy of a sticker's blocks 18 pixels right and down.
+    TStickForm* DuplicateSticker(const StickerRecord& blocks);
+    // The new-sticker dialog's OK: a sticker from the defaults and the dialog's texts, then a save request.
+    TStickForm* MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop, bool showDate,
+                                      const std::string& body);
+
+    [[nodiscard]] StickerDefaults& Defaults() { return m_defaults; }
+    [[nodiscard]] HMENU Menu() const { return m_menu.get(); }
+    [[nodiscard]] HMENU StickersMenu() const { return m_stickersMenu; }
+    [[nodiscard]] TTrayIconAdv* Tray() const { return m_tray.get(); }
+
+    // The interface language: the built-in Russian or English texts or a language file; the tray menu
+    // takes the texts at once, the stickers through a posted command.
+    void SelectBuiltInLanguage(bool russian);
+    void SelectLanguageFile(const std::string& path);
+    void UpdateLanguageChecks();
+    [[nodiscard]] const TextTable& Texts() const { return m_texts; }
+
+    // Menu actions.
+    void ApplyMenuTexts();
+    void MenuPopup();  // rebuilds the Stickers submenu
+    void Ndeleteall1Click();
+    void FindSrcClick();
+    void FindTranspClick();
+
+    // Reads base.db and opens one sticker window per record (lowest free slot first; a full table drops the
+    // rest). A file that exists but cannot be read is reported in the error box and loads nothing; it is
+    // moved aside before the run's first write, and a file read only in part is copied aside then.
+    void LoadDatabase();
+    // Writes base.db from the table; throws AppError when the file cannot be written (or the file that the
+    // start could not read cannot be kept aside first). Nothing is written before the start has read it.
+    void WriteDatabase();
+    void BeginSaveCycle();
+
+    // StickerHost
+    [[nodiscard]] HWND ControllerWindow() const override { return Handle(); }
+    [[nodiscard]] std::string Text(std::string_view key) const override;
+    void Duplicate(const StickerRecord& blocks) override { DuplicateSticker(blocks); }
+    void OpenProperties(HWND sticker, int page) override;
+    [[nodiscard]] const graphics::Picture& SharedPicture(std::string_view name) const override {
+        return m_pictures.Get(name);
+    }
+    void PictureByNumber(graphics::Picture& target, int number) override;
+
+    // The user pictures of "pic\" and the icon list both sticker dialogs show: an empty entry, the 34
+    // built-in icons, then the user pictures, each as a 32 x 32 image on white.
+    [[nodiscard]] const graphics::TATBitmap& UserPictures() const { return m_userPictures; }
+    void FillIconList(HIMAGELIST list, std::vector<std::string>& items);
+    [[nodiscard]] HIMAGELIST FlagImages() const { return m_flags; }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void OnControllerCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCopyData(const COPYDATASTRUCT* data);
+    LRESULT OnUserCommand(WPARAM wParam, LPARAM lParam);
+    void OnTaskbarCreated();
+    void OnMenuCommand(UINT id);
+    void BuildMenu();
+    void PostToEverySticker(WPARAM wParam, std::uint32_t code) const;
+    void AskStickersForReports();
+    void MirrorIntoSlot(int index, const TStickForm& sticker);
+    void DestroyStickerWindows();
+    void NotifyStickersOfLanguage() const;
+    void ChooseLanguageAtStart();
+    void LoadUserPictures();
+
+    std::string m_programFolder;
+    HMODULE m_resources = nullptr;
+    SharedPictures m_pictures;
+    graphics::TATBitmap m_userPictures;
+    HIMAGELIST m_flags = nullptr;
+    UINT m_taskbarCreated = 0;
+    // Made with the object: an error box of the start dispatches messages whose handlers read the table.
+    std::unique_ptr<Tmassiv> m_table;
+    // The stored notes have been read (or found unreadable); saves before that would replace them.
+    bool m_databaseLoaded = false;
+    bool m_loadingDatabase = false;
+    bool m_tearingDown = false;
+    // A base.db the start could not read whole waits to be kept aside before the first write.
+    bool m_keepAsidePending = false;
+    bool m_keepAsideByMove = false;
+    StampTime m_keepAsideStamp;
+    StickerDefaults m_defaults;
+    TextTable m_texts;
+    UniqueMenu m_menu;
+    HMENU m_stickersMenu = nullptr;  // owned by m_menu
+    HMENU m_langMenu = nullptr;
+    HMENU m_hotKeyMenu = nullptr;
+    HMENU m_hotCreateMenu = nullptr;
+    HMENU m_actionsMenu = nullptr;
+    std::unique_ptr<TTrayIconAdv> m_tray;
+    TFormDialog* m_formDialog = nullptr;
+};
+
+}  // namespace velpiners

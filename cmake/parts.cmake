@@ -1,0 +1,62 @@
+# Every part of the program and its files, lowest layer first. PORTABLE files build into velcore (host and
+# Windows), WIN32 files into velshell; the graphics part lists its files in graphics_io.cmake and
+# graphics_pixels.cmake with its tools. What each layer may include is checked by scripts/check-layers.
+
+# Error texts, fixed-width stored types, INI access, folder listing.
+velpiners_part(base
+  PORTABLE base/app_error.h base/color_value.h base/ini_reader.h base/short_string.h
+  WIN32 base/app_error_win.cpp base/file_list_win.cpp base/file_list_win.h base/private_profile_win.cpp
+        base/private_profile_win.h
+)
+
+# Message numbers, command codes, payload layouts.
+velpiners_part(protocol
+  PORTABLE protocol/protocol.h
+)
+
+# The sticker record, the sticker table, base.db as bytes and on disk.
+velpiners_part(store
+  PORTABLE store/database_aside.cpp store/database_aside.h store/database_image.cpp store/database_image.h
+           store/record.h store/table.cpp store/table.h
+  WIN32 store/db_file_win.cpp store/db_file_win.h
+)
+
+# Interface texts: keys, built-in texts, language files, flags, the start-up language choice.
+velpiners_part(lang
+  PORTABLE lang/cp1251.cpp lang/cp1251.h lang/language_choice.cpp lang/language_choice.h
+           lang/language_info.cpp lang/language_info.h lang/menu_captions.cpp lang/menu_captions.h
+           lang/text_lookup.h lang/text_table.cpp lang/text_table.h
+  WIN32 lang/language_file_win.cpp lang/language_file_win.h
+)
+
+# The forms-and-controls layer: form base, handle owners, GDI surfaces, modal showing, the error box.
+velpiners_part(ui
+  WIN32 ui/dib_bitmap_win.cpp ui/dib_bitmap_win.h ui/error_box_win.cpp ui/error_box_win.h ui/form_win.cpp
+        ui/form_win.h ui/gdi_surface_win.cpp ui/gdi_surface_win.h ui/handle_value_win.h ui/menu_text_win.h
+        ui/modal_win.cpp ui/modal_win.h ui/unique_handle_win.h
+)
+
+# The tray icon component.
+velpiners_part(tray
+  WIN32 tray/tray_icon_win.cpp tray/tray_icon_win.h
+)
+
+# One sticker: what it decides without a window (portable), and its window, painting and interaction.
+velpiners_part(sticker
+  PORTABLE sticker/hit_test.cpp sticker/hit_test.h sticker/sticker_state.cpp sticker/sticker_state.h
+  WIN32 sticker/painter_win.cpp sticker/stick_form_win.cpp sticker/stick_form_win.h
+        sticker/stick_interaction_win.cpp sticker/sticker_host_win.h
+)
+
+# The dialogs.
+velpiners_part(dialogs
+  WIN32 dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp dialogs/form_dialog_win.h
+)
+
+# The program: command line and defaults (portable), the controller, autorun, shared pictures.
+velpiners_part(app
+  PORTABLE app/command_line.cpp app/command_line.h app/defaults.cpp app/defaults.h
+  WIN32 app/autorun_win.cpp app/autorun_win.h app/icon_list_win.cpp app/program_path_win.cpp
+        app/program_path_win.h app/shared_pictures_win.cpp app/shared_pictures_win.h app/velpin_make_win.cpp
+        app/velpin_menu_win.cpp app/velpin_win.cpp app/velpin_win.h
+)

@@ -1,0 +1,43 @@
+// TFormDialog: the program's own question box. `Confirm` asks yes or no; `AskText` asks for one line of
+// text and keeps what was typed for its next use. The button texts come from the current language.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/form_win.h"
+#include "lang/text_lookup.h"
+#include "ui/unique_handle_win.h"
+
+namespace velpiners {
+
+class TFormDialog : public Form {
+public:
+    enum ControlId : int { kLText = 100, kEText = 101, kBOK = IDOK, kBNO = IDCANCEL };
+
+    bool FormCreate(TextLookup texts);
+
+    // True when the user pressed BOK.
+    bool Confirm(const std::string& caption, const std::string& text);
+    // True when the user pressed BOK; the answer is then Answer().
+    bool AskText(const std::string& caption, const std::string& prompt);
+    [[nodiscard]] std::string Answer() const;
+
+    [[nodiscard]] HWND Control(ControlId id) const { return ::GetDlgItem(Handle(), id); }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void PrepareButtons(const std::string& caption);
+    bool RunModal();
+    void BOKClick();
+    void BNOClick();
+
+    TextLookup m_texts;
+    UniqueFont m_font;
+    int m_okMarker = 0;
+};
+
+}  // namespace velpiners

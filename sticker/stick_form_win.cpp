@@ -1,0 +1,384 @@
+#include "sticker/stick_form_win.h"
+
+#include <cstring>
+
+#include "protocol/protocol.h"
+#include "sticker/sticker_state.h"
+#include "ui/handle_value_win.h"
+#include "ui/menu_text_win.h"
+
+namespace velpiners {
+namespace {
+
+constexpr UINT_PTR kHideTimerId = 1;
+
+// Where the window is created before the controller moves it.
+constexpr int kDesignLeft = 309;
+constexpr int kDesignTop = 431;
+constexpr int kDesignWidth = 120;
+constexpr int kDesignHeight = 68;
+
+std::string TodayText() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return FormatStickerDate(now.wDay, now.wMonth, now.wYear);
+}
+
+HWND DesktopWindowOfShell() { return ::FindWindowA("Progman", "Program Manager"); }
+
+}  // namespace
+
+TStickForm* TStickForm::Create(StickerHost& host, HWND owner) {
+    auto* form = new TStickForm(host);
+    if (!form->CreateFormWindow("TStickForm", "", WS_POPUP, WS_EX_LAYERED | WS_EX_TOPMOST, owner, nullptr,
+                                CS_DBLCLKS)) {
+        delete form;
+        return nullptr;
+    }
+    ::SetWindowPos(form->Handle(), nullptr, kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    form->FormCreate();
+    return form;
+}
+
+TStickForm::TStickForm(StickerHost& host) : m_host(host) {}
+
+TStickForm::~TStickForm() {
+    if (m_screenDc != nullptr) ::ReleaseDC(nullptr, m_screenDc);
+}
+
+void TStickForm::OnWindowGone() { delete this; }
+
+void TStickForm::FormCreate() {
+    const POINT position = Position();
+    FillStickerDefaults(m_blocks, m_host.Text("dfNapom"), m_host.Text("dfText"), TodayText(), position.x,
+                        position.y);
+
+    // The design captions; ApplyMenuCaptions replaces them with the current language's.
+    m_menu.reset(::CreatePopupMenu());
+    HMENU menu = m_menu.get();
+    ::AppendMenuW(menu, MF_STRING, kNCopy, L"Создать копию");
+    ::AppendMenuW(menu, MF_STRING, kNDelete, L"Удалить напоминание");
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_STRING, kNUpper, L"Поверх всех окон");
+    ::AppendMenuW(menu, MF_STRING, kNBottomer, L"Ниже всех окон");
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_STRING, kBuffTextIn, L"BuffText");
+    ::AppendMenuW(menu, MF_STRING, kBuffTextOut, L"BuffTextOut");
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_STRING, kNsost, L"=");
+    ::AppendMenuW(menu, MF_STRING, kNConfig, L"Настройки");
+    SetLayerChecks();
+
+    m_doubleClickPending = m_focused = m_closing = m_clickedSinceFocus = m_raised = false;
+    m_captionRightEdge = 0;
+    m_dateWidth = 0;
+
+    LONG_PTR exStyle = ::GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+    ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED | WS_EX_TOPMOST);
+
+    m_screenDc = ::GetDC(nullptr);
+    m_handCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));
+    m_hideInterval = 3000;
+    m_hideTimerRunning = false;
+}
+
+void TStickForm::FormClose() {
+    m_closing = true;
+    m_composed.Release();
+    m_background.Reset(0, 0, 32);
+    m_stickerPicture.Reset(0, 0, 32);
+    m_scratch.Release();
+    m_mask.Release();
+    m_fonts.clear();
+    StopHideTimer();
+}
+
+POINT TStickForm::Position() const {
+    RECT rect{};
+    ::GetWindowRect(Handle(), &rect);
+    POINT place{rect.left, rect.top};
+    HWND parent = ::GetAncestor(Handle(), GA_PARENT);
+    if (parent != nullptr && parent != ::GetDesktopWindow()) ::ScreenToClient(parent, &place);
+    return place;
+}
+
+void TStickForm::SetHideDelay() {
+    m_hideInterval = HideDelayMilliseconds(m_blocks.placement.hideDelayStep);
+    // A running timer starts its new interval afresh.
+    if (m_hideTimerRunning) StartHideTimer();
+}
+
+void TStickForm::StartHideTimer() {
+    ::SetTimer(Handle(), kHideTimerId, m_hideInterval, nullptr);
+    m_hideTimerRunning = true;
+}
+
+void TStickForm::StopHideTimer() {
+    if (Handle() != nullptr) ::KillTimer(Handle(), kHideTimerId);
+    m_hideTimerRunning = false;
+}
+
+void TStickForm::SetLayerChecks() {
+    const std::uint8_t layer = m_blocks.placement.layer;
+    ::CheckMenuItem(m_menu.get(), kNUpper, MF_BYCOMMAND | (layer == 0 ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(m_menu.get(), kNBottomer, MF_BYCOMMAND | (layer == 1 ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TStickForm::ApplyMenuCaptions() {
+    const auto setCaption = [this](UINT id, const char* key) { SetMenuItemText(m_menu.get(), id, false, m_host.Text(key)); };
+    setCaption(kNCopy, "mCopys");
+    setCaption(kNConfig, "mConfig");
+    setCaption(kNDelete, "mdelete");
+    setCaption(kNUpper, "posUp");
+    setCaption(kNBottomer, "posBottom");
+    // The clipboard items are named from the clipboard's side: copying to it says "buffOut".
+    setCaption(kBuffTextIn, "buffOut");
+    setCaption(kBuffTextOut, "buffIn");
+}
+
+void TStickForm::Present(std::uint8_t opacity) {
+    graphics::Picture& picture = m_composed.Pixels();
+    HWND hwnd = Handle();
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    if (rect.right - rect.left != picture.Width() || rect.bottom - rect.top != picture.Height())
+        ::SetWindowPos(hwnd, nullptr, 0, 0, picture.Width(), picture.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
+    if ((exStyle & WS_EX_LAYERED) == 0) ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+
+    // The place in the parent's coordinates: a desktop-layer sticker is a child of the shell's desktop
+    // window, whose origin is not the screen's when a monitor lies left of or above the primary one.
+    POINT destination = Position();
+    SIZE size{picture.Width(), picture.Height()};
+    POINT source{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
+    ::UpdateLayeredWindow(hwnd, m_screenDc, &destination, &size, m_composed.Dc(), &source, 0, &blend, ULW_ALPHA);
+    m_presentedOpacity = opacity;
+}
+
+void TStickForm::ApplyLayer(std::uint8_t layer) {
+    // Re-parenting a focused window takes the focus away and gives it back; that is not the user leaving
+    // the sticker, so it must not end a raise or hide the pins.
+    m_applyingLayer = true;
+    PlacementBlock& p = m_blocks.placement;
+    if (layer == 1) {
+        p.parented = 0;
+        HWND desktop = DesktopWindowOfShell();
+        if (desktop != nullptr) {
+            p.parented = 1;
+            if (::GetAncestor(Handle(), GA_PARENT) != desktop) ::SetParent(Handle(), desktop);
+        }
+        // Without the shell's desktop window the position-changing rule holds the window at the bottom.
+    } else {
+        // Re-parenting costs a hide and show of the window (and under Wine an X round trip): only when
+        // there is a parent to leave.
+        if (::GetAncestor(Handle(), GA_PARENT) != ::GetDesktopWindow()) ::SetParent(Handle(), nullptr);
+        p.parented = 0;
+    }
+    m_applyingLayer = false;
+}
+
+void TStickForm::BringIntoView() {
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect{};
+    ::GetWindowRect(Handle(), &rect);
+    const POINT place = Position();
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    if (BringIntoViewPlace(place.x, place.y, rect.right - rect.left, rect.bottom - rect.top,
+                           ScreenRect{work.left, work.top, work.right, work.bottom}, &left, &top)) {
+        ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void TStickForm::MakeVisible() {
+    if (m_blocks.placement.opacity >= 64) return;
+    m_blocks.placement.opacity = 255;
+    Present(255);
+}
+
+void TStickForm::ReportRecord(HWND target) {
+    if (target == nullptr) return;
+    const POINT place = Position();
+    m_blocks.placement.left = place.x;
+    m_blocks.placement.top = place.y;
+    StickerRecord record = m_blocks;
+    record.window = HandleValue(Handle());
+    record.inUse = 0;
+    record.reported = 0;
+    record.unused1074[0] = record.unused1074[1] = 0;
+    COPYDATASTRUCT data{};
+    data.dwData = protocol::kRecordReportDwData;
+    data.cbData = static_cast<DWORD>(kStickerRecordSize);
+    data.lpData = &record;
+    ::SendMessageA(target, WM_COPYDATA, protocol::kCopyRecordReport, reinterpret_cast<LPARAM>(&data));
+}
+
+void TStickForm::SendSummary(HWND target, std::uint8_t index) {
+    if (target == nullptr) return;
+    RECT rect{};
+    ::GetWindowRect(Handle(), &rect);
+    const POINT place = Position();
+    protocol::StickerSummary summary =
+        MakeSummary(m_blocks, place.x, place.y, rect.right - rect.left, rect.bottom - rect.top, 0);
+    summary.index = index;
+    COPYDATASTRUCT data{};
+    data.dwData = protocol::kSummaryDwData;
+    data.cbData = static_cast<DWORD>(protocol::kStickerSummarySize);
+    data.lpData = &summary;
+    ::SendMessageA(target, WM_COPYDATA, protocol::kCopySummary, reinterpret_cast<LPARAM>(&data));
+}
+
+LRESULT TStickForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (OnInteractionMessage(message, wParam, lParam, &result)) return result;
+    switch (message) {
+        case protocol::kStickerCommandMessage:
+            OnStickerCommand(wParam, lParam);
+            return 0;
+        case WM_COPYDATA:
+            return OnCopyData(wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        case WM_USER:
+            // lParam is a signed 32-bit number for the programs that send this.
+            if (static_cast<std::int32_t>(lParam) >= static_cast<std::int32_t>(protocol::kSummaryRequestBase)) {
+                SendSummary(HandleFromWParam(wParam), protocol::SummaryIndexByte(static_cast<std::uint32_t>(lParam)));
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            OnSetFocus();
+            break;
+        case WM_KILLFOCUS:
+            OnKillFocus();
+            break;
+        case WM_WINDOWPOSCHANGING:
+            OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam));
+            break;
+        case WM_WINDOWPOSCHANGED:
+            OnWindowPosChanged();
+            break;
+        case WM_EXITSIZEMOVE:
+            PostSaveRequest();
+            return 0;
+        case WM_MOUSEMOVE:
+            if (!m_trackingMouse) {
+                TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, Handle(), 0};
+                m_trackingMouse = ::TrackMouseEvent(&track) != FALSE;
+                OnMouseEnter();
+            }
+            break;
+        case WM_MOUSELEAVE:
+            m_trackingMouse = false;
+            break;
+        case WM_TIMER:
+            if (wParam == kHideTimerId) {
+                HideTick();
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            // A note ends only by its own delete (menu, close pin), which tells the controller first, or by
+            // the controller's close command. Alt+F4, the system close and WM_CLOSE from another program
+            // would end the window behind the controller's back and hold up every later save.
+            return 0;
+        default:
+            break;
+    }
+    return DefaultHandler(message, wParam, lParam);
+}
+
+void TStickForm::OnStickerCommand(WPARAM wParam, LPARAM lParam) {
+    const auto code = static_cast<std::uint32_t>(lParam);
+    const auto value = static_cast<std::uint32_t>(wParam);
+    const PlacementBlock& p = m_blocks.placement;
+    switch (StoreStickerCommand(m_blocks, code, value)) {
+        case StickerAction::kNone: return;
+        case StickerAction::kApplyStoredLayer: ApplyLayer(p.layer); return;
+        case StickerAction::kApplyTopmostLayer: ApplyLayer(0); return;
+        case StickerAction::kBringIntoView: BringIntoView(); return;
+        case StickerAction::kMakeVisible: MakeVisible(); return;
+        case StickerAction::kSetHideDelay: SetHideDelay(); return;
+        case StickerAction::kEndRaise:
+            m_raised = false;
+            ApplyLayer(p.layer);
+            return;
+        case StickerAction::kRaise:
+            m_raised = true;
+            m_clickedSinceFocus = true;
+            ApplyLayer(0);
+            // Shown on top at once: the raise is how the tray's "Show" finds a sticker under other windows.
+            ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            return;
+        case StickerAction::kRepaint: Repaint(); return;
+        case StickerAction::kRelayout: Relayout(); return;
+        case StickerAction::kReport: ReportRecord(HandleFromWParam(wParam)); return;
+        case StickerAction::kApplyLanguage: ApplyMenuCaptions(); return;
+        case StickerAction::kClose:
+            // The object is gone once the window is: nothing may follow.
+            FormClose();
+            DestroyFormWindow();
+            return;
+    }
+}
+
+LRESULT TStickForm::OnCopyData(WPARAM kind, const COPYDATASTRUCT* data) {
+    if (data == nullptr) return 0;
+    // Only the declared cbData bytes are read, whatever the sender put there.
+    return StoreStickerString(m_blocks, static_cast<std::uint32_t>(kind), data->lpData, data->cbData) ? 1 : 0;
+}
+
+void TStickForm::OnSetFocus() {
+    if (m_applyingLayer) return;
+    m_focused = true;
+    Repaint();
+}
+
+void TStickForm::OnKillFocus() {
+    if (m_applyingLayer) return;
+    m_focused = false;
+    m_clickedSinceFocus = false;
+    if (m_raised) {
+        ApplyLayer(m_blocks.placement.layer);
+        m_raised = false;
+    }
+    if (!m_closing) Repaint();
+}
+
+void TStickForm::OnWindowPosChanging(WINDOWPOS* position) const {
+    const PlacementBlock& p = m_blocks.placement;
+    if (position != nullptr && !m_raised && p.layer == 1 && p.parented == 0) position->hwndInsertAfter = HWND_BOTTOM;
+}
+
+void TStickForm::OnWindowPosChanged() {
+    if (!m_raised && m_blocks.placement.layer != 0) return;
+    // Re-asserting topmost changes the position again; one level is enough.
+    if (m_reassertingTopmost) return;
+    m_reassertingTopmost = true;
+    ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    m_reassertingTopmost = false;
+}
+
+void TStickForm::OnMouseEnter() {
+    if (m_blocks.placement.hideAtPointer == 0) return;
+    if ((::GetKeyState(VK_SHIFT) & 0x8000) != 0 || m_hideTimerRunning) return;
+    Present(0);
+    StopHideTimer();
+    StartHideTimer();
+}
+
+void TStickForm::HideTick() {
+    StopHideTimer();
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    RECT rect{};
+    ::GetWindowRect(Handle(), &rect);
+    if (rect.left < cursor.x && cursor.x < rect.right && rect.top < cursor.y && cursor.y < rect.bottom) {
+        StartHideTimer();
+    } else {
+        Present(m_blocks.placement.opacity);
+    }
+}
+
+}  // namespace velpiners

@@ -1,0 +1,165 @@
+// TStickForm: one sticker on the desktop. A borderless layered window whose whole look is a 32-bit
+// premultiplied picture shown with UpdateLayeredWindow at the sticker's opacity. It owns its live blocks
+// (caption, date, body, placement: contiguous, in the stored record's layout), its flags, its hide timer and
+// its working pictures, and answers the sticker command message, the string WM_COPYDATA and the summary
+// request of other programs.
+//
+// The object belongs to its window: Create() makes both, and the object frees itself when the window is
+// destroyed (code 103, a deletion, or DestroyWindow from outside).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <utility>
+#include <string>
+
+#include "graphics/picture.h"
+#include "sticker/sticker_host_win.h"
+#include "store/record.h"
+#include "ui/form_win.h"
+#include "ui/gdi_surface_win.h"
+#include "ui/unique_handle_win.h"
+
+namespace velpiners {
+
+class TStickForm : public Form {
+public:
+    // Menu item identifiers of `Menu`.
+    enum MenuId : UINT {
+        kNCopy = 1,
+        kNDelete,
+        kNUpper,
+        kNBottomer,
+        kBuffTextIn,
+        kBuffTextOut,
+        kNsost,
+        kNConfig,
+    };
+
+    // Creates the hidden window with the creation defaults; `owner` (the controller) keeps it off the
+    // taskbar. Returns nullptr when the window cannot be created.
+    static TStickForm* Create(StickerHost& host, HWND owner);
+
+    // The live blocks. The controller writes them directly while it fills a new window; the record's window
+    // handle and slot flags are not used here.
+    [[nodiscard]] StickerRecord& Blocks() { return m_blocks; }
+    [[nodiscard]] const StickerRecord& Blocks() const { return m_blocks; }
+    [[nodiscard]] PlacementBlock& Placement() { return m_blocks.placement; }
+
+    void SetHideDelay();
+    [[nodiscard]] UINT HideInterval() const { return m_hideInterval; }
+    [[nodiscard]] bool HideTimerRunning() const { return m_hideTimerRunning; }
+
+    // Check marks of NUpper (layer 0) and NBottomer (layer 1) from the stored layer.
+    void SetLayerChecks();
+    [[nodiscard]] HMENU Menu() const { return m_menu.get(); }
+
+    void Relayout();
+    void Repaint();
+    void Present(std::uint8_t opacity);
+    void ApplyLayer(std::uint8_t layer);
+    void BringIntoView();
+    void MakeVisible();
+    void ReportRecord(HWND target);
+    void SendSummary(HWND target, std::uint8_t index);
+    void ApplyMenuCaptions();
+
+    [[nodiscard]] bool Focused() const { return m_focused; }
+    [[nodiscard]] bool Raised() const { return m_raised; }
+    [[nodiscard]] bool ClickedSinceFocus() const { return m_clickedSinceFocus; }
+    [[nodiscard]] std::uint8_t PresentedOpacity() const { return m_presentedOpacity; }
+    [[nodiscard]] const graphics::Picture& Composed() { return m_composed.Pixels(); }
+    [[nodiscard]] const graphics::Picture& StickerPicture() const { return m_stickerPicture; }
+
+    // The window's left and top in its parent's coordinates (the screen while it has no parent).
+    [[nodiscard]] POINT Position() const;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnWindowGone() override;
+
+private:
+    explicit TStickForm(StickerHost& host);
+    ~TStickForm() override;
+
+    void FormCreate();
+    void FormClose();
+    void OnStickerCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCopyData(WPARAM kind, const COPYDATASTRUCT* data);
+    void OnSetFocus();
+    void OnKillFocus();
+    void OnWindowPosChanging(WINDOWPOS* position) const;
+    void OnWindowPosChanged();
+    void OnMouseEnter();
+
+    // Painting.
+    HFONT FontOf(const TextStyleBlock& block) const;
+    int TextWidthIn(const TextStyleBlock& block, const std::string& text) const;
+    void MeasureText(const TextStyleBlock& block);
+    void RemeasureText(const TextStyleBlock& block);
+    void MeasureHeader();
+    void LoadPicture();
+    void PaintSteps(bool fromRelayout);
+    void PaintPinRow();
+    void PaintLine(const TextStyleBlock& block, int x, int y, std::uint8_t shadow);
+    void PaintCaption(const TextStyleBlock& block);
+    void PaintDate(const TextStyleBlock& block);
+    void PaintText(const TextStyleBlock& block, int lift);
+
+    // Interaction.
+    void FormMouseDown(int button, int x, int y);
+    void FormMouseUp();
+    void FormDblClick();
+    void FormKeyDown(WPARAM key);
+    void MenuPopup();
+    void OnMenuCommand(UINT id);
+    void NUpperClick(UINT id);
+    void NsostClick();
+    void ToggleRollUp();
+    void ToggleLayer();
+    void Delete();
+    void CopyTextToClipboard();
+    void PasteTextFromClipboard();
+    [[nodiscard]] int PinUnder(int x, int y) const;
+    [[nodiscard]] int PictureWidth() const;
+    // The mouse, key, cursor and menu messages; true when handled (with *result the answer).
+    bool OnInteractionMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    void HideTick();
+    void StartHideTimer();
+    void StopHideTimer();
+    void PostSaveRequest() const;
+
+    StickerHost& m_host;
+
+    GdiSurface m_composed{32};
+    graphics::Picture m_background{0, 0, 32};
+    graphics::Picture m_stickerPicture{0, 0, 32};
+    GdiSurface m_scratch{24};
+    GdiSurface m_mask{24};  // the coverage mask of the body text, 1 x 1 between paints
+    mutable std::map<std::pair<std::string, int>, UniqueFont> m_fonts;
+    HDC m_screenDc = nullptr;
+    RECT m_textRect{};
+    RECT m_calcRect{};
+    RECT m_contentRect{};
+    bool m_doubleClickPending = false;
+    std::int32_t m_captionRightEdge = 0;
+    std::int32_t m_dateWidth = 0;
+    bool m_focused = false;
+    bool m_closing = false;
+    bool m_clickedSinceFocus = false;
+    bool m_raised = false;
+    UINT m_hideInterval = 3000;
+    bool m_hideTimerRunning = false;
+    StickerRecord m_blocks{};
+
+    UniqueMenu m_menu;
+    HCURSOR m_handCursor = nullptr;
+    std::uint8_t m_presentedOpacity = 0;
+    bool m_trackingMouse = false;
+    bool m_reassertingTopmost = false;
+    bool m_applyingLayer = false;
+};
+
+}  // namespace velpiners
