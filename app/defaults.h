@@ -2,6 +2,7 @@
 // of making one: the Stickers submenu caption of a sticker and where a new sticker is placed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -32,6 +33,11 @@ struct StickerDefaults {
     // Not kept in config.txt: every run starts with red, the new-sticker dialog changes it.
     ColorValue stickerColor = 0x0000FF;
 };
+
+// The most characters of a body text the Stickers submenu shows, and the width a new sticker is centred
+// with (whatever its real width).
+inline constexpr std::size_t kMenuCaptionLength = 16;
+inline constexpr std::int32_t kNewStickerWidth = 240;
 
 // The Stickers submenu caption of a sticker body: the first 16 characters, cut before the first CR or LF,
 // with "..." when it was cut at a line break or is longer than 16 characters.

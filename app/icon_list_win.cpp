@@ -9,11 +9,15 @@
 
 #include "app/velpin_win.h"
 #include "graphics/effects.h"
+#include "graphics/ress.h"
 #include "ui/dib_bitmap_win.h"
 #include "ui/unique_handle_win.h"
 
 namespace velpiners {
 namespace {
+
+// The icon box shows every picture as a square of this side.
+constexpr int kThumbnailSide = 32;
 
 std::string SizeText(const graphics::Picture& picture) {
     return " (" + std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + ")";
@@ -25,17 +29,17 @@ graphics::Picture Thumbnail(const graphics::Picture& picture) {
     graphics::Picture white;
     int x = 0;
     int y = 0;
-    if (picture.Height() >= 32) {
+    if (picture.Height() >= kThumbnailSide) {
         white.Reset(picture.Width() > 0 ? picture.Width() : 1, picture.Height(), 24);
     } else {
-        white.Reset(32, 32, 24);
-        x = (32 - picture.Width()) / 2;
-        y = (32 - picture.Height()) / 2;
+        white.Reset(kThumbnailSide, kThumbnailSide, 24);
+        x = (kThumbnailSide - picture.Width()) / 2;
+        y = (kThumbnailSide - picture.Height()) / 2;
     }
     for (int row = 0; row < white.Height(); ++row) std::memset(white.Row(row), 0xFF, white.RowBytes());
     if (!picture.Empty()) graphics::DrawAlphaOver24(picture, white, x, y);
-    if ((white.Width() != 32 || white.Height() != 32) && white.Height() > 32) {
-        graphics::Picture scaled(32, 32, 24);
+    if ((white.Width() != kThumbnailSide || white.Height() != kThumbnailSide) && white.Height() > kThumbnailSide) {
+        graphics::Picture scaled(kThumbnailSide, kThumbnailSide, 24);
         graphics::ResampleMitchell(white, scaled);
         return scaled;
     }
@@ -51,7 +55,7 @@ void AddThumbnail(HIMAGELIST list, const graphics::Picture& picture) {
 
 void TVelpin::FillIconList(HIMAGELIST list, std::vector<std::string>& items) {
     items.emplace_back();
-    for (int n = 0; n < 34; ++n) {
+    for (int n = 0; n < graphics::kBuiltInPictures; ++n) {
         graphics::Picture picture;
         PictureByNumber(picture, n + 1);
         items.push_back(SizeText(picture));

@@ -21,7 +21,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TSettingsForm settingsForm;
     settingsForm.FormCreate();
     TFormDialog formDialog;
-    formDialog.FormCreate([&velpin](std::string_view key) { return velpin.Text(key); });
+    formDialog.FormCreate([&velpin](TextKey key) { return velpin.Text(key); });
     velpin.SetFormDialog(&formDialog);
     TFormStickerMess formStickerMess;
     formStickerMess.FormCreate();

@@ -7,34 +7,32 @@
 
 #include "protocol/protocol.h"
 #include "app/velpin_win.h"
+#include "sticker/layout.h"
 #include "sticker/stick_form_win.h"
+#include "sticker/sticker_state.h"
 #include "ui/handle_value_win.h"
 
 namespace velpiners {
 namespace {
+
+// The random colour of a new sticker: each channel kDarkestChannel .. kDarkestChannel + kChannelSpread.
+constexpr int kDarkestChannel = 32;
+constexpr int kChannelSpread = 223;
+// A copy stands this far right of and below its original.
+constexpr std::int32_t kDuplicateOffset = 18;
+// The value the language command carries to a new sticker (it reads its texts from the controller).
+constexpr WPARAM kLanguageValue = 100;
 
 // Each channel 32..255. Drawn from one generator seeded once: reseeding from the clock before every
 // channel gives the same number three times, and every new sticker grey.
 ColorValue RandomStickerColor() {
     static std::mt19937 generator(static_cast<std::uint32_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count() ^ ::GetCurrentProcessId()));
-    std::uniform_int_distribution<int> channel(0, 223);
-    const int red = 32 + channel(generator);
-    const int green = 32 + channel(generator);
-    const int blue = 32 + channel(generator);
+    std::uniform_int_distribution<int> channel(0, kChannelSpread);
+    const int red = kDarkestChannel + channel(generator);
+    const int green = kDarkestChannel + channel(generator);
+    const int blue = kDarkestChannel + channel(generator);
     return static_cast<ColorValue>(red | (green << 8) | (blue << 16));
-}
-
-void FillTextBlock(TextStyleBlock& block, ColorValue color, std::uint8_t shadow, std::int32_t x, std::int32_t y,
-                   std::int32_t width, std::uint8_t size, const std::string& font, std::string_view text) {
-    block.color = color;
-    block.shadow = shadow;
-    block.x = x;
-    block.y = y;
-    block.width = width;
-    block.fontSize = size;
-    block.fontName.Set(font);
-    block.text.Set(text);
 }
 
 // Centred in the work area as new stickers are, then shown and given its language texts.
@@ -46,7 +44,7 @@ void PlaceAndShowNew(TStickForm& sticker) {
     const NewStickerPlace place = NewStickerPlaceIn(work.left, work.top, work.right, work.bottom, rect.bottom - rect.top);
     ::SetWindowPos(sticker.Handle(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::ShowWindow(sticker.Handle(), SW_SHOWNOACTIVATE);
-    ::PostMessageA(sticker.Handle(), protocol::kStickerCommandMessage, 100, protocol::kStkLanguage);
+    ::PostMessageA(sticker.Handle(), protocol::kStickerCommandMessage, kLanguageValue, protocol::kStkLanguage);
 }
 
 }  // namespace
@@ -93,7 +91,7 @@ TStickForm* TVelpin::MakeStickerFromRecord(const TextStyleBlock& caption, const 
     // Shown without taking the focus from whatever the user is doing.
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkApplyLayer);
-    ::PostMessageA(window, protocol::kStickerCommandMessage, 100, protocol::kStkLanguage);
+    ::PostMessageA(window, protocol::kStickerCommandMessage, kLanguageValue, protocol::kStkLanguage);
     return sticker;
 }
 
@@ -101,11 +99,12 @@ TStickForm* TVelpin::MakeDefaultSticker() {
     int index = -1;
     TStickForm* sticker = MakeStickerWindow(&index);
     if (sticker == nullptr) return nullptr;
-    const std::string body = Text("dfText");
+    const std::string body = Text(TextKey::dfText);
 
     StickerRecord& blocks = sticker->Blocks();
-    FillTextBlock(blocks.caption, m_defaults.captionColor, 1, 14, 2, 255, 10, m_defaults.captionFont, Text("dfNapom"));
-    FillTextBlock(blocks.body, m_defaults.textColor, 1, 16, 26, 208, m_defaults.textSize, m_defaults.textFont, body);
+    SetTextBlock(blocks.caption, m_defaults.captionColor, 1, layout::kCaptionLine, layout::kCaptionLine.fontSize,
+                 m_defaults.captionFont, Text(TextKey::dfNapom));
+    SetTextBlock(blocks.body, m_defaults.textColor, 1, layout::kBodyLine, m_defaults.textSize, m_defaults.textFont, body);
     PlacementBlock& p = blocks.placement;
     p.useOwnColor = 1;
     p.color = RandomStickerColor();
@@ -120,8 +119,8 @@ TStickForm* TVelpin::MakeDefaultSticker() {
 
 TStickForm* TVelpin::DuplicateSticker(const StickerRecord& blocks) {
     PlacementBlock placement = blocks.placement;
-    placement.left += 18;
-    placement.top += 18;
+    placement.left += kDuplicateOffset;
+    placement.top += kDuplicateOffset;
     return MakeStickerFromRecord(blocks.caption, blocks.date, placement, blocks.body);
 }
 
@@ -132,8 +131,9 @@ TStickForm* TVelpin::MakeStickerFromDialog(const std::string& caption, const std
     if (sticker == nullptr) return nullptr;
     StickerRecord& blocks = sticker->Blocks();
     const StickerDefaults& d = m_defaults;
-    FillTextBlock(blocks.caption, d.captionColor, d.captionShadow ? 1 : 0, 14, 2, 255, 10, d.captionFont, caption);
-    FillTextBlock(blocks.body, d.textColor, d.textShadow ? 1 : 0, 16, 26, 208, d.textSize, d.textFont, body);
+    SetTextBlock(blocks.caption, d.captionColor, d.captionShadow ? 1 : 0, layout::kCaptionLine,
+                 layout::kCaptionLine.fontSize, d.captionFont, caption);
+    SetTextBlock(blocks.body, d.textColor, d.textShadow ? 1 : 0, layout::kBodyLine, d.textSize, d.textFont, body);
     blocks.date.SetShowDate(showDate ? 1 : 0);
     blocks.date.text.Set(date);
 

@@ -14,8 +14,20 @@
 namespace velpiners {
 namespace {
 
+using MenuId = TVelpin::MenuId;
+
+// Each sticker's entry in the Stickers submenu: its items' identifiers follow from its slot.
 constexpr UINT kItemsPerSticker = 4;
-enum StickerItem : UINT { kPosUp = 0, kPosBottom = 1, kSticksView = 2 };
+enum class StickerItem : UINT { kPosUp = 0, kPosBottom = 1, kSticksView = 2 };
+
+UINT StickerItemCommand(int slot, StickerItem item) {
+    return MenuCommand(MenuId::kStickerItemsBase) + static_cast<UINT>(slot) * kItemsPerSticker +
+           MenuCommand(item);
+}
+
+void AppendCommand(HMENU menu, MenuId id, const char* caption) {
+    ::AppendMenuA(menu, MF_STRING, MenuCommand(id), caption);
+}
 
 void AppendRadio(HMENU menu, UINT id, const char* caption) {
     ::AppendMenuA(menu, MF_STRING, id, caption);
@@ -26,6 +38,10 @@ void AppendRadio(HMENU menu, UINT id, const char* caption) {
     ::SetMenuItemInfoA(menu, id, FALSE, &info);
 }
 
+void AppendSubmenu(HMENU menu, HMENU submenu, const char* caption, UINT flags = 0) {
+    ::AppendMenuA(menu, MF_POPUP | flags, reinterpret_cast<UINT_PTR>(submenu), caption);
+}
+
 }  // namespace
 
 void TVelpin::BuildMenu() {
@@ -34,57 +50,58 @@ void TVelpin::BuildMenu() {
 
     m_langMenu = ::CreatePopupMenu();
     ::AppendMenuA(m_langMenu, MF_SEPARATOR, 0, nullptr);  // N3: language files go above it
-    AppendRadio(m_langMenu, kNRus, "Russian");
-    AppendRadio(m_langMenu, kNEng, "English");
+    AppendRadio(m_langMenu, MenuCommand(MenuId::kNRus), "Russian");
+    AppendRadio(m_langMenu, MenuCommand(MenuId::kNEng), "English");
 
     m_hotCreateMenu = ::CreatePopupMenu();
-    AppendRadio(m_hotCreateMenu, kNNone, "-/-");
-    AppendRadio(m_hotCreateMenu, kNWin, "Win+\"+\"");
-    AppendRadio(m_hotCreateMenu, kNFind, "Find");
-    AppendRadio(m_hotCreateMenu, kNBack, "Back");
-    AppendRadio(m_hotCreateMenu, kNForward, "Forward");
-    AppendRadio(m_hotCreateMenu, kNFavorit, "Favourite");
-    ::CheckMenuRadioItem(m_hotCreateMenu, kNNone, kNFavorit, kNNone, MF_BYCOMMAND);
+    AppendRadio(m_hotCreateMenu, MenuCommand(MenuId::kNNone), "-/-");
+    AppendRadio(m_hotCreateMenu, MenuCommand(MenuId::kNWin), "Win+\"+\"");
+    AppendRadio(m_hotCreateMenu, MenuCommand(MenuId::kNFind), "Find");
+    AppendRadio(m_hotCreateMenu, MenuCommand(MenuId::kNBack), "Back");
+    AppendRadio(m_hotCreateMenu, MenuCommand(MenuId::kNForward), "Forward");
+    AppendRadio(m_hotCreateMenu, MenuCommand(MenuId::kNFavorit), "Favourite");
+    ::CheckMenuRadioItem(m_hotCreateMenu, MenuCommand(MenuId::kNNone), MenuCommand(MenuId::kNFavorit),
+                         MenuCommand(MenuId::kNNone), MF_BYCOMMAND);
     m_hotKeyMenu = ::CreatePopupMenu();
-    ::AppendMenuA(m_hotKeyMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(m_hotCreateMenu), "NHOTCreate");
+    AppendSubmenu(m_hotKeyMenu, m_hotCreateMenu, "NHOTCreate");
 
     m_stickersMenu = ::CreatePopupMenu();
 
     m_actionsMenu = ::CreatePopupMenu();
-    ::AppendMenuA(m_actionsMenu, MF_STRING, kNdeleteall, "Ndeleteall");
-    ::AppendMenuA(m_actionsMenu, MF_STRING, kFindSrc, "FindSrc");
-    ::AppendMenuA(m_actionsMenu, MF_STRING, kFindTransp, "FindTransp");
+    AppendCommand(m_actionsMenu, MenuId::kNdeleteall, "Ndeleteall");
+    AppendCommand(m_actionsMenu, MenuId::kFindSrc, "FindSrc");
+    AppendCommand(m_actionsMenu, MenuId::kFindTransp, "FindTransp");
 
-    ::AppendMenuA(menu, MF_STRING, kN1, "N1");
-    ::AppendMenuA(menu, MF_STRING, kNewst1, "newst1");
+    AppendCommand(menu, MenuId::kN1, "N1");
+    AppendCommand(menu, MenuId::kNewst1, "newst1");
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(m_langMenu), "NLang");
-    ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(m_hotKeyMenu), "NHOTKEY");
-    ::AppendMenuA(menu, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(m_stickersMenu), "NStickers");
-    ::AppendMenuA(menu, MF_STRING, kNAbout, "NAbout");
+    AppendSubmenu(menu, m_langMenu, "NLang");
+    AppendSubmenu(menu, m_hotKeyMenu, "NHOTKEY");
+    AppendSubmenu(menu, m_stickersMenu, "NStickers", MF_GRAYED);
+    AppendCommand(menu, MenuId::kNAbout, "NAbout");
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(m_actionsMenu), "Destv");
+    AppendSubmenu(menu, m_actionsMenu, "Destv");
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(menu, MF_STRING, kNClose, "NClose");
+    AppendCommand(menu, MenuId::kNClose, "NClose");
 }
 
 void TVelpin::ApplyMenuTexts() {
     const TrayMenuCaptions c = MenuCaptionsOf(m_texts);
     HMENU menu = m_menu.get();
-    SetMenuItemText(menu, kN1, false, c.n1);
-    SetMenuItemText(menu, kNewst1, false, c.newst1);
-    SetMenuItemText(menu, kNClose, false, c.nClose);
-    SetMenuItemText(menu, 3, true, c.nLang);
-    SetMenuItemText(m_langMenu, kNRus, false, c.nRus);
-    SetMenuItemText(m_langMenu, kNEng, false, c.nEng);
-    SetMenuItemText(menu, kNAbout, false, c.nAbout);
-    SetMenuItemText(m_actionsMenu, kNdeleteall, false, c.ndeleteall);
-    SetMenuItemText(menu, 4, true, c.nHotkey);
-    SetMenuItemText(m_hotKeyMenu, 0, true, c.nHotCreate);
-    SetMenuItemText(menu, 8, true, c.destv);
-    SetMenuItemText(m_actionsMenu, kFindSrc, false, c.findSrc);
-    SetMenuItemText(m_actionsMenu, kFindTransp, false, c.findTransp);
-    SetMenuItemText(menu, 5, true, c.nStickers);
+    SetMenuItemText(menu, MenuId::kN1, c.n1);
+    SetMenuItemText(menu, MenuId::kNewst1, c.newst1);
+    SetMenuItemText(menu, MenuId::kNClose, c.nClose);
+    SetSubmenuText(menu, m_langMenu, c.nLang);
+    SetMenuItemText(m_langMenu, MenuId::kNRus, c.nRus);
+    SetMenuItemText(m_langMenu, MenuId::kNEng, c.nEng);
+    SetMenuItemText(menu, MenuId::kNAbout, c.nAbout);
+    SetMenuItemText(m_actionsMenu, MenuId::kNdeleteall, c.ndeleteall);
+    SetSubmenuText(menu, m_hotKeyMenu, c.nHotkey);
+    SetSubmenuText(m_hotKeyMenu, m_hotCreateMenu, c.nHotCreate);
+    SetSubmenuText(menu, m_actionsMenu, c.destv);
+    SetMenuItemText(m_actionsMenu, MenuId::kFindSrc, c.findSrc);
+    SetMenuItemText(m_actionsMenu, MenuId::kFindTransp, c.findTransp);
+    SetSubmenuText(menu, m_stickersMenu, c.nStickers);
 }
 
 void TVelpin::MenuPopup() {
@@ -92,42 +109,35 @@ void TVelpin::MenuPopup() {
     while (::GetMenuItemCount(m_stickersMenu) > 0) ::DeleteMenu(m_stickersMenu, 0, MF_BYPOSITION);
 
     int entries = 0;
-    for (int i = 0; i < kSlotCount; ++i) {
-        const StickerRecord& slot = m_table->Slot(i);
-        if (slot.inUse != 1) continue;
-        const UINT base = kStickerItemsBase + static_cast<UINT>(i) * kItemsPerSticker;
+    m_table->ForEachInUse([this, &entries](int i, const StickerRecord& slot) {
+        const UINT up = StickerItemCommand(i, StickerItem::kPosUp);
+        const UINT bottom = StickerItemCommand(i, StickerItem::kPosBottom);
         HMENU entry = ::CreatePopupMenu();
-        AppendRadio(entry, base + kPosUp, Text("posUp").c_str());
-        AppendRadio(entry, base + kPosBottom, Text("posBottom").c_str());
-        if (slot.placement.layer == 0) ::CheckMenuItem(entry, base + kPosUp, MF_BYCOMMAND | MF_CHECKED);
-        if (slot.placement.layer == 1) ::CheckMenuItem(entry, base + kPosBottom, MF_BYCOMMAND | MF_CHECKED);
+        AppendRadio(entry, up, Text(TextKey::posUp).c_str());
+        AppendRadio(entry, bottom, Text(TextKey::posBottom).c_str());
+        if (slot.placement.layer == 0) ::CheckMenuItem(entry, up, MF_BYCOMMAND | MF_CHECKED);
+        if (slot.placement.layer == 1) ::CheckMenuItem(entry, bottom, MF_BYCOMMAND | MF_CHECKED);
         ::AppendMenuA(entry, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuA(entry, MF_STRING, base + kSticksView, Text("mSticksView").c_str());
-        ::AppendMenuA(m_stickersMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(entry),
-                      StickerMenuCaption(slot.body.text.View()).c_str());
+        ::AppendMenuA(entry, MF_STRING, StickerItemCommand(i, StickerItem::kSticksView),
+                      Text(TextKey::mSticksView).c_str());
+        AppendSubmenu(m_stickersMenu, entry, StickerMenuCaption(slot.body.text.View()).c_str());
         ++entries;
-    }
-    ::EnableMenuItem(m_menu.get(), 5, MF_BYPOSITION | (entries > 0 ? MF_ENABLED : MF_GRAYED));
+    });
+    EnableSubmenu(m_menu.get(), m_stickersMenu, entries > 0);
 }
 
 void TVelpin::PostToEverySticker(WPARAM wParam, std::uint32_t code) const {
-    for (int i = 0; i < kSlotCount; ++i) {
-        const StickerRecord& slot = m_table->Slot(i);
-        if (slot.inUse == 1)
-            ::PostMessageA(HandleFromValue(slot.window), protocol::kStickerCommandMessage, wParam, code);
-    }
+    m_table->ForEachInUse([wParam, code](int, const StickerRecord& slot) {
+        ::PostMessageA(HandleFromValue(slot.window), protocol::kStickerCommandMessage, wParam, code);
+    });
 }
 
 void TVelpin::Ndeleteall1Click() {
-    if (m_formDialog == nullptr || !m_formDialog->Confirm(Text("dialCaptionDeleteAll"), Text("dialTextDeleteAll")))
+    if (m_formDialog == nullptr ||
+        !m_formDialog->Confirm(Text(TextKey::dialCaptionDeleteAll), Text(TextKey::dialTextDeleteAll)))
         return;
-    for (int i = 0; i < kSlotCount; ++i) {
-        const StickerRecord& slot = m_table->Slot(i);
-        if (slot.inUse != 1) continue;
-        ::PostMessageA(HandleFromValue(slot.window), protocol::kStickerCommandMessage,
-                       reinterpret_cast<WPARAM>(Handle()), protocol::kStkClose);
-        m_table->ReleaseSlot(i);
-    }
+    PostToEverySticker(reinterpret_cast<WPARAM>(Handle()), protocol::kStkClose);
+    m_table->ForEachInUse([this](int i, const StickerRecord&) { m_table->ReleaseSlot(i); });
     WriteDatabase();
 }
 
@@ -135,40 +145,45 @@ void TVelpin::OpenProperties(HWND, int) {
     // The properties dialog comes with the dialogs; until then a sticker's request opens nothing.
 }
 
-void TVelpin::FindSrcClick() { PostToEverySticker(25, protocol::kStkBringIntoView); }
+// Each sticker finds itself: the command's own code is its value.
+void TVelpin::FindSrcClick() { PostToEverySticker(protocol::kStkBringIntoView, protocol::kStkBringIntoView); }
 
-void TVelpin::FindTranspClick() { PostToEverySticker(26, protocol::kStkMakeVisible); }
+void TVelpin::FindTranspClick() { PostToEverySticker(protocol::kStkMakeVisible, protocol::kStkMakeVisible); }
 
 void TVelpin::OnMenuCommand(UINT id) {
-    if (id >= kStickerItemsBase) {
-        const UINT slotIndex = (id - kStickerItemsBase) / kItemsPerSticker;
-        const UINT item = (id - kStickerItemsBase) % kItemsPerSticker;
+    const UINT firstStickerItem = MenuCommand(MenuId::kStickerItemsBase);
+    if (id >= firstStickerItem) {
+        const UINT slotIndex = (id - firstStickerItem) / kItemsPerSticker;
+        const auto item = static_cast<StickerItem>((id - firstStickerItem) % kItemsPerSticker);
         if (!Tmassiv::IsValidIndex(static_cast<int>(slotIndex))) return;
         const StickerRecord& slot = m_table->Slot(static_cast<int>(slotIndex));
         if (slot.inUse != 1) return;
         HWND window = HandleFromValue(slot.window);
-        if (item == kPosUp || item == kPosBottom) {
-            ::PostMessageA(window, protocol::kStickerCommandMessage, item == kPosUp ? 0 : 1,
+        if (item == StickerItem::kPosUp || item == StickerItem::kPosBottom) {
+            ::PostMessageA(window, protocol::kStickerCommandMessage, item == StickerItem::kPosUp ? 0 : 1,
                            protocol::kStkLayerFromMenu);
             BeginSaveCycle();
-        } else if (item == kSticksView) {
-            ::PostMessageA(window, protocol::kStickerCommandMessage, 98, protocol::kStkRaise);
+        } else if (item == StickerItem::kSticksView) {
+            ::PostMessageA(window, protocol::kStickerCommandMessage, protocol::kStkRaise, protocol::kStkRaise);
         }
         return;
     }
-    switch (id) {
-        case kN1: MakeDefaultSticker(); return;
-        case kNdeleteall: Ndeleteall1Click(); return;
-        case kFindSrc: FindSrcClick(); return;
-        case kFindTransp: FindTranspClick(); return;
-        case kNClose: ::PostMessageA(Handle(), WM_CLOSE, 0, 0); return;
-        case kNRus:
-        case kNEng:
-            SelectBuiltInLanguage(id == kNRus);
+    const auto command = static_cast<MenuId>(id);
+    switch (command) {
+        case MenuId::kN1: MakeDefaultSticker(); return;
+        case MenuId::kNdeleteall: Ndeleteall1Click(); return;
+        case MenuId::kFindSrc: FindSrcClick(); return;
+        case MenuId::kFindTransp: FindTranspClick(); return;
+        case MenuId::kNClose: ::PostMessageA(Handle(), WM_CLOSE, 0, 0); return;
+        case MenuId::kNRus:
+        case MenuId::kNEng:
+            SelectBuiltInLanguage(command == MenuId::kNRus);
             UpdateLanguageChecks();
             return;
         default:
-            if (id >= kNNone && id <= kNFavorit) ::CheckMenuRadioItem(m_hotCreateMenu, kNNone, kNFavorit, id, MF_BYCOMMAND);
+            if (id >= MenuCommand(MenuId::kNNone) && id <= MenuCommand(MenuId::kNFavorit))
+                ::CheckMenuRadioItem(m_hotCreateMenu, MenuCommand(MenuId::kNNone), MenuCommand(MenuId::kNFavorit), id,
+                                     MF_BYCOMMAND);
             // The new-sticker dialog and the about box come with the dialogs.
             return;
     }

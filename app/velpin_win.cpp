@@ -4,6 +4,7 @@
 
 #include "app/program_path_win.h"
 #include "protocol/protocol.h"
+#include "graphics/ress.h"
 #include "graphics/ress_loader_win.h"
 #include "lang/language_choice.h"
 #include "base/file_list_win.h"
@@ -14,8 +15,17 @@
 #include "store/db_file_win.h"
 #include "ui/error_box_win.h"
 #include "ui/handle_value_win.h"
+#include "ui/menu_text_win.h"
 
 namespace velpiners {
+namespace {
+
+// The language menu's flag strip: frames of this size, this many.
+constexpr int kFlagWidth = 25;
+constexpr int kFlagHeight = 15;
+constexpr int kFlagCount = 230;
+
+}  // namespace
 
 TVelpin::TVelpin(std::string programFolder, HMODULE resources)
     : m_programFolder(std::move(programFolder)), m_resources(resources), m_table(std::make_unique<Tmassiv>()) {
@@ -78,7 +88,7 @@ bool TVelpin::FormCreate(bool showTray) {
     LoadDatabase();
     ChooseLanguageAtStart();
 
-    m_flags = ImageList_Create(25, 15, ILC_COLOR24 | ILC_MASK, 230, 0);
+    m_flags = ImageList_Create(kFlagWidth, kFlagHeight, ILC_COLOR24 | ILC_MASK, kFlagCount, 0);
     try {
         graphics::LoadRessImageList("BITMAP_FLAGS", m_flags, m_resources);
     } catch (const std::exception& error) {
@@ -103,8 +113,8 @@ void TVelpin::LoadUserPictures() {
 }
 
 void TVelpin::PictureByNumber(graphics::Picture& target, int number) {
-    if (number <= 100) {
-        if (number < 1 || number > 34) number = 1;
+    if (number < graphics::kFirstUserPicture) {
+        if (number < 1 || number > graphics::kBuiltInPictures) number = 1;
         try {
             target = m_pictures.BuiltInIcon(number - 1);
         } catch (const std::exception&) {
@@ -155,7 +165,7 @@ void TVelpin::LoadDatabase() {
     m_databaseLoaded = true;
 }
 
-std::string TVelpin::Text(std::string_view key) const { return m_texts.Get(key); }
+std::string TVelpin::Text(TextKey key) const { return m_texts.Get(key); }
 
 void TVelpin::NotifyStickersOfLanguage() const {
     PostToEverySticker(reinterpret_cast<WPARAM>(Handle()), protocol::kStkLanguage);
@@ -177,8 +187,10 @@ void TVelpin::SelectLanguageFile(const std::string& path) {
 }
 
 void TVelpin::UpdateLanguageChecks() {
-    ::CheckMenuItem(m_langMenu, kNEng, MF_BYCOMMAND | (m_texts.EnglishFlag() ? MF_CHECKED : MF_UNCHECKED));
-    ::CheckMenuItem(m_langMenu, kNRus, MF_BYCOMMAND | (m_texts.RussianFlag() ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(m_langMenu, MenuCommand(MenuId::kNEng),
+                    MF_BYCOMMAND | (m_texts.EnglishFlag() ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(m_langMenu, MenuCommand(MenuId::kNRus),
+                    MF_BYCOMMAND | (m_texts.RussianFlag() ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void TVelpin::ChooseLanguageAtStart() {
@@ -295,27 +307,26 @@ LRESULT TVelpin::OnUserCommand(WPARAM wParam, LPARAM lParam) {
         case protocol::kUserSummaries: {
             // n counts the in-use slots in slot order.
             std::uint32_t n = 0;
-            for (int i = 0; i < kSlotCount; ++i) {
-                const StickerRecord& slot = m_table->Slot(i);
-                if (slot.inUse != 1) continue;
+            m_table->ForEachInUse([wParam, &n](int, const StickerRecord& slot) {
                 ::PostMessageA(HandleFromValue(slot.window), WM_USER, wParam,
                                static_cast<LPARAM>(protocol::kSummaryRequestBase + n));
                 ++n;
-            }
+            });
             return 0;
         }
         case protocol::kUserSummaryOf: {
             // The n-th sticker answers with its slot index; an n beyond the last sticker asks nobody.
             const std::uint32_t n = protocol::SummaryIndexOf(static_cast<std::uint32_t>(lParam));
             std::uint32_t seen = 0;
-            for (int i = 0; i < kSlotCount; ++i) {
-                const StickerRecord& slot = m_table->Slot(i);
-                if (slot.inUse != 1) continue;
-                if (seen++ != n) continue;
-                ::SendMessageA(HandleFromValue(slot.window), WM_USER, wParam,
-                               static_cast<LPARAM>(protocol::kSummaryRequestBase + static_cast<std::uint32_t>(i)));
-                break;
-            }
+            HWND target = nullptr;
+            std::uint32_t slotIndex = 0;
+            m_table->ForEachInUse([n, &seen, &target, &slotIndex](int i, const StickerRecord& slot) {
+                if (seen++ != n) return;
+                target = HandleFromValue(slot.window);
+                slotIndex = static_cast<std::uint32_t>(i);
+            });
+            if (target != nullptr)
+                ::SendMessageA(target, WM_USER, wParam, static_cast<LPARAM>(protocol::kSummaryRequestBase + slotIndex));
             return 0;
         }
         case protocol::kUserPresence:

@@ -37,8 +37,8 @@ public:
     explicit TVelpin(std::string programFolder = {}, HMODULE resources = nullptr);
     ~TVelpin() override;
 
-    // Tray menu item identifiers.
-    enum MenuId : UINT {
+    // Tray menu command identifiers.
+    enum class MenuId : UINT {
         kN1 = 1,
         kNewst1,
         kNRus,
@@ -54,7 +54,7 @@ public:
         kFindSrc,
         kFindTransp,
         kNClose,
-        // Stickers submenu: four identifiers per slot from here (Topmost, Desktop, Show).
+        // Stickers submenu: kItemsPerSticker identifiers per slot from here (Topmost, Desktop, Show).
         kStickerItemsBase = 1000,
     };
 
@@ -120,7 +120,7 @@ public:
 
     // StickerHost
     [[nodiscard]] HWND ControllerWindow() const override { return Handle(); }
-    [[nodiscard]] std::string Text(std::string_view key) const override;
+    [[nodiscard]] std::string Text(TextKey key) const override;
     void Duplicate(const StickerRecord& blocks) override { DuplicateSticker(blocks); }
     void OpenProperties(HWND sticker, int page) override;
     [[nodiscard]] const graphics::Picture& SharedPicture(std::string_view name) const override {

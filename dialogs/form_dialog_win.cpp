@@ -58,8 +58,8 @@ bool TFormDialog::FormCreate(TextLookup texts) {
 
 void TFormDialog::PrepareButtons(const std::string& caption) {
     ::SetWindowTextA(Handle(), caption.c_str());
-    ::SetWindowTextA(Control(kBOK), m_texts ? m_texts("bOk").c_str() : "OK");
-    ::SetWindowTextA(Control(kBNO), m_texts ? m_texts("bNO").c_str() : "Cancel");
+    ::SetWindowTextA(Control(kBOK), m_texts ? m_texts(TextKey::bOk).c_str() : "OK");
+    ::SetWindowTextA(Control(kBNO), m_texts ? m_texts(TextKey::bNO).c_str() : "Cancel");
     CentreOnWorkArea(Handle());
     m_okMarker = 0;
 }

@@ -8,9 +8,6 @@
 
 namespace velpiners::graphics {
 
-namespace {
-constexpr int kBuiltInPictures = 34;
-}  // namespace
 
 Picture DecodeRess(std::vector<std::uint8_t> stream) {
   InflateStream(stream);

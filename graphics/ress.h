@@ -20,5 +20,7 @@ Picture DecodeRess(std::vector<std::uint8_t> stream);
 std::string BuiltInPictureName(int number);
 
 inline constexpr int kFirstUserPicture = 101;
+// Picture numbers 1 ... kBuiltInPictures are the pictures built into the program.
+inline constexpr int kBuiltInPictures = 34;
 
 }  // namespace velpiners::graphics

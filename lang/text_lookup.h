@@ -3,10 +3,11 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
+
+#include "lang/text_table.h"
 
 namespace velpiners {
 
-using TextLookup = std::function<std::string(std::string_view key)>;
+using TextLookup = std::function<std::string(TextKey key)>;
 
 }  // namespace velpiners

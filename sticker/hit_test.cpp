@@ -1,5 +1,7 @@
 #include "sticker/hit_test.h"
 
+#include "sticker/layout.h"
+
 namespace velpiners {
 namespace {
 
@@ -8,7 +10,7 @@ bool Between(std::int32_t value, std::int32_t low, std::int32_t high) { return l
 }  // namespace
 
 PinOffsets PinOffsetsOf(std::uint8_t style, bool unrolled, bool* valid) {
-    const std::int32_t base = unrolled ? 0 : 18;
+    const std::int32_t base = unrolled ? 0 : layout::kRolledPinShift;
     if (valid != nullptr) *valid = style <= 16;
     switch (style) {
         case 0: case 1: case 2: case 3: case 5: return {base + 26, 25};
@@ -27,11 +29,12 @@ PinKind PinAt(std::uint8_t style, bool unrolled, bool clickedSinceFocus, std::in
     const PinOffsets o = PinOffsetsOf(style, unrolled, &valid);
     if (!clickedSinceFocus || !valid) return kNoPin;
     const std::int32_t right = width - o.dx;
-    if (!Between(y, height - o.dy, height - o.dy + 15)) return kNoPin;
-    if (Between(x, right - 54, right - 36)) return kRollPin;
-    if (Between(x, right, right + 18)) return kClosePin;
-    if (Between(x, right - 18, right)) return kDuplicatePin;
-    if (Between(x, right - 36, right - 18)) return kEditPin;
+    constexpr std::int32_t step = layout::kPinStep;
+    if (!Between(y, height - o.dy, height - o.dy + layout::kPinHeight)) return kNoPin;
+    if (Between(x, right - 3 * step, right - 2 * step)) return kRollPin;
+    if (Between(x, right, right + step)) return kClosePin;
+    if (Between(x, right - step, right)) return kDuplicatePin;
+    if (Between(x, right - 2 * step, right - step)) return kEditPin;
     return kNoPin;
 }
 

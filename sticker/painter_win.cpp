@@ -16,6 +16,7 @@
 #include "graphics/effects.h"
 #include "graphics/gdi_effects_win.h"
 #include "sticker/hit_test.h"
+#include "sticker/layout.h"
 #include "sticker/stick_form_win.h"
 #include "sticker/sticker_state.h"
 #include "ui/unique_handle_win.h"
@@ -24,12 +25,17 @@ namespace velpiners {
 namespace {
 
 constexpr graphics::Color kMagentaKey = 0xFF00FF;
+// A device context that cannot say its resolution is taken as the common 96 dots per inch.
+constexpr int kDefaultDpi = 96;
+constexpr int kPointsPerInch = 72;
+// Fonts kept per sticker before they are all made anew (faces and sizes that keep changing).
+constexpr std::size_t kMostKeptFonts = 8;
 // No sticker grows beyond this however large its font (a damaged file may say 255 points): the text is
 // clipped there instead of the picture growing without bound.
 constexpr int kMaxTextExtent = 4000;
 // The measuring scratch never needs more than that extent and the margin around it: ink past it is cut
 // anyway, and a larger scratch would cost hundreds of megabytes for one hostile record.
-constexpr int kMaxScratchExtent = kMaxTextExtent + 24;
+constexpr int kMaxScratchExtent = kMaxTextExtent + layout::kInkMargin;
 
 COLORREF RgbOf(ColorValue value) {
     return static_cast<COLORREF>(graphics::ColorToRgb(static_cast<graphics::Color>(value), &graphics::SystemColorToRgb));
@@ -72,9 +78,9 @@ HFONT TStickForm::FontOf(const TextStyleBlock& block) const {
     std::pair<std::string, int> key{block.fontName.Get(), block.fontSize};
     auto found = m_fonts.find(key);
     if (found != m_fonts.end()) return found->second.get();
-    if (m_fonts.size() >= 8) m_fonts.clear();
-    const int dpi = m_screenDc != nullptr ? ::GetDeviceCaps(m_screenDc, LOGPIXELSY) : 96;
-    UniqueFont font(::CreateFontA(-::MulDiv(block.fontSize, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+    if (m_fonts.size() >= kMostKeptFonts) m_fonts.clear();
+    const int dpi = m_screenDc != nullptr ? ::GetDeviceCaps(m_screenDc, LOGPIXELSY) : kDefaultDpi;
+    UniqueFont font(::CreateFontA(-::MulDiv(block.fontSize, dpi, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                   DEFAULT_PITCH, key.first.c_str()));
     HFONT handle = font.get();
@@ -102,8 +108,9 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
     }
     const int lineCount = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\r'));
     // Bounded: a 255-character text never needs more, whatever the font size says.
-    const int scratchHeight = std::clamp(lineHeight * (textWidth / 240 + lineCount + 4), 1, kMaxScratchExtent);
-    m_scratch.Resize(240, scratchHeight);
+    const int scratchHeight = std::clamp(
+        lineHeight * (textWidth / layout::kTextBoxWidth + lineCount + layout::kMeasureSpareLines), 1, kMaxScratchExtent);
+    m_scratch.Resize(layout::kTextBoxWidth, scratchHeight);
 
     RECT r{block.x, block.y, block.x + block.width, scratchHeight};
     {
@@ -118,10 +125,10 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
     int height = scratchHeight;
     if (height < r.bottom) height = std::min<int>(r.bottom, kMaxScratchExtent);
     RECT d{block.x, block.y, block.x + block.width, height};
-    int width = 240;
+    int width = layout::kTextBoxWidth;
     if (block.x + block.width < r.right) {
         // One word wider than the box: the ink decides the width.
-        width = std::clamp<int>(r.right + 24, 1, kMaxScratchExtent);
+        width = std::clamp<int>(r.right + layout::kInkMargin, 1, kMaxScratchExtent);
         d.right = r.right;
     }
     m_scratch.Resize(width, height);
@@ -133,15 +140,16 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, DT_EXPANDTABS | WrapFlag(p));
 
     const graphics::Rect ink = graphics::InkBounds(m_scratch.Pixels());
-    m_textRect = RECT{ink.left, ink.top, std::min(ink.right, kMaxTextExtent), std::clamp(ink.bottom, 16, kMaxTextExtent)};
+    m_textRect = RECT{ink.left, ink.top, std::min(ink.right, kMaxTextExtent),
+                      std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent)};
 }
 
 void TStickForm::RemeasureText(const TextStyleBlock& block) {
     const PlacementBlock& p = m_blocks.placement;
     const std::string text = block.text.Get();
     HFONT font = FontOf(block);
-    m_scratch.Resize(std::clamp<int>(m_textRect.right + 24, 1, graphics::kMaxPictureDimension),
-                     std::clamp<int>(m_textRect.bottom + 24, 1, graphics::kMaxPictureDimension));
+    m_scratch.Resize(std::clamp<int>(m_textRect.right + layout::kInkMargin, 1, graphics::kMaxPictureDimension),
+                     std::clamp<int>(m_textRect.bottom + layout::kInkMargin, 1, graphics::kMaxPictureDimension));
     HDC dc = m_scratch.Dc();
     SelectGuard select(dc, font);
     FillWhite(m_scratch.Pixels());
@@ -152,7 +160,7 @@ void TStickForm::RemeasureText(const TextStyleBlock& block) {
     const graphics::Rect ink = graphics::InkBounds(m_scratch.Pixels());
     // No ink (an empty or blank text): the scan would report the scratch's margin row, 23 rows below
     // the height MeasureText found; the empty sticker stays as high as five lines, like the frame styles.
-    if (ink.top < m_scratch.Height()) m_textRect.bottom = std::clamp(ink.bottom, 16, kMaxTextExtent);
+    if (ink.top < m_scratch.Height()) m_textRect.bottom = std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent);
 }
 
 void TStickForm::MeasureHeader() {
@@ -168,7 +176,7 @@ void TStickForm::LoadPicture() {
         return;
     }
     p.showPicture = 1;
-    m_host.PictureByNumber(m_stickerPicture, p.pictureLow + 256 * p.pictureHigh);
+    m_host.PictureByNumber(m_stickerPicture, p.PictureNumber());
 }
 
 void TStickForm::Relayout() {
@@ -179,9 +187,9 @@ void TStickForm::Relayout() {
     MeasureText(m_blocks.body);
     LoadPicture();
     if (!IsFrameStyle(style)) MeasureHeader();
-    if (p.showPicture != 0) m_captionRightEdge += m_stickerPicture.Width() + 2;
+    if (p.showPicture != 0) m_captionRightEdge += m_stickerPicture.Width() + layout::kPictureCaptionGap;
     if (!IsFrameStyle(style)) {
-        const int need = m_captionRightEdge + m_dateWidth + m_blocks.caption.x + 16;
+        const int need = m_captionRightEdge + m_dateWidth + m_blocks.caption.x + layout::kCaptionDateGap;
         if (need > m_textRect.right) {
             m_textRect.right = std::min(need, kMaxTextExtent);
             RemeasureText(m_blocks.body);
@@ -212,8 +220,11 @@ void TStickForm::Relayout() {
     }
     if (!composed) {
         // Without the program's pictures: a plain opaque grey panel of the content's size.
-        m_background.Reset(std::clamp<int>(m_textRect.right + 16, 74, kMaxTextExtent + 16),
-                           std::clamp<int>(m_textRect.bottom + 16, 45, kMaxTextExtent + 16), 32);
+        m_background.Reset(std::clamp<int>(m_textRect.right + layout::kPanelMargin, layout::kPanelMinWidth,
+                                           kMaxTextExtent + layout::kPanelMargin),
+                           std::clamp<int>(m_textRect.bottom + layout::kPanelMargin, layout::kPanelMinHeight,
+                                           kMaxTextExtent + layout::kPanelMargin),
+                           32);
         for (int y = 0; y < m_background.Height(); ++y) {
             std::uint8_t* row = m_background.Row(y);
             for (int x = 0; x < m_background.Width(); ++x) {
@@ -225,7 +236,7 @@ void TStickForm::Relayout() {
     if (skin.clearedAfter) graphics::ClearBitmap(m_background);
     m_scratch.Resize(1, 1);
 
-    m_blocks.caption.y = style == 2 ? 4 : 2;
+    m_blocks.caption.y = style == layout::kLowCaptionStyle ? layout::kLowCaptionRow : layout::kCaptionRow;
     PaintSteps(true);
 }
 
@@ -247,19 +258,20 @@ void TStickForm::PaintSteps(bool fromRelayout) {
     m_composed.Assign(m_background);
     graphics::Picture& composed = m_composed.Pixels();
     if (p.useOwnColor != 0) graphics::TintBitmap(composed, static_cast<graphics::Color>(RgbOf(p.color)));
-    if (style <= 8) PaintCaption(m_blocks.caption);
+    if (style <= layout::kLastCaptionStyle) PaintCaption(m_blocks.caption);
     if (!icon) {
-        if (p.unrolled != 0) PaintText(m_blocks.body, frame ? 7 : 0);
+        if (p.unrolled != 0) PaintText(m_blocks.body, frame ? layout::kFrameTextLift : 0);
     } else if (p.unrolled != 0 || m_stickerPicture.Width() < 2) {
         PaintText(m_blocks.body, 0);
     }
-    if (style <= 8 && m_blocks.date.ShowDate()) PaintDate(m_blocks.date);
+    if (style <= layout::kLastCaptionStyle && m_blocks.date.ShowDate()) PaintDate(m_blocks.date);
 
     if (!icon || fromRelayout || m_focused) {
         const graphics::Picture& point = m_host.SharedPicture(p.layer == 1 ? "BITMAP_POINT_ON" : "BITMAP_POINT_OFF");
         if (!point.Empty()) {
             graphics::Picture& target = m_composed.Pixels();
-            graphics::DrawKeyed(point, target, target.Width() - (frame ? 26 : 24), frame ? 10 : 6, kMagentaKey);
+            graphics::DrawKeyed(point, target, target.Width() - (frame ? layout::kFramePointRight : layout::kPointRight),
+                                frame ? layout::kFramePointRow : layout::kPointRow, kMagentaKey);
         }
     }
     if (m_focused && !icon) PaintPinRow();
@@ -267,22 +279,23 @@ void TStickForm::PaintSteps(bool fromRelayout) {
     if (p.showPicture != 0 && !m_stickerPicture.Empty()) {
         const int h = m_stickerPicture.Height();
         if (!icon) {
-            const int o = frame ? 2 : 0;
-            const int x = m_blocks.caption.x - 2 + o;
-            if (h < 17) {
+            const int o = frame ? layout::kFramePictureInset : 0;
+            const int x = m_blocks.caption.x - layout::kPictureLeftOfCaption + o;
+            if (h < layout::kSmallPictureHeight) {
                 graphics::Picture& target = m_composed.Pixels();
-                graphics::DrawAlphaOver32(m_stickerPicture, target, x, 4 - o);
-            } else if (h < 100) {
+                graphics::DrawAlphaOver32(m_stickerPicture, target, x, layout::kSmallPictureRow - o);
+            } else if (h < layout::kLargestCaptionPicture) {
                 // Extra rows on top: the picture sticks out above the skin and everything moves down.
-                const int rows = h <= 32 ? std::max(h - 18, 0) : h / 2 - 2;
+                const bool tall = h > layout::kTallPictureFrom;
+                const int rows = tall ? h / 2 - layout::kHalfPictureOverlap : std::max(h - layout::kPictureOverlap, 0);
                 graphics::Picture padded = m_composed.Pixels();
                 graphics::PadBitmap(padded, 0, rows);
-                graphics::DrawAlphaOver32(m_stickerPicture, padded, x, h <= 32 ? 0 : -o);
+                graphics::DrawAlphaOver32(m_stickerPicture, padded, x, tall ? -o : 0);
                 m_composed.Assign(padded);
             }
         } else {
             graphics::Picture& target = m_composed.Pixels();
-            graphics::DrawAlphaOver32(m_stickerPicture, target, 16, (m_background.Height() - h) / 2);
+            graphics::DrawAlphaOver32(m_stickerPicture, target, layout::kIconPictureLeft, (m_background.Height() - h) / 2);
         }
     }
     if (m_focused && icon) PaintPinRow();
@@ -296,10 +309,10 @@ void TStickForm::PaintPinRow() {
     const int x = target.Width() - o.dx;
     const int y = target.Height() - o.dy;
     graphics::DrawAlphaOver32(m_host.SharedPicture("BITMAP_CLOSE_PIN"), target, x, y);
-    graphics::DrawAlphaOver32(m_host.SharedPicture("BITMAP_DUP_PIN"), target, x - 18, y);
-    graphics::DrawAlphaOver32(m_host.SharedPicture("BITMAP_EDIT_PIN"), target, x - 36, y);
+    graphics::DrawAlphaOver32(m_host.SharedPicture("BITMAP_DUP_PIN"), target, x - layout::kPinStep, y);
+    graphics::DrawAlphaOver32(m_host.SharedPicture("BITMAP_EDIT_PIN"), target, x - 2 * layout::kPinStep, y);
     graphics::DrawAlphaOver32(m_host.SharedPicture(p.unrolled != 0 ? "BITMAP_UP_PIN" : "BITMAP_DOWN_PIN"), target,
-                              x - 54, y);
+                              x - 3 * layout::kPinStep, y);
 }
 
 void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8_t shadow) {
@@ -326,7 +339,7 @@ void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8
 
 void TStickForm::PaintCaption(const TextStyleBlock& block) {
     if (block.text.Length() == 0) return;
-    const int shift = m_blocks.placement.showPicture != 0 ? m_stickerPicture.Width() + 4 : 0;
+    const int shift = m_blocks.placement.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0;
     PaintLine(block, block.x + shift, block.y, block.shadow);
 }
 
@@ -334,8 +347,8 @@ void TStickForm::PaintDate(const TextStyleBlock& block) {
     if (block.text.Length() == 0) return;
     const int textWidth = TextWidthIn(block, block.text.Get());
     const int width = m_composed.Width();
-    // Right-aligned 30 pixels from the right edge; the block's X and Y are not used.
-    PaintLine(block, width - textWidth - 30, 6, block.shadow);
+    // Right-aligned; the block's X and Y are not used.
+    PaintLine(block, width - textWidth - layout::kDateRightMargin, layout::kDateRow, block.shadow);
 }
 
 void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
@@ -351,10 +364,11 @@ void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
     RECT t{};
     if (!icon) {
         width = frame ? (windowWidth > m_textRect.right ? windowWidth : m_textRect.right + block.x) : windowWidth;
-        height = m_textRect.bottom + 4;
-        t = RECT{block.x, block.y - lift, m_textRect.right > 240 ? m_textRect.right : block.x + block.width, height};
+        height = m_textRect.bottom + layout::kTextBottomMargin;
+        t = RECT{block.x, block.y - lift,
+                 m_textRect.right > layout::kTextBoxWidth ? m_textRect.right : block.x + block.width, height};
         if (frame) {
-            t.right = m_calcRect.right < 77 ? 79 : m_calcRect.right;
+            t.right = m_calcRect.right < layout::kFrameTextRightFrom ? layout::kFrameTextRight : m_calcRect.right;
             if (width < t.right + 1) width = t.right + 1;
         }
     } else {
@@ -362,7 +376,7 @@ void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
         height = m_background.Height();
         const int cw = m_calcRect.right - m_calcRect.left;
         const int ch = m_calcRect.bottom - m_calcRect.top;
-        t.left = 16 + (p.showPicture != 0 ? m_stickerPicture.Width() + 4 : 0);
+        t.left = layout::kIconTextLeft + (p.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0);
         t.right = t.left + cw;
         t.top = (m_background.Height() - ch) / 2;
         t.bottom = t.top + ch;

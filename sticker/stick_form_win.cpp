@@ -13,6 +13,10 @@ namespace {
 constexpr UINT_PTR kHideTimerId = 1;
 
 // Where the window is created before the controller moves it.
+// "Find transparent stickers" makes a sticker fainter than this opaque.
+constexpr std::uint8_t kFaintOpacity = 64;
+constexpr std::uint8_t kOpaque = 255;
+
 constexpr int kDesignLeft = 309;
 constexpr int kDesignTop = 431;
 constexpr int kDesignWidth = 120;
@@ -51,23 +55,23 @@ void TStickForm::OnWindowGone() { delete this; }
 
 void TStickForm::FormCreate() {
     const POINT position = Position();
-    FillStickerDefaults(m_blocks, m_host.Text("dfNapom"), m_host.Text("dfText"), TodayText(), position.x,
+    FillStickerDefaults(m_blocks, m_host.Text(TextKey::dfNapom), m_host.Text(TextKey::dfText), TodayText(), position.x,
                         position.y);
 
     // The design captions; ApplyMenuCaptions replaces them with the current language's.
     m_menu.reset(::CreatePopupMenu());
     HMENU menu = m_menu.get();
-    ::AppendMenuW(menu, MF_STRING, kNCopy, L"Создать копию");
-    ::AppendMenuW(menu, MF_STRING, kNDelete, L"Удалить напоминание");
+    ::AppendMenuW(menu, MF_STRING, MenuCommand(MenuId::kNCopy), L"Создать копию");
+    ::AppendMenuW(menu, MF_STRING, MenuCommand(MenuId::kNDelete), L"Удалить напоминание");
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu, MF_STRING, kNUpper, L"Поверх всех окон");
-    ::AppendMenuW(menu, MF_STRING, kNBottomer, L"Ниже всех окон");
+    ::AppendMenuW(menu, MF_STRING, MenuCommand(MenuId::kNUpper), L"Поверх всех окон");
+    ::AppendMenuW(menu, MF_STRING, MenuCommand(MenuId::kNBottomer), L"Ниже всех окон");
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu, MF_STRING, kBuffTextIn, L"BuffText");
-    ::AppendMenuW(menu, MF_STRING, kBuffTextOut, L"BuffTextOut");
+    ::AppendMenuW(menu, MF_STRING, MenuCommand(MenuId::kBuffTextIn), L"BuffText");
+    ::AppendMenuW(menu, MF_STRING, MenuCommand(MenuId::kBuffTextOut), L"BuffTextOut");
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu, MF_STRING, kNsost, L"=");
-    ::AppendMenuW(menu, MF_STRING, kNConfig, L"Настройки");
+    ::AppendMenuW(menu, MF_STRING, MenuCommand(MenuId::kNsost), L"=");
+    ::AppendMenuW(menu, MF_STRING, MenuCommand(MenuId::kNConfig), L"Настройки");
     SetLayerChecks();
 
     m_doubleClickPending = m_focused = m_closing = m_clickedSinceFocus = m_raised = false;
@@ -78,8 +82,8 @@ void TStickForm::FormCreate() {
     ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED | WS_EX_TOPMOST);
 
     m_screenDc = ::GetDC(nullptr);
-    m_handCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));
-    m_hideInterval = 3000;
+    m_handCursor = ::LoadCursorA(nullptr, IDC_HAND);
+    m_hideInterval = HideDelayMilliseconds(0);
     m_hideTimerRunning = false;
 }
 
@@ -121,20 +125,20 @@ void TStickForm::StopHideTimer() {
 
 void TStickForm::SetLayerChecks() {
     const std::uint8_t layer = m_blocks.placement.layer;
-    ::CheckMenuItem(m_menu.get(), kNUpper, MF_BYCOMMAND | (layer == 0 ? MF_CHECKED : MF_UNCHECKED));
-    ::CheckMenuItem(m_menu.get(), kNBottomer, MF_BYCOMMAND | (layer == 1 ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(m_menu.get(), MenuCommand(MenuId::kNUpper), MF_BYCOMMAND | (layer == 0 ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(m_menu.get(), MenuCommand(MenuId::kNBottomer), MF_BYCOMMAND | (layer == 1 ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void TStickForm::ApplyMenuCaptions() {
-    const auto setCaption = [this](UINT id, const char* key) { SetMenuItemText(m_menu.get(), id, false, m_host.Text(key)); };
-    setCaption(kNCopy, "mCopys");
-    setCaption(kNConfig, "mConfig");
-    setCaption(kNDelete, "mdelete");
-    setCaption(kNUpper, "posUp");
-    setCaption(kNBottomer, "posBottom");
+    const auto setCaption = [this](MenuId id, TextKey key) { SetMenuItemText(m_menu.get(), id, m_host.Text(key)); };
+    setCaption(MenuId::kNCopy, TextKey::mCopys);
+    setCaption(MenuId::kNConfig, TextKey::mConfig);
+    setCaption(MenuId::kNDelete, TextKey::mdelete);
+    setCaption(MenuId::kNUpper, TextKey::posUp);
+    setCaption(MenuId::kNBottomer, TextKey::posBottom);
     // The clipboard items are named from the clipboard's side: copying to it says "buffOut".
-    setCaption(kBuffTextIn, "buffOut");
-    setCaption(kBuffTextOut, "buffIn");
+    setCaption(MenuId::kBuffTextIn, TextKey::buffOut);
+    setCaption(MenuId::kBuffTextOut, TextKey::buffIn);
 }
 
 void TStickForm::Present(std::uint8_t opacity) {
@@ -194,9 +198,9 @@ void TStickForm::BringIntoView() {
 }
 
 void TStickForm::MakeVisible() {
-    if (m_blocks.placement.opacity >= 64) return;
-    m_blocks.placement.opacity = 255;
-    Present(255);
+    if (m_blocks.placement.opacity >= kFaintOpacity) return;
+    m_blocks.placement.opacity = kOpaque;
+    Present(kOpaque);
 }
 
 void TStickForm::ReportRecord(HWND target) {

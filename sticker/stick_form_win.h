@@ -26,8 +26,8 @@ namespace velpiners {
 
 class TStickForm : public Form {
 public:
-    // Menu item identifiers of `Menu`.
-    enum MenuId : UINT {
+    // Command identifiers of the items of `Menu`.
+    enum class MenuId : UINT {
         kNCopy = 1,
         kNDelete,
         kNUpper,
@@ -114,8 +114,8 @@ private:
     void FormDblClick();
     void FormKeyDown(WPARAM key);
     void MenuPopup();
-    void OnMenuCommand(UINT id);
-    void NUpperClick(UINT id);
+    void OnMenuCommand(MenuId id);
+    void NUpperClick(MenuId id);
     void NsostClick();
     void ToggleRollUp();
     void ToggleLayer();

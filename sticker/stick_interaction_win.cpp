@@ -218,13 +218,14 @@ void TStickForm::PasteTextFromClipboard() {
 }
 
 void TStickForm::MenuPopup() {
-    ::EnableMenuItem(m_menu.get(), kBuffTextOut, MF_BYCOMMAND | (ClipboardHasText() ? MF_ENABLED : MF_GRAYED));
-    SetMenuItemText(m_menu.get(), kNsost, false, m_host.Text(m_blocks.placement.unrolled != 0 ? "dfSver" : "dfRazver"));
+    ::EnableMenuItem(m_menu.get(), MenuCommand(MenuId::kBuffTextOut), MF_BYCOMMAND | (ClipboardHasText() ? MF_ENABLED : MF_GRAYED));
+    SetMenuItemText(m_menu.get(), MenuId::kNsost,
+                    m_host.Text(m_blocks.placement.unrolled != 0 ? TextKey::dfSver : TextKey::dfRazver));
 }
 
-void TStickForm::NUpperClick(UINT id) {
+void TStickForm::NUpperClick(MenuId id) {
     PlacementBlock& p = m_blocks.placement;
-    if (id == kNUpper) {
+    if (id == MenuId::kNUpper) {
         if (p.layer != 1) return;
         p.layer = 0;
         SetLayerChecks();
@@ -251,16 +252,16 @@ void TStickForm::NsostClick() {
     }
 }
 
-void TStickForm::OnMenuCommand(UINT id) {
+void TStickForm::OnMenuCommand(MenuId id) {
     switch (id) {
-        case kNCopy: m_host.Duplicate(m_blocks); return;
-        case kNDelete: Delete(); return;
-        case kNUpper:
-        case kNBottomer: NUpperClick(id); return;
-        case kBuffTextIn: CopyTextToClipboard(); return;
-        case kBuffTextOut: PasteTextFromClipboard(); return;
-        case kNsost: NsostClick(); return;
-        case kNConfig: m_host.OpenProperties(Handle(), kLastShownPage); return;
+        case MenuId::kNCopy: m_host.Duplicate(m_blocks); return;
+        case MenuId::kNDelete: Delete(); return;
+        case MenuId::kNUpper:
+        case MenuId::kNBottomer: NUpperClick(id); return;
+        case MenuId::kBuffTextIn: CopyTextToClipboard(); return;
+        case MenuId::kBuffTextOut: PasteTextFromClipboard(); return;
+        case MenuId::kNsost: NsostClick(); return;
+        case MenuId::kNConfig: m_host.OpenProperties(Handle(), kLastShownPage); return;
         default: return;
     }
 }
@@ -297,7 +298,7 @@ bool TStickForm::OnInteractionMessage(UINT message, WPARAM wParam, LPARAM lParam
             // before the user saw it. The chosen item comes back here either way.
             const UINT id = static_cast<UINT>(::TrackPopupMenu(m_menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x,
                                                                at.y, 0, m_host.ControllerWindow(), nullptr));
-            if (id != 0 && life.Alive()) OnMenuCommand(id);
+            if (id != 0 && life.Alive()) OnMenuCommand(static_cast<MenuId>(id));
             return true;
         }
         case WM_SETCURSOR:
@@ -306,7 +307,7 @@ bool TStickForm::OnInteractionMessage(UINT message, WPARAM wParam, LPARAM lParam
                 ::GetCursorPos(&cursor);
                 ::ScreenToClient(Handle(), &cursor);
                 const bool overPin = m_focused && PinUnder(cursor.x, cursor.y) != kNoPin;
-                ::SetCursor(overPin ? m_handCursor : ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+                ::SetCursor(overPin ? m_handCursor : ::LoadCursorA(nullptr, IDC_ARROW));
                 *result = TRUE;
                 return true;
             }
@@ -314,7 +315,7 @@ bool TStickForm::OnInteractionMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_KEYDOWN: FormKeyDown(wParam); return true;
         case WM_COMMAND:
             if (HIWORD(wParam) == 0 && lParam == 0) {
-                OnMenuCommand(LOWORD(wParam));
+                OnMenuCommand(static_cast<MenuId>(LOWORD(wParam)));
                 return true;
             }
             return false;

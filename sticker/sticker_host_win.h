@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "graphics/picture.h"
+#include "lang/text_table.h"
 #include "store/record.h"
 
 namespace velpiners {
@@ -17,8 +18,8 @@ class StickerHost {
 public:
     virtual ~StickerHost() = default;
     [[nodiscard]] virtual HWND ControllerWindow() const = 0;
-    // The text of a text-table key ("dfNapom", "mCopys", ...) in the current language.
-    [[nodiscard]] virtual std::string Text(std::string_view key) const = 0;
+    // The text of a text-table key in the current language.
+    [[nodiscard]] virtual std::string Text(TextKey key) const = 0;
     // A new sticker from these blocks, 18 pixels right and down.
     virtual void Duplicate(const StickerRecord& blocks) = 0;
     // The properties dialog for this sticker on page `page` (-1: the page last shown), unless it shows.

@@ -17,19 +17,19 @@ std::uint8_t LowByte(std::uint32_t value) { return static_cast<std::uint8_t>(val
 // Colour values travel as the 32 bits of wParam.
 ColorValue ColorOf(std::uint32_t value) { return static_cast<ColorValue>(value); }
 
-void SetTextBlock(TextStyleBlock& block, ColorValue color, std::int32_t x, std::int32_t y, std::int32_t width,
-                  std::uint8_t size, std::string_view text) {
+}  // namespace
+
+void SetTextBlock(TextStyleBlock& block, ColorValue color, std::uint8_t shadow, const layout::LineGeometry& where,
+                  std::uint8_t fontSize, std::string_view font, std::string_view text) {
     block.color = color;
-    block.shadow = 1;
-    block.x = x;
-    block.y = y;
-    block.width = width;
-    block.fontSize = size;
-    block.fontName.Set("Tahoma");
+    block.shadow = shadow;
+    block.x = where.x;
+    block.y = where.y;
+    block.width = where.width;
+    block.fontSize = fontSize;
+    block.fontName.Set(font);
     block.text.Set(text);
 }
-
-}  // namespace
 
 StickerAction StoreStickerCommand(StickerRecord& record, std::uint32_t code, std::uint32_t value) {
     using namespace protocol;
@@ -116,10 +116,11 @@ std::string FormatStickerDate(int day, int month, int year) {
 void FillStickerDefaults(StickerRecord& record, std::string_view caption, std::string_view body,
                          std::string_view date, std::int32_t left, std::int32_t top) {
     std::memset(&record, 0, sizeof record);
-    SetTextBlock(record.caption, 0xFFFFFF, 14, 2, 255, 10, caption);
-    SetTextBlock(record.date, 0xFFFFFF, 14, 2, 255, 7, date);
+    using namespace layout;
+    SetTextBlock(record.caption, kDefaultTextColor, 1, kCaptionLine, kCaptionLine.fontSize, kDefaultFont, caption);
+    SetTextBlock(record.date, kDefaultTextColor, 1, kDateLine, kDateLine.fontSize, kDefaultFont, date);
     record.date.SetShowDate(1);
-    SetTextBlock(record.body, 0xFFFFFF, 16, 26, 208, 8, body);
+    SetTextBlock(record.body, kDefaultTextColor, 1, kBodyLine, kBodyLine.fontSize, kDefaultFont, body);
 
     PlacementBlock& p = record.placement;
     p.left = left;

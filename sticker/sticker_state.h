@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "protocol/protocol.h"
+#include "sticker/layout.h"
 #include "store/record.h"
 
 namespace velpiners {
@@ -40,6 +41,15 @@ bool StoreStickerString(StickerRecord& record, std::uint32_t kind, const void* d
 
 // "d.mm.yy": day without a leading zero, two-digit month and year.
 std::string FormatStickerDate(int day, int month, int year);
+
+// What a new sticker's lines start with unless the defaults say otherwise.
+inline constexpr ColorValue kDefaultTextColor = 0xFFFFFF;
+inline constexpr std::string_view kDefaultFont = "Tahoma";
+
+// Fills one line's block: colour, shadow flag, where it starts and how wide, font and text (both cut to
+// their fields).
+void SetTextBlock(TextStyleBlock& block, ColorValue color, std::uint8_t shadow, const layout::LineGeometry& where,
+                  std::uint8_t fontSize, std::string_view font, std::string_view text);
 
 // The blocks a new sticker window starts with, at window position (left, top).
 void FillStickerDefaults(StickerRecord& record, std::string_view caption, std::string_view body,

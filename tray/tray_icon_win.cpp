@@ -1,5 +1,6 @@
 #include "tray/tray_icon_win.h"
 
+#include <algorithm>
 #include <cstring>
 #include <exception>
 
@@ -10,6 +11,8 @@ namespace velpiners {
 namespace {
 
 constexpr UINT_PTR kAnimationTimerId = 1;
+// The tip of the record's first form: 64 bytes with the terminating zero.
+constexpr std::size_t kFirstFormTipBytes = 64;
 constexpr const char* kWindowClass = "TTrayIconAdvWindow";
 
 UINT NextInstanceId() {
@@ -77,10 +80,10 @@ void TTrayIconAdv::SetEnabled(bool enabled) {
 }
 
 void TTrayIconAdv::SetHint(const std::string& hint) {
-    if (hint == m_hint || hint.size() >= 64) return;
+    if (hint == m_hint || hint.size() >= kFirstFormTipBytes) return;
     m_hint = hint;
     std::memset(m_record.szTip, 0, sizeof m_record.szTip);
-    std::memcpy(m_record.szTip, hint.data(), hint.size() < 63 ? hint.size() : 63);
+    std::memcpy(m_record.szTip, hint.data(), std::min<std::size_t>(hint.size(), kFirstFormTipBytes - 1));
     if (hint.empty())
         m_record.uFlags &= ~static_cast<UINT>(NIF_TIP);
     else

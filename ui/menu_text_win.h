@@ -1,11 +1,20 @@
-// Setting a menu item's caption, by command identifier or by position.
+// Menu items by identifier: command items by their command number (any enum of the form's menu), the
+// items that open a submenu by the submenu they open.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <type_traits>
 
 namespace velpiners {
+
+// The command number of a menu identifier enum.
+template <typename Id>
+[[nodiscard]] constexpr UINT MenuCommand(Id id) {
+    static_assert(std::is_enum_v<Id>);
+    return static_cast<UINT>(id);
+}
 
 inline void SetMenuItemText(HMENU menu, UINT item, bool byPosition, const std::string& text) {
     MENUITEMINFOA info{};
@@ -13,6 +22,30 @@ inline void SetMenuItemText(HMENU menu, UINT item, bool byPosition, const std::s
     info.fMask = MIIM_STRING;
     info.dwTypeData = const_cast<char*>(text.c_str());
     ::SetMenuItemInfoA(menu, item, byPosition ? TRUE : FALSE, &info);
+}
+
+template <typename Id>
+void SetMenuItemText(HMENU menu, Id command, const std::string& text) {
+    SetMenuItemText(menu, MenuCommand(command), false, text);
+}
+
+// The position in `menu` of the item that opens `submenu`; -1 when none does.
+[[nodiscard]] inline int PositionOfSubmenu(HMENU menu, HMENU submenu) {
+    const int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i)
+        if (::GetSubMenu(menu, i) == submenu) return i;
+    return -1;
+}
+
+inline void SetSubmenuText(HMENU menu, HMENU submenu, const std::string& text) {
+    const int position = PositionOfSubmenu(menu, submenu);
+    if (position >= 0) SetMenuItemText(menu, static_cast<UINT>(position), true, text);
+}
+
+inline void EnableSubmenu(HMENU menu, HMENU submenu, bool enabled) {
+    const int position = PositionOfSubmenu(menu, submenu);
+    if (position >= 0)
+        ::EnableMenuItem(menu, static_cast<UINT>(position), MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 }  // namespace velpiners

@@ -19,7 +19,7 @@ class BenchHost : public StickerHost {
 public:
     explicit BenchHost(HMODULE resources) { m_pictures.Load(resources); }
     HWND ControllerWindow() const override { return nullptr; }
-    std::string Text(std::string_view) const override { return "Sticker"; }
+    std::string Text(TextKey) const override { return "Sticker"; }
     void Duplicate(const StickerRecord&) override {}
     void OpenProperties(HWND, int) override {}
     const graphics::Picture& SharedPicture(std::string_view name) const override { return m_pictures.Get(name); }

@@ -28,7 +28,7 @@ class PainterHost : public StickerHost {
 public:
     PainterHost() { pictures.Load(test::ProgramResources()); }
     HWND ControllerWindow() const override { return nullptr; }
-    std::string Text(std::string_view key) const override { return std::string(key); }
+    std::string Text(TextKey key) const override { return std::string(InfoOf(key).key); }
     void Duplicate(const StickerRecord&) override {}
     void OpenProperties(HWND, int) override {}
     const Picture& SharedPicture(std::string_view name) const override { return pictures.Get(name); }

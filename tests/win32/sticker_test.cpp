@@ -14,6 +14,7 @@
 #include "sticker/sticker_state.h"
 #include "tests/win32/heap_quarantine.h"
 #include "tests/win32/test_support.h"
+#include "ui/menu_text_win.h"
 #include "ui/handle_value_win.h"
 
 namespace velpiners {
@@ -32,7 +33,7 @@ public:
     }
     SharedPictures pictures;
     HWND ControllerWindow() const override { return controller.Handle(); }
-    std::string Text(std::string_view key) const override { return "<" + std::string(key) + ">"; }
+    std::string Text(TextKey key) const override { return "<" + std::string(InfoOf(key).key) + ">"; }
     void Duplicate(const StickerRecord& blocks) override { duplicated.push_back(blocks); }
     void OpenProperties(HWND sticker, int page) override { properties.emplace_back(sticker, page); }
     std::vector<StickerRecord> duplicated;
@@ -115,8 +116,8 @@ TEST_F(StickerTest, CreatedHiddenLayeredTopmostWithTheDefaults) {
     EXPECT_EQ(blocks.date.text.Get(), FormatStickerDate(now.wDay, now.wMonth, now.wYear));
     EXPECT_EQ(blocks.placement.left, 309);
     EXPECT_EQ(blocks.placement.top, 431);
-    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNBottomer));
-    EXPECT_FALSE(Checked(sticker->Menu(), TStickForm::kNUpper));
+    EXPECT_TRUE(Checked(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNBottomer)));
+    EXPECT_FALSE(Checked(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNUpper)));
     EXPECT_EQ(sticker->HideInterval(), 3000u);  // until SetHideDelay reads the step
     EXPECT_FALSE(sticker->HideTimerRunning());
 }
@@ -298,7 +299,7 @@ TEST_F(StickerTest, DesktopLayerBecomesAChildOfTheShellDesktop) {
     EXPECT_EQ(sticker->Placement().layer, 1);
     EXPECT_EQ(sticker->Placement().parented, 0);
     // A layer change by command leaves the menu's check marks alone.
-    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNBottomer));
+    EXPECT_TRUE(Checked(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNBottomer)));
 }
 
 TEST_F(StickerTest, ARepaintLeavesADesktopStickerWhereItIsInTheShellsWindow) {
@@ -365,9 +366,9 @@ TEST_F(StickerTest, EndOfAMoveAsksTheControllerToSave) {
 TEST_F(StickerTest, LanguageCommandSetsTheMenuCaptions) {
     Command(protocol::kStkLanguage, 100);
     char caption[64] = {};
-    ::GetMenuStringA(sticker->Menu(), TStickForm::kNCopy, caption, sizeof caption, MF_BYCOMMAND);
+    ::GetMenuStringA(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNCopy), caption, sizeof caption, MF_BYCOMMAND);
     EXPECT_STREQ(caption, "<mCopys>");
-    ::GetMenuStringA(sticker->Menu(), TStickForm::kBuffTextOut, caption, sizeof caption, MF_BYCOMMAND);
+    ::GetMenuStringA(sticker->Menu(), MenuCommand(TStickForm::MenuId::kBuffTextOut), caption, sizeof caption, MF_BYCOMMAND);
     EXPECT_STREQ(caption, "<buffIn>");
 }
 
@@ -506,8 +507,8 @@ TEST_F(StickerInteractionTest, ThePushpinSwitchesTheLayerAndAsksForASave) {
     ASSERT_EQ(sticker->Placement().layer, 1);
     Press(width - 17, 12);
     EXPECT_EQ(sticker->Placement().layer, 0);
-    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNUpper));
-    EXPECT_FALSE(Checked(sticker->Menu(), TStickForm::kNBottomer));
+    EXPECT_TRUE(Checked(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNUpper)));
+    EXPECT_FALSE(Checked(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNBottomer)));
     EXPECT_TRUE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
     PumpMessages();
     EXPECT_EQ(SaveRequests(), 1);
@@ -515,15 +516,15 @@ TEST_F(StickerInteractionTest, ThePushpinSwitchesTheLayerAndAsksForASave) {
 
 TEST_F(StickerInteractionTest, MenuLayerItemsActOnlyOnAChange) {
     Command(protocol::kStkLayer, 0);  // a command leaves the check marks alone
-    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNBottomer));
-    ::SendMessageA(hwnd, WM_COMMAND, TStickForm::kNUpper, 0);
+    EXPECT_TRUE(Checked(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNBottomer)));
+    ::SendMessageA(hwnd, WM_COMMAND, MenuCommand(TStickForm::MenuId::kNUpper), 0);
     PumpMessages();
     EXPECT_EQ(SaveRequests(), 0);
-    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNBottomer));
-    ::SendMessageA(hwnd, WM_COMMAND, TStickForm::kNBottomer, 0);
+    EXPECT_TRUE(Checked(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNBottomer)));
+    ::SendMessageA(hwnd, WM_COMMAND, MenuCommand(TStickForm::MenuId::kNBottomer), 0);
     PumpMessages();
     EXPECT_EQ(sticker->Placement().layer, 1);
-    EXPECT_TRUE(Checked(sticker->Menu(), TStickForm::kNBottomer));
+    EXPECT_TRUE(Checked(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNBottomer)));
     EXPECT_EQ(SaveRequests(), 1);
 }
 
@@ -546,7 +547,7 @@ TEST_F(StickerInteractionTest, PasteKeepsTheFirst255CharactersAndCopyGivesThemBa
     EXPECT_EQ(SaveRequests(), 1);
 
     Command(protocol::kStkRepaint, 99);
-    ::SendMessageA(hwnd, WM_COMMAND, TStickForm::kBuffTextIn, 0);
+    ::SendMessageA(hwnd, WM_COMMAND, MenuCommand(TStickForm::MenuId::kBuffTextIn), 0);
     ASSERT_TRUE(::OpenClipboard(hwnd));
     HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
     ASSERT_NE(data, nullptr);
@@ -591,8 +592,8 @@ TEST_F(StickerInteractionTest, AClipboardHeldByAnotherWindowIsReportedAndChanges
     ::GlobalUnlock(block);
     ::SetClipboardData(CF_TEXT, block);
     // Still open: the sticker cannot have it.
-    ::SendMessageA(hwnd, WM_COMMAND, TStickForm::kBuffTextIn, 0);
-    ::SendMessageA(hwnd, WM_COMMAND, TStickForm::kBuffTextOut, 0);
+    ::SendMessageA(hwnd, WM_COMMAND, MenuCommand(TStickForm::MenuId::kBuffTextIn), 0);
+    ::SendMessageA(hwnd, WM_COMMAND, MenuCommand(TStickForm::MenuId::kBuffTextOut), 0);
     ::CloseClipboard();
     ASSERT_EQ(errors.Errors().size(), 2u);
     EXPECT_EQ(errors.Errors()[0], "Cannot open clipboard.");

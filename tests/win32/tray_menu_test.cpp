@@ -12,6 +12,7 @@
 #include "lang/cp1251.h"
 #include "sticker/stick_form_win.h"
 #include "tests/win32/test_support.h"
+#include "ui/menu_text_win.h"
 #include "ui/handle_value_win.h"
 
 namespace velpiners {
@@ -53,7 +54,7 @@ class TrayMenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(controller.FormCreate(false));
-        ASSERT_TRUE(dialog.FormCreate([this](std::string_view key) { return controller.Text(key); }));
+        ASSERT_TRUE(dialog.FormCreate([this](TextKey key) { return controller.Text(key); }));
         controller.SetFormDialog(&dialog);
     }
     void TearDown() override {
@@ -315,23 +316,23 @@ TEST_F(TrayMenuTest, DuplicateIsOffsetBy18) {
 TEST_F(TrayMenuTest, ChoosingRussianRenamesTheMenuAndTheStickers) {
     TStickForm* sticker = StickerWithBody("note");
     PumpMessages();
-    ::SendMessageA(controller.Handle(), WM_COMMAND, TVelpin::kNRus, 0);
+    ::SendMessageA(controller.Handle(), WM_COMMAND, MenuCommand(TVelpin::MenuId::kNRus), 0);
     PumpMessages();
     EXPECT_EQ(MenuText(controller.Menu(), 0), Utf8ToCp1251("Новый стикер"));
     EXPECT_EQ(MenuText(controller.Menu(), 1), Utf8ToCp1251("Новый стикер (Настройки)"));
     EXPECT_TRUE(controller.Texts().RussianFlag());
     HMENU lang = ::GetSubMenu(controller.Menu(), 3);
-    EXPECT_TRUE(::GetMenuState(lang, TVelpin::kNRus, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_FALSE(::GetMenuState(lang, TVelpin::kNEng, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(::GetMenuState(lang, MenuCommand(TVelpin::MenuId::kNRus), MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(::GetMenuState(lang, MenuCommand(TVelpin::MenuId::kNEng), MF_BYCOMMAND) & MF_CHECKED);
     char caption[64] = {};
-    ::GetMenuStringA(sticker->Menu(), TStickForm::kNCopy, caption, sizeof caption, MF_BYCOMMAND);
+    ::GetMenuStringA(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNCopy), caption, sizeof caption, MF_BYCOMMAND);
     EXPECT_EQ(std::string(caption), Utf8ToCp1251("Создать копию"));
 
-    ::SendMessageA(controller.Handle(), WM_COMMAND, TVelpin::kNEng, 0);
+    ::SendMessageA(controller.Handle(), WM_COMMAND, MenuCommand(TVelpin::MenuId::kNEng), 0);
     PumpMessages();
-    ::GetMenuStringA(sticker->Menu(), TStickForm::kNCopy, caption, sizeof caption, MF_BYCOMMAND);
+    ::GetMenuStringA(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNCopy), caption, sizeof caption, MF_BYCOMMAND);
     EXPECT_STREQ(caption, "Duplicate sticker");
-    EXPECT_TRUE(::GetMenuState(lang, TVelpin::kNEng, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(::GetMenuState(lang, MenuCommand(TVelpin::MenuId::kNEng), MF_BYCOMMAND) & MF_CHECKED);
 }
 
 TEST_F(TrayMenuTest, AskTextKeepsThePreviousAnswer) {
