@@ -21,8 +21,8 @@ std::string ToAnsi(const std::wstring& wide) {
     if (wide.empty()) return {};
     const int size = static_cast<int>(wide.size());
     BOOL lossy = FALSE;
-    const int length = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr,
-                                             &lossy);
+    const int length =
+        ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &lossy);
     if (length <= 0 || lossy) return {};
     std::string ansi(static_cast<std::size_t>(length), '\0');
     ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, ansi.data(), length, nullptr, &lossy);
@@ -71,12 +71,12 @@ std::string ExecutableFolder() {
 
     // The notes could not be read or kept there: say so rather than work in a wrong folder.
     std::string shown(folder.size(), '?');
-    const int length = ::WideCharToMultiByte(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()), nullptr, 0,
-                                             nullptr, nullptr);
+    const int length =
+        ::WideCharToMultiByte(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()), nullptr, 0, nullptr, nullptr);
     if (length > 0) {
         shown.assign(static_cast<std::size_t>(length), '\0');
-        ::WideCharToMultiByte(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()), shown.data(), length,
-                              nullptr, nullptr);
+        ::WideCharToMultiByte(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()), shown.data(), length, nullptr,
+                              nullptr);
     }
     throw AppError("The program cannot keep its notes in the folder \"" + shown +
                    "\": its path is too long or holds characters the system code page cannot write. "

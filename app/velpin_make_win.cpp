@@ -41,7 +41,8 @@ void PlaceAndShowNew(TStickForm& sticker) {
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     RECT rect{};
     ::GetWindowRect(sticker.Handle(), &rect);
-    const NewStickerPlace place = NewStickerPlaceIn(work.left, work.top, work.right, work.bottom, rect.bottom - rect.top);
+    const NewStickerPlace place =
+        NewStickerPlaceIn(work.left, work.top, work.right, work.bottom, rect.bottom - rect.top);
     ::SetWindowPos(sticker.Handle(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::ShowWindow(sticker.Handle(), SW_SHOWNOACTIVATE);
     ::PostMessageA(sticker.Handle(), protocol::kStickerCommandMessage, kLanguageValue, protocol::kStkLanguage);
@@ -104,7 +105,8 @@ TStickForm* TVelpin::MakeDefaultSticker() {
     StickerRecord& blocks = sticker->Blocks();
     SetTextBlock(blocks.caption, m_defaults.captionColor, 1, layout::kCaptionLine, layout::kCaptionLine.fontSize,
                  m_defaults.captionFont, Text(TextKey::dfNapom));
-    SetTextBlock(blocks.body, m_defaults.textColor, 1, layout::kBodyLine, m_defaults.textSize, m_defaults.textFont, body);
+    SetTextBlock(blocks.body, m_defaults.textColor, 1, layout::kBodyLine, m_defaults.textSize, m_defaults.textFont,
+                 body);
     PlacementBlock& p = blocks.placement;
     p.useOwnColor = 1;
     p.color = RandomStickerColor();

@@ -21,8 +21,7 @@ constexpr UINT kItemsPerSticker = 4;
 enum class StickerItem : UINT { kPosUp = 0, kPosBottom = 1, kSticksView = 2 };
 
 UINT StickerItemCommand(int slot, StickerItem item) {
-    return MenuCommand(MenuId::kStickerItemsBase) + static_cast<UINT>(slot) * kItemsPerSticker +
-           MenuCommand(item);
+    return MenuCommand(MenuId::kStickerItemsBase) + static_cast<UINT>(slot) * kItemsPerSticker + MenuCommand(item);
 }
 
 void AppendCommand(HMENU menu, MenuId id, const char* caption) {
@@ -170,11 +169,21 @@ void TVelpin::OnMenuCommand(UINT id) {
     }
     const auto command = static_cast<MenuId>(id);
     switch (command) {
-        case MenuId::kN1: MakeDefaultSticker(); return;
-        case MenuId::kNdeleteall: Ndeleteall1Click(); return;
-        case MenuId::kFindSrc: FindSrcClick(); return;
-        case MenuId::kFindTransp: FindTranspClick(); return;
-        case MenuId::kNClose: ::PostMessageA(Handle(), WM_CLOSE, 0, 0); return;
+        case MenuId::kN1:
+            MakeDefaultSticker();
+            return;
+        case MenuId::kNdeleteall:
+            Ndeleteall1Click();
+            return;
+        case MenuId::kFindSrc:
+            FindSrcClick();
+            return;
+        case MenuId::kFindTransp:
+            FindTranspClick();
+            return;
+        case MenuId::kNClose:
+            ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
+            return;
         case MenuId::kNRus:
         case MenuId::kNEng:
             SelectBuiltInLanguage(command == MenuId::kNRus);

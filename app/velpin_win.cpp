@@ -144,8 +144,8 @@ void TVelpin::LoadDatabase() {
             m_keepAsideStamp = StampNow();
         }
         const std::string aside = FreeAsidePath(DatabasePath(), m_keepAsideStamp);
-        ShowErrorBox(std::string(error.what()) + ". The file is kept: before the notes are next saved it is moved to \"" +
-                     aside + "\"");
+        ShowErrorBox(std::string(error.what()) +
+                     ". The file is kept: before the notes are next saved it is moved to \"" + aside + "\"");
         m_loadingDatabase = false;
         m_databaseLoaded = true;
         return;
@@ -198,9 +198,15 @@ void TVelpin::ChooseLanguageAtStart() {
     const LanguageChoice choice =
         ChooseStartLanguage(configExists, StoredLanguage{}, ::GetSystemDefaultLangID(), m_programFolder);
     switch (choice.language) {
-        case StartLanguage::Russian: SelectBuiltInLanguage(true); break;
-        case StartLanguage::English: SelectBuiltInLanguage(false); break;
-        case StartLanguage::File: SelectLanguageFile(choice.filePath); break;
+        case StartLanguage::Russian:
+            SelectBuiltInLanguage(true);
+            break;
+        case StartLanguage::English:
+            SelectBuiltInLanguage(false);
+            break;
+        case StartLanguage::File:
+            SelectLanguageFile(choice.filePath);
+            break;
     }
     UpdateLanguageChecks();
 }

@@ -23,16 +23,16 @@ inline constexpr std::size_t kBmpMaxBytesPerPixel = 4;  // 32-bit rows, which ne
 // The largest BMP file of a width x height picture without gaps or trailing bytes: the largest information
 // header, a whole 256-colour table and 32-bit rows. Width and height at most kMaxPictureDimension.
 constexpr std::size_t LargestBmpFileSize(int width, int height) {
-  return kBmpFileHeaderSize + kBmpLargestInfoHeaderSize + kBmpMaxPaletteColors * kBmpPaletteEntrySize +
-         static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * kBmpMaxBytesPerPixel;
+    return kBmpFileHeaderSize + kBmpLargestInfoHeaderSize + kBmpMaxPaletteColors * kBmpPaletteEntrySize +
+           static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * kBmpMaxBytesPerPixel;
 }
 
 // What the file held, before conversion.
 struct BmpInfo {
-  int width = 0;
-  int height = 0;
-  int bitsPerPixel = 0;  // 1, 8, 24 or 32 as stored
-  bool topDown = false;
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;  // 1, 8, 24 or 32 as stored
+    bool topDown = false;
 };
 
 // Reads a complete BMP file. 32-bit files give a 32-bit picture (the fourth byte as stored); 24-bit
@@ -40,7 +40,7 @@ struct BmpInfo {
 // Throws GraphicsError with a clear text on anything malformed.
 Picture DecodeBmp(const std::uint8_t* data, std::size_t size, BmpInfo* info = nullptr);
 inline Picture DecodeBmp(const std::vector<std::uint8_t>& file, BmpInfo* info = nullptr) {
-  return DecodeBmp(file.data(), file.size(), info);
+    return DecodeBmp(file.data(), file.size(), info);
 }
 
 // Checks a complete BMP file exactly as DecodeBmp does (headers, colour table, every row present) and

@@ -16,8 +16,8 @@ using Color = std::uint32_t;
 using SystemColorLookup = Color (*)(int index);
 
 [[nodiscard]] constexpr Color MakeColor(int red, int green, int blue) {
-  return static_cast<Color>(red & 0xFF) | (static_cast<Color>(green & 0xFF) << 8) |
-         (static_cast<Color>(blue & 0xFF) << 16);
+    return static_cast<Color>(red & 0xFF) | (static_cast<Color>(green & 0xFF) << 8) |
+           (static_cast<Color>(blue & 0xFF) << 16);
 }
 [[nodiscard]] constexpr int RedOf(Color color) { return static_cast<int>(color & 0xFF); }
 [[nodiscard]] constexpr int GreenOf(Color color) { return static_cast<int>((color >> 8) & 0xFF); }

@@ -18,8 +18,8 @@ namespace velpiners::graphics {
 // Skin kinds of the framed styles.
 inline constexpr int kSkinTitled = 0;  // plain, with title separator lines when unrolled
 inline constexpr int kSkinPlain = 1;
-inline constexpr int kSkinStrip = 2;   // rolled up to the skin's top 38 rows
-inline constexpr int kSkinFrame = 3;   // rolled up and not wide: a 36-row frame
+inline constexpr int kSkinStrip = 2;  // rolled up to the skin's top 38 rows
+inline constexpr int kSkinFrame = 3;  // rolled up and not wide: a 36-row frame
 
 // Style index of the frame styles (styles 9 and 10 both pass it).
 inline constexpr int kFrameStyleIndex = 9;
@@ -28,12 +28,12 @@ inline constexpr int kStyleCount = 17;
 
 // How one style's background is built (shared by the sticker painter and the style previews).
 struct StyleSkin {
-  const char* skin;   // resource name of the skin
-  const char* mask;   // resource name of its mask
-  bool framed;        // ComposeFramedSkin, else ComposeIconSkin
-  int styleIndex;     // framed styles only
-  int skinKind;       // framed styles only
-  bool clearedAfter;  // the composed background is then cleared to transparent
+    const char* skin;   // resource name of the skin
+    const char* mask;   // resource name of its mask
+    bool framed;        // ComposeFramedSkin, else ComposeIconSkin
+    int styleIndex;     // framed styles only
+    int skinKind;       // framed styles only
+    bool clearedAfter;  // the composed background is then cleared to transparent
 };
 
 extern const std::array<StyleSkin, kStyleCount> kStyleSkins;
@@ -43,14 +43,14 @@ extern const std::array<StyleSkin, kStyleCount> kStyleSkins;
 // content width + 18 from 77 up, or 95 unrolled / 115 rolled up below that; else the skin's width.
 // Output height: content height (at least 39) + 16 unrolled; rolled up 32, or 38 for the strip kind
 // and 36 for the frame kind when not wide.
-void ComposeFramedSkin(const Picture& skin, const Picture& mask, const Rect& content, int styleIndex,
-                       int skinKind, bool unrolled, Picture& output);
+void ComposeFramedSkin(const Picture& skin, const Picture& mask, const Rect& content, int styleIndex, int skinKind,
+                       bool unrolled, Picture& output);
 
 // Icon styles 11-16: a nine-slice of the skin with 16-pixel corners around the icon and the content.
 // `icon` is (0, 0, icon width, icon height); a height below 2 means no icon. The output is at least
 // 74 x 45; where the composite is smaller the rest is transparent black. Targets of 32 pixels or less
 // in a direction get their corners only in that direction (no edge or centre pieces there).
-void ComposeIconSkin(const Picture& skin, const Picture& mask, const Rect& content, bool unrolled,
-                     Picture& output, const Rect& icon);
+void ComposeIconSkin(const Picture& skin, const Picture& mask, const Rect& content, bool unrolled, Picture& output,
+                     const Rect& icon);
 
 }  // namespace velpiners::graphics

@@ -17,76 +17,76 @@ constexpr std::size_t kGrowthUnit = 256;
 
 // Ends the inflate state on every way out.
 class InflateState {
- public:
-  InflateState() {
-    if (inflateInit(&m_stream) != Z_OK) Fail();
-  }
-  ~InflateState() { inflateEnd(&m_stream); }
-  InflateState(const InflateState&) = delete;
-  InflateState& operator=(const InflateState&) = delete;
-  z_stream& Stream() { return m_stream; }
+public:
+    InflateState() {
+        if (inflateInit(&m_stream) != Z_OK) Fail();
+    }
+    ~InflateState() { inflateEnd(&m_stream); }
+    InflateState(const InflateState&) = delete;
+    InflateState& operator=(const InflateState&) = delete;
+    z_stream& Stream() { return m_stream; }
 
- private:
-  z_stream m_stream{};
+private:
+    z_stream m_stream{};
 };
 
 }  // namespace
 
 std::vector<std::uint8_t> InflateBytes(const std::uint8_t* data, std::size_t size) {
-  return InflateBytes(data, size, kMaxInflatedBytes);
+    return InflateBytes(data, size, kMaxInflatedBytes);
 }
 
 std::vector<std::uint8_t> InflateBytes(const std::uint8_t* data, std::size_t size, std::size_t limit) {
-  // Two header bytes and the Adler-32 trailer at least; avail_in is 32 bits wide.
-  if (data == nullptr || size < 6 || size > UINT_MAX) Fail();
-  limit = std::min(limit, kMaxInflatedBytes);
-  const std::size_t step = (size + kGrowthUnit - 1) / kGrowthUnit * kGrowthUnit;
+    // Two header bytes and the Adler-32 trailer at least; avail_in is 32 bits wide.
+    if (data == nullptr || size < 6 || size > UINT_MAX) Fail();
+    limit = std::min(limit, kMaxInflatedBytes);
+    const std::size_t step = (size + kGrowthUnit - 1) / kGrowthUnit * kGrowthUnit;
 
-  InflateState state;
-  z_stream& z = state.Stream();
-  z.next_in = const_cast<Bytef*>(data);  // zlib's API is not const-correct; it never writes the input
-  z.avail_in = static_cast<uInt>(size);
+    InflateState state;
+    z_stream& z = state.Stream();
+    z.next_in = const_cast<Bytef*>(data);  // zlib's API is not const-correct; it never writes the input
+    z.avail_in = static_cast<uInt>(size);
 
-  std::vector<std::uint8_t> out;
-  std::size_t produced = 0;
-  for (;;) {
-    if (produced == out.size()) {
-      if (out.size() >= limit) throw InflateLimitError();
-      const std::size_t grown = limit - out.size() > step ? out.size() + step : limit;
-      // The buffer grows by `step`, but its capacity doubles (never past the limit), so a high ratio
-      // costs O(output) copying rather than one reallocation per step.
-      if (grown > out.capacity()) out.reserve(std::min(limit, std::max(grown, 2 * out.capacity())));
-      out.resize(grown);
+    std::vector<std::uint8_t> out;
+    std::size_t produced = 0;
+    for (;;) {
+        if (produced == out.size()) {
+            if (out.size() >= limit) throw InflateLimitError();
+            const std::size_t grown = limit - out.size() > step ? out.size() + step : limit;
+            // The buffer grows by `step`, but its capacity doubles (never past the limit), so a high ratio
+            // costs O(output) copying rather than one reallocation per step.
+            if (grown > out.capacity()) out.reserve(std::min(limit, std::max(grown, 2 * out.capacity())));
+            out.resize(grown);
+        }
+        const std::size_t room = out.size() - produced;
+        z.next_out = out.data() + produced;
+        z.avail_out = static_cast<uInt>(room < UINT_MAX ? room : UINT_MAX);
+        const uInt before = z.avail_out;
+        const int result = inflate(&z, Z_NO_FLUSH);
+        produced += before - z.avail_out;
+        if (result == Z_STREAM_END) break;
+        if (result != Z_OK && result != Z_BUF_ERROR) Fail();
+        // Output room left but no end: the input ran out before the stream did (or nothing moved).
+        if (z.avail_out != 0 && (z.avail_in == 0 || result == Z_BUF_ERROR)) Fail();
     }
-    const std::size_t room = out.size() - produced;
-    z.next_out = out.data() + produced;
-    z.avail_out = static_cast<uInt>(room < UINT_MAX ? room : UINT_MAX);
-    const uInt before = z.avail_out;
-    const int result = inflate(&z, Z_NO_FLUSH);
-    produced += before - z.avail_out;
-    if (result == Z_STREAM_END) break;
-    if (result != Z_OK && result != Z_BUF_ERROR) Fail();
-    // Output room left but no end: the input ran out before the stream did (or nothing moved).
-    if (z.avail_out != 0 && (z.avail_in == 0 || result == Z_BUF_ERROR)) Fail();
-  }
-  // The spare capacity stays: callers decode the bytes and drop them, and trimming would copy them all.
-  out.resize(produced);
-  return out;
+    // The spare capacity stays: callers decode the bytes and drop them, and trimming would copy them all.
+    out.resize(produced);
+    return out;
 }
 
 void InflateStream(std::vector<std::uint8_t>& stream) { stream = InflateBytes(stream.data(), stream.size()); }
 
 std::vector<std::uint8_t> DeflateBytes(const std::uint8_t* data, std::size_t size) {
-  // Nothing larger could be inflated again.
-  if (size > kMaxInflatedBytes || (data == nullptr && size != 0)) Fail();
-  static const std::uint8_t kNothing = 0;
-  uLongf length = compressBound(static_cast<uLong>(size));
-  std::vector<std::uint8_t> out(length);
-  if (compress2(out.data(), &length, size == 0 ? &kNothing : data, static_cast<uLong>(size),
-                Z_BEST_COMPRESSION) != Z_OK)
-    Fail();
-  out.resize(length);
-  return out;
+    // Nothing larger could be inflated again.
+    if (size > kMaxInflatedBytes || (data == nullptr && size != 0)) Fail();
+    static const std::uint8_t kNothing = 0;
+    uLongf length = compressBound(static_cast<uLong>(size));
+    std::vector<std::uint8_t> out(length);
+    if (compress2(out.data(), &length, size == 0 ? &kNothing : data, static_cast<uLong>(size), Z_BEST_COMPRESSION) !=
+        Z_OK)
+        Fail();
+    out.resize(length);
+    return out;
 }
 
 }  // namespace velpiners::graphics

@@ -15,8 +15,8 @@ inline constexpr std::size_t kMaxInflatedBytes = 256u * 1024u * 1024u;
 // Thrown when the output would pass the limit. Its text is "Error" like every other inflate failure; the
 // type lets a caller with a size cap of its own tell an oversized stream from a damaged one.
 class InflateLimitError : public GraphicsError {
- public:
-  InflateLimitError() : GraphicsError("Error") {}
+public:
+    InflateLimitError() : GraphicsError("Error") {}
 };
 
 // Inflates one whole zlib stream. The output buffer starts at the input length rounded up to 256 bytes

@@ -29,130 +29,127 @@ constexpr std::uint64_t kCollectionBytesPerPixel = 4;  // every entry is held as
 }  // namespace
 
 void TATBitmap::Clear() {
-  m_entries.clear();
-  m_pixelBytes = 0;
+    m_entries.clear();
+    m_pixelBytes = 0;
 }
 
 namespace {
 
 std::uint64_t ChargeOf(int width, int height) {
-  const std::uint64_t bytes =
-      static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * kCollectionBytesPerPixel;
-  return std::max(bytes, kMinEntryCharge);
+    const std::uint64_t bytes =
+        static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * kCollectionBytesPerPixel;
+    return std::max(bytes, kMinEntryCharge);
 }
 
 }  // namespace
 
 void TATBitmap::CheckRoomFor(int width, int height) const {
-  if (width > kMaxPackEntrySide || height > kMaxPackEntrySide) ReadError();
-  if (ChargeOf(width, height) > kMaxCollectionPixelBytes - m_pixelBytes) ReadError();
+    if (width > kMaxPackEntrySide || height > kMaxPackEntrySide) ReadError();
+    if (ChargeOf(width, height) > kMaxCollectionPixelBytes - m_pixelBytes) ReadError();
 }
 
 void TATBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
-  if (data == nullptr || size < kPackHeaderSize) ReadError();
-  const std::int32_t count = ReadLe32Signed(data);
-  const bool compressed = data[kCompressedFlagOffset] != 0;
-  if (count < 0) ReadError();
-  // The whole table must lie in the file before the first entry is read.
-  const std::uint64_t dataStart = kPackHeaderSize + kPackRecordSize * static_cast<std::uint64_t>(count);
-  if (dataStart > size) ReadError();
+    if (data == nullptr || size < kPackHeaderSize) ReadError();
+    const std::int32_t count = ReadLe32Signed(data);
+    const bool compressed = data[kCompressedFlagOffset] != 0;
+    if (count < 0) ReadError();
+    // The whole table must lie in the file before the first entry is read.
+    const std::uint64_t dataStart = kPackHeaderSize + kPackRecordSize * static_cast<std::uint64_t>(count);
+    if (dataStart > size) ReadError();
 
-  std::uint64_t offset = dataStart;
-  for (std::int32_t i = 0; i < count; ++i) {
-    const std::uint8_t* record = data + kPackHeaderSize + kPackRecordSize * static_cast<std::size_t>(i);
-    const std::int32_t entrySize = ReadLe32Signed(record + 4);
-    const std::int32_t number = ReadLe32Signed(record + 8);
-    if (entrySize < 0 || static_cast<std::uint64_t>(entrySize) > size - offset) ReadError();
-    const std::uint8_t* bmp = data + offset;
-    std::size_t bmpSize = static_cast<std::size_t>(entrySize);
-    std::vector<std::uint8_t> inflated;
-    if (compressed) {
-      try {
-        inflated = InflateBytes(bmp, bmpSize, kMaxPackEntryFileBytes);
-      } catch (const InflateLimitError&) {
-        ReadError();  // more than any entry within the caps can be
-      }
-      bmp = inflated.data();
-      bmpSize = inflated.size();
+    std::uint64_t offset = dataStart;
+    for (std::int32_t i = 0; i < count; ++i) {
+        const std::uint8_t* record = data + kPackHeaderSize + kPackRecordSize * static_cast<std::size_t>(i);
+        const std::int32_t entrySize = ReadLe32Signed(record + 4);
+        const std::int32_t number = ReadLe32Signed(record + 8);
+        if (entrySize < 0 || static_cast<std::uint64_t>(entrySize) > size - offset) ReadError();
+        const std::uint8_t* bmp = data + offset;
+        std::size_t bmpSize = static_cast<std::size_t>(entrySize);
+        std::vector<std::uint8_t> inflated;
+        if (compressed) {
+            try {
+                inflated = InflateBytes(bmp, bmpSize, kMaxPackEntryFileBytes);
+            } catch (const InflateLimitError&) {
+                ReadError();  // more than any entry within the caps can be
+            }
+            bmp = inflated.data();
+            bmpSize = inflated.size();
+        }
+        const BmpInfo info = PeekBmp(bmp, bmpSize);
+        CheckRoomFor(info.width, info.height);
+        AddBitmap(DecodeBmp(bmp, bmpSize), number);
+        offset += static_cast<std::uint64_t>(entrySize);
     }
-    const BmpInfo info = PeekBmp(bmp, bmpSize);
-    CheckRoomFor(info.width, info.height);
-    AddBitmap(DecodeBmp(bmp, bmpSize), number);
-    offset += static_cast<std::uint64_t>(entrySize);
-  }
 }
 
 void TATBitmap::LoadFromFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file.is_open()) return;
-  file.seekg(0, std::ios::end);
-  const std::streamoff length = file.tellg();
-  if (length < 0) return;
-  if (static_cast<std::uint64_t>(length) > kMaxPackFileBytes)
-    throw GraphicsError("Picture pack file is too large");
-  file.seekg(0, std::ios::beg);
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-  if (!bytes.empty() && !file.read(reinterpret_cast<char*>(bytes.data()), length)) ReadError();
-  LoadFromMemory(bytes.data(), bytes.size());
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open()) return;
+    file.seekg(0, std::ios::end);
+    const std::streamoff length = file.tellg();
+    if (length < 0) return;
+    if (static_cast<std::uint64_t>(length) > kMaxPackFileBytes) throw GraphicsError("Picture pack file is too large");
+    file.seekg(0, std::ios::beg);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+    if (!bytes.empty() && !file.read(reinterpret_cast<char*>(bytes.data()), length)) ReadError();
+    LoadFromMemory(bytes.data(), bytes.size());
 }
 
 void TATBitmap::AddBitmap(const Picture& bitmap, std::int32_t number) {
-  CheckRoomFor(bitmap.Width(), bitmap.Height());
-  PackEntry entry;
-  entry.number = number;
-  entry.bitmap.Reset(bitmap.Width(), bitmap.Height(), 32);
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    if (bitmap.BitsPerPixel() == 32) {
-      std::memcpy(entry.bitmap.Row(y), bitmap.Row(y), bitmap.RowBytes());
-      continue;
+    CheckRoomFor(bitmap.Width(), bitmap.Height());
+    PackEntry entry;
+    entry.number = number;
+    entry.bitmap.Reset(bitmap.Width(), bitmap.Height(), 32);
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        if (bitmap.BitsPerPixel() == 32) {
+            std::memcpy(entry.bitmap.Row(y), bitmap.Row(y), bitmap.RowBytes());
+            continue;
+        }
+        // Stored without alpha: the icon is opaque.
+        const std::uint8_t* src = bitmap.Row(y);
+        std::uint8_t* dst = entry.bitmap.Row(y);
+        for (int x = 0; x < bitmap.Width(); ++x, src += 3, dst += 4) {
+            std::memcpy(dst, src, 3);
+            dst[3] = 255;
+        }
     }
-    // Stored without alpha: the icon is opaque.
-    const std::uint8_t* src = bitmap.Row(y);
-    std::uint8_t* dst = entry.bitmap.Row(y);
-    for (int x = 0; x < bitmap.Width(); ++x, src += 3, dst += 4) {
-      std::memcpy(dst, src, 3);
-      dst[3] = 255;
-    }
-  }
-  m_entries.push_back(std::move(entry));
-  m_pixelBytes += ChargeOf(bitmap.Width(), bitmap.Height());
+    m_entries.push_back(std::move(entry));
+    m_pixelBytes += ChargeOf(bitmap.Width(), bitmap.Height());
 }
 
 int TATBitmap::Count() const { return static_cast<int>(m_entries.size()); }
 
 int TATBitmap::IndexOf(std::int32_t number) const {
-  // From the last entry: an icon added later under the same number wins.
-  for (int i = Count() - 1; i >= 0; --i)
-    if (m_entries[static_cast<std::size_t>(i)].number == number) return i;
-  return -1;
+    // From the last entry: an icon added later under the same number wins.
+    for (int i = Count() - 1; i >= 0; --i)
+        if (m_entries[static_cast<std::size_t>(i)].number == number) return i;
+    return -1;
 }
 
 const PackEntry& TATBitmap::Items(int index) const {
-  if (index < 0 || index >= Count())
-    throw GraphicsError("List index out of bounds (" + std::to_string(index) + ")");
-  return m_entries[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= Count()) throw GraphicsError("List index out of bounds (" + std::to_string(index) + ")");
+    return m_entries[static_cast<std::size_t>(index)];
 }
 
 std::vector<std::uint8_t> BuildPack(const std::vector<PackSource>& entries, bool compressed) {
-  std::vector<std::vector<std::uint8_t>> stored;
-  stored.reserve(entries.size());
-  for (const PackSource& source : entries)
-    stored.push_back(compressed ? DeflateBytes(source.bmpFile.data(), source.bmpFile.size())
-                                : source.bmpFile);
+    std::vector<std::vector<std::uint8_t>> stored;
+    stored.reserve(entries.size());
+    for (const PackSource& source : entries)
+        stored.push_back(compressed ? DeflateBytes(source.bmpFile.data(), source.bmpFile.size()) : source.bmpFile);
 
-  std::vector<std::uint8_t> out;
-  AppendLe32(out, static_cast<std::uint32_t>(entries.size()));
-  AppendLe32(out, 0);
-  AppendLe32(out, 0);
-  out.push_back(compressed ? 1 : 0);
-  out.insert(out.end(), 3, 0);
-  for (std::size_t i = 0; i < entries.size(); ++i) {
+    std::vector<std::uint8_t> out;
+    AppendLe32(out, static_cast<std::uint32_t>(entries.size()));
     AppendLe32(out, 0);
-    AppendLe32(out, static_cast<std::uint32_t>(stored[i].size()));
-    AppendLe32(out, static_cast<std::uint32_t>(entries[i].number));
-  }
-  for (const auto& data : stored) out.insert(out.end(), data.begin(), data.end());
-  return out;
+    AppendLe32(out, 0);
+    out.push_back(compressed ? 1 : 0);
+    out.insert(out.end(), 3, 0);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        AppendLe32(out, 0);
+        AppendLe32(out, static_cast<std::uint32_t>(stored[i].size()));
+        AppendLe32(out, static_cast<std::uint32_t>(entries[i].number));
+    }
+    for (const auto& data : stored) out.insert(out.end(), data.begin(), data.end());
+    return out;
 }
 
 }  // namespace velpiners::graphics

@@ -32,39 +32,39 @@ inline constexpr std::uint64_t kMinEntryCharge = 1024;
 inline constexpr std::size_t kMaxPackEntryFileBytes = LargestBmpFileSize(kMaxPackEntrySide, kMaxPackEntrySide);
 
 struct PackEntry {
-  Picture bitmap;  // always 32 bits per pixel
-  std::int32_t number = 0;
+    Picture bitmap;  // always 32 bits per pixel
+    std::int32_t number = 0;
 };
 
 class TATBitmap {
- public:
-  void Clear();
-  // Adds every entry of a pack file image in table order. Entries added before a damaged entry stay;
-  // the damage is then thrown as GraphicsError ("Stream read error" for a short file, and for an entry
-  // over kMaxPackEntrySide or the collection's remaining room, or one that inflates past
-  // kMaxPackEntryFileBytes).
-  void LoadFromMemory(const std::uint8_t* data, std::size_t size);
-  // Nothing when the file does not exist.
-  void LoadFromFile(const std::string& path);
-  // Copies the picture as 32 bits per pixel and appends it under `number`; a picture over either cap is
-  // refused with "Stream read error" and the collection stays as it was.
-  void AddBitmap(const Picture& bitmap, std::int32_t number);
-  [[nodiscard]] int Count() const;
-  // The last entry with this number, else -1.
-  [[nodiscard]] int IndexOf(std::int32_t number) const;
-  [[nodiscard]] const PackEntry& Items(int index) const;
+public:
+    void Clear();
+    // Adds every entry of a pack file image in table order. Entries added before a damaged entry stay;
+    // the damage is then thrown as GraphicsError ("Stream read error" for a short file, and for an entry
+    // over kMaxPackEntrySide or the collection's remaining room, or one that inflates past
+    // kMaxPackEntryFileBytes).
+    void LoadFromMemory(const std::uint8_t* data, std::size_t size);
+    // Nothing when the file does not exist.
+    void LoadFromFile(const std::string& path);
+    // Copies the picture as 32 bits per pixel and appends it under `number`; a picture over either cap is
+    // refused with "Stream read error" and the collection stays as it was.
+    void AddBitmap(const Picture& bitmap, std::int32_t number);
+    [[nodiscard]] int Count() const;
+    // The last entry with this number, else -1.
+    [[nodiscard]] int IndexOf(std::int32_t number) const;
+    [[nodiscard]] const PackEntry& Items(int index) const;
 
- private:
-  // Throws "Stream read error" unless a width x height entry fits both caps.
-  void CheckRoomFor(int width, int height) const;
+private:
+    // Throws "Stream read error" unless a width x height entry fits both caps.
+    void CheckRoomFor(int width, int height) const;
 
-  std::vector<PackEntry> m_entries;
-  std::uint64_t m_pixelBytes = 0;  // 32-bit pixel bytes of every entry held
+    std::vector<PackEntry> m_entries;
+    std::uint64_t m_pixelBytes = 0;  // 32-bit pixel bytes of every entry held
 };
 
 struct PackSource {
-  std::int32_t number = 0;
-  std::vector<std::uint8_t> bmpFile;  // a complete BMP file
+    std::int32_t number = 0;
+    std::vector<std::uint8_t> bmpFile;  // a complete BMP file
 };
 
 // Builds a pack file image (unread fields written as 0).

@@ -21,14 +21,14 @@ float BoxFilter(float x);
 float TriangleFilter(float x);
 float HermiteFilter(float x);
 float BellFilter(float x);
-float SplineFilter(float x);    // "B-Spline"
+float SplineFilter(float x);  // "B-Spline"
 float Lanczos3Filter(float x);
 float MitchellFilter(float x);  // Mitchell-Netravali, B = C = 1/3
 
 struct ResampleFilter {
-  const char* name;  // display name, e.g. "B-Spline"
-  FilterFunction function;
-  float support;
+    const char* name;  // display name, e.g. "B-Spline"
+    FilterFunction function;
+    float support;
 };
 
 inline constexpr int kFilterCount = 7;

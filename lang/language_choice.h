@@ -13,9 +13,9 @@ inline constexpr std::uint16_t kRussianLanguageId = 1049;
 
 // The three values config.txt keeps in section Language, with the defaults of a config.txt that lacks them.
 struct StoredLanguage {
-    bool english = true;    // DefualtLanguageEng
-    bool russian = false;   // DefualtLanguageRus
-    std::string fileName;   // OtherLanguage
+    bool english = true;   // DefualtLanguageEng
+    bool russian = false;  // DefualtLanguageRus
+    std::string fileName;  // OtherLanguage
 };
 
 enum class StartLanguage : std::uint8_t { Russian, English, File };

@@ -63,8 +63,8 @@ enum ControllerCode : std::uint32_t {
 };
 
 // WM_COPYDATA kinds (wParam).
-inline constexpr std::uint32_t kCopyRecordReport = 445;   // sticker -> controller, dwData 1, one record
-inline constexpr std::uint32_t kCopySummary = 300;        // sticker -> another program, dwData 1
+inline constexpr std::uint32_t kCopyRecordReport = 445;  // sticker -> controller, dwData 1, one record
+inline constexpr std::uint32_t kCopySummary = 300;       // sticker -> another program, dwData 1
 inline constexpr std::uint32_t kRecordReportDwData = 1;
 inline constexpr std::uint32_t kSummaryDwData = 1;
 
@@ -80,11 +80,11 @@ enum StringKind : std::uint32_t {
 // WM_USER control interface of the controller; the command is the low 16 bits of lParam.
 enum UserCommand : std::uint32_t {
     kUserCount = 10,
-    kUserMake = 11,          // wParam 101 default sticker, 102 new-sticker dialog
-    kUserHotKey = 12,        // wParam 201..205
-    kUserSlotOf = 13,        // wParam a window
-    kUserSummaries = 300,    // wParam a target window
-    kUserSummaryOf = 301,    // wParam a target window, n in bits 16..23 of lParam
+    kUserMake = 11,        // wParam 101 default sticker, 102 new-sticker dialog
+    kUserHotKey = 12,      // wParam 201..205
+    kUserSlotOf = 13,      // wParam a window
+    kUserSummaries = 300,  // wParam a target window
+    kUserSummaryOf = 301,  // wParam a target window, n in bits 16..23 of lParam
     kUserPresence = 1400,
 };
 inline constexpr std::uint32_t kUserMakeDefault = 101;
@@ -103,36 +103,36 @@ inline constexpr std::uint32_t kSummaryRequestBase = 999;
 // The summary a sticker sends to another program (1029 bytes, padding written as zero).
 #pragma pack(push, 1)
 struct StickerSummary {
-    ColorValue captionColor;        // 0
-    std::uint8_t captionShadow;     // 4
-    ShortString63 captionFont;      // 5
-    ShortString255 captionText;     // 69
-    std::uint8_t pad325[3];         // 325
-    ColorValue dateColor;           // 328
-    std::uint8_t dateShadow;        // 332
-    ShortString63 dateFont;         // 333
-    ShortString255 dateText;        // 397
-    std::uint8_t pad653[3];         // 653
-    ColorValue textColor;           // 656
-    std::uint8_t textShadow;        // 660
-    ShortString63 textFont;         // 661
-    ShortString255 bodyText;        // 725
-    std::uint8_t pad981[3];         // 981
-    std::int32_t left;              // 984
-    std::int32_t top;               // 988
-    std::int32_t width;             // 992
-    std::int32_t height;            // 996
-    std::uint8_t opacity;           // 1000
-    std::uint8_t locked;            // 1001
-    std::uint8_t style;             // 1002
-    std::uint8_t useOwnColor;       // 1003
-    ColorValue color;               // 1004
-    std::uint8_t unrolled;          // 1008
-    std::uint8_t showPicture;       // 1009
-    std::uint8_t pictureLow;        // 1010
-    std::uint8_t layer;             // 1011
-    std::uint8_t index;             // 1012
-    std::uint8_t pad1013[16];       // 1013
+    ColorValue captionColor;     // 0
+    std::uint8_t captionShadow;  // 4
+    ShortString63 captionFont;   // 5
+    ShortString255 captionText;  // 69
+    std::uint8_t pad325[3];      // 325
+    ColorValue dateColor;        // 328
+    std::uint8_t dateShadow;     // 332
+    ShortString63 dateFont;      // 333
+    ShortString255 dateText;     // 397
+    std::uint8_t pad653[3];      // 653
+    ColorValue textColor;        // 656
+    std::uint8_t textShadow;     // 660
+    ShortString63 textFont;      // 661
+    ShortString255 bodyText;     // 725
+    std::uint8_t pad981[3];      // 981
+    std::int32_t left;           // 984
+    std::int32_t top;            // 988
+    std::int32_t width;          // 992
+    std::int32_t height;         // 996
+    std::uint8_t opacity;        // 1000
+    std::uint8_t locked;         // 1001
+    std::uint8_t style;          // 1002
+    std::uint8_t useOwnColor;    // 1003
+    ColorValue color;            // 1004
+    std::uint8_t unrolled;       // 1008
+    std::uint8_t showPicture;    // 1009
+    std::uint8_t pictureLow;     // 1010
+    std::uint8_t layer;          // 1011
+    std::uint8_t index;          // 1012
+    std::uint8_t pad1013[16];    // 1013
 };
 #pragma pack(pop)
 

@@ -13,10 +13,21 @@ PinOffsets PinOffsetsOf(std::uint8_t style, bool unrolled, bool* valid) {
     const std::int32_t base = unrolled ? 0 : layout::kRolledPinShift;
     if (valid != nullptr) *valid = style <= 16;
     switch (style) {
-        case 0: case 1: case 2: case 3: case 5: return {base + 26, 25};
-        case 4: case 8: return {base + 26, 26};
-        case 6: case 7: return {base + 26, 28};
-        case 9: case 10: return {base + 29, 30};
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 5:
+            return {base + 26, 25};
+        case 4:
+        case 8:
+            return {base + 26, 26};
+        case 6:
+        case 7:
+            return {base + 26, 28};
+        case 9:
+        case 10:
+            return {base + 29, 30};
         default:
             if (style <= 16) return {18, 19};
             return {0, 0};

@@ -38,7 +38,8 @@ constexpr int kMaxTextExtent = 4000;
 constexpr int kMaxScratchExtent = kMaxTextExtent + layout::kInkMargin;
 
 COLORREF RgbOf(ColorValue value) {
-    return static_cast<COLORREF>(graphics::ColorToRgb(static_cast<graphics::Color>(value), &graphics::SystemColorToRgb));
+    return static_cast<COLORREF>(
+        graphics::ColorToRgb(static_cast<graphics::Color>(value), &graphics::SystemColorToRgb));
 }
 
 SIZE TextExtent(HDC dc, const std::string& text) {
@@ -80,8 +81,8 @@ HFONT TStickForm::FontOf(const TextStyleBlock& block) const {
     if (found != m_fonts.end()) return found->second.get();
     if (m_fonts.size() >= kMostKeptFonts) m_fonts.clear();
     const int dpi = m_screenDc != nullptr ? ::GetDeviceCaps(m_screenDc, LOGPIXELSY) : kDefaultDpi;
-    UniqueFont font(::CreateFontA(-::MulDiv(block.fontSize, dpi, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    UniqueFont font(::CreateFontA(-::MulDiv(block.fontSize, dpi, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                  FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                   DEFAULT_PITCH, key.first.c_str()));
     HFONT handle = font.get();
     m_fonts.emplace(std::move(key), std::move(font));
@@ -108,8 +109,9 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
     }
     const int lineCount = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\r'));
     // Bounded: a 255-character text never needs more, whatever the font size says.
-    const int scratchHeight = std::clamp(
-        lineHeight * (textWidth / layout::kTextBoxWidth + lineCount + layout::kMeasureSpareLines), 1, kMaxScratchExtent);
+    const int scratchHeight =
+        std::clamp(lineHeight * (textWidth / layout::kTextBoxWidth + lineCount + layout::kMeasureSpareLines), 1,
+                   kMaxScratchExtent);
     m_scratch.Resize(layout::kTextBoxWidth, scratchHeight);
 
     RECT r{block.x, block.y, block.x + block.width, scratchHeight};
@@ -160,7 +162,8 @@ void TStickForm::RemeasureText(const TextStyleBlock& block) {
     const graphics::Rect ink = graphics::InkBounds(m_scratch.Pixels());
     // No ink (an empty or blank text): the scan would report the scratch's margin row, 23 rows below
     // the height MeasureText found; the empty sticker stays as high as five lines, like the frame styles.
-    if (ink.top < m_scratch.Height()) m_textRect.bottom = std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent);
+    if (ink.top < m_scratch.Height())
+        m_textRect.bottom = std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent);
 }
 
 void TStickForm::MeasureHeader() {
@@ -270,7 +273,8 @@ void TStickForm::PaintSteps(bool fromRelayout) {
         const graphics::Picture& point = m_host.SharedPicture(p.layer == 1 ? "BITMAP_POINT_ON" : "BITMAP_POINT_OFF");
         if (!point.Empty()) {
             graphics::Picture& target = m_composed.Pixels();
-            graphics::DrawKeyed(point, target, target.Width() - (frame ? layout::kFramePointRight : layout::kPointRight),
+            graphics::DrawKeyed(point, target,
+                                target.Width() - (frame ? layout::kFramePointRight : layout::kPointRight),
                                 frame ? layout::kFramePointRow : layout::kPointRow, kMagentaKey);
         }
     }
@@ -295,7 +299,8 @@ void TStickForm::PaintSteps(bool fromRelayout) {
             }
         } else {
             graphics::Picture& target = m_composed.Pixels();
-            graphics::DrawAlphaOver32(m_stickerPicture, target, layout::kIconPictureLeft, (m_background.Height() - h) / 2);
+            graphics::DrawAlphaOver32(m_stickerPicture, target, layout::kIconPictureLeft,
+                                      (m_background.Height() - h) / 2);
         }
     }
     if (m_focused && icon) PaintPinRow();

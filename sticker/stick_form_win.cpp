@@ -125,8 +125,10 @@ void TStickForm::StopHideTimer() {
 
 void TStickForm::SetLayerChecks() {
     const std::uint8_t layer = m_blocks.placement.layer;
-    ::CheckMenuItem(m_menu.get(), MenuCommand(MenuId::kNUpper), MF_BYCOMMAND | (layer == 0 ? MF_CHECKED : MF_UNCHECKED));
-    ::CheckMenuItem(m_menu.get(), MenuCommand(MenuId::kNBottomer), MF_BYCOMMAND | (layer == 1 ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(m_menu.get(), MenuCommand(MenuId::kNUpper),
+                    MF_BYCOMMAND | (layer == 0 ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(m_menu.get(), MenuCommand(MenuId::kNBottomer),
+                    MF_BYCOMMAND | (layer == 1 ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void TStickForm::ApplyMenuCaptions() {
@@ -147,7 +149,8 @@ void TStickForm::Present(std::uint8_t opacity) {
     RECT rect{};
     ::GetWindowRect(hwnd, &rect);
     if (rect.right - rect.left != picture.Width() || rect.bottom - rect.top != picture.Height())
-        ::SetWindowPos(hwnd, nullptr, 0, 0, picture.Width(), picture.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(hwnd, nullptr, 0, 0, picture.Width(), picture.Height(),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
     if ((exStyle & WS_EX_LAYERED) == 0) ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
 
@@ -298,12 +301,23 @@ void TStickForm::OnStickerCommand(WPARAM wParam, LPARAM lParam) {
     const auto value = static_cast<std::uint32_t>(wParam);
     const PlacementBlock& p = m_blocks.placement;
     switch (StoreStickerCommand(m_blocks, code, value)) {
-        case StickerAction::kNone: return;
-        case StickerAction::kApplyStoredLayer: ApplyLayer(p.layer); return;
-        case StickerAction::kApplyTopmostLayer: ApplyLayer(0); return;
-        case StickerAction::kBringIntoView: BringIntoView(); return;
-        case StickerAction::kMakeVisible: MakeVisible(); return;
-        case StickerAction::kSetHideDelay: SetHideDelay(); return;
+        case StickerAction::kNone:
+            return;
+        case StickerAction::kApplyStoredLayer:
+            ApplyLayer(p.layer);
+            return;
+        case StickerAction::kApplyTopmostLayer:
+            ApplyLayer(0);
+            return;
+        case StickerAction::kBringIntoView:
+            BringIntoView();
+            return;
+        case StickerAction::kMakeVisible:
+            MakeVisible();
+            return;
+        case StickerAction::kSetHideDelay:
+            SetHideDelay();
+            return;
         case StickerAction::kEndRaise:
             m_raised = false;
             ApplyLayer(p.layer);
@@ -315,10 +329,18 @@ void TStickForm::OnStickerCommand(WPARAM wParam, LPARAM lParam) {
             // Shown on top at once: the raise is how the tray's "Show" finds a sticker under other windows.
             ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             return;
-        case StickerAction::kRepaint: Repaint(); return;
-        case StickerAction::kRelayout: Relayout(); return;
-        case StickerAction::kReport: ReportRecord(HandleFromWParam(wParam)); return;
-        case StickerAction::kApplyLanguage: ApplyMenuCaptions(); return;
+        case StickerAction::kRepaint:
+            Repaint();
+            return;
+        case StickerAction::kRelayout:
+            Relayout();
+            return;
+        case StickerAction::kReport:
+            ReportRecord(HandleFromWParam(wParam));
+            return;
+        case StickerAction::kApplyLanguage:
+            ApplyMenuCaptions();
+            return;
         case StickerAction::kClose:
             // The object is gone once the window is: nothing may follow.
             FormClose();

@@ -89,7 +89,8 @@ int TStickForm::PictureWidth() const { return m_blocks.placement.showPicture != 
 
 int TStickForm::PinUnder(int x, int y) const {
     const PlacementBlock& p = m_blocks.placement;
-    return PinAt(PaintedStyle(p.style), p.unrolled != 0, m_clickedSinceFocus, m_composed.Width(), m_composed.Height(), x, y);
+    return PinAt(PaintedStyle(p.style), p.unrolled != 0, m_clickedSinceFocus, m_composed.Width(), m_composed.Height(),
+                 x, y);
 }
 
 void TStickForm::PostSaveRequest() const {
@@ -165,10 +166,17 @@ void TStickForm::FormMouseDown(int button, int x, int y) {
                 m_closing = true;
                 Delete();
                 return;  // the window and this object are gone
-            case kDuplicatePin: m_host.Duplicate(m_blocks); break;
-            case kEditPin: m_host.OpenProperties(Handle(), kLastShownPage); break;
-            case kRollPin: ToggleRollUp(); break;
-            default: break;
+            case kDuplicatePin:
+                m_host.Duplicate(m_blocks);
+                break;
+            case kEditPin:
+                m_host.OpenProperties(Handle(), kLastShownPage);
+                break;
+            case kRollPin:
+                ToggleRollUp();
+                break;
+            default:
+                break;
         }
         if (!life.Alive()) return;
     } else if (PushpinAt(style, m_composed.Width(), PictureWidth(), x, y) &&
@@ -218,7 +226,8 @@ void TStickForm::PasteTextFromClipboard() {
 }
 
 void TStickForm::MenuPopup() {
-    ::EnableMenuItem(m_menu.get(), MenuCommand(MenuId::kBuffTextOut), MF_BYCOMMAND | (ClipboardHasText() ? MF_ENABLED : MF_GRAYED));
+    ::EnableMenuItem(m_menu.get(), MenuCommand(MenuId::kBuffTextOut),
+                     MF_BYCOMMAND | (ClipboardHasText() ? MF_ENABLED : MF_GRAYED));
     SetMenuItemText(m_menu.get(), MenuId::kNsost,
                     m_host.Text(m_blocks.placement.unrolled != 0 ? TextKey::dfSver : TextKey::dfRazver));
 }
@@ -254,15 +263,30 @@ void TStickForm::NsostClick() {
 
 void TStickForm::OnMenuCommand(MenuId id) {
     switch (id) {
-        case MenuId::kNCopy: m_host.Duplicate(m_blocks); return;
-        case MenuId::kNDelete: Delete(); return;
+        case MenuId::kNCopy:
+            m_host.Duplicate(m_blocks);
+            return;
+        case MenuId::kNDelete:
+            Delete();
+            return;
         case MenuId::kNUpper:
-        case MenuId::kNBottomer: NUpperClick(id); return;
-        case MenuId::kBuffTextIn: CopyTextToClipboard(); return;
-        case MenuId::kBuffTextOut: PasteTextFromClipboard(); return;
-        case MenuId::kNsost: NsostClick(); return;
-        case MenuId::kNConfig: m_host.OpenProperties(Handle(), kLastShownPage); return;
-        default: return;
+        case MenuId::kNBottomer:
+            NUpperClick(id);
+            return;
+        case MenuId::kBuffTextIn:
+            CopyTextToClipboard();
+            return;
+        case MenuId::kBuffTextOut:
+            PasteTextFromClipboard();
+            return;
+        case MenuId::kNsost:
+            NsostClick();
+            return;
+        case MenuId::kNConfig:
+            m_host.OpenProperties(Handle(), kLastShownPage);
+            return;
+        default:
+            return;
     }
 }
 
@@ -271,15 +295,25 @@ bool TStickForm::OnInteractionMessage(UINT message, WPARAM wParam, LPARAM lParam
     const int y = static_cast<short>(HIWORD(lParam));
     *result = 0;
     switch (message) {
-        case WM_LBUTTONDOWN: FormMouseDown(kLeftButton, x, y); return true;
-        case WM_MBUTTONDOWN: FormMouseDown(kMiddleButton, x, y); return true;
-        case WM_RBUTTONDOWN: FormMouseDown(kRightButton, x, y); return true;
+        case WM_LBUTTONDOWN:
+            FormMouseDown(kLeftButton, x, y);
+            return true;
+        case WM_MBUTTONDOWN:
+            FormMouseDown(kMiddleButton, x, y);
+            return true;
+        case WM_RBUTTONDOWN:
+            FormMouseDown(kRightButton, x, y);
+            return true;
         case WM_LBUTTONDBLCLK:
             FormDblClick();
             FormMouseDown(kLeftButton, x, y);
             return true;
-        case WM_MBUTTONDBLCLK: FormMouseDown(kMiddleButton, x, y); return true;
-        case WM_RBUTTONDBLCLK: FormMouseDown(kRightButton, x, y); return true;
+        case WM_MBUTTONDBLCLK:
+            FormMouseDown(kMiddleButton, x, y);
+            return true;
+        case WM_RBUTTONDBLCLK:
+            FormMouseDown(kRightButton, x, y);
+            return true;
         case WM_LBUTTONUP:
         case WM_MBUTTONUP:
             FormMouseUp();
@@ -312,14 +346,17 @@ bool TStickForm::OnInteractionMessage(UINT message, WPARAM wParam, LPARAM lParam
                 return true;
             }
             return false;
-        case WM_KEYDOWN: FormKeyDown(wParam); return true;
+        case WM_KEYDOWN:
+            FormKeyDown(wParam);
+            return true;
         case WM_COMMAND:
             if (HIWORD(wParam) == 0 && lParam == 0) {
                 OnMenuCommand(static_cast<MenuId>(LOWORD(wParam)));
                 return true;
             }
             return false;
-        default: return false;
+        default:
+            return false;
     }
 }
 

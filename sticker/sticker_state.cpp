@@ -35,54 +35,94 @@ StickerAction StoreStickerCommand(StickerRecord& record, std::uint32_t code, std
     using namespace protocol;
     PlacementBlock& p = record.placement;
     switch (code) {
-        case kStkCaptionFontSize: record.caption.fontSize = LowByte(value); return StickerAction::kNone;
+        case kStkCaptionFontSize:
+            record.caption.fontSize = LowByte(value);
+            return StickerAction::kNone;
         case kStkOpacity:
             // Opacity 0 is kept for the moment a sticker hides at the pointer; a stored 0 would lose it.
             p.opacity = LowByte(value) == 0 ? 1 : LowByte(value);
             return StickerAction::kNone;
-        case kStkLock: StoreFlag(p.locked, value); return StickerAction::kNone;
+        case kStkLock:
+            StoreFlag(p.locked, value);
+            return StickerAction::kNone;
         case kStkCaptionColor:
             record.caption.color = ColorOf(value);
             record.date.color = ColorOf(value);
             return StickerAction::kNone;
-        case kStkTextColor: record.body.color = ColorOf(value); return StickerAction::kNone;
-        case kStkStyle: p.style = LowByte(value); return StickerAction::kNone;
+        case kStkTextColor:
+            record.body.color = ColorOf(value);
+            return StickerAction::kNone;
+        case kStkStyle:
+            p.style = LowByte(value);
+            return StickerAction::kNone;
         case kStkCaptionShadow:
             StoreFlag(record.caption.shadow, value);
             StoreFlag(record.date.shadow, value);
             return StickerAction::kNone;
-        case kStkTextShadow: StoreFlag(record.body.shadow, value); return StickerAction::kNone;
-        case kStkUseOwnColor: StoreFlag(p.useOwnColor, value); return StickerAction::kNone;
-        case kStkColor: p.color = ColorOf(value); return StickerAction::kNone;
+        case kStkTextShadow:
+            StoreFlag(record.body.shadow, value);
+            return StickerAction::kNone;
+        case kStkUseOwnColor:
+            StoreFlag(p.useOwnColor, value);
+            return StickerAction::kNone;
+        case kStkColor:
+            p.color = ColorOf(value);
+            return StickerAction::kNone;
         case kStkShowDate:
             if (value <= 1) record.date.SetShowDate(static_cast<std::uint8_t>(value));
             return StickerAction::kNone;
-        case kStkShowPicture: StoreFlag(p.showPicture, value); return StickerAction::kNone;
-        case kStkPictureNumber: p.SetPictureNumber(value); return StickerAction::kNone;
+        case kStkShowPicture:
+            StoreFlag(p.showPicture, value);
+            return StickerAction::kNone;
+        case kStkPictureNumber:
+            p.SetPictureNumber(value);
+            return StickerAction::kNone;
         case kStkLayer:
         case kStkLayerFromMenu:
             StoreFlag(p.layer, value);
             return StickerAction::kApplyStoredLayer;
-        case kStkApplyLayer: return StickerAction::kApplyStoredLayer;
-        case kStkLeaveDesktop: return StickerAction::kApplyTopmostLayer;
-        case kStkTextFontSize: record.body.fontSize = LowByte(value); return StickerAction::kNone;
-        case kStkShadowColor: p.shadowColor = ColorOf(value); return StickerAction::kNone;
-        case kStkWordWrap: StoreFlag(p.wordWrap, value); return StickerAction::kNone;
-        case kStkAlignment: p.alignment = LowByte(value); return StickerAction::kNone;
-        case kStkBringIntoView: return StickerAction::kBringIntoView;
-        case kStkMakeVisible: return StickerAction::kMakeVisible;
+        case kStkApplyLayer:
+            return StickerAction::kApplyStoredLayer;
+        case kStkLeaveDesktop:
+            return StickerAction::kApplyTopmostLayer;
+        case kStkTextFontSize:
+            record.body.fontSize = LowByte(value);
+            return StickerAction::kNone;
+        case kStkShadowColor:
+            p.shadowColor = ColorOf(value);
+            return StickerAction::kNone;
+        case kStkWordWrap:
+            StoreFlag(p.wordWrap, value);
+            return StickerAction::kNone;
+        case kStkAlignment:
+            p.alignment = LowByte(value);
+            return StickerAction::kNone;
+        case kStkBringIntoView:
+            return StickerAction::kBringIntoView;
+        case kStkMakeVisible:
+            return StickerAction::kMakeVisible;
         case kStkHideDelay:
             p.hideDelayStep = LowByte(value);
             return StickerAction::kSetHideDelay;
-        case kStkHideAtPointer: StoreFlag(p.hideAtPointer, value); return StickerAction::kNone;
-        case kStkEndRaise: return StickerAction::kEndRaise;
-        case kStkRaise: return StickerAction::kRaise;
-        case kStkRepaint: return StickerAction::kRepaint;
-        case kStkRelayout: return StickerAction::kRelayout;
-        case kStkReport: return StickerAction::kReport;
-        case kStkLanguage: return StickerAction::kApplyLanguage;
-        case kStkClose: return StickerAction::kClose;
-        default: return StickerAction::kNone;
+        case kStkHideAtPointer:
+            StoreFlag(p.hideAtPointer, value);
+            return StickerAction::kNone;
+        case kStkEndRaise:
+            return StickerAction::kEndRaise;
+        case kStkRaise:
+            return StickerAction::kRaise;
+        case kStkRepaint:
+            return StickerAction::kRepaint;
+        case kStkRelayout:
+            return StickerAction::kRelayout;
+        case kStkReport:
+            return StickerAction::kReport;
+        case kStkLanguage:
+            return StickerAction::kApplyLanguage;
+        case kStkClose:
+            return StickerAction::kClose;
+        default:
+            return StickerAction::kNone;
     }
 }
 
@@ -92,16 +132,27 @@ bool StoreStickerString(StickerRecord& record, std::uint32_t kind, const void* d
         const char* chars = static_cast<const char*>(data);
         // Another program may send no terminating zero: never read past what it declared.
         const void* zero = std::memchr(chars, 0, size);
-        text = std::string_view(chars, zero != nullptr ? static_cast<std::size_t>(static_cast<const char*>(zero) - chars)
-                                                       : size);
+        text = std::string_view(
+            chars, zero != nullptr ? static_cast<std::size_t>(static_cast<const char*>(zero) - chars) : size);
     }
     switch (kind) {
-        case protocol::kStrCaptionFont: record.caption.fontName.Set(text); return true;
-        case protocol::kStrCaptionText: record.caption.text.Set(text); return true;
-        case protocol::kStrBodyText: record.body.text.Set(text); return true;
-        case protocol::kStrTextFont: record.body.fontName.Set(text); return true;
-        case protocol::kStrDateText: record.date.text.Set(text); return true;
-        default: return false;
+        case protocol::kStrCaptionFont:
+            record.caption.fontName.Set(text);
+            return true;
+        case protocol::kStrCaptionText:
+            record.caption.text.Set(text);
+            return true;
+        case protocol::kStrBodyText:
+            record.body.text.Set(text);
+            return true;
+        case protocol::kStrTextFont:
+            record.body.fontName.Set(text);
+            return true;
+        case protocol::kStrDateText:
+            record.date.text.Set(text);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -113,8 +164,8 @@ std::string FormatStickerDate(int day, int month, int year) {
     return std::to_string(day) + "." + twoDigits(month) + "." + twoDigits(year);
 }
 
-void FillStickerDefaults(StickerRecord& record, std::string_view caption, std::string_view body,
-                         std::string_view date, std::int32_t left, std::int32_t top) {
+void FillStickerDefaults(StickerRecord& record, std::string_view caption, std::string_view body, std::string_view date,
+                         std::int32_t left, std::int32_t top) {
     std::memset(&record, 0, sizeof record);
     using namespace layout;
     SetTextBlock(record.caption, kDefaultTextColor, 1, kCaptionLine, kCaptionLine.fontSize, kDefaultFont, caption);
@@ -147,8 +198,8 @@ bool BringIntoViewPlace(std::int32_t left, std::int32_t top, std::int32_t width,
     return true;
 }
 
-protocol::StickerSummary MakeSummary(const StickerRecord& record, std::int32_t left, std::int32_t top, std::int32_t width,
-                           std::int32_t height, std::uint32_t requestLParam) {
+protocol::StickerSummary MakeSummary(const StickerRecord& record, std::int32_t left, std::int32_t top,
+                                     std::int32_t width, std::int32_t height, std::uint32_t requestLParam) {
     protocol::StickerSummary summary;
     std::memset(&summary, 0, sizeof summary);
     summary.captionColor = record.caption.color;

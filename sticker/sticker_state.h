@@ -52,8 +52,8 @@ void SetTextBlock(TextStyleBlock& block, ColorValue color, std::uint8_t shadow, 
                   std::uint8_t fontSize, std::string_view font, std::string_view text);
 
 // The blocks a new sticker window starts with, at window position (left, top).
-void FillStickerDefaults(StickerRecord& record, std::string_view caption, std::string_view body,
-                         std::string_view date, std::int32_t left, std::int32_t top);
+void FillStickerDefaults(StickerRecord& record, std::string_view caption, std::string_view body, std::string_view date,
+                         std::int32_t left, std::int32_t top);
 
 // The hide timer's interval: step x 20 ms, 3000 ms for step 0.
 [[nodiscard]] std::uint32_t HideDelayMilliseconds(std::uint8_t step);

@@ -14,16 +14,16 @@ namespace velpiners {
 
 // One line of text of a sticker: the caption, the date line or the body.
 struct TextStyleBlock {
-    ColorValue color;          // 0
-    std::uint8_t shadow;       // 4: drawn again 1 px right and down in the shadow colour
-    std::uint8_t unused5[3];   // 5
-    std::int32_t x;            // 8
-    std::int32_t y;            // 12
-    std::int32_t width;        // 16: only the body's width takes part in the layout
-    std::uint8_t fontSize;     // 20: points
-    ShortString63 fontName;    // 21
-    ShortString255 text;       // 85
-    std::uint8_t tail[3];      // 341: tail[1] (offset 342) is the show-date flag in the date block
+    ColorValue color;         // 0
+    std::uint8_t shadow;      // 4: drawn again 1 px right and down in the shadow colour
+    std::uint8_t unused5[3];  // 5
+    std::int32_t x;           // 8
+    std::int32_t y;           // 12
+    std::int32_t width;       // 16: only the body's width takes part in the layout
+    std::uint8_t fontSize;    // 20: points
+    ShortString63 fontName;   // 21
+    ShortString255 text;      // 85
+    std::uint8_t tail[3];     // 341: tail[1] (offset 342) is the show-date flag in the date block
 
     [[nodiscard]] bool ShowDate() const { return tail[1] != 0; }
     void SetShowDate(std::uint8_t value) { tail[1] = value; }
@@ -31,25 +31,25 @@ struct TextStyleBlock {
 
 // Where and how a sticker shows.
 struct PlacementBlock {
-    std::int32_t left;              // 0
-    std::int32_t top;               // 4
-    std::uint8_t opacity;           // 8: 1..255
-    std::uint8_t locked;            // 9
-    std::uint8_t style;             // 10: skin 0..16
-    std::uint8_t useOwnColor;       // 11
-    ColorValue color;               // 12
-    std::uint8_t unrolled;          // 16
-    std::uint8_t showPicture;       // 17
-    std::uint8_t pictureLow;        // 18
-    std::uint8_t layer;             // 19: 1 desktop, 0 topmost
-    std::uint8_t parented;          // 20: live state only
-    std::uint8_t wordWrap;          // 21
-    std::uint8_t alignment;         // 22: 0 left, 1 centre, 2 right
-    std::uint8_t hideAtPointer;     // 23
-    std::uint8_t hideDelayStep;     // 24
-    std::uint8_t pictureHigh;       // 25
-    std::uint8_t unused26[6];       // 26
-    ColorValue shadowColor;         // 32
+    std::int32_t left;           // 0
+    std::int32_t top;            // 4
+    std::uint8_t opacity;        // 8: 1..255
+    std::uint8_t locked;         // 9
+    std::uint8_t style;          // 10: skin 0..16
+    std::uint8_t useOwnColor;    // 11
+    ColorValue color;            // 12
+    std::uint8_t unrolled;       // 16
+    std::uint8_t showPicture;    // 17
+    std::uint8_t pictureLow;     // 18
+    std::uint8_t layer;          // 19: 1 desktop, 0 topmost
+    std::uint8_t parented;       // 20: live state only
+    std::uint8_t wordWrap;       // 21
+    std::uint8_t alignment;      // 22: 0 left, 1 centre, 2 right
+    std::uint8_t hideAtPointer;  // 23
+    std::uint8_t hideDelayStep;  // 24
+    std::uint8_t pictureHigh;    // 25
+    std::uint8_t unused26[6];    // 26
+    ColorValue shadowColor;      // 32
 
     [[nodiscard]] std::uint16_t PictureNumber() const {
         return static_cast<std::uint16_t>(pictureLow | (pictureHigh << 8));
@@ -61,14 +61,14 @@ struct PlacementBlock {
 };
 
 struct StickerRecord {
-    std::uint32_t window;          // 0: 32-bit handle of the window that produced the record
-    TextStyleBlock caption;        // 4
-    TextStyleBlock date;           // 348
-    TextStyleBlock body;           // 692
-    PlacementBlock placement;      // 1036
-    std::uint8_t inUse;            // 1072
-    std::uint8_t reported;         // 1073
-    std::uint8_t unused1074[2];    // 1074
+    std::uint32_t window;        // 0: 32-bit handle of the window that produced the record
+    TextStyleBlock caption;      // 4
+    TextStyleBlock date;         // 348
+    TextStyleBlock body;         // 692
+    PlacementBlock placement;    // 1036
+    std::uint8_t inUse;          // 1072
+    std::uint8_t reported;       // 1073
+    std::uint8_t unused1074[2];  // 1074
 };
 
 inline constexpr std::size_t kTextStyleBlockSize = 344;

@@ -164,13 +164,26 @@ LRESULT TTrayIconAdv::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kCallbackMessage:
             switch (static_cast<UINT>(lParam)) {
-                case WM_LBUTTONDOWN: OnMouse(ticLeftClick, OnLButtonDown); break;
-                case WM_LBUTTONUP: OnMouse(ticLeftClickUp, OnLButtonUp); break;
-                case WM_LBUTTONDBLCLK: OnMouse(ticLeftDblClick, OnLButtonDblClick); break;
-                case WM_RBUTTONDOWN: OnMouse(ticRightClick, OnRButtonDown); break;
-                case WM_RBUTTONUP: OnMouse(ticRightClickUp, OnRButtonUp); break;
-                case WM_RBUTTONDBLCLK: OnMouse(ticRightDblClick, OnRButtonDblClick); break;
-                default: break;
+                case WM_LBUTTONDOWN:
+                    OnMouse(ticLeftClick, OnLButtonDown);
+                    break;
+                case WM_LBUTTONUP:
+                    OnMouse(ticLeftClickUp, OnLButtonUp);
+                    break;
+                case WM_LBUTTONDBLCLK:
+                    OnMouse(ticLeftDblClick, OnLButtonDblClick);
+                    break;
+                case WM_RBUTTONDOWN:
+                    OnMouse(ticRightClick, OnRButtonDown);
+                    break;
+                case WM_RBUTTONUP:
+                    OnMouse(ticRightClickUp, OnRButtonUp);
+                    break;
+                case WM_RBUTTONDBLCLK:
+                    OnMouse(ticRightDblClick, OnRButtonDblClick);
+                    break;
+                default:
+                    break;
             }
             return 0;
         default:

@@ -32,9 +32,7 @@ void Form::DestroyFormWindow() {
     if (m_hwnd != nullptr) ::DestroyWindow(m_hwnd);
 }
 
-LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefaultHandler(message, wParam, lParam);
-}
+LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) { return DefaultHandler(message, wParam, lParam); }
 
 LRESULT Form::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcA(m_hwnd, message, wParam, lParam);

@@ -16,6 +16,8 @@ namespace velpiners {
     return reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(value)));
 }
 
-[[nodiscard]] inline HWND HandleFromWParam(WPARAM wParam) { return HandleFromValue(static_cast<std::uint32_t>(wParam)); }
+[[nodiscard]] inline HWND HandleFromWParam(WPARAM wParam) {
+    return HandleFromValue(static_cast<std::uint32_t>(wParam));
+}
 
 }  // namespace velpiners

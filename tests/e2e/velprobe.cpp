@@ -126,8 +126,8 @@ LRESULT CALLBACK SummaryWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         velpiners::protocol::StickerSummary s;
         std::memcpy(&s, data->lpData, sizeof s);
         std::printf("index=%u left=%d top=%d width=%d height=%d opacity=%u style=%u layer=%u caption=%s body=%s\n",
-                    s.index, s.left, s.top, s.width, s.height, s.opacity, s.style, s.layer,
-                    s.captionText.Get().c_str(), s.bodyText.Get().c_str());
+                    s.index, s.left, s.top, s.width, s.height, s.opacity, s.style, s.layer, s.captionText.Get().c_str(),
+                    s.bodyText.Get().c_str());
         std::fflush(stdout);
         return 1;
     }
@@ -205,8 +205,7 @@ int MakeDatabase(const char* path, int count, int tail) {
 
 // A plain opaque, unrolled sticker with a caption, a date line and a body text, in its own colour.
 velpiners::StickerRecord PlainSticker(const std::string& caption, const std::string& body, std::int32_t left,
-                                      std::int32_t top, std::uint8_t style, std::int32_t color,
-                                      std::uint8_t layer) {
+                                      std::int32_t top, std::uint8_t style, std::int32_t color, std::uint8_t layer) {
     velpiners::StickerRecord r;
     std::memset(&r, 0, sizeof r);
     for (velpiners::TextStyleBlock* block : {&r.caption, &r.date, &r.body}) {
@@ -250,16 +249,15 @@ int WriteRecords(const char* path, const std::vector<velpiners::StickerRecord>& 
 }
 
 int MakeGallery(const char* path) {
-    static const char* const kNames[] = {"Dark glass", "Inner",  "Flat",       "Silver glass", "Glass", "Panel",
-                                         "Classic",    "Narrow", "Aero",       "Modern",       "List",  "Vista Glass",
-                                         "Vista",      "Vista Aero", "H.Z.",   "Flat panel",   "Text"};
+    static const char* const kNames[] = {"Dark glass", "Inner",      "Flat", "Silver glass", "Glass", "Panel",
+                                         "Classic",    "Narrow",     "Aero", "Modern",       "List",  "Vista Glass",
+                                         "Vista",      "Vista Aero", "H.Z.", "Flat panel",   "Text"};
     static const std::int32_t kColors[] = {0x3050D0, 0x30A040, 0xC06020, 0x2080C0, 0x9040A0, 0x208080};
     std::vector<velpiners::StickerRecord> records;
     for (int i = 0; i < 17; ++i) {
-        velpiners::StickerRecord r =
-            PlainSticker(std::to_string(i) + " " + kNames[i],
-                         "Buy milk and bread\r\nCall the dentist at 10\r\nWater the plants", 10 + (i % 5) * 254,
-                         10 + (i / 5) * 200, static_cast<std::uint8_t>(i), kColors[i % 6], 1);
+        velpiners::StickerRecord r = PlainSticker(
+            std::to_string(i) + " " + kNames[i], "Buy milk and bread\r\nCall the dentist at 10\r\nWater the plants",
+            10 + (i % 5) * 254, 10 + (i / 5) * 200, static_cast<std::uint8_t>(i), kColors[i % 6], 1);
         r.placement.SetPictureNumber(1 + (i * 2) % 34);
         r.placement.showPicture = 1;
         records.push_back(r);
@@ -375,8 +373,8 @@ int main(int argc, char** argv) {
         record.window = 0x4242;
         COPYDATASTRUCT data{velpiners::protocol::kRecordReportDwData, sizeof record, &record};
         DWORD_PTR answer = 0;
-        if (!::SendMessageTimeoutA(controller, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
-                                   5000, &answer)) {
+        if (!::SendMessageTimeoutA(controller, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000,
+                                   &answer)) {
             std::fprintf(stderr, "velprobe: no answer\n");
             return 3;
         }

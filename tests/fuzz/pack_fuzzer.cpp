@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TATBitmap icons;
     try {
         icons.LoadFromMemory(data, size);
-    } catch (const GraphicsError&) {
-    }
+    } catch (const GraphicsError&) {}
     std::uint64_t pixelBytes = 0;
     for (int i = 0; i < icons.Count(); ++i) {
         const auto& entry = icons.Items(i);

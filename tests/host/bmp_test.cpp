@@ -168,8 +168,7 @@ TEST(BmpTest, TopDownFilesReadRowsInFileOrder) {
     const std::size_t stride = 16;
     Bytes flipped(file.begin(), file.begin() + 54);
     for (int row = 3; row >= 0; --row)
-        flipped.insert(flipped.end(), file.begin() + 54 + row * stride,
-                       file.begin() + 54 + (row + 1) * stride);
+        flipped.insert(flipped.end(), file.begin() + 54 + row * stride, file.begin() + 54 + (row + 1) * stride);
     PutLe32(flipped, 22, static_cast<std::uint32_t>(-4));
     BmpInfo info;
     ExpectSamePixels(original, DecodeBmp(flipped, &info));

@@ -46,21 +46,23 @@ TEST(Cp1251, EveryByteAgreesWithIconvBothWays) {
 
 TEST(Cp1251, CyrillicAlphabetAndYo) {
     EXPECT_EQ(Utf8ToCp1251("АЯабяЁё"), "\xC0\xDF\xE0\xE1\xFF\xA8\xB8");
-    EXPECT_EQ(Utf8ToCp1251("«Стикер» — №1…"), "\xAB\xD1\xF2\xE8\xEA\xE5\xF0\xBB \x97 \xB9" "1\x85");
+    EXPECT_EQ(Utf8ToCp1251("«Стикер» — №1…"),
+              "\xAB\xD1\xF2\xE8\xEA\xE5\xF0\xBB \x97 \xB9"
+              "1\x85");
     EXPECT_EQ(Utf8ToCp1251("Velpiners: ok?"), "Velpiners: ok?");
     EXPECT_EQ(Utf8ToCp1251(""), "");
 }
 
 TEST(Cp1251, UnmappableAndMalformedInputBecomesQuestionMarks) {
-    EXPECT_EQ(Utf8ToCp1251("a\xC3\xA4z"), "a?z");              // ä has no place in 1251
-    EXPECT_EQ(Utf8ToCp1251("\xF0\x9F\x98\x80"), "?");          // one character outside the BMP
-    EXPECT_EQ(Utf8ToCp1251("\xEF\xBF\xBD"), "?");              // U+FFFD itself
-    EXPECT_EQ(Utf8ToCp1251("\x80z"), "?z");                    // stray continuation byte
-    EXPECT_EQ(Utf8ToCp1251("z\xD0"), "z?");                    // sequence cut by the end
-    EXPECT_EQ(Utf8ToCp1251("\xD0z"), "?z");                    // sequence cut by an ASCII byte
-    EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??");                 // overlong '/'
-    EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80"), "???");            // surrogate
-    EXPECT_EQ(Utf8ToCp1251("\xF4\x90\x80\x80"), "????");       // beyond U+10FFFF
+    EXPECT_EQ(Utf8ToCp1251("a\xC3\xA4z"), "a?z");         // ä has no place in 1251
+    EXPECT_EQ(Utf8ToCp1251("\xF0\x9F\x98\x80"), "?");     // one character outside the BMP
+    EXPECT_EQ(Utf8ToCp1251("\xEF\xBF\xBD"), "?");         // U+FFFD itself
+    EXPECT_EQ(Utf8ToCp1251("\x80z"), "?z");               // stray continuation byte
+    EXPECT_EQ(Utf8ToCp1251("z\xD0"), "z?");               // sequence cut by the end
+    EXPECT_EQ(Utf8ToCp1251("\xD0z"), "?z");               // sequence cut by an ASCII byte
+    EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??");            // overlong '/'
+    EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80"), "???");       // surrogate
+    EXPECT_EQ(Utf8ToCp1251("\xF4\x90\x80\x80"), "????");  // beyond U+10FFFF
     EXPECT_EQ(Utf8ToCp1251("\xFF\xFE"), "??");
 }
 

@@ -88,8 +88,7 @@ TEST(InflateTest, AnyValidZlibHeaderIsAccepted) {
     for (int level : {0, 1, 6}) {
         uLongf length = compressBound(static_cast<uLong>(data.size()));
         Bytes stream(length);
-        ASSERT_EQ(compress2(stream.data(), &length, data.data(), static_cast<uLong>(data.size()), level),
-                  Z_OK);
+        ASSERT_EQ(compress2(stream.data(), &length, data.data(), static_cast<uLong>(data.size()), level), Z_OK);
         stream.resize(length);
         EXPECT_EQ(Inflate(stream), data) << "level " << level;
     }

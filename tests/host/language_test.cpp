@@ -38,7 +38,7 @@ TEST(FlagIndexOfCode, AnythingButAListedTwoLetterCodeHasNoFlag) {
     EXPECT_EQ(FlagIndexOfCode("a1"), -1);
     EXPECT_EQ(FlagIndexOfCode("xx"), -1);
     EXPECT_EQ(FlagIndexOfCode(" r"), -1);
-    EXPECT_EQ(FlagIndexOfCode("d "), -1);   // would otherwise straddle "ad" and the next code
+    EXPECT_EQ(FlagIndexOfCode("d "), -1);  // would otherwise straddle "ad" and the next code
     EXPECT_EQ(FlagIndexOfCode("ad][ae"), -1);
     EXPECT_EQ(FlagIndexOfCode("\xD0\xF3"), -1);  // Cyrillic "ру" in code page 1251
 }

@@ -31,8 +31,7 @@ std::atomic<std::size_t> g_largestAllocation{0};
 
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     std::size_t largest = g_largestAllocation.load();
-    while (size > largest && !g_largestAllocation.compare_exchange_weak(largest, size)) {
-    }
+    while (size > largest && !g_largestAllocation.compare_exchange_weak(largest, size)) {}
     return std::malloc(size == 0 ? 1 : size);
 }
 void* operator new(std::size_t size) {
@@ -50,8 +49,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 // A solid picture: colour B, G, R (and A for 32 bits) in every pixel.
-Picture Solid(int width, int height, int bits, std::uint8_t b, std::uint8_t g, std::uint8_t r,
-              std::uint8_t a = 0) {
+Picture Solid(int width, int height, int bits, std::uint8_t b, std::uint8_t g, std::uint8_t r, std::uint8_t a = 0) {
     Picture p(width, height, bits);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
@@ -66,8 +64,7 @@ Picture Solid(int width, int height, int bits, std::uint8_t b, std::uint8_t g, s
 
 PackSource Source(std::int32_t number, const Picture& picture) { return {number, EncodeBmp(picture)}; }
 
-void ExpectPixel(const Picture& p, int x, int y, std::uint8_t b, std::uint8_t g, std::uint8_t r,
-                 std::uint8_t a) {
+void ExpectPixel(const Picture& p, int x, int y, std::uint8_t b, std::uint8_t g, std::uint8_t r, std::uint8_t a) {
     ASSERT_EQ(p.BitsPerPixel(), 32);
     const std::uint8_t* px = p.Pixel(x, y);
     EXPECT_EQ(px[0], b);
@@ -119,8 +116,8 @@ TEST(PicturePackTest, WriterLaysOutHeaderTableAndData) {
     EXPECT_EQ(ReadLe32(&pack[32]), second.size());
     EXPECT_EQ(ReadLe32(&pack[36]), 205u);
     EXPECT_TRUE(std::equal(first.begin(), first.end(), pack.begin() + 40));
-    EXPECT_TRUE(std::equal(second.begin(), second.end(),
-                           pack.begin() + 40 + static_cast<std::ptrdiff_t>(first.size())));
+    EXPECT_TRUE(
+        std::equal(second.begin(), second.end(), pack.begin() + 40 + static_cast<std::ptrdiff_t>(first.size())));
 
     const Bytes compressed = BuildPack({{101, first}}, true);
     EXPECT_EQ(compressed[12], 1);
@@ -134,10 +131,9 @@ TEST(PicturePackTest, EveryDepthBecomesA32BitIcon) {
     for (bool compressed : {false, true}) {
         SCOPED_TRACE(compressed ? "compressed" : "plain");
         TATBitmap icons;
-        const Bytes pack = BuildPack({Source(101, Solid(3, 2, 24, 10, 20, 30)),
-                                      Source(102, Solid(2, 3, 32, 40, 50, 60, 70)),
-                                      {103, eightBit}},
-                                     compressed);
+        const Bytes pack = BuildPack(
+            {Source(101, Solid(3, 2, 24, 10, 20, 30)), Source(102, Solid(2, 3, 32, 40, 50, 60, 70)), {103, eightBit}},
+            compressed);
         icons.LoadFromMemory(pack.data(), pack.size());
         ASSERT_EQ(icons.Count(), 3);
         const Picture& opaque = icons.Items(0).bitmap;
@@ -182,10 +178,9 @@ TEST(PicturePackTest, CountZeroAddsNothing) {
 
 TEST(PicturePackTest, LaterEntryWithTheSameNumberWins) {
     TATBitmap icons;
-    const Bytes pack =
-        BuildPack({Source(120, Solid(1, 1, 24, 1, 1, 1)), Source(121, Solid(1, 1, 24, 2, 2, 2)),
-                   Source(120, Solid(1, 1, 24, 3, 3, 3))},
-                  false);
+    const Bytes pack = BuildPack({Source(120, Solid(1, 1, 24, 1, 1, 1)), Source(121, Solid(1, 1, 24, 2, 2, 2)),
+                                  Source(120, Solid(1, 1, 24, 3, 3, 3))},
+                                 false);
     icons.LoadFromMemory(pack.data(), pack.size());
     EXPECT_EQ(icons.IndexOf(120), 2);
     EXPECT_EQ(icons.IndexOf(121), 1);
@@ -205,10 +200,9 @@ TEST(PicturePackTest, LaterEntryWithTheSameNumberWins) {
 }
 
 TEST(PicturePackTest, ShortFileKeepsEarlierEntriesAndThrows) {
-    const Bytes pack =
-        BuildPack({Source(101, Solid(2, 2, 24, 1, 2, 3)), Source(102, Solid(2, 2, 32, 4, 5, 6, 7)),
-                   Source(103, Solid(2, 2, 24, 7, 8, 9))},
-                  false);
+    const Bytes pack = BuildPack({Source(101, Solid(2, 2, 24, 1, 2, 3)), Source(102, Solid(2, 2, 32, 4, 5, 6, 7)),
+                                  Source(103, Solid(2, 2, 24, 7, 8, 9))},
+                                 false);
     TATBitmap icons;
     EXPECT_EQ(ErrorText(icons, Bytes(pack.begin(), pack.end() - 1)), "Stream read error");
     ASSERT_EQ(icons.Count(), 2);
@@ -240,8 +234,7 @@ TEST(PicturePackTest, HostileCountsAndSizesAreRefused) {
         {0, 0x80000000u, 0, "count INT_MIN"},
         {0, 0x7FFFFFFFu, 0, "count the file cannot hold"},
         {0, 0x15555556u, 0, "count whose table size wraps 32 bits"},
-        {0, 3, 0, "one record more than written: the data start moves",
-         "Bitmap image is not valid: no BM signature"},
+        {0, 3, 0, "one record more than written: the data start moves", "Bitmap image is not valid: no BM signature"},
         {20, 0xFFFFFFFFu, 0, "first size -1"},
         {20, 0x7FFFFFFFu, 0, "first size past the end"},
         {32, 0x80000000u, 1, "second size INT_MIN"},
@@ -257,15 +250,13 @@ TEST(PicturePackTest, HostileCountsAndSizesAreRefused) {
 }
 
 TEST(PicturePackTest, DamagedEntriesThrowTheirOwnErrorAfterEarlierEntries) {
-    Bytes badStream =
-        BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), Source(102, Solid(1, 1, 24, 4, 5, 6))}, true);
+    Bytes badStream = BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), Source(102, Solid(1, 1, 24, 4, 5, 6))}, true);
     badStream.back() ^= 0xFF;  // the second entry's Adler-32
     TATBitmap icons;
     EXPECT_EQ(ErrorText(icons, badStream), "Error");
     EXPECT_EQ(icons.Count(), 1);
 
-    Bytes badBmp =
-        BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), Source(102, Solid(1, 1, 24, 4, 5, 6))}, false);
+    Bytes badBmp = BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), Source(102, Solid(1, 1, 24, 4, 5, 6))}, false);
     badBmp[badBmp.size() - 58 + 28] = 16;  // the second file's depth
     TATBitmap more;
     EXPECT_NE(ErrorText(more, badBmp).find("Bitmap image is not valid"), std::string::npos);
@@ -278,7 +269,8 @@ TEST(PicturePackTest, OversizedEntryIsRefusedBeforeItIsDecoded) {
     for (bool compressed : {false, true}) {
         SCOPED_TRACE(compressed ? "compressed" : "plain");
         const Bytes pack = BuildPack({Source(101, Solid(2, 2, 24, 1, 2, 3)),
-                                      Source(102, Solid(1, 1, 32, 4, 5, 6, 7)), {103, huge},
+                                      Source(102, Solid(1, 1, 32, 4, 5, 6, 7)),
+                                      {103, huge},
                                       Source(104, Solid(1, 1, 24, 7, 8, 9))},
                                      compressed);
         TATBitmap icons;
@@ -422,8 +414,7 @@ TEST(RessTest, PictureNumbersNameTheBuiltInResources) {
     EXPECT_EQ(BuiltInPictureName(1), "BITMAP_0");
     EXPECT_EQ(BuiltInPictureName(2), "BITMAP_1");
     EXPECT_EQ(BuiltInPictureName(34), "BITMAP_33");
-    for (int outside : {0, -1, INT_MIN, 35, 100})
-        EXPECT_EQ(BuiltInPictureName(outside), "BITMAP_0") << outside;
+    for (int outside : {0, -1, INT_MIN, 35, 100}) EXPECT_EQ(BuiltInPictureName(outside), "BITMAP_0") << outside;
     EXPECT_EQ(BuiltInPictureName(101), "");
     EXPECT_EQ(BuiltInPictureName(INT_MAX), "");
 }

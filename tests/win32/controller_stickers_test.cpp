@@ -200,7 +200,7 @@ TEST_F(StoredStickersTest, HostileFieldValuesOpenWindowsAllTheSame) {
     odd.placement.layer = 7;
     odd.placement.left = 2000000000;
     odd.placement.top = -2000000000;
-    std::memset(&odd.body.text, 0xFF, sizeof odd.body.text);   // length byte 255, no zero anywhere
+    std::memset(&odd.body.text, 0xFF, sizeof odd.body.text);                // length byte 255, no zero anywhere
     std::memset(&odd.caption.fontName, 0xEE, sizeof odd.caption.fontName);  // length beyond the field
     odd.body.fontSize = 255;
     odd.placement.SetPictureNumber(0xFFFF);

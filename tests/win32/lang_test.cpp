@@ -87,8 +87,7 @@ TEST(LanguageFile, MissingFileGivesEveryDefault) {
     TextTable table;
     table.LoadLanguageFile(path, PrivateProfileReader(path));
     for (const TextInfo& info : AllTexts()) {
-        const std::string expected =
-            std::string(info.fileDefault) + (info.id == TextKey::fConfig ? ":" : "");
+        const std::string expected = std::string(info.fileDefault) + (info.id == TextKey::fConfig ? ":" : "");
         EXPECT_EQ(table.Get(info.id), expected) << info.key;
     }
     EXPECT_EQ(table.FileName(), "gone.lng");
@@ -100,8 +99,8 @@ TEST(LanguageFile, MissingFileGivesEveryDefault) {
 
 TEST(ListFilesWithExtension, ListsFilesOfTheExtensionAndSkipsFoldersAndSystemFiles) {
     TempFolder folder;
-    for (const char* name : {"a.lng", "B.LNG", "hidden.lng", "readonly.lng", "system.lng", "c.txt", "lng",
-                             "d.lng.bak", "e.lngx"})
+    for (const char* name :
+         {"a.lng", "B.LNG", "hidden.lng", "readonly.lng", "system.lng", "c.txt", "lng", "d.lng.bak", "e.lngx"})
         WriteText(folder.File(name), "[Options]\r\n");
     ASSERT_TRUE(::CreateDirectoryA(folder.File("x.lng").c_str(), nullptr));
     ASSERT_TRUE(::SetFileAttributesA(folder.File("hidden.lng").c_str(), FILE_ATTRIBUTE_HIDDEN));

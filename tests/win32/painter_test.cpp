@@ -70,9 +70,9 @@ SIZE ExtentIn(const TextStyleBlock& block, const std::string& text) {
     HDC dc = ::CreateCompatibleDC(screen);
     ::ReleaseDC(nullptr, screen);
     const std::string face = block.fontName.Get();
-    HFONT font = ::CreateFontA(-::MulDiv(block.fontSize, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH, face.c_str());
+    HFONT font =
+        ::CreateFontA(-::MulDiv(block.fontSize, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
     HGDIOBJ old = ::SelectObject(dc, font);
     SIZE size{0, 0};
     ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -96,8 +96,7 @@ int Differing(const Picture& a, const Picture& b, int x0, int y0, int x1, int y1
 }
 
 bool Same(const Picture& a, const Picture& b) {
-    return a.Width() == b.Width() && a.Height() == b.Height() &&
-           Differing(a, b, 0, 0, a.Width(), a.Height()) == 0;
+    return a.Width() == b.Width() && a.Height() == b.Height() && Differing(a, b, 0, 0, a.Width(), a.Height()) == 0;
 }
 
 class PainterTest : public ::testing::Test {

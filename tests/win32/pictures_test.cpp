@@ -45,7 +45,8 @@ protected:
 
 TEST_F(PicturesTest, PacksLoadFromPicWhateverTheCaseAndADamagedOneIsSkipped) {
     ASSERT_TRUE(::CreateDirectoryA(folder.File("pic").c_str(), nullptr));
-    WriteAll(folder.File("pic\\one.VPI"), graphics::BuildPack({{101, IconFile(20, 10)}, {102, IconFile(40, 20)}}, true));
+    WriteAll(folder.File("pic\\one.VPI"),
+             graphics::BuildPack({{101, IconFile(20, 10)}, {102, IconFile(40, 20)}}, true));
     std::vector<std::uint8_t> damaged = graphics::BuildPack({{103, IconFile(24, 30)}, {104, IconFile(24, 40)}}, false);
     damaged.resize(damaged.size() - 100);  // the second entry runs past the end
     WriteAll(folder.File("pic\\two.vpi"), damaged);

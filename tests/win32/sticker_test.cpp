@@ -89,9 +89,7 @@ protected:
         ::SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    static bool Checked(HMENU menu, UINT id) {
-        return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-    }
+    static bool Checked(HMENU menu, UINT id) { return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
     FakeHost host;
     TStickForm* sticker = nullptr;
@@ -155,8 +153,8 @@ TEST_F(StickerTest, StringsAreCutAndNeverReadPastTheirSize) {
     // No terminating zero inside cbData: a page-end buffer makes an overrun fault.
     SYSTEM_INFO system{};
     ::GetSystemInfo(&system);
-    auto* pages = static_cast<char*>(::VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_RESERVE | MEM_COMMIT,
-                                                    PAGE_READWRITE));
+    auto* pages =
+        static_cast<char*>(::VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
     ASSERT_NE(pages, nullptr);
     DWORD old = 0;
     ::VirtualProtect(pages + system.dwPageSize, system.dwPageSize, PAGE_NOACCESS, &old);
@@ -368,7 +366,8 @@ TEST_F(StickerTest, LanguageCommandSetsTheMenuCaptions) {
     char caption[64] = {};
     ::GetMenuStringA(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNCopy), caption, sizeof caption, MF_BYCOMMAND);
     EXPECT_STREQ(caption, "<mCopys>");
-    ::GetMenuStringA(sticker->Menu(), MenuCommand(TStickForm::MenuId::kBuffTextOut), caption, sizeof caption, MF_BYCOMMAND);
+    ::GetMenuStringA(sticker->Menu(), MenuCommand(TStickForm::MenuId::kBuffTextOut), caption, sizeof caption,
+                     MF_BYCOMMAND);
     EXPECT_STREQ(caption, "<buffIn>");
 }
 

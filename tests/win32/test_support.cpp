@@ -97,8 +97,8 @@ bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_st
 
 std::vector<std::uint8_t> ReadAll(const std::string& path) {
     std::vector<std::uint8_t> bytes;
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return bytes;
     const DWORD size = ::GetFileSize(file, nullptr);
     bytes.resize(size);

@@ -118,8 +118,8 @@ TEST(TrayIconTest, MouseActionsFireTheirEventsAndRestoreOnlyOnItsClick) {
     tray.PopupMenuOn = ticNone;
 
     HWND window = tray.CallbackWindow();
-    for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK,
-                       WM_MOUSEMOVE})
+    for (UINT mouse :
+         {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MOUSEMOVE})
         ::SendMessageA(window, TTrayIconAdv::kCallbackMessage, 0, mouse);
     EXPECT_EQ(events, "Ld Lu Ldbl Rd Ru Rdbl ");
 

@@ -13,13 +13,13 @@
 namespace velpiners::artgen {
 
 struct Artwork {
-  std::string name;
-  int width = 0;
-  int height = 0;
-  int bits = 0;
-  graphics::Picture picture;            // 24- and 32-bit artwork
-  std::vector<std::uint32_t> palette;   // 1- and 8-bit artwork: 0x00RRGGBB entries
-  std::vector<std::uint8_t> indices;    // one palette index per pixel, row 0 at the top
+    std::string name;
+    int width = 0;
+    int height = 0;
+    int bits = 0;
+    graphics::Picture picture;           // 24- and 32-bit artwork
+    std::vector<std::uint32_t> palette;  // 1- and 8-bit artwork: 0x00RRGGBB entries
+    std::vector<std::uint8_t> indices;   // one palette index per pixel, row 0 at the top
 };
 
 // The complete BMP file.
@@ -37,8 +37,8 @@ Artwork GreyArtwork(std::string name, int width, int height, const std::vector<s
 // fully transparent pixels take `hidden`) and its opacity levels (alpha scaled so that alpha 1 gives
 // `peak`).
 struct SkinPair {
-  graphics::Picture skin;
-  std::vector<std::uint8_t> maskLevels;
+    graphics::Picture skin;
+    std::vector<std::uint8_t> maskLevels;
 };
 SkinPair SplitSkin(const Canvas& canvas, int peak, const Color& hidden = Color{0, 0, 0, 1});
 

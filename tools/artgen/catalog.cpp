@@ -4,12 +4,12 @@
 namespace velpiners::artgen {
 
 std::vector<Artwork> DrawAll() {
-  std::vector<Artwork> all;
-  AddSkins(all);
-  AddIcons(all);
-  AddControls(all);
-  AddFlags(all);
-  return all;
+    std::vector<Artwork> all;
+    AddSkins(all);
+    AddIcons(all);
+    AddControls(all);
+    AddFlags(all);
+    return all;
 }
 
 }  // namespace velpiners::artgen

@@ -8,8 +8,8 @@ namespace velpiners::artgen {
 namespace {
 
 struct Glyph {
-  char ch;
-  const char* rows[7];
+    char ch;
+    const char* rows[7];
 };
 
 // '#' marks an inked pixel.
@@ -62,11 +62,11 @@ constexpr Glyph kGlyphs[] = {
 };
 
 const Glyph* Find(char ch) {
-  // Lower case reads as capitals, except 'x', which is the times sign.
-  if (ch >= 'a' && ch <= 'z' && ch != 'x') ch = static_cast<char>(ch - 'a' + 'A');
-  for (const Glyph& g : kGlyphs)
-    if (g.ch == ch) return &g;
-  return nullptr;
+    // Lower case reads as capitals, except 'x', which is the times sign.
+    if (ch >= 'a' && ch <= 'z' && ch != 'x') ch = static_cast<char>(ch - 'a' + 'A');
+    for (const Glyph& g : kGlyphs)
+        if (g.ch == ch) return &g;
+    return nullptr;
 }
 
 }  // namespace
@@ -74,22 +74,22 @@ const Glyph* Find(char ch) {
 int LabelWidth(const std::string& text, int scale) { return static_cast<int>(text.size()) * 6 * scale; }
 
 void DrawLabel(Canvas& canvas, int x, int y, const std::string& text, const Color& color, int scale) {
-  for (char ch : text) {
-    if (const Glyph* g = Find(ch)) {
-      for (int row = 0; row < 7; ++row)
-        for (int col = 0; col < 5; ++col) {
-          if (g->rows[row][col] != '#') continue;
-          for (int sy = 0; sy < scale; ++sy)
-            for (int sx = 0; sx < scale; ++sx) {
-              const int px = x + col * scale + sx, py = y + row * scale + sy;
-              if (px < 0 || py < 0 || px >= canvas.Width() || py >= canvas.Height()) continue;
-              Canvas::Pixel& p = canvas.At(px, py);
-              p = {color.r, color.g, color.b, 1};
-            }
+    for (char ch : text) {
+        if (const Glyph* g = Find(ch)) {
+            for (int row = 0; row < 7; ++row)
+                for (int col = 0; col < 5; ++col) {
+                    if (g->rows[row][col] != '#') continue;
+                    for (int sy = 0; sy < scale; ++sy)
+                        for (int sx = 0; sx < scale; ++sx) {
+                            const int px = x + col * scale + sx, py = y + row * scale + sy;
+                            if (px < 0 || py < 0 || px >= canvas.Width() || py >= canvas.Height()) continue;
+                            Canvas::Pixel& p = canvas.At(px, py);
+                            p = {color.r, color.g, color.b, 1};
+                        }
+                }
         }
+        x += 6 * scale;
     }
-    x += 6 * scale;
-  }
 }
 
 }  // namespace velpiners::artgen

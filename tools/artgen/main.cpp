@@ -17,35 +17,35 @@
 namespace {
 
 bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
-    return false;
-  }
-  return true;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace velpiners::artgen;
-  try {
-    if (argc == 3 && std::string(argv[1]) == "--gallery") {
-      return WriteFile(argv[2], velpiners::graphics::EncodeBmp(DrawGallery(DrawAll()))) ? 0 : 1;
+    using namespace velpiners::artgen;
+    try {
+        if (argc == 3 && std::string(argv[1]) == "--gallery") {
+            return WriteFile(argv[2], velpiners::graphics::EncodeBmp(DrawGallery(DrawAll()))) ? 0 : 1;
+        }
+        if (argc != 2 || argv[1][0] == '-') {
+            std::fprintf(stderr, "usage: artgen DIR | artgen --gallery FILE.bmp\n");
+            return 2;
+        }
+        const std::string dir = argv[1];
+        for (const Artwork& art : DrawAll())
+            if (!WriteFile(dir + "/" + art.name + ".bmp", EncodeArtwork(art))) return 1;
+        if (!WriteFile(dir + "/velpiners.ico", ProgramIconFile())) return 1;
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "artgen: %s\n", e.what());
+        return 1;
     }
-    if (argc != 2 || argv[1][0] == '-') {
-      std::fprintf(stderr, "usage: artgen DIR | artgen --gallery FILE.bmp\n");
-      return 2;
-    }
-    const std::string dir = argv[1];
-    for (const Artwork& art : DrawAll())
-      if (!WriteFile(dir + "/" + art.name + ".bmp", EncodeArtwork(art))) return 1;
-    if (!WriteFile(dir + "/velpiners.ico", ProgramIconFile())) return 1;
-    return 0;
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "artgen: %s\n", e.what());
-    return 1;
-  }
 }

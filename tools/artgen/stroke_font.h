@@ -10,10 +10,10 @@
 namespace velpiners::artgen {
 
 struct Lettering {
-  float capHeight = 10;  // pixels
-  float weight = 1.5f;   // stroke width in pixels
-  float tracking = 0;    // extra space between letters, in pixels
-  float slant = 0;       // horizontal shear (0.2 gives a light italic)
+    float capHeight = 10;  // pixels
+    float weight = 1.5f;   // stroke width in pixels
+    float tracking = 0;    // extra space between letters, in pixels
+    float slant = 0;       // horizontal shear (0.2 gives a light italic)
 };
 
 // Outline of `text` with its baseline's left end at (x, y). Characters without a glyph are skipped.
