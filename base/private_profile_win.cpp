@@ -24,4 +24,11 @@ std::string PrivateProfileReader::Read(std::string_view section, std::string_vie
     }
 }
 
+bool PrivateProfileWriter::Write(std::string_view section, std::string_view key, std::string_view value) {
+    const std::string sectionName(section);
+    const std::string keyName(key);
+    const std::string text(value);
+    return ::WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(), text.c_str(), m_path.c_str()) != FALSE;
+}
+
 }  // namespace velpiners

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "base/ini_reader.h"
+#include "base/ini_writer.h"
 
 namespace velpiners {
 
@@ -21,6 +22,16 @@ public:
 
     [[nodiscard]] std::string Read(std::string_view section, std::string_view key,
                                    std::string_view defaultValue) const override;
+
+private:
+    std::string m_path;
+};
+
+class PrivateProfileWriter final : public IniWriter {
+public:
+    explicit PrivateProfileWriter(std::string path) : m_path(std::move(path)) {}
+
+    [[nodiscard]] bool Write(std::string_view section, std::string_view key, std::string_view value) override;
 
 private:
     std::string m_path;

@@ -1,9 +1,10 @@
 // Colour values 0x00BBGGRR (red in the low byte) and the per-channel colour arithmetic of the painter,
 // the compositor and the menus.
 //
-// A value whose high byte is set names a system colour. The portable core cannot look those up, so the
-// helpers take the platform's lookup (on Windows SystemColorToRgb from gdi_effects.h); without one they
-// use the low three bytes as they stand.
+// A value whose high byte is set names a system colour. The portable core cannot look those up, so every
+// helper takes the platform's lookup, and must be given one: nullptr says the colour is known to be plain
+// RGB (the low three bytes are used as they stand). The Win32 layer calls the helpers of graphics::screen
+// (gdi_effects_win.h), which always look system colours up.
 #pragma once
 
 #include <cstdint>
@@ -24,15 +25,15 @@ using SystemColorLookup = Color (*)(int index);
 [[nodiscard]] constexpr int BlueOf(Color color) { return static_cast<int>((color >> 16) & 0xFF); }
 
 // A plain RGB value: system colours are looked up, anything else keeps its low three bytes.
-[[nodiscard]] Color ColorToRgb(Color color, SystemColorLookup lookup = nullptr);
+[[nodiscard]] Color ColorToRgb(Color color, SystemColorLookup lookup);
 
 // Each channel c becomes trunc(c - c / 255 * amount) in double precision, at least 0 (at most 255).
-[[nodiscard]] Color DarkenColor(Color color, int amount, SystemColorLookup lookup = nullptr);
+[[nodiscard]] Color DarkenColor(Color color, int amount, SystemColorLookup lookup);
 
 // Each channel c becomes c + percent * (255 - c) / 100 in integers, kept within 0..255.
-[[nodiscard]] Color LightenColor(Color color, int percent, SystemColorLookup lookup = nullptr);
+[[nodiscard]] Color LightenColor(Color color, int percent, SystemColorLookup lookup);
 
 // Each channel c becomes c - amount, kept within 0..255.
-[[nodiscard]] Color SubtractColor(Color color, int amount, SystemColorLookup lookup = nullptr);
+[[nodiscard]] Color SubtractColor(Color color, int amount, SystemColorLookup lookup);
 
 }  // namespace velpiners::graphics

@@ -238,7 +238,8 @@ void DrawSeparatorLines(Picture& colour) {
         const std::uint8_t* p = colour.Pixel(14, 14);
         base = MakeColor(p[2], p[1], p[0]);
     }
-    const Color lines[2] = {DarkenColor(base, 50), LightenColor(base, 30)};
+    // The base is a plain RGB value: no system colour to look up.
+    const Color lines[2] = {DarkenColor(base, 50, nullptr), LightenColor(base, 30, nullptr)};
     for (int i = 0; i < 2; ++i) {
         const int y = 22 + i;
         if (y >= colour.Height()) return;

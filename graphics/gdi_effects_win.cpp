@@ -57,8 +57,8 @@ Color SystemColorToRgb(int index) { return static_cast<Color>(::GetSysColor(inde
 void FillGradient(HDC dc, const RECT& rect, Color bottom, Color top) {
     const int d = rect.bottom - rect.top;
     if (d < 0) return;
-    const Color c1 = ColorToRgb(bottom, SystemColorToRgb);
-    const Color c2 = ColorToRgb(top, SystemColorToRgb);
+    const Color c1 = screen::Rgb(bottom);
+    const Color c2 = screen::Rgb(top);
     const auto channel = [d](int from, int to, int i) { return d == 0 ? from : from + (to - from) * i / d; };
     // Each band i would cover rows top .. bottom - i, later bands over earlier ones; so row y ends with
     // band bottom - y, and painting each row once with that band gives the same picture.

@@ -16,6 +16,15 @@ namespace velpiners::graphics {
 // GetSysColor as a SystemColorLookup.
 Color SystemColorToRgb(int index);
 
+// The colour helpers of color.h as the Win32 layer uses them: a system colour (the button face, a menu
+// colour) is always looked up first.
+namespace screen {
+[[nodiscard]] inline Color Rgb(Color color) { return ColorToRgb(color, &SystemColorToRgb); }
+[[nodiscard]] inline Color Darken(Color color, int amount) { return DarkenColor(color, amount, &SystemColorToRgb); }
+[[nodiscard]] inline Color Lighten(Color color, int percent) { return LightenColor(color, percent, &SystemColorToRgb); }
+[[nodiscard]] inline Color Subtract(Color color, int amount) { return SubtractColor(color, amount, &SystemColorToRgb); }
+}  // namespace screen
+
 // Vertical banded gradient over rows rect.top through rect.bottom inclusive (one row more than the
 // rectangle): with D = bottom - top, row y shows C1 + (C2 - C1) * (bottom - y) / D per channel (integer,
 // truncating), so the top row has `top` and the bottom row `bottom`. D < 0 draws nothing; D = 0 fills

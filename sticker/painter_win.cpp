@@ -38,8 +38,7 @@ constexpr int kMaxTextExtent = 4000;
 constexpr int kMaxScratchExtent = kMaxTextExtent + layout::kInkMargin;
 
 COLORREF RgbOf(ColorValue value) {
-    return static_cast<COLORREF>(
-        graphics::ColorToRgb(static_cast<graphics::Color>(value), &graphics::SystemColorToRgb));
+    return static_cast<COLORREF>(graphics::screen::Rgb(static_cast<graphics::Color>(value)));
 }
 
 SIZE TextExtent(HDC dc, const std::string& text) {

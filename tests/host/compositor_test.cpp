@@ -184,8 +184,8 @@ TEST_F(FramedSkin, RolledUpCases) {
 TEST_F(FramedSkin, SeparatorLinesOnlyForTheTitledKindUnrolled) {
     const Picture titled = Compose(100, 60, 2, kSkinTitled, true);
     const Color base = MakeColor(image.At(14, 14, 2), image.At(14, 14, 1), image.At(14, 14, 0));
-    const Color dark = DarkenColor(base, 50);
-    const Color light = LightenColor(base, 30);
+    const Color dark = DarkenColor(base, 50, nullptr);
+    const Color light = LightenColor(base, 30, nullptr);
     for (int x = 10; x < 229; ++x) {
         EXPECT_EQ(titled.Pixel(x, 22)[2], RedOf(dark));
         EXPECT_EQ(titled.Pixel(x, 22)[0], BlueOf(dark));

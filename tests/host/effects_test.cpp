@@ -29,21 +29,21 @@ std::vector<int> Bytes(const Picture& p, int x, int y) {
 }
 
 TEST(ColorHelpers, LightenDarkenSubtractFigures) {
-    EXPECT_EQ(LightenColor(0x000000, 15), MakeColor(38, 38, 38));  // 15 * 255 / 100 = 38
-    EXPECT_EQ(LightenColor(MakeColor(100, 200, 255), 30), MakeColor(146, 216, 255));
-    EXPECT_EQ(DarkenColor(0xFFFFFF, 50), MakeColor(205, 205, 205));
+    EXPECT_EQ(LightenColor(0x000000, 15, nullptr), MakeColor(38, 38, 38));  // 15 * 255 / 100 = 38
+    EXPECT_EQ(LightenColor(MakeColor(100, 200, 255), 30, nullptr), MakeColor(146, 216, 255));
+    EXPECT_EQ(DarkenColor(0xFFFFFF, 50, nullptr), MakeColor(205, 205, 205));
     // 128 - 128 / 255 * 50 = 102.9...; 3 - 3 / 255 * 255 comes out a hair above or below 0: never negative.
-    EXPECT_EQ(DarkenColor(MakeColor(128, 3, 0), 50), MakeColor(102, 2, 0));
-    EXPECT_EQ(DarkenColor(MakeColor(200, 3, 17), 255), MakeColor(0, 0, 0));
-    EXPECT_EQ(SubtractColor(MakeColor(10, 20, 200), 15), MakeColor(0, 5, 185));
-    EXPECT_EQ(LightenColor(MakeColor(250, 0, 0), 200), MakeColor(255, 255, 255));
+    EXPECT_EQ(DarkenColor(MakeColor(128, 3, 0), 50, nullptr), MakeColor(102, 2, 0));
+    EXPECT_EQ(DarkenColor(MakeColor(200, 3, 17), 255, nullptr), MakeColor(0, 0, 0));
+    EXPECT_EQ(SubtractColor(MakeColor(10, 20, 200), 15, nullptr), MakeColor(0, 5, 185));
+    EXPECT_EQ(LightenColor(MakeColor(250, 0, 0), 200, nullptr), MakeColor(255, 255, 255));
 }
 
 TEST(ColorHelpers, DarkenIsDoublePrecisionTruncated) {
     for (int c = 0; c < 256; c += 5)
         for (int d = 0; d < 256; d += 7) {
             const double expected = std::trunc(c - c / 255.0 * d);
-            EXPECT_EQ(RedOf(DarkenColor(MakeColor(c, 0, 0), d)), expected < 0 ? 0 : static_cast<int>(expected))
+            EXPECT_EQ(RedOf(DarkenColor(MakeColor(c, 0, 0), d, nullptr)), expected < 0 ? 0 : static_cast<int>(expected))
                 << c << " " << d;
         }
 }

@@ -1,5 +1,6 @@
-// An in-memory INI file for the language tests: section and key names compare case-insensitively, as the
-// private-profile functions do, and every read is recorded.
+// An in-memory INI file for the tests of what reads and writes INI files: section and key names compare
+// case-insensitively, as the private-profile functions do; every read and every write is recorded, in
+// order, and writes can be made to fail (a read-only file).
 #pragma once
 
 #include <map>
@@ -9,10 +10,11 @@
 #include <vector>
 
 #include "base/ini_reader.h"
+#include "base/ini_writer.h"
 
 namespace velpiners::test {
 
-class FakeIni : public IniReader {
+class FakeIni : public IniReader, public IniWriter {
 public:
     void Set(std::string_view section, std::string_view key, std::string value) {
         m_values[{Lower(section), Lower(key)}] = std::move(value);
@@ -25,7 +27,20 @@ public:
         return found == m_values.end() ? std::string(defaultValue) : found->second;
     }
 
+    [[nodiscard]] bool Write(std::string_view section, std::string_view key, std::string_view value) override {
+        if (failWrites) return false;
+        writes.emplace_back(std::string(section), std::string(key));
+        Set(section, key, std::string(value));
+        return true;
+    }
+
+    [[nodiscard]] bool Has(std::string_view section, std::string_view key) const {
+        return m_values.count({Lower(section), Lower(key)}) != 0;
+    }
+
     mutable std::vector<std::pair<std::string, std::string>> reads;
+    std::vector<std::pair<std::string, std::string>> writes;
+    bool failWrites = false;
 
 private:
     static std::string Lower(std::string_view text) {
