@@ -5,6 +5,7 @@
 #include <chrono>
 #include <random>
 
+#include "base/phase_times.h"
 #include "protocol/protocol.h"
 #include "app/velpin_win.h"
 #include "sticker/layout.h"
@@ -88,6 +89,7 @@ TStickForm* TVelpin::MakeStickerFromRecord(const TextStyleBlock& caption, const 
     MirrorIntoSlot(index, *sticker);
 
     HWND window = sticker->Handle();
+    const phase::Scope timing(phase::Phase::kPlaceShow);
     ::SetWindowPos(window, nullptr, placement.left, placement.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Shown without taking the focus from whatever the user is doing.
     ::ShowWindow(window, SW_SHOWNOACTIVATE);

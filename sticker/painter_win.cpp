@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/phase_times.h"
 #include "graphics/color.h"
 #include "graphics/compositor.h"
 #include "graphics/effects.h"
@@ -95,6 +96,7 @@ int TStickForm::TextWidthIn(const TextStyleBlock& block, const std::string& text
 }
 
 void TStickForm::MeasureText(const TextStyleBlock& block) {
+    const phase::Scope timing(phase::Phase::kMeasure);
     const PlacementBlock& p = m_blocks.placement;
     const std::string text = block.text.Get();
     HFONT font = FontOf(block);
@@ -146,6 +148,7 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
 }
 
 void TStickForm::RemeasureText(const TextStyleBlock& block) {
+    const phase::Scope timing(phase::Phase::kMeasure);
     const PlacementBlock& p = m_blocks.placement;
     const std::string text = block.text.Get();
     HFONT font = FontOf(block);
@@ -166,11 +169,13 @@ void TStickForm::RemeasureText(const TextStyleBlock& block) {
 }
 
 void TStickForm::MeasureHeader() {
+    const phase::Scope timing(phase::Phase::kMeasure);
     m_captionRightEdge = m_blocks.caption.x + TextWidthIn(m_blocks.caption, m_blocks.caption.text.Get());
     m_dateWidth = m_blocks.date.ShowDate() ? TextWidthIn(m_blocks.date, m_blocks.date.text.Get()) : 0;
 }
 
 void TStickForm::LoadPicture() {
+    const phase::Scope timing(phase::Phase::kLoadPicture);
     PlacementBlock& p = m_blocks.placement;
     if (p.pictureLow == 0) {
         p.showPicture = 0;
@@ -201,41 +206,44 @@ void TStickForm::Relayout() {
     const graphics::StyleSkin& skin = graphics::kStyleSkins[style];
     const graphics::Picture& skinPicture = m_host.SharedPicture(skin.skin);
     const graphics::Picture& maskPicture = m_host.SharedPicture(skin.mask);
-    bool composed = false;
-    if (!skinPicture.Empty() && !maskPicture.Empty()) {
-        try {
-            if (skin.framed) {
-                const graphics::Rect content{m_textRect.left, m_textRect.top, m_textRect.right, m_textRect.bottom};
-                graphics::ComposeFramedSkin(skinPicture, maskPicture, content, skin.styleIndex, skin.skinKind,
-                                            p.unrolled != 0, m_background);
-            } else {
-                const graphics::Rect content{m_contentRect.left, m_contentRect.top,
-                                             std::min<int>(m_contentRect.right, kMaxTextExtent),
-                                             std::min<int>(m_contentRect.bottom, kMaxTextExtent)};
-                const graphics::Rect icon{0, 0, m_stickerPicture.Width(), m_stickerPicture.Height()};
-                graphics::ComposeIconSkin(skinPicture, maskPicture, content, p.unrolled != 0, m_background, icon);
-            }
-            composed = true;
-        } catch (const graphics::GraphicsError&) {
-            // Sizes no skin can make: the plain panel below keeps the note visible.
-        }
-    }
-    if (!composed) {
-        // Without the program's pictures: a plain opaque grey panel of the content's size.
-        m_background.Reset(std::clamp<int>(m_textRect.right + layout::kPanelMargin, layout::kPanelMinWidth,
-                                           kMaxTextExtent + layout::kPanelMargin),
-                           std::clamp<int>(m_textRect.bottom + layout::kPanelMargin, layout::kPanelMinHeight,
-                                           kMaxTextExtent + layout::kPanelMargin),
-                           32);
-        for (int y = 0; y < m_background.Height(); ++y) {
-            std::uint8_t* row = m_background.Row(y);
-            for (int x = 0; x < m_background.Width(); ++x) {
-                row[4 * x] = row[4 * x + 1] = row[4 * x + 2] = 0x80;
-                row[4 * x + 3] = 0xFF;
+    {
+        const phase::Scope timing(phase::Phase::kCompose);
+        bool composed = false;
+        if (!skinPicture.Empty() && !maskPicture.Empty()) {
+            try {
+                if (skin.framed) {
+                    const graphics::Rect content{m_textRect.left, m_textRect.top, m_textRect.right, m_textRect.bottom};
+                    graphics::ComposeFramedSkin(skinPicture, maskPicture, content, skin.styleIndex, skin.skinKind,
+                                                p.unrolled != 0, m_background);
+                } else {
+                    const graphics::Rect content{m_contentRect.left, m_contentRect.top,
+                                                 std::min<int>(m_contentRect.right, kMaxTextExtent),
+                                                 std::min<int>(m_contentRect.bottom, kMaxTextExtent)};
+                    const graphics::Rect icon{0, 0, m_stickerPicture.Width(), m_stickerPicture.Height()};
+                    graphics::ComposeIconSkin(skinPicture, maskPicture, content, p.unrolled != 0, m_background, icon);
+                }
+                composed = true;
+            } catch (const graphics::GraphicsError&) {
+                // Sizes no skin can make: the plain panel below keeps the note visible.
             }
         }
+        if (!composed) {
+            // Without the program's pictures: a plain opaque grey panel of the content's size.
+            m_background.Reset(std::clamp<int>(m_textRect.right + layout::kPanelMargin, layout::kPanelMinWidth,
+                                               kMaxTextExtent + layout::kPanelMargin),
+                               std::clamp<int>(m_textRect.bottom + layout::kPanelMargin, layout::kPanelMinHeight,
+                                               kMaxTextExtent + layout::kPanelMargin),
+                               32);
+            for (int y = 0; y < m_background.Height(); ++y) {
+                std::uint8_t* row = m_background.Row(y);
+                for (int x = 0; x < m_background.Width(); ++x) {
+                    row[4 * x] = row[4 * x + 1] = row[4 * x + 2] = 0x80;
+                    row[4 * x + 3] = 0xFF;
+                }
+            }
+        }
+        if (skin.clearedAfter) graphics::ClearBitmap(m_background);
     }
-    if (skin.clearedAfter) graphics::ClearBitmap(m_background);
     m_scratch.Resize(1, 1);
 
     m_blocks.caption.y = style == layout::kLowCaptionStyle ? layout::kLowCaptionRow : layout::kCaptionRow;
@@ -257,52 +265,69 @@ void TStickForm::PaintSteps(bool fromRelayout) {
     const bool icon = IsIconStyle(style);
     const bool frame = IsFrameStyle(style);
 
-    m_composed.Assign(m_background);
-    graphics::Picture& composed = m_composed.Pixels();
-    if (p.useOwnColor != 0) graphics::TintBitmap(composed, static_cast<graphics::Color>(RgbOf(p.color)));
-    if (style <= layout::kLastCaptionStyle) PaintCaption(m_blocks.caption);
-    if (!icon) {
-        if (p.unrolled != 0) PaintText(m_blocks.body, frame ? layout::kFrameTextLift : 0);
-    } else if (p.unrolled != 0 || m_stickerPicture.Width() < 2) {
-        PaintText(m_blocks.body, 0);
+    {
+        const phase::Scope timing(phase::Phase::kTint);
+        m_composed.Assign(m_background);
+        graphics::Picture& composed = m_composed.Pixels();
+        if (p.useOwnColor != 0) graphics::TintBitmap(composed, static_cast<graphics::Color>(RgbOf(p.color)));
     }
-    if (style <= layout::kLastCaptionStyle && m_blocks.date.ShowDate()) PaintDate(m_blocks.date);
-
-    if (!icon || fromRelayout || m_focused) {
-        const graphics::Picture& point = m_host.SharedPicture(p.layer == 1 ? "BITMAP_POINT_ON" : "BITMAP_POINT_OFF");
-        if (!point.Empty()) {
-            graphics::Picture& target = m_composed.Pixels();
-            graphics::DrawKeyed(point, target,
-                                target.Width() - (frame ? layout::kFramePointRight : layout::kPointRight),
-                                frame ? layout::kFramePointRow : layout::kPointRow, kMagentaKey);
-        }
+    if (style <= layout::kLastCaptionStyle) {
+        const phase::Scope timing(phase::Phase::kCaptionDate);
+        PaintCaption(m_blocks.caption);
     }
-    if (m_focused && !icon) PaintPinRow();
-
-    if (p.showPicture != 0 && !m_stickerPicture.Empty()) {
-        const int h = m_stickerPicture.Height();
+    {
+        const phase::Scope timing(phase::Phase::kBodyText);
         if (!icon) {
-            const int o = frame ? layout::kFramePictureInset : 0;
-            const int x = m_blocks.caption.x - layout::kPictureLeftOfCaption + o;
-            if (h < layout::kSmallPictureHeight) {
-                graphics::Picture& target = m_composed.Pixels();
-                graphics::DrawAlphaOver32(m_stickerPicture, target, x, layout::kSmallPictureRow - o);
-            } else if (h < layout::kLargestCaptionPicture) {
-                // Extra rows on top: the picture sticks out above the skin and everything moves down.
-                const bool tall = h > layout::kTallPictureFrom;
-                const int rows = tall ? h / 2 - layout::kHalfPictureOverlap : std::max(h - layout::kPictureOverlap, 0);
-                graphics::Picture padded = m_composed.Pixels();
-                graphics::PadBitmap(padded, 0, rows);
-                graphics::DrawAlphaOver32(m_stickerPicture, padded, x, tall ? -o : 0);
-                m_composed.Assign(padded);
-            }
-        } else {
-            graphics::Picture& target = m_composed.Pixels();
-            graphics::DrawAlphaOver32(m_stickerPicture, target, layout::kIconPictureLeft,
-                                      (m_background.Height() - h) / 2);
+            if (p.unrolled != 0) PaintText(m_blocks.body, frame ? layout::kFrameTextLift : 0);
+        } else if (p.unrolled != 0 || m_stickerPicture.Width() < 2) {
+            PaintText(m_blocks.body, 0);
         }
     }
-    if (m_focused && icon) PaintPinRow();
+    if (style <= layout::kLastCaptionStyle && m_blocks.date.ShowDate()) {
+        const phase::Scope timing(phase::Phase::kCaptionDate);
+        PaintDate(m_blocks.date);
+    }
+
+    {
+        const phase::Scope timing(phase::Phase::kPictures);
+        if (!icon || fromRelayout || m_focused) {
+            const graphics::Picture& point =
+                m_host.SharedPicture(p.layer == 1 ? "BITMAP_POINT_ON" : "BITMAP_POINT_OFF");
+            if (!point.Empty()) {
+                graphics::Picture& target = m_composed.Pixels();
+                graphics::DrawKeyed(point, target,
+                                    target.Width() - (frame ? layout::kFramePointRight : layout::kPointRight),
+                                    frame ? layout::kFramePointRow : layout::kPointRow, kMagentaKey);
+            }
+        }
+        if (m_focused && !icon) PaintPinRow();
+
+        if (p.showPicture != 0 && !m_stickerPicture.Empty()) {
+            const int h = m_stickerPicture.Height();
+            if (!icon) {
+                const int o = frame ? layout::kFramePictureInset : 0;
+                const int x = m_blocks.caption.x - layout::kPictureLeftOfCaption + o;
+                if (h < layout::kSmallPictureHeight) {
+                    graphics::Picture& target = m_composed.Pixels();
+                    graphics::DrawAlphaOver32(m_stickerPicture, target, x, layout::kSmallPictureRow - o);
+                } else if (h < layout::kLargestCaptionPicture) {
+                    // Extra rows on top: the picture sticks out above the skin and everything moves down.
+                    const bool tall = h > layout::kTallPictureFrom;
+                    const int rows =
+                        tall ? h / 2 - layout::kHalfPictureOverlap : std::max(h - layout::kPictureOverlap, 0);
+                    graphics::Picture padded = m_composed.Pixels();
+                    graphics::PadBitmap(padded, 0, rows);
+                    graphics::DrawAlphaOver32(m_stickerPicture, padded, x, tall ? -o : 0);
+                    m_composed.Assign(padded);
+                }
+            } else {
+                graphics::Picture& target = m_composed.Pixels();
+                graphics::DrawAlphaOver32(m_stickerPicture, target, layout::kIconPictureLeft,
+                                          (m_background.Height() - h) / 2);
+            }
+        }
+        if (m_focused && icon) PaintPinRow();
+    }
     Present(p.opacity);
 }
 

@@ -1,7 +1,9 @@
 #include "sticker/stick_form_win.h"
 
 #include <cstring>
+#include <optional>
 
+#include "base/phase_times.h"
 #include "protocol/protocol.h"
 #include "sticker/sticker_state.h"
 #include "ui/handle_value_win.h"
@@ -34,13 +36,16 @@ HWND DesktopWindowOfShell() { return ::FindWindowA("Progman", "Program Manager")
 
 TStickForm* TStickForm::Create(StickerHost& host, HWND owner) {
     auto* form = new TStickForm(host);
-    if (!form->CreateFormWindow("TStickForm", "", WS_POPUP, WS_EX_LAYERED | WS_EX_TOPMOST, owner, nullptr,
-                                CS_DBLCLKS)) {
-        delete form;
-        return nullptr;
+    {
+        const phase::Scope timing(phase::Phase::kCreateWindow);
+        if (!form->CreateFormWindow("TStickForm", "", WS_POPUP, WS_EX_LAYERED | WS_EX_TOPMOST, owner, nullptr,
+                                    CS_DBLCLKS)) {
+            delete form;
+            return nullptr;
+        }
+        ::SetWindowPos(form->Handle(), nullptr, kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    ::SetWindowPos(form->Handle(), nullptr, kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
     form->FormCreate();
     return form;
 }
@@ -54,6 +59,7 @@ TStickForm::~TStickForm() {
 void TStickForm::OnWindowGone() { delete this; }
 
 void TStickForm::FormCreate() {
+    const phase::Scope timing(phase::Phase::kFormCreate);
     const POINT position = Position();
     FillStickerDefaults(m_blocks, m_host.Text(TextKey::dfNapom), m_host.Text(TextKey::dfText), TodayText(), position.x,
                         position.y);
@@ -132,6 +138,7 @@ void TStickForm::SetLayerChecks() {
 }
 
 void TStickForm::ApplyMenuCaptions() {
+    const phase::Scope timing(phase::Phase::kMenuCaptions);
     const auto setCaption = [this](MenuId id, TextKey key) { SetMenuItemText(m_menu.get(), id, m_host.Text(key)); };
     setCaption(MenuId::kNCopy, TextKey::mCopys);
     setCaption(MenuId::kNConfig, TextKey::mConfig);
@@ -144,6 +151,7 @@ void TStickForm::ApplyMenuCaptions() {
 }
 
 void TStickForm::Present(std::uint8_t opacity) {
+    std::optional<phase::Scope> ownTiming(std::in_place, phase::Phase::kPresentOwn);
     graphics::Picture& picture = m_composed.Pixels();
     HWND hwnd = Handle();
     RECT rect{};
@@ -160,11 +168,14 @@ void TStickForm::Present(std::uint8_t opacity) {
     SIZE size{picture.Width(), picture.Height()};
     POINT source{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
+    ownTiming.reset();
+    const phase::Scope timing(phase::Phase::kLayeredUpdate);
     ::UpdateLayeredWindow(hwnd, m_screenDc, &destination, &size, m_composed.Dc(), &source, 0, &blend, ULW_ALPHA);
     m_presentedOpacity = opacity;
 }
 
 void TStickForm::ApplyLayer(std::uint8_t layer) {
+    const phase::Scope timing(phase::Phase::kApplyLayer);
     // Re-parenting a focused window takes the focus away and gives it back; that is not the user leaving
     // the sticker, so it must not end a raise or hide the pins.
     m_applyingLayer = true;
