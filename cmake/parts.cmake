@@ -35,6 +35,7 @@ velpiners_part(ui
   WIN32 ui/dib_bitmap_win.cpp ui/dib_bitmap_win.h ui/error_box_win.cpp ui/error_box_win.h ui/form_win.cpp
         ui/form_win.h ui/gdi_surface_win.cpp ui/gdi_surface_win.h ui/handle_value_win.h ui/menu_text_win.h
         ui/modal_win.cpp ui/modal_win.h ui/unique_handle_win.h
+        ui/dib_section_win.cpp ui/dib_section_win.h
 )
 
 # The tray icon component.
@@ -45,8 +46,8 @@ velpiners_part(tray
 # One sticker: what it decides without a window (portable), and its window, painting and interaction.
 velpiners_part(sticker
   PORTABLE sticker/hit_test.cpp sticker/hit_test.h sticker/sticker_state.cpp sticker/sticker_state.h
-  WIN32 sticker/painter_win.cpp sticker/stick_form_win.cpp sticker/stick_form_win.h
-        sticker/stick_interaction_win.cpp sticker/sticker_host_win.h
+  WIN32 sticker/paint_share_win.cpp sticker/paint_share_win.h sticker/painter_win.cpp sticker/stick_form_win.cpp
+        sticker/stick_form_win.h sticker/stick_interaction_win.cpp sticker/sticker_host_win.h
 )
 
 # The dialogs.

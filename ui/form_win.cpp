@@ -9,7 +9,7 @@ namespace velpiners {
 Form::~Form() { DestroyFormWindow(); }
 
 bool Form::CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
-                            HCURSOR cursor, UINT classStyle) {
+                            HCURSOR cursor, UINT classStyle, const RECT* place) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     WNDCLASSEXA wc{};
     if (!::GetClassInfoExA(instance, className, &wc)) {
@@ -23,8 +23,11 @@ bool Form::CreateFormWindow(const char* className, const char* title, DWORD styl
         wc.lpszClassName = className;
         if (!::RegisterClassExA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
     }
-    HWND hwnd = ::CreateWindowExA(exStyle, className, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, parent, nullptr, instance, this);
+    const RECT where = place != nullptr ? *place : RECT{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
+    const int width = place != nullptr ? place->right - place->left : CW_USEDEFAULT;
+    const int height = place != nullptr ? place->bottom - place->top : CW_USEDEFAULT;
+    HWND hwnd = ::CreateWindowExA(exStyle, className, title, style, where.left, where.top, width, height, parent,
+                                  nullptr, instance, this);
     return hwnd != nullptr;
 }
 

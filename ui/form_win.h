@@ -34,9 +34,10 @@ public:
     };
     [[nodiscard]] LifeWatch WatchLife() const { return LifeWatch(m_life); }
 
-    // Registers the window class (once per name) and creates the window. Returns false when it failed.
+    // Registers the window class (once per name) and creates the window, at `place` when one is given (left,
+    // top, right, bottom), else where the system puts new windows. Returns false when it failed.
     bool CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
-                          HCURSOR cursor = nullptr, UINT classStyle = 0);
+                          HCURSOR cursor = nullptr, UINT classStyle = 0, const RECT* place = nullptr);
 
     // Destroys the window now (the object stays).
     void DestroyFormWindow();
