@@ -1,8 +1,10 @@
 // Where a start with many stickers goes, measured inside one process: for each count given (0, 32 and 256
 // when none is) a controller opens that many synthetic stickers from a base.db in a fresh folder, as the
 // program does at its start, with the phase counters on. Prints the start, the commands posted to the new
-// stickers that run after it, and every phase: its total, its calls and its share per sticker. Run under Wine
-// by scripts/bench-start (or on Windows, beside velpiners.exe, whose pictures the stickers paint with).
+// stickers that run after it, and every phase: its total, its calls and its share per sticker. Beside it, the
+// floor that the window system sets: as many bare layered windows, each made where it stands, given one
+// sticker background by one layered update and shown, with nothing else done. Run under Wine by
+// scripts/bench-start (or on Windows, beside velpiners.exe, whose pictures the stickers paint with).
 #include <windows.h>
 
 #include <cstdio>
@@ -12,8 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "app/shared_pictures_win.h"
 #include "app/velpin_win.h"
 #include "base/phase_times.h"
+#include "graphics/background_cache.h"
+#include "graphics/compositor.h"
+#include "ui/gdi_surface_win.h"
 #include "tests/common/synthetic_stickers.h"
 
 namespace {
@@ -88,6 +94,54 @@ void MeasureStart(HMODULE resources, int count) {
     ::RemoveDirectoryA(folder.c_str());
 }
 
+LRESULT CALLBACK BareWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void MeasureBareWindows(HMODULE resources, int count) {
+    if (count == 0) return;
+    SharedPictures pictures;
+    pictures.Load(resources);
+    const graphics::StyleSkin& skin = graphics::kStyleSkins[0];
+    const auto background = graphics::MakeBackground(0, pictures.Get(skin.skin), pictures.Get(skin.mask),
+                                                     graphics::Rect{0, 0, 200, 40}, true, graphics::Rect{});
+    GdiSurface surface(32);
+    surface.Assign(*background);
+
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = &BareWindowProcedure;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "StartBenchBare";
+    ::RegisterClassA(&windowClass);
+    HWND owner = ::CreateWindowExA(0, "StartBenchBare", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    HDC screen = ::GetDC(nullptr);
+    std::vector<HWND> windows;
+    const LARGE_INTEGER start = Now();
+    for (int i = 0; i < count; ++i) {
+        const PlacementBlock place = testing::SyntheticSticker(i).placement;
+        HWND hwnd = ::CreateWindowExA(WS_EX_LAYERED | WS_EX_TOPMOST, "StartBenchBare", "", WS_POPUP, place.left,
+                                      place.top, background->Width(), background->Height(), owner, nullptr,
+                                      ::GetModuleHandleA(nullptr), nullptr);
+        POINT destination{place.left, place.top};
+        SIZE size{background->Width(), background->Height()};
+        POINT origin{0, 0};
+        BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        ::UpdateLayeredWindow(hwnd, screen, &destination, &size, surface.Dc(), &origin, 0, &blend, ULW_ALPHA);
+        ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+        windows.push_back(hwnd);
+    }
+    const LARGE_INTEGER made = Now();
+    PumpUntilIdle();
+    const LARGE_INTEGER settled = Now();
+    std::printf("%d bare layered windows (made in place, one update, shown): %.1f ms, events after it %.1f ms\n", count,
+                Milliseconds(start, made), Milliseconds(made, settled));
+    ::ReleaseDC(nullptr, screen);
+    for (HWND hwnd : windows) ::DestroyWindow(hwnd);
+    ::DestroyWindow(owner);
+    PumpUntilIdle();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,6 +158,9 @@ int main(int argc, char** argv) {
     std::vector<int> counts;
     for (int i = 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
     if (counts.empty()) counts = {0, 32, 256};
-    for (int count : counts) MeasureStart(resources, count);
+    for (int count : counts) {
+        MeasureStart(resources, count);
+        MeasureBareWindows(resources, count);
+    }
     return 0;
 }
