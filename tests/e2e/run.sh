@@ -24,9 +24,12 @@ check() {  # name, command...
 
 probe() { "$loader" "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; }
 
+# Every folder of this run lies in one of its own: other runs on the machine keep theirs.
+run_root=$(mktemp -d /tmp/velpiners-e2e.XXXXXX)
+
 new_folder() {
   local dir
-  dir=$(mktemp -d /tmp/velpiners-e2e.XXXXXX)
+  dir=$(mktemp -d "$run_root/program.XXXXXX")
   cp "$exe" "$dir/velpiners.exe"
   echo "$dir"
 }
@@ -47,7 +50,7 @@ stop_program() {  # pid
 
 finish() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  rm -rf /tmp/velpiners-e2e.*
+  rm -rf "$run_root"
 }
 trap finish EXIT
 
@@ -124,7 +127,7 @@ check "the torn file is kept beside it as it was" test "$(md5sum <"$kept" 2>/dev
 stop_program "$first"
 
 # -- started from a folder whose name the ANSI code page may not hold: the notes are still kept there
-parent=$(mktemp -d /tmp/velpiners-e2e.XXXXXX)
+parent=$(mktemp -d "$run_root/parent.XXXXXX")
 dir="$parent/Заметки ☺"
 mkdir "$dir"
 cp "$exe" "$dir/velpiners.exe"
