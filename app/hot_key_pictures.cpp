@@ -46,7 +46,8 @@ std::optional<Rgb> ArrowButton(double x, double y, bool left) {
     constexpr double kHeadHalf = 4.4;
     constexpr double kShaftEnd = 12.6;
     constexpr double kShaftHalf = 1.7;
-    const bool head = ax >= kTip && ax <= kHeadBase && std::abs(y - 8.0) <= (ax - kTip) * kHeadHalf / (kHeadBase - kTip);
+    const bool head =
+        ax >= kTip && ax <= kHeadBase && std::abs(y - 8.0) <= (ax - kTip) * kHeadHalf / (kHeadBase - kTip);
     const bool shaft = ax >= kHeadBase && ax <= kShaftEnd && std::abs(y - 8.0) <= kShaftHalf;
     if (head || shaft) return Rgb{0xFF, 0xFF, 0xFF};
     return Vertical(Rgb{0x81, 0xC7, 0x84}, Rgb{0x2E, 0x7D, 0x32}, y);

@@ -97,8 +97,8 @@ void DrawChoiceItem(const DRAWITEMSTRUCT& item, const ChoiceItemLook& look, cons
 }
 
 HIMAGELIST CreateHotKeyImages() {
-    HIMAGELIST list = ::ImageList_Create(kHotKeyPictureSize, kHotKeyPictureSize, ILC_COLOR24 | ILC_MASK,
-                                         kHotKeyPictureCount, 0);
+    HIMAGELIST list =
+        ::ImageList_Create(kHotKeyPictureSize, kHotKeyPictureSize, ILC_COLOR24 | ILC_MASK, kHotKeyPictureCount, 0);
     if (list == nullptr) return nullptr;
     try {
         const HotKeyPictures pictures = DrawHotKeyPictures();

@@ -15,8 +15,8 @@
 namespace velpiners {
 
 struct ChoiceItemLook {
-    int height;      // of every item whose caption is not "-"
-    int boxLeft;     // the picture box, from the item's left edge
+    int height;   // of every item whose caption is not "-"
+    int boxLeft;  // the picture box, from the item's left edge
     int boxWidth;
     int boxHeight;
     bool blendedWhenChecked;  // a checked item's picture drawn blended at 255 (else opaque)

@@ -41,8 +41,8 @@ struct HotKeyItem {
     int image;
 };
 constexpr HotKeyItem kHotKeyItems[] = {
-    {MenuId::kNNone, L"-/-", -1},    {MenuId::kNWin, L"Win+\"+\"", -1},  {MenuId::kNFind, L"Find", 2},
-    {MenuId::kNBack, L"Back", 0},    {MenuId::kNForward, L"Forward", 1}, {MenuId::kNFavorit, L"Favourite", 3},
+    {MenuId::kNNone, L"-/-", -1}, {MenuId::kNWin, L"Win+\"+\"", -1},  {MenuId::kNFind, L"Find", 2},
+    {MenuId::kNBack, L"Back", 0}, {MenuId::kNForward, L"Forward", 1}, {MenuId::kNFavorit, L"Favourite", 3},
 };
 
 void AppendCommand(HMENU menu, MenuId id) { ::AppendMenuW(menu, MF_STRING, MenuCommand(id), L""); }
@@ -190,7 +190,8 @@ void TVelpin::UpdateLanguageChecks() {
         const UINT id = ::GetMenuItemID(m_langMenu, i);
         if (!IsLanguageFileItem(id)) continue;
         const std::size_t index = id - MenuCommand(MenuId::kLanguageFilesBase);
-        const bool active = fileLanguage && index < m_languageFiles.size() && m_languageFiles[index] == m_texts.FileName();
+        const bool active =
+            fileLanguage && index < m_languageFiles.size() && m_languageFiles[index] == m_texts.FileName();
         SetChecked(m_langMenu, id, active);
         matched = matched || active;
     }

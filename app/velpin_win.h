@@ -199,7 +199,7 @@ private:
     HMODULE m_resources = nullptr;
     SharedPictures m_pictures;
     graphics::TATBitmap m_userPictures;
-    HIMAGELIST m_flags = nullptr;     // IL: the flag strip of the language submenu
+    HIMAGELIST m_flags = nullptr;         // IL: the flag strip of the language submenu
     HIMAGELIST m_hotKeyImages = nullptr;  // ILHK: the key pictures of the hot-key submenu
     UniqueFont m_menuFont;
     UINT m_taskbarCreated = 0;

@@ -50,9 +50,9 @@ inline constexpr std::int32_t kDefaultHotKeyChoice = 0;
 inline constexpr std::size_t kLanguageFileNameLimit = 255;
 
 struct Configuration {
-    bool englishLanguage = true;  // DefualtLanguageEng
+    bool englishLanguage = true;   // DefualtLanguageEng
     bool russianLanguage = false;  // DefualtLanguageRus
-    std::string otherLanguage;  // OtherLanguage: a file of the "Languages\" folder
+    std::string otherLanguage;     // OtherLanguage: a file of the "Languages\" folder
     StickerDefaults defaults;
     std::int32_t hotKey = kDefaultHotKeyChoice;  // NEW: -1 none, 0..4 a key; the choice model maps the rest
 };

@@ -27,9 +27,9 @@ bool Form::CreateFormWindow(const char* className, const char* title, DWORD styl
         wc.lpszClassName = classNameWide.c_str();
         if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
     }
-    HWND hwnd = ::CreateWindowExW(exStyle, classNameWide.c_str(), WideFromCodePage(title, CP_ACP).c_str(), style,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
-                                  instance, this);
+    HWND hwnd =
+        ::CreateWindowExW(exStyle, classNameWide.c_str(), WideFromCodePage(title, CP_ACP).c_str(), style, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, instance, this);
     return hwnd != nullptr;
 }
 

@@ -176,8 +176,8 @@ TEST(ParseConfigIntegerTest, DecimalAndHexadecimalWithinThirtyTwoBits) {
     EXPECT_EQ(ParseConfigInteger("$FFFFFFFF"), -1);
     EXPECT_EQ(ParseConfigInteger("2147483647"), 2147483647);
     EXPECT_EQ(ParseConfigInteger("-2147483648"), INT32_MIN);
-    for (const char* bad : {"", "-", "$", "0x", "2147483648", "-2147483649", "$100000000", "12a", "1 2", "0x1g", "1.5",
-                            "one", " 1"})
+    for (const char* bad :
+         {"", "-", "$", "0x", "2147483648", "-2147483649", "$100000000", "12a", "1 2", "0x1g", "1.5", "one", " 1"})
         EXPECT_EQ(ParseConfigInteger(bad), std::nullopt) << bad;
 }
 

@@ -317,7 +317,8 @@ TEST_F(LanguageMenuTest, FilesStandAboveTheBuiltInsInReverseListingOrderWithThei
     std::vector<std::string> listed;
     ListFilesWithExtension(Languages(), ".lng", listed);
     ASSERT_EQ(listed.size(), 2u);
-    const std::wstring name[2] = {listed[0] == "A.lng" ? L"Alpha" : L"B.lng", listed[1] == "A.lng" ? L"Alpha" : L"B.lng"};
+    const std::wstring name[2] = {listed[0] == "A.lng" ? L"Alpha" : L"B.lng",
+                                  listed[1] == "A.lng" ? L"Alpha" : L"B.lng"};
 
     Open();
     Open();  // rebuilt, not piled up
@@ -356,7 +357,10 @@ TEST_F(LanguageMenuTest, FilesStandAboveTheBuiltInsInReverseListingOrderWithThei
 TEST_F(LanguageMenuTest, ALanguageFileChosenInConfigStartsItsTextsAndNamesShowInTheAnsiCodePage) {
     ASSERT_TRUE(::CreateDirectoryA(Languages().c_str(), nullptr));
     // "Français" and "Übernehmen" in code page 1252, the ANSI code page these tests run under.
-    WriteText(Languages() + "fr.lng", "[Options]\r\nName=Fran\xE7" "ais\r\nFlag=fr\r\n[Setting]\r\nbPrim=\xDC" "bernehmen\r\n");
+    WriteText(Languages() + "fr.lng",
+              "[Options]\r\nName=Fran\xE7"
+              "ais\r\nFlag=fr\r\n[Setting]\r\nbPrim=\xDC"
+              "bernehmen\r\n");
     WriteText(folder.File("config.txt"),
               "[Language]\r\nDefualtLanguageEng=0\r\nDefualtLanguageRus=0\r\nOtherLanguage=fr.lng\r\n");
     Start();

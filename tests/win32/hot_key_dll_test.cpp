@@ -94,8 +94,8 @@ TEST_F(HotKeyDllTest, OnlyTheEnabledBrowserKeyIsReportedAndTaken) {
         receiver.userMessages.clear();
         g_seen.clear();
         for (WORD vk : {VK_BROWSER_SEARCH, VK_BROWSER_BACK, VK_BROWSER_FORWARD, VK_BROWSER_FAVORITES}) Press(vk);
-        EXPECT_EQ(receiver.userMessages, (Reports{{protocol::kHotKeyFirstNotification + enabled,
-                                                    protocol::kUserHotKey}}));
+        EXPECT_EQ(receiver.userMessages,
+                  (Reports{{protocol::kHotKeyFirstNotification + enabled, protocol::kUserHotKey}}));
         const WORD keys[] = {0, VK_BROWSER_SEARCH, VK_BROWSER_BACK, VK_BROWSER_FORWARD, VK_BROWSER_FAVORITES};
         for (int i = 1; i <= 4; ++i) EXPECT_EQ(Seen(keys[i]), i != enabled) << i;
     }
