@@ -50,7 +50,8 @@ velpiners_part(sticker
 
 # The dialogs.
 velpiners_part(dialogs
-  WIN32 dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp dialogs/form_dialog_win.h
+  WIN32 dialogs/about_form_win.cpp dialogs/about_form_win.h dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp
+        dialogs/form_dialog_win.h
 )
 
 # The program: command line and defaults (portable), the controller, autorun, shared pictures.
