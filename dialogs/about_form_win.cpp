@@ -83,8 +83,7 @@ bool TAboutForm::FormCreate(HMODULE resources) {
         // Without its pictures the box stays a plain empty window: the tray's about command shows nothing.
         m_background = graphics::Picture();
     }
-    if (!CreateFormWindow("TAboutForm", "Velpiners", WS_POPUP, WS_EX_LAYERED | WS_EX_TOOLWINDOW, nullptr))
-        return false;
+    if (!CreateFormWindow("TAboutForm", "Velpiners", WS_POPUP, WS_EX_LAYERED | WS_EX_TOOLWINDOW, nullptr)) return false;
     if (!m_background.Empty()) {
         ::SetWindowPos(Handle(), nullptr, 0, 0, m_background.Width(), m_background.Height(),
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
