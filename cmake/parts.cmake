@@ -50,7 +50,8 @@ velpiners_part(sticker
 
 # The dialogs: what they decide without a window (portable) and the forms.
 velpiners_part(dialogs
-  PORTABLE dialogs/settings_apply.cpp dialogs/settings_apply.h
+  PORTABLE dialogs/new_sticker_apply.cpp dialogs/new_sticker_apply.h dialogs/settings_apply.cpp
+           dialogs/settings_apply.h
   WIN32 dialogs/about_form_win.cpp dialogs/about_form_win.h dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp
         dialogs/form_dialog_win.h
 )

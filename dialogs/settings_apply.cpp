@@ -25,8 +25,12 @@ std::vector<SettingsMessage> SettingsApplyMessages(SettingsValues& values, Setti
     using namespace protocol;
     using Kind = SettingsMessage::Kind;
     std::vector<SettingsMessage> out;
-    const auto post = [&out](std::uint32_t code, std::uint32_t value) { out.push_back({Kind::kPost, code, value, {}}); };
-    const auto copy = [&out](std::uint32_t kind, const std::string& text) { out.push_back({Kind::kCopy, kind, 0, text}); };
+    const auto post = [&out](std::uint32_t code, std::uint32_t value) {
+        out.push_back({Kind::kPost, code, value, {}});
+    };
+    const auto copy = [&out](std::uint32_t kind, const std::string& text) {
+        out.push_back({Kind::kCopy, kind, 0, text});
+    };
 
     post(kStkOpacity, values.opacity);
     post(kStkLock, Flag(values.locked));

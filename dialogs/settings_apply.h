@@ -33,8 +33,8 @@ struct SettingsValues {
     std::string captionText;
     bool useOwnColor = false;
     ColorValue stickerColor = 0;
-    int iconIndex = 0;           // the icon box's item; 0 is "no icon"
-    int pictureNumber = 0;       // the picture number of that item
+    int iconIndex = 0;      // the icon box's item; 0 is "no icon"
+    int pictureNumber = 0;  // the picture number of that item
     std::string dateText;
     std::string bodyText;
     std::optional<std::string> textFont;  // none: no font selected
