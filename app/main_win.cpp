@@ -31,6 +31,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         {[&formStickerMess] { return ::IsWindowVisible(formStickerMess.Handle()) != FALSE; }, nullptr});
     TAboutForm aboutForm;
     aboutForm.FormCreate();
+    velpin.SetAboutForm(&aboutForm);
 
     MSG message;
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {

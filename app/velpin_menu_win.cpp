@@ -7,6 +7,7 @@
 #include "app/velpin_win.h"
 #include "base/file_list_win.h"
 #include "base/wide_string_win.h"
+#include "dialogs/about_form_win.h"
 #include "dialogs/form_dialog_win.h"
 #include "lang/language_file_win.h"
 #include "lang/language_info.h"
@@ -275,6 +276,10 @@ void TVelpin::Ndeleteall1Click() {
     WriteDatabase();
 }
 
+void TVelpin::NAboutClick() {
+    if (m_aboutForm != nullptr) m_aboutForm->FormShow();
+}
+
 void TVelpin::OpenProperties(HWND, int) {
     // The properties dialog comes with the dialogs; until then a sticker's request opens nothing.
 }
@@ -313,6 +318,9 @@ void TVelpin::OnMenuCommand(UINT id) {
         case MenuId::kNdeleteall:
             Ndeleteall1Click();
             return;
+        case MenuId::kNAbout:
+            NAboutClick();
+            return;
         case MenuId::kFindSrc:
             FindSrcClick();
             return;
@@ -330,7 +338,6 @@ void TVelpin::OnMenuCommand(UINT id) {
         default:
             if (IsHotKeyItem(id)) HotKeyItemClick(id);
             if (IsLanguageFileItem(id)) LanguageFileClick(id);
-            // The about box comes with the dialogs.
             return;
     }
 }

@@ -30,6 +30,7 @@
 namespace velpiners {
 
 class TStickForm;
+class TAboutForm;
 class TFormDialog;
 class TTrayIconAdv;
 
@@ -81,6 +82,8 @@ public:
     // The one way the new-sticker dialog opens: the tray's "New sticker (Properties)" opens it even when it
     // shows; the tray's double click, WM_USER 11/102 and the hot keys only when it does not.
     void ShowNewStickerDialog(bool evenWhenShowing);
+    // The about box the tray's about command shows; none means the command shows nothing.
+    void SetAboutForm(TAboutForm* about) { m_aboutForm = about; }
 
     [[nodiscard]] const std::string& ProgramFolder() const { return m_programFolder; }
     [[nodiscard]] std::string DatabasePath() const { return m_programFolder + "base.db"; }
@@ -144,6 +147,7 @@ public:
     void Ndeleteall1Click();
     void FindSrcClick();
     void FindTranspClick();
+    void NAboutClick();
 
     // Reads base.db and opens one sticker window per record (lowest free slot first; a full table drops the
     // rest). A file that exists but cannot be read is reported in the error box and loads nothing; it is
@@ -231,6 +235,7 @@ private:
     std::unique_ptr<TTrayIconAdv> m_tray;
     TFormDialog* m_formDialog = nullptr;
     NewStickerDialog m_newStickerDialog;
+    TAboutForm* m_aboutForm = nullptr;
 };
 
 }  // namespace velpiners
