@@ -25,7 +25,6 @@ public:
     // Returns whether the library is loaded.
     bool Load(const std::string& path, HWND window);
     [[nodiscard]] bool Loaded() const { return m_module != nullptr; }
-    [[nodiscard]] HMODULE Module() const { return m_module; }
 
     void HookTablenum(int enabled, int index) const;
 

@@ -112,8 +112,6 @@ public:
                                       const std::string& body);
 
     [[nodiscard]] StickerDefaults& Defaults() { return m_defaults; }
-    [[nodiscard]] const THotKey& HotKey() const { return m_hotKey; }
-    [[nodiscard]] const HotKeyLibrary& HotKeyLib() const { return m_hotKeyLibrary; }
     [[nodiscard]] HMENU Menu() const { return m_menu.get(); }
     [[nodiscard]] HMENU StickersMenu() const { return m_stickersMenu; }
     [[nodiscard]] TTrayIconAdv* Tray() const { return m_tray.get(); }

@@ -312,6 +312,8 @@ TEST_F(TrayMenuTest, DuplicateIsOffsetBy18) {
     EXPECT_EQ(copy->Blocks().body.text.Get(), "original");
 }
 
+// The Windows tests run under a western ANSI code page (1252): the Russian captions read back whole as
+// UTF-16 because they go in through the wide menu functions, converted from code page 1251.
 TEST_F(TrayMenuTest, ChoosingRussianRenamesTheMenuAndTheStickers) {
     TStickForm* sticker = StickerWithBody("note");
     PumpMessages();
