@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "base/wide_string_win.h"
 #include "ui/error_box_win.h"
 
 namespace velpiners {
@@ -10,24 +11,27 @@ Form::~Form() { DestroyFormWindow(); }
 
 bool Form::CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
                             HCURSOR cursor, UINT classStyle, const RECT* place) {
+    // Unicode windows: the interface texts reach them through the wide functions whole, whatever the
+    // system's ANSI code page (an ANSI window would get them converted to that code page).
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    if (!::GetClassInfoExA(instance, className, &wc)) {
-        wc = WNDCLASSEXA{};
+    const std::wstring classNameWide = WideFromCodePage(className, CP_ACP);
+    WNDCLASSEXW wc{};
+    if (!::GetClassInfoExW(instance, classNameWide.c_str(), &wc)) {
+        wc = WNDCLASSEXW{};
         wc.cbSize = sizeof wc;
         wc.style = classStyle;
         wc.lpfnWndProc = &Form::StaticWindowProc;
         wc.hInstance = instance;
         wc.hCursor = cursor != nullptr ? cursor : ::LoadCursorA(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = className;
-        if (!::RegisterClassExA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+        wc.lpszClassName = classNameWide.c_str();
+        if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
     }
     const RECT where = place != nullptr ? *place : RECT{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
     const int width = place != nullptr ? place->right - place->left : CW_USEDEFAULT;
     const int height = place != nullptr ? place->bottom - place->top : CW_USEDEFAULT;
-    HWND hwnd = ::CreateWindowExA(exStyle, className, title, style, where.left, where.top, width, height, parent,
-                                  nullptr, instance, this);
+    HWND hwnd = ::CreateWindowExW(exStyle, classNameWide.c_str(), WideFromCodePage(title, CP_ACP).c_str(), style,
+                                  where.left, where.top, width, height, parent, nullptr, instance, this);
     return hwnd != nullptr;
 }
 
@@ -38,20 +42,20 @@ void Form::DestroyFormWindow() {
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) { return DefaultHandler(message, wParam, lParam); }
 
 LRESULT Form::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefWindowProcA(m_hwnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Form::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Form* form = nullptr;
     if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         form = static_cast<Form*>(create->lpCreateParams);
         form->m_hwnd = hwnd;
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     } else {
-        form = reinterpret_cast<Form*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        form = reinterpret_cast<Form*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
-    if (form == nullptr) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    if (form == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
 
     LRESULT result = 0;
     try {
@@ -62,7 +66,7 @@ LRESULT CALLBACK Form::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         ShowErrorBox("Unknown error");
     }
     if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         form->m_hwnd = nullptr;
         form->OnWindowGone();
     }

@@ -29,6 +29,10 @@ public:
     }
     HWND ControllerWindow() const override { return nullptr; }
     std::string Text(TextKey key) const override { return std::string(InfoOf(key).key); }
+    std::wstring ShownText(TextKey key) const override {
+        const std::string text = Text(key);
+        return std::wstring(text.begin(), text.end());
+    }
     void Duplicate(const StickerRecord&) override {}
     void OpenProperties(HWND, int) override {}
     const Picture& SharedPicture(std::string_view name) const override { return m_pictures.Get(name); }
