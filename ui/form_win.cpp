@@ -8,23 +8,34 @@ namespace velpiners {
 
 Form::~Form() { DestroyFormWindow(); }
 
-bool Form::CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
-                            HCURSOR cursor, UINT classStyle) {
+bool Form::RegisterFormClass(const char* className, HCURSOR cursor, UINT classStyle) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     WNDCLASSEXA wc{};
-    if (!::GetClassInfoExA(instance, className, &wc)) {
-        wc = WNDCLASSEXA{};
-        wc.cbSize = sizeof wc;
-        wc.style = classStyle;
-        wc.lpfnWndProc = &Form::StaticWindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = cursor != nullptr ? cursor : ::LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = className;
-        if (!::RegisterClassExA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-    }
+    if (::GetClassInfoExA(instance, className, &wc)) return true;
+    wc = WNDCLASSEXA{};
+    wc.cbSize = sizeof wc;
+    wc.style = classStyle;
+    wc.lpfnWndProc = &Form::StaticWindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = cursor != nullptr ? cursor : ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = className;
+    return ::RegisterClassExA(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool Form::CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
+                            HCURSOR cursor, UINT classStyle) {
+    if (!RegisterFormClass(className, cursor, classStyle)) return false;
     HWND hwnd = ::CreateWindowExA(exStyle, className, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, parent, nullptr, instance, this);
+                                  CW_USEDEFAULT, parent, nullptr, ::GetModuleHandleA(nullptr), this);
+    return hwnd != nullptr;
+}
+
+bool Form::CreateChildFormWindow(const char* className, HWND parent, int id, int x, int y, int width, int height,
+                                 DWORD style, DWORD exStyle) {
+    if (!RegisterFormClass(className, nullptr, 0)) return false;
+    HWND hwnd = ::CreateWindowExA(exStyle, className, "", WS_CHILD | style, x, y, width, height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), this);
     return hwnd != nullptr;
 }
 

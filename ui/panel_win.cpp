@@ -1,0 +1,106 @@
+#include "ui/panel_win.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "base/app_error.h"
+
+namespace velpiners {
+
+void Panel::Create(HWND parent, const Bounds& bounds, const char* className, bool clipChildren) {
+    // A container takes part in dialog navigation: Tab and the arrow keys go into it.
+    const DWORD style = WS_VISIBLE | WS_CLIPSIBLINGS | (clipChildren ? WS_CLIPCHILDREN : 0);
+    if (!CreateChildFormWindow(className, parent, 0, bounds.x, bounds.y, bounds.width, bounds.height, style,
+                               WS_EX_CONTROLPARENT | WS_EX_NOPARENTNOTIFY))
+        throw AppError(std::string("Cannot create a window of class ") + className);
+}
+
+void Panel::SetBounds(const Bounds& bounds) {
+    ::SetWindowPos(Handle(), nullptr, bounds.x, bounds.y, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Bounds Panel::GetBounds() const {
+    RECT rect{};
+    ::GetWindowRect(Handle(), &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(Handle()), reinterpret_cast<POINT*>(&rect), 2);
+    return Bounds{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void Panel::SetVisible(bool visible) { ::ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
+
+bool Panel::Visible() const { return (::GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void Panel::Redraw() { ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
+
+LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (Control::Reflect(Handle(), message, wParam, lParam, result)) return result;
+    return DefaultHandler(message, wParam, lParam);
+}
+
+void PageControl::Create(HWND parent, const Bounds& bounds, HFONT font) {
+    // The pages are children of the tab control, which must not paint over them.
+    CreateControl(parent, WC_TABCONTROLA, "", WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                  WS_EX_CONTROLPARENT, bounds, font);
+}
+
+Bounds PageControl::PageArea() const {
+    RECT area{};
+    ::GetClientRect(Handle(), &area);
+    TabCtrl_AdjustRect(Handle(), FALSE, &area);
+    return Bounds{area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
+Panel& PageControl::AddPage(std::string_view caption) {
+    std::string text(caption);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text.data();
+    const int index = static_cast<int>(m_pages.size());
+    ::SendMessageA(Handle(), TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    auto page = std::make_unique<Panel>();
+    page->Create(Handle(), PageArea(), "TTabSheet");
+    m_pages.push_back(std::move(page));
+    // Adding the first tab can change the area the tabs leave (a row of tabs appears): place every page anew.
+    for (auto& each : m_pages) each->SetBounds(PageArea());
+    ShowOnly(ActivePage());
+    return *m_pages.back();
+}
+
+void PageControl::SetPageCaption(int index, std::string_view caption) {
+    std::string text(caption);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text.data();
+    ::SendMessageA(Handle(), TCM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+void PageControl::SelectPage(int index) {
+    if (index < 0 || index >= PageCount()) return;
+    TabCtrl_SetCurSel(Handle(), index);
+    ShowOnly(index);
+}
+
+int PageControl::ActivePage() const { return TabCtrl_GetCurSel(Handle()); }
+
+void PageControl::ShowOnly(int index) {
+    for (int i = 0; i < PageCount(); ++i)
+        if (i != index) m_pages[static_cast<std::size_t>(i)]->SetVisible(false);
+    if (index >= 0 && index < PageCount()) {
+        Panel& page = *m_pages[static_cast<std::size_t>(index)];
+        page.SetVisible(true);
+        page.Redraw();
+    }
+}
+
+bool PageControl::OnReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lParam)->code != static_cast<UINT>(TCN_SELCHANGE))
+        return false;
+    ShowOnly(ActivePage());
+    if (onChange) onChange();
+    result = 0;
+    return true;
+}
+
+}  // namespace velpiners
