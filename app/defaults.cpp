@@ -1,6 +1,6 @@
 #include "app/defaults.h"
 
-#include "base/first_line.h"
+#include "base/display_text.h"
 
 namespace velpiners {
 

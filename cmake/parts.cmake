@@ -4,7 +4,7 @@
 
 # Error texts, fixed-width stored types, INI access, folder listing.
 velpiners_part(base
-  PORTABLE base/app_error.h base/color_value.h base/first_line.h base/ini_reader.h base/ini_writer.h base/short_string.h
+  PORTABLE base/app_error.h base/color_value.h base/display_text.h base/ini_reader.h base/ini_writer.h base/short_string.h
   WIN32 base/app_error_win.cpp base/file_list_win.cpp base/file_list_win.h base/private_profile_win.cpp
         base/private_profile_win.h
 )

@@ -192,6 +192,16 @@ LRESULT TTaskPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ::ReleaseDC(Handle(), window);
             return 0;
         }
+        case WM_PRINTCLIENT: {
+            // The same picture into another device context (PrintWindow, tests).
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            OnMessage(WM_ERASEBKGND, wParam, 0);
+            Paint(dc);
+            RECT edge{};
+            ::GetClientRect(Handle(), &edge);
+            ::DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT | BF_ADJUST);
+            return 0;
+        }
         case WM_SIZE:
             ResizeCaptionBitmap();
             break;

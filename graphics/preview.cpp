@@ -1,7 +1,7 @@
 // Style and pattern previews; see preview.h.
 #include "graphics/preview.h"
 
-#include "base/first_line.h"
+#include "base/display_text.h"
 #include "graphics/effects.h"
 
 namespace velpiners::graphics {

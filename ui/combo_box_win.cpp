@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <random>
 #include <set>
 
 #include "graphics/color.h"
@@ -200,6 +202,8 @@ bool ComboBox::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         case WM_DRAWITEM: {
             const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             const int index = static_cast<int>(draw->itemID);
+            HFONT font = Font();
+            SelectGuard select(draw->hDC, font != nullptr ? font : ::GetStockObject(DEFAULT_GUI_FONT));
             DrawItem(draw->hDC, draw->rcItem, index < Count() ? index : -1, draw->itemState);
             if ((draw->itemState & ODS_FOCUS) != 0 && (draw->itemState & ODS_NOFOCUSRECT) == 0)
                 ::DrawFocusRect(draw->hDC, &draw->rcItem);
@@ -332,6 +336,14 @@ void ColorBox::SetSelected(ColorValue color) {
     }
     m_custom = color;
     Select(0);
+    Invalidate();
+}
+
+void ColorBox::SelectRandomColor() {
+    // One generator for the run: seeding again for every colour could give the same colour twice.
+    static std::mt19937 generator(static_cast<std::uint32_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count() ^ ::GetCurrentProcessId()));
+    SetSelected(static_cast<ColorValue>(graphics::RandomSkinColor(generator)));
     Invalidate();
 }
 

@@ -142,6 +142,8 @@ public:
     // The selected colour (black when none is selected).
     [[nodiscard]] ColorValue Selected() const;
     [[nodiscard]] ColorValue CustomColor() const { return m_custom; }
+    // Selects a random skin colour (graphics::RandomSkinColor) and repaints.
+    void SelectRandomColor();
 
     // Asks the user for a colour, starting from `color`; true and the colour when chosen. The system colour
     // dialog unless replaced.

@@ -67,6 +67,11 @@ void Memo::ApplyFont() {
 
 std::string Memo::CounterText() const { return std::to_string(Length()) + "/" + std::to_string(kMaxLength); }
 
+void Memo::SetText(std::string_view text) {
+    Control::SetText(text);
+    if (onChange) onChange();
+}
+
 void Memo::SelectAll() { ::SendMessageA(Handle(), EM_SETSEL, 0, -1); }
 
 bool Memo::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {

@@ -13,6 +13,7 @@
 
 #include "ui/control_win.h"
 #include "ui/form_win.h"
+#include "ui/unique_handle_win.h"
 
 namespace velpiners {
 
@@ -28,8 +29,20 @@ public:
     // Repaints the panel and every control on it.
     void Redraw();
 
+    // With visual styles on, the panel shows the body of the tab control `tabs` behind its controls, as
+    // the pages of the system's own property sheets do; without them it keeps the button face.
+    void UseTabBody(HWND tabs) { m_tabs = tabs; }
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    [[nodiscard]] bool ShowsTabBody() const;
+    void PaintTabBody(HDC dc);
+    HBRUSH TabBodyBrush(HWND child, HDC dc);
+
+    HWND m_tabs = nullptr;
+    UniqueBrush m_bodyBrush;
 };
 
 class PageControl : public Control {
