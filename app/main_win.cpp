@@ -27,6 +27,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     formStickerMess.FormCreate();
     TAboutForm aboutForm;
     aboutForm.FormCreate();
+    velpin.SetAboutForm(&aboutForm);
 
     MSG message;
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {

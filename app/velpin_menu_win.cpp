@@ -4,6 +4,7 @@
 
 #include "protocol/protocol.h"
 #include "app/velpin_win.h"
+#include "dialogs/about_form_win.h"
 #include "dialogs/form_dialog_win.h"
 #include "lang/menu_captions.h"
 #include "sticker/stick_form_win.h"
@@ -140,6 +141,10 @@ void TVelpin::Ndeleteall1Click() {
     WriteDatabase();
 }
 
+void TVelpin::NAboutClick() {
+    if (m_aboutForm != nullptr) m_aboutForm->FormShow();
+}
+
 void TVelpin::OpenProperties(HWND, int) {
     // The properties dialog comes with the dialogs; until then a sticker's request opens nothing.
 }
@@ -175,6 +180,9 @@ void TVelpin::OnMenuCommand(UINT id) {
         case MenuId::kNdeleteall:
             Ndeleteall1Click();
             return;
+        case MenuId::kNAbout:
+            NAboutClick();
+            return;
         case MenuId::kFindSrc:
             FindSrcClick();
             return;
@@ -193,7 +201,7 @@ void TVelpin::OnMenuCommand(UINT id) {
             if (id >= MenuCommand(MenuId::kNNone) && id <= MenuCommand(MenuId::kNFavorit))
                 ::CheckMenuRadioItem(m_hotCreateMenu, MenuCommand(MenuId::kNNone), MenuCommand(MenuId::kNFavorit), id,
                                      MF_BYCOMMAND);
-            // The new-sticker dialog and the about box come with the dialogs.
+            // The new-sticker dialog comes with the dialogs.
             return;
     }
 }

@@ -26,6 +26,7 @@
 namespace velpiners {
 
 class TStickForm;
+class TAboutForm;
 class TFormDialog;
 class TTrayIconAdv;
 
@@ -64,6 +65,8 @@ public:
 
     // The confirmation dialog that "delete all" asks; none means "delete all" asks nobody and does nothing.
     void SetFormDialog(TFormDialog* dialog) { m_formDialog = dialog; }
+    // The about box the tray's about command shows; none means the command shows nothing.
+    void SetAboutForm(TAboutForm* about) { m_aboutForm = about; }
 
     [[nodiscard]] const std::string& ProgramFolder() const { return m_programFolder; }
     [[nodiscard]] std::string DatabasePath() const { return m_programFolder + "base.db"; }
@@ -108,6 +111,7 @@ public:
     void Ndeleteall1Click();
     void FindSrcClick();
     void FindTranspClick();
+    void NAboutClick();
 
     // Reads base.db and opens one sticker window per record (lowest free slot first; a full table drops the
     // rest). A file that exists but cannot be read is reported in the error box and loads nothing; it is
@@ -178,6 +182,7 @@ private:
     HMENU m_actionsMenu = nullptr;
     std::unique_ptr<TTrayIconAdv> m_tray;
     TFormDialog* m_formDialog = nullptr;
+    TAboutForm* m_aboutForm = nullptr;
 };
 
 }  // namespace velpiners

@@ -1,10 +1,8 @@
 // Texts the program makes for display: a text's first line cut for a one-line caption (the Stickers
-// submenu, the pattern preview) and a number of seconds as the dialogs show a hide delay.
+// submenu, the pattern preview).
 #pragma once
 
-#include <cmath>
 #include <cstddef>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -19,18 +17,6 @@ namespace velpiners {
     std::string caption(line.substr(0, limit));
     if (cutAtLine || line.size() > limit) caption += "...";
     return caption;
-}
-
-// Seconds rounded to 4 decimals, then written with 2 and a decimal comma, without blanks: 0.6 gives "0,60".
-[[nodiscard]] inline std::string FormatSeconds(double seconds) {
-    constexpr double kRounding = 10000.0;
-    const double rounded = std::round(seconds * kRounding) / kRounding;
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", rounded);
-    std::string result(text);
-    for (char& c : result)
-        if (c == '.') c = ',';
-    return result;
 }
 
 }  // namespace velpiners

@@ -53,10 +53,12 @@ velpiners_part(sticker
         sticker/stick_interaction_win.cpp sticker/sticker_host_win.h
 )
 
-# The dialogs.
+# The dialogs: what they decide without a window (portable) and the forms.
 velpiners_part(dialogs
-  WIN32 dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp dialogs/form_dialog_win.h dialogs/task_panel_win.cpp
-        dialogs/task_panel_win.h
+  PORTABLE dialogs/new_sticker_apply.cpp dialogs/new_sticker_apply.h dialogs/settings_apply.cpp
+           dialogs/settings_apply.h
+  WIN32 dialogs/about_form_win.cpp dialogs/about_form_win.h dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp
+        dialogs/form_dialog_win.h dialogs/task_panel_win.cpp dialogs/task_panel_win.h
 )
 
 # The program: command line and defaults (portable), the controller, autorun, shared pictures.

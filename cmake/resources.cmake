@@ -15,6 +15,7 @@ if(NOT WIN32)
     tools/artgen/label_font.cpp
     tools/artgen/program_icon.cpp
     tools/artgen/raster.cpp
+    tools/artgen/sample_pack.cpp
     tools/artgen/skins.cpp
     tools/artgen/stroke_font.cpp
   )

@@ -1,9 +1,10 @@
 // The program's dialogs, created hidden at start in this order after the controller and kept until the
 // process ends: the sticker properties dialog, the confirmation dialog, the new-sticker dialog and the about
-// box. The properties dialog, the new-sticker dialog and the about box are for now empty hidden windows of
-// their classes; the confirmation dialog is dialogs/form_dialog_win.h.
+// box. The properties dialog and the new-sticker dialog are for now empty hidden windows of their classes;
+// the confirmation dialog is dialogs/form_dialog_win.h, the about box dialogs/about_form_win.h.
 #pragma once
 
+#include "dialogs/about_form_win.h"
 #include "dialogs/form_dialog_win.h"
 #include "ui/form_win.h"
 
@@ -24,11 +25,6 @@ public:
 class TFormStickerMess : public HiddenForm {
 public:
     bool FormCreate() { return Create("TFormStickerMess", ""); }
-};
-
-class TAboutForm : public HiddenForm {
-public:
-    bool FormCreate() { return Create("TAboutForm", ""); }
 };
 
 }  // namespace velpiners

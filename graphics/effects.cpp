@@ -179,6 +179,17 @@ void DrawAlphaOver24(const Picture& source, Picture& target, int x, int y) {
     BlendOver(source, target, x, y);
 }
 
+void PremultiplyAlpha(Picture& bitmap) {
+    Require(bitmap.BitsPerPixel() == 32);
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        std::uint8_t* p = bitmap.Row(y);
+        for (int x = 0; x < bitmap.Width(); ++x, p += 4) {
+            const int alpha = p[3];
+            for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(p[c] * alpha / 255);
+        }
+    }
+}
+
 void TintBitmap(Picture& bitmap, Color color) {
     Require(IsColour(bitmap));
     // One table per channel (B, G, R byte order): the double-precision formula for every byte value.

@@ -58,6 +58,10 @@ void DrawAlphaOver24(const Picture& source, Picture& target, int x, int y);
 // 255, with c the colour's matching channel; alpha is left alone.
 void TintBitmap(Picture& bitmap, Color color);
 
+// Turns a 32-bit straight-alpha picture into the premultiplied form a per-pixel-alpha layered window
+// shows: each colour channel c becomes c * A / 255 (integer, truncating); alpha stays.
+void PremultiplyAlpha(Picture& bitmap);
+
 // The extent of the pixels that are not pure white: left 0; top = first such row (the height when there
 // is none); right = last such column (0 when none); bottom = last such row (height - 1 when none).
 // Right and bottom are inclusive.

@@ -183,7 +183,7 @@ find_tray
 check "Wine shows its tray window" test -n "$tray_x"
 if [ -n "$tray_x" ]; then
   xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
-  sleep 1
+  wait_visible '#32768'
   xdotool key Down Return
   for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 1 ] && break; sleep 0.2; done
 fi
@@ -283,6 +283,25 @@ wait_hidden '#32770'
 for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 2 ] && break; sleep 0.2; done
 sleep 1
 check "then the stored stickers open, once" test "$(probe count TStickForm),$(probe send 10)" = "2,2"
+stop_program "$first"
+
+# -- the about box: the tray's about command shows it centred; the real mouse on its close button hides it
+dir=$(new_folder)
+first=$(start_program "$dir")
+check "starts for the about box" probe wait 30
+probe post TVelpin 0 0x111 11  # the tray menu's NAbout
+wait_visible TAboutForm
+read -r about_left about_top about_width about_height <<<"$(probe windows TAboutForm)"
+check "the about box shows centred on the screen" \
+  test "$about_left,$about_top,$about_width,$about_height" = "$(((1280 - 347) / 2)),$(((1024 - 273) / 2)),347,273"
+xdotool mousemove $((about_left + 60)) $((about_top + 100)) mousedown 1 mousemove $((about_left + 90)) \
+  $((about_top + 130)) mouseup 1
+sleep 0.5
+read -r moved_left moved_top _ _ <<<"$(probe windows TAboutForm)"
+check "the left button drags the about box" test "$moved_left,$moved_top" = "$((about_left + 30)),$((about_top + 30))"
+xdotool mousemove $((moved_left + 347 - 30)) $((moved_top + 15)) click 1
+wait_hidden TAboutForm
+check "its close button hides it" test "$(probe visible TAboutForm)" = 0
 stop_program "$first"
 
 # -- all 17 styles on the screen: each shows its skin; the screenshot is kept as the gallery

@@ -118,6 +118,17 @@ TEST(ClearBitmap, EveryByteZero) {
         for (int x = 0; x < 3; ++x) EXPECT_EQ(Bytes(picture, x, y), (std::vector<int>{0, 0, 0, 0}));
 }
 
+TEST(PremultiplyAlpha, ScalesTheColoursByAlphaTruncating) {
+    Picture picture(3, 1, 32);
+    SetPixel(picture, 0, 0, 200, 100, 255, 128);  // 200 * 128 / 255 = 100.4, 100 * 128 / 255 = 50.2
+    SetPixel(picture, 1, 0, 9, 8, 7, 0);
+    SetPixel(picture, 2, 0, 9, 8, 7, 255);
+    PremultiplyAlpha(picture);
+    EXPECT_EQ(Bytes(picture, 0, 0), (std::vector<int>{100, 50, 128, 128}));
+    EXPECT_EQ(Bytes(picture, 1, 0), (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(Bytes(picture, 2, 0), (std::vector<int>{9, 8, 7, 255}));
+}
+
 TEST(DrawKeyed, SkipsTheKeyAndClipsAtTheLeftEdge) {
     Picture source(3, 1, 24);
     SetPixel(source, 0, 0, 1, 1, 1);

@@ -2,6 +2,7 @@
 //
 //   artgen DIR                 writes DIR/<NAME>.bmp for each of the 84 resources and DIR/velpiners.ico
 //   artgen --gallery FILE.bmp  writes the review sheet of all pictures
+//   artgen --sample-pack DIR   writes DIR/sample_<n>.bmp for the sample icon pack (n = its picture number)
 //
 // The output depends on nothing but this program, so running it again gives the same bytes.
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "tools/artgen/catalog.h"
 #include "tools/artgen/gallery.h"
 #include "tools/artgen/program_icon.h"
+#include "tools/artgen/sample_pack.h"
 
 namespace {
 
@@ -35,8 +37,13 @@ int main(int argc, char** argv) {
         if (argc == 3 && std::string(argv[1]) == "--gallery") {
             return WriteFile(argv[2], velpiners::graphics::EncodeBmp(DrawGallery(DrawAll()))) ? 0 : 1;
         }
+        if (argc == 3 && std::string(argv[1]) == "--sample-pack") {
+            for (const SampleIcon& icon : DrawSamplePack())
+                if (!WriteFile(std::string(argv[2]) + "/" + icon.art.name + ".bmp", EncodeArtwork(icon.art))) return 1;
+            return 0;
+        }
         if (argc != 2 || argv[1][0] == '-') {
-            std::fprintf(stderr, "usage: artgen DIR | artgen --gallery FILE.bmp\n");
+            std::fprintf(stderr, "usage: artgen DIR | artgen --gallery FILE.bmp | artgen --sample-pack DIR\n");
             return 2;
         }
         const std::string dir = argv[1];
