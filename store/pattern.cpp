@@ -104,8 +104,13 @@ std::string PatternDateText(const PatternTime& time) {
 std::string StoredPatternName(std::string_view entered) {
     std::string name;
     name.reserve(entered.size());
-    for (const char c : entered)
-        if (c != '|' || name.empty() || name.back() != '|') name += c;
+    for (const char c : entered) {
+        if (c == '\r' || c == '\n') {
+            name += ' ';
+        } else if (c != '|' || name.empty() || name.back() != '|') {
+            name += c;
+        }
+    }
     return name;
 }
 

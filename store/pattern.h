@@ -78,7 +78,8 @@ inline constexpr int kMostPatternAttempts = 1000;
 // "dd.mm.yyyy hh:nn", the creation time kept in Info/Date.
 [[nodiscard]] std::string PatternDateText(const PatternTime& time);
 
-// The display name as stored: every run of "|" becomes one "|", so a name never holds the item separator.
+// The display name as stored: every run of "|" becomes one "|", so a name never holds the item separator,
+// and line breaks become blanks, so a name stays one INI value.
 [[nodiscard]] std::string StoredPatternName(std::string_view entered);
 
 // Writes every key in the file's order: Info name and Date, Window Style, UColor, Color, Transparent,

@@ -266,13 +266,14 @@ void FontBox::FillInstalledFonts() {
 }
 
 HFONT FontBox::FontFor(const std::string& face, int height) {
-    auto found = m_fonts.find(face);
+    std::pair<std::string, int> key{face, height};
+    auto found = m_fonts.find(key);
     if (found != m_fonts.end()) return found->second.get();
     if (m_fonts.size() >= kMostKeptFonts) m_fonts.clear();
     UniqueFont font(::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
     HFONT handle = font.get();
-    m_fonts.emplace(face, std::move(font));
+    m_fonts.emplace(std::move(key), std::move(font));
     return handle;
 }
 

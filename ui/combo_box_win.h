@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/color_value.h"
@@ -104,7 +105,7 @@ protected:
 
 private:
     HFONT FontFor(const std::string& face, int height);
-    std::map<std::string, UniqueFont> m_fonts;
+    std::map<std::pair<std::string, int>, UniqueFont> m_fonts;
 };
 
 class IconBox : public ComboBox {

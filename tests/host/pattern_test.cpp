@@ -154,6 +154,7 @@ TEST(PatternTest, NamesNeverHoldTheItemSeparator) {
     EXPECT_EQ(StoredPatternName("a||b"), "a|b");
     EXPECT_EQ(StoredPatternName("|||x||||"), "|x|");
     EXPECT_EQ(StoredPatternName("plain | name"), "plain | name");
+    EXPECT_EQ(StoredPatternName("two\r\nlines"), "two  lines");
 
     test::FakeIni file;
     ASSERT_TRUE(WritePattern(file, "Work||home", "d", SampleLook()));

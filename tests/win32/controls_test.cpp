@@ -117,8 +117,7 @@ TEST_F(ControlsTest, DialogsHaveTheirClientSizeAndShowModallyUntilEscClosesThem)
 
     // A controller destroyed by an earlier test leaves its quit message, which would end any modal loop.
     MSG quit;
-    while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
     ::ShowWindow(host.Handle(), SW_SHOWNOACTIVATE);
     g_probe = ModalProbe{host.Handle(), dialog.Handle()};
     ::SetTimer(nullptr, 0, 50, &ProbeModal);
