@@ -1,5 +1,5 @@
-// The controller's defaults for new stickers, as they stand before config.txt is read, and the pure rules
-// of making one: the Stickers submenu caption of a sticker and where a new sticker is placed.
+// The pure rules of making a sticker: the Stickers submenu caption of a sticker and where a new sticker is
+// placed. The defaults new stickers are made from (StickerDefaults) are kept in config.txt (store/config_file.h).
 #pragma once
 
 #include <cstddef>
@@ -7,32 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "store/config_file.h"
 #include "store/record.h"
 
 namespace velpiners {
-
-struct StickerDefaults {
-    std::uint8_t style = 5;
-    std::uint8_t opacity = 255;
-    bool useOwnColor = true;
-    bool onTop = true;
-    bool wordWrap = true;
-    ColorValue textColor = 0xFFFFFF;
-    ColorValue captionColor = 0xFFFFFF;
-    std::string textFont = "Tahoma";
-    std::string captionFont = "Tahoma";
-    std::uint8_t textSize = 8;
-    bool showPicture = false;
-    std::int32_t pictureNumber = 0;
-    bool hideAtPointer = false;
-    std::uint8_t hideDelayStep = 0;
-    bool captionShadow = false;
-    bool textShadow = false;
-    ColorValue shadowColor = 0;
-    std::uint8_t alignment = 0;
-    // Not kept in config.txt: every run starts with red, the new-sticker dialog changes it.
-    ColorValue stickerColor = 0x0000FF;
-};
 
 // The most characters of a body text the Stickers submenu shows, and the width a new sticker is centred
 // with (whatever its real width).

@@ -21,10 +21,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TSettingsForm settingsForm;
     settingsForm.FormCreate();
     TFormDialog formDialog;
-    formDialog.FormCreate([&velpin](TextKey key) { return velpin.Text(key); });
+    formDialog.FormCreate([&velpin](TextKey key) { return velpin.ShownText(key); });
     velpin.SetFormDialog(&formDialog);
     TFormStickerMess formStickerMess;
     formStickerMess.FormCreate();
+    // The new-sticker dialog's window exists; its content and ShowNewSticker come with the dialog itself, so
+    // for now the controller only learns whether it shows.
+    velpin.SetNewStickerDialog(
+        {[&formStickerMess] { return ::IsWindowVisible(formStickerMess.Handle()) != FALSE; }, nullptr});
     TAboutForm aboutForm;
     aboutForm.FormCreate();
     velpin.SetAboutForm(&aboutForm);

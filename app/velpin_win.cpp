@@ -2,15 +2,18 @@
 
 #include <cstring>
 
+#include "app/menu_drawing_win.h"
 #include "app/program_path_win.h"
 #include "protocol/protocol.h"
 #include "graphics/ress.h"
 #include "graphics/ress_loader_win.h"
 #include "lang/language_choice.h"
+#include "lang/shown_text_win.h"
 #include "base/file_list_win.h"
 #include "base/private_profile_win.h"
 #include "sticker/stick_form_win.h"
 #include "tray/tray_icon_win.h"
+#include "store/config_file.h"
 #include "store/database_image.h"
 #include "store/db_file_win.h"
 #include "ui/error_box_win.h"
@@ -40,7 +43,9 @@ TVelpin::~TVelpin() {
     m_tearingDown = true;
     DestroyStickerWindows();
     DestroyFormWindow();
+    m_hotKeyLibrary.Unload();
     if (m_flags != nullptr) ImageList_Destroy(m_flags);
+    if (m_hotKeyImages != nullptr) ImageList_Destroy(m_hotKeyImages);
 }
 
 void TVelpin::DestroyStickerWindows() {
@@ -69,12 +74,15 @@ bool TVelpin::FormCreate(bool showTray) {
 
     // From here on an error box may show, and its message loop runs every handler of this window: what
     // they touch (the table, the menu) exists already, and saves wait until the stored notes are read.
+    m_menuFont.reset(CreateMenuFont());
+    m_hotKeyImages = CreateHotKeyImages();
     BuildMenu();
     ApplyMenuTexts();
     if (showTray) {
         m_tray = std::make_unique<TTrayIconAdv>(Handle());
         m_tray->SetPopupMenu(m_menu.get());
         m_tray->SetHint("Velpiners\r\nv1.4");
+        m_tray->OnLButtonDblClick = [this](TTrayIconAdv&) { ShowNewStickerDialog(false); };
     }
 
     try {
@@ -86,7 +94,11 @@ bool TVelpin::FormCreate(bool showTray) {
     LoadUserPictures();
 
     LoadDatabase();
-    ChooseLanguageAtStart();
+    // A close chosen while an error box of the start showed has ended the controller already.
+    if (Handle() != nullptr) {
+        m_hotKeyLibrary.Load(m_programFolder + kHotKeyLibraryName, Handle());
+        ReadConfig();
+    }
 
     m_flags = ImageList_Create(kFlagWidth, kFlagHeight, ILC_COLOR24 | ILC_MASK, kFlagCount, 0);
     try {
@@ -167,6 +179,8 @@ void TVelpin::LoadDatabase() {
 
 std::string TVelpin::Text(TextKey key) const { return m_texts.Get(key); }
 
+std::wstring TVelpin::ShownText(TextKey key) const { return velpiners::ShownText(m_texts, key); }
+
 void TVelpin::NotifyStickersOfLanguage() const {
     PostToEverySticker(reinterpret_cast<WPARAM>(Handle()), protocol::kStkLanguage);
 }
@@ -184,31 +198,6 @@ void TVelpin::SelectLanguageFile(const std::string& path) {
     m_texts.LoadLanguageFile(path, PrivateProfileReader(path));
     ApplyMenuTexts();
     NotifyStickersOfLanguage();
-}
-
-void TVelpin::UpdateLanguageChecks() {
-    ::CheckMenuItem(m_langMenu, MenuCommand(MenuId::kNEng),
-                    MF_BYCOMMAND | (m_texts.EnglishFlag() ? MF_CHECKED : MF_UNCHECKED));
-    ::CheckMenuItem(m_langMenu, MenuCommand(MenuId::kNRus),
-                    MF_BYCOMMAND | (m_texts.RussianFlag() ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void TVelpin::ChooseLanguageAtStart() {
-    const bool configExists = ::GetFileAttributesA((m_programFolder + "config.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
-    const LanguageChoice choice =
-        ChooseStartLanguage(configExists, StoredLanguage{}, ::GetSystemDefaultLangID(), m_programFolder);
-    switch (choice.language) {
-        case StartLanguage::Russian:
-            SelectBuiltInLanguage(true);
-            break;
-        case StartLanguage::English:
-            SelectBuiltInLanguage(false);
-            break;
-        case StartLanguage::File:
-            SelectLanguageFile(choice.filePath);
-            break;
-    }
-    UpdateLanguageChecks();
 }
 
 void TVelpin::WriteDatabase() {
@@ -234,9 +223,7 @@ LRESULT TVelpin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_USER:
             return OnUserCommand(wParam, lParam);
         case WM_QUERYENDSESSION:
-            // The session may always end; closing runs the close handling.
-            ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
-            return 1;
+            return OnQueryEndSession(wParam, lParam);
         case WM_COMMAND:
             if (HIWORD(wParam) == 0 && lParam == 0) {
                 OnMenuCommand(LOWORD(wParam));
@@ -245,9 +232,16 @@ LRESULT TVelpin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_INITMENUPOPUP:
             if (reinterpret_cast<HMENU>(wParam) == m_menu.get()) MenuPopup();
+            if (reinterpret_cast<HMENU>(wParam) == m_langMenu) NLangClick();
             return 0;
+        case WM_MEASUREITEM:
+            if (MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+            break;
+        case WM_DRAWITEM:
+            if (DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
         case WM_CLOSE:
-            DestroyFormWindow();
+            FormClose();
             return 0;
         case WM_DESTROY:
             // The program ends with its controller; a controller that goes with its object (tests) does not
@@ -305,6 +299,10 @@ LRESULT TVelpin::OnUserCommand(WPARAM wParam, LPARAM lParam) {
             return m_table->Count();
         case protocol::kUserMake:
             if (wParam == protocol::kUserMakeDefault) MakeDefaultSticker();
+            if (wParam == protocol::kUserMakeDialog) ShowNewStickerDialog(false);
+            return 0;
+        case protocol::kUserHotKey:
+            OnHotKeyNotification(wParam);
             return 0;
         case protocol::kUserSlotOf: {
             const int index = m_table->SlotOfWindow(static_cast<std::uint32_t>(wParam));
@@ -367,6 +365,7 @@ void TVelpin::OnTaskbarCreated() {
     });
     m_table->ClearFlags();
     LoadDatabase();
+    ReadConfig();
 }
 
 }  // namespace velpiners

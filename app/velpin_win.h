@@ -1,18 +1,22 @@
 // The controller TVelpin: the program's hidden main window. It owns the tray icon and its menu, the sticker
-// table and the defaults for new stickers; it makes sticker windows, runs the save cycle of base.db,
+// table, the defaults for new stickers, the interface language and the hot-key choice (kept in config.txt
+// between runs) and the optional hot-key library; it makes sticker windows, runs the save cycle of base.db,
 // answers the controller command message, takes the stickers' record reports and serves the WM_USER
-// control interface that other programs use to find and query it.
+// control interface that other programs (and the hot-key library) use to find, query and drive it.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/app_error.h"
 #include "app/defaults.h"
+#include "app/hot_key.h"
+#include "app/hot_key_library_win.h"
 #include "app/shared_pictures_win.h"
 #include "graphics/picture_pack.h"
 #include "lang/text_table.h"
@@ -55,8 +59,17 @@ public:
         kFindSrc,
         kFindTransp,
         kNClose,
+        // Language files of the language submenu: one identifier each from here, at most kLanguageFileLimit.
+        kLanguageFilesBase = 500,
         // Stickers submenu: kItemsPerSticker identifiers per slot from here (Topmost, Desktop, Show).
         kStickerItemsBase = 1000,
+    };
+    static constexpr int kLanguageFileLimit = 400;
+
+    // The new-sticker dialog as the controller opens it: whether it shows, and how to show it.
+    struct NewStickerDialog {
+        std::function<bool()> showing;
+        std::function<void()> show;
     };
 
     // Creates the hidden window and runs the creation steps (folder, "TaskbarCreated", tray and menu, table,
@@ -65,11 +78,16 @@ public:
 
     // The confirmation dialog that "delete all" asks; none means "delete all" asks nobody and does nothing.
     void SetFormDialog(TFormDialog* dialog) { m_formDialog = dialog; }
+    void SetNewStickerDialog(NewStickerDialog dialog) { m_newStickerDialog = std::move(dialog); }
+    // The one way the new-sticker dialog opens: the tray's "New sticker (Properties)" opens it even when it
+    // shows; the tray's double click, WM_USER 11/102 and the hot keys only when it does not.
+    void ShowNewStickerDialog(bool evenWhenShowing);
     // The about box the tray's about command shows; none means the command shows nothing.
     void SetAboutForm(TAboutForm* about) { m_aboutForm = about; }
 
     [[nodiscard]] const std::string& ProgramFolder() const { return m_programFolder; }
     [[nodiscard]] std::string DatabasePath() const { return m_programFolder + "base.db"; }
+    [[nodiscard]] std::string ConfigPath() const { return m_programFolder + "config.txt"; }
     [[nodiscard]] UINT TaskbarCreatedMessage() const { return m_taskbarCreated; }
 
     [[nodiscard]] Tmassiv& Table() { return *m_table; }
@@ -102,8 +120,24 @@ public:
     // takes the texts at once, the stickers through a posted command.
     void SelectBuiltInLanguage(bool russian);
     void SelectLanguageFile(const std::string& path);
-    void UpdateLanguageChecks();
     [[nodiscard]] const TextTable& Texts() const { return m_texts; }
+    // The language submenu as it opens: one item per language file of the "Languages\" folder (flag and name
+    // from its Options), then the radio checks; a vanished active file falls back to English here.
+    void NLangClick();
+    void RebuildLanguageMenu();
+    void UpdateLanguageChecks();
+    [[nodiscard]] HMENU LanguageMenu() const { return m_langMenu; }
+    [[nodiscard]] HMENU HotKeyChoiceMenu() const { return m_hotCreateMenu; }
+
+    // config.txt: read at creation and after the notification area returns (language, defaults, hot key);
+    // written at close and at the end of the session. WriteConfig is false when a key could not be written.
+    void ReadConfig();
+    [[nodiscard]] bool WriteConfig() const;
+    // The hot-key choice to the menu's checks and to the library.
+    void ApplyHotKeyChoice();
+    // The close handler: config.txt written (a failure is told once, and the close goes on), the hot-key
+    // library unloaded, the window destroyed, which ends the program.
+    void FormClose(bool writeConfig = true);
 
     // Menu actions.
     void ApplyMenuTexts();
@@ -125,6 +159,7 @@ public:
     // StickerHost
     [[nodiscard]] HWND ControllerWindow() const override { return Handle(); }
     [[nodiscard]] std::string Text(TextKey key) const override;
+    [[nodiscard]] std::wstring ShownText(TextKey key) const override;
     void Duplicate(const StickerRecord& blocks) override { DuplicateSticker(blocks); }
     void OpenProperties(HWND sticker, int page) override;
     [[nodiscard]] const graphics::Picture& SharedPicture(std::string_view name) const override {
@@ -146,21 +181,29 @@ private:
     LRESULT OnCopyData(const COPYDATASTRUCT* data);
     LRESULT OnUserCommand(WPARAM wParam, LPARAM lParam);
     void OnTaskbarCreated();
+    LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
     void OnMenuCommand(UINT id);
+    void OnHotKeyNotification(WPARAM wParam);
+    void HotKeyItemClick(UINT id);
+    void LanguageFileClick(UINT id);
+    bool MeasureMenuItem(MEASUREITEMSTRUCT& item);
+    bool DrawMenuItem(const DRAWITEMSTRUCT& item);
     void BuildMenu();
+    void TellConfigNotWritten() const;
     void PostToEverySticker(WPARAM wParam, std::uint32_t code) const;
     void AskStickersForReports();
     void MirrorIntoSlot(int index, const TStickForm& sticker);
     void DestroyStickerWindows();
     void NotifyStickersOfLanguage() const;
-    void ChooseLanguageAtStart();
     void LoadUserPictures();
 
     std::string m_programFolder;
     HMODULE m_resources = nullptr;
     SharedPictures m_pictures;
     graphics::TATBitmap m_userPictures;
-    HIMAGELIST m_flags = nullptr;
+    HIMAGELIST m_flags = nullptr;         // IL: the flag strip of the language submenu
+    HIMAGELIST m_hotKeyImages = nullptr;  // ILHK: the key pictures of the hot-key submenu
+    UniqueFont m_menuFont;
     UINT m_taskbarCreated = 0;
     // Made with the object: an error box of the start dispatches messages whose handlers read the table.
     std::unique_ptr<Tmassiv> m_table;
@@ -172,8 +215,15 @@ private:
     bool m_keepAsidePending = false;
     bool m_keepAsideByMove = false;
     StampTime m_keepAsideStamp;
+    // config.txt has been read: a close before that would replace it with the start's values.
+    bool m_configRead = false;
+    bool m_closing = false;
     StickerDefaults m_defaults;
     TextTable m_texts;
+    THotKey m_hotKey;
+    HotKeyLibrary m_hotKeyLibrary;
+    // The file name of each language item, by identifier from kLanguageFilesBase.
+    std::vector<std::string> m_languageFiles;
     UniqueMenu m_menu;
     HMENU m_stickersMenu = nullptr;  // owned by m_menu
     HMENU m_langMenu = nullptr;
@@ -182,6 +232,7 @@ private:
     HMENU m_actionsMenu = nullptr;
     std::unique_ptr<TTrayIconAdv> m_tray;
     TFormDialog* m_formDialog = nullptr;
+    NewStickerDialog m_newStickerDialog;
     TAboutForm* m_aboutForm = nullptr;
 };
 

@@ -4,9 +4,10 @@
 
 # Error texts, fixed-width stored types, INI access, folder listing.
 velpiners_part(base
-  PORTABLE base/app_error.h base/color_value.h base/display_text.h base/ini_reader.h base/ini_writer.h base/short_string.h
+  PORTABLE base/app_error.h base/color_value.h base/display_text.h base/ini_reader.h base/ini_writer.h
+           base/short_string.h
   WIN32 base/app_error_win.cpp base/file_list_win.cpp base/file_list_win.h base/private_profile_win.cpp
-        base/private_profile_win.h
+        base/private_profile_win.h base/wide_string_win.cpp base/wide_string_win.h
 )
 
 # Message numbers, command codes, payload layouts.
@@ -14,10 +15,11 @@ velpiners_part(protocol
   PORTABLE protocol/protocol.h
 )
 
-# The sticker record, the sticker table, base.db as bytes and on disk.
+# The sticker record, the sticker table, base.db as bytes and on disk, config.txt.
 velpiners_part(store
-  PORTABLE store/database_aside.cpp store/database_aside.h store/database_image.cpp store/database_image.h
-           store/pattern.cpp store/pattern.h store/record.h store/table.cpp store/table.h
+  PORTABLE store/config_file.cpp store/config_file.h store/database_aside.cpp store/database_aside.h
+           store/database_image.cpp store/database_image.h store/pattern.cpp store/pattern.h store/record.h
+           store/table.cpp store/table.h
   WIN32 store/db_file_win.cpp store/db_file_win.h store/pattern_files_win.cpp store/pattern_files_win.h
 )
 
@@ -26,7 +28,7 @@ velpiners_part(lang
   PORTABLE lang/cp1251.cpp lang/cp1251.h lang/language_choice.cpp lang/language_choice.h
            lang/language_info.cpp lang/language_info.h lang/menu_captions.cpp lang/menu_captions.h
            lang/text_lookup.h lang/text_table.cpp lang/text_table.h
-  WIN32 lang/language_file_win.cpp lang/language_file_win.h
+  WIN32 lang/language_file_win.cpp lang/language_file_win.h lang/shown_text_win.cpp lang/shown_text_win.h
 )
 
 # The forms-and-controls layer: form base, handle owners, GDI surfaces, modal showing, the error box, and the
@@ -61,10 +63,16 @@ velpiners_part(dialogs
         dialogs/form_dialog_win.h dialogs/task_panel_win.cpp dialogs/task_panel_win.h
 )
 
-# The program: command line and defaults (portable), the controller, autorun, shared pictures.
+# The program: command line, defaults, the hot-key choice and its pictures (portable), the controller,
+# autorun, shared pictures, the hot-key library bridge, the owner-drawn menu items.
 velpiners_part(app
-  PORTABLE app/command_line.cpp app/command_line.h app/defaults.cpp app/defaults.h
-  WIN32 app/autorun_win.cpp app/autorun_win.h app/icon_list_win.cpp app/program_path_win.cpp
-        app/program_path_win.h app/shared_pictures_win.cpp app/shared_pictures_win.h app/velpin_make_win.cpp
-        app/velpin_menu_win.cpp app/velpin_win.cpp app/velpin_win.h
+  PORTABLE app/command_line.cpp app/command_line.h app/defaults.cpp app/defaults.h app/hot_key.cpp app/hot_key.h
+           app/hot_key_pictures.cpp app/hot_key_pictures.h
+  WIN32 app/autorun_win.cpp app/autorun_win.h app/hot_key_library_win.cpp app/hot_key_library_win.h
+        app/icon_list_win.cpp app/menu_drawing_win.cpp app/menu_drawing_win.h app/program_path_win.cpp
+        app/program_path_win.h app/shared_pictures_win.cpp app/shared_pictures_win.h app/velpin_config_win.cpp
+        app/velpin_make_win.cpp app/velpin_menu_win.cpp app/velpin_win.cpp app/velpin_win.h
 )
+
+# HotKey.dll, a program of its own beside the exe (built in CMakeLists.txt): its files for the layer check.
+# hotkey/hot_key_win.cpp hotkey/hot_key.def

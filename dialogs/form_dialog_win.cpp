@@ -17,11 +17,11 @@ std::string WindowText(HWND hwnd) {
 }
 
 // The height the text takes at this width in the control's font.
-int TextHeight(HWND control, const std::string& text, int width) {
+int TextHeight(HWND control, const std::wstring& text, int width) {
     HDC dc = ::GetDC(control);
     HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0)));
     RECT rect{0, 0, width, 0};
-    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     ::SelectObject(dc, previous);
     ::ReleaseDC(control, dc);
     return rect.bottom - rect.top;
@@ -44,31 +44,32 @@ bool TFormDialog::FormCreate(TextLookup texts) {
     m_font.reset(::CreateFontIndirectA(&metrics.lfMessageFont));
 
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    const auto make = [&](const char* cls, DWORD controlStyle, int id, int x, int y, int w, int h, DWORD ex = 0) {
-        HWND control = ::CreateWindowExA(ex, cls, "", WS_CHILD | WS_VISIBLE | controlStyle, x, y, w, h, Handle(),
+    // Unicode controls, so the texts of any language show whole.
+    const auto make = [&](const wchar_t* cls, DWORD controlStyle, int id, int x, int y, int w, int h, DWORD ex = 0) {
+        HWND control = ::CreateWindowExW(ex, cls, L"", WS_CHILD | WS_VISIBLE | controlStyle, x, y, w, h, Handle(),
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
     };
-    make("STATIC", SS_NOPREFIX | SS_CENTER, kLText, 8, 8, 297, 57);
-    make("EDIT", WS_TABSTOP | ES_AUTOHSCROLL, kEText, 24, 36, 265, 21, WS_EX_CLIENTEDGE);
-    make("BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, kBOK, 144, 80, 75, 25);
-    make("BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kBNO, 224, 80, 75, 25);
+    make(L"STATIC", SS_NOPREFIX | SS_CENTER, kLText, 8, 8, 297, 57);
+    make(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, kEText, 24, 36, 265, 21, WS_EX_CLIENTEDGE);
+    make(L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, kBOK, 144, 80, 75, 25);
+    make(L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kBNO, 224, 80, 75, 25);
     return true;
 }
 
-void TFormDialog::PrepareButtons(const std::string& caption) {
-    ::SetWindowTextA(Handle(), caption.c_str());
-    ::SetWindowTextA(Control(kBOK), m_texts ? m_texts(TextKey::bOk).c_str() : "OK");
-    ::SetWindowTextA(Control(kBNO), m_texts ? m_texts(TextKey::bNO).c_str() : "Cancel");
+void TFormDialog::PrepareButtons(const std::wstring& caption) {
+    ::SetWindowTextW(Handle(), caption.c_str());
+    ::SetWindowTextW(Control(kBOK), m_texts ? m_texts(TextKey::bOk).c_str() : L"OK");
+    ::SetWindowTextW(Control(kBNO), m_texts ? m_texts(TextKey::bNO).c_str() : L"Cancel");
     CentreOnWorkArea(Handle());
     m_okMarker = 0;
 }
 
-bool TFormDialog::Confirm(const std::string& caption, const std::string& text) {
+bool TFormDialog::Confirm(const std::wstring& caption, const std::wstring& text) {
     PrepareButtons(caption);
     HWND label = Control(kLText);
-    ::SetWindowLongPtrA(label, GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_CENTER);
-    ::SetWindowTextA(label, text.c_str());
+    ::SetWindowLongPtrW(label, GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_CENTER);
+    ::SetWindowTextW(label, text.c_str());
     // Centred both ways in its 297 x 57 box: the static centres lines, we centre the block.
     const int height = TextHeight(label, text, 297);
     const int top = height < 57 ? 8 + (57 - height) / 2 : 8;
@@ -77,11 +78,11 @@ bool TFormDialog::Confirm(const std::string& caption, const std::string& text) {
     return RunModal();
 }
 
-bool TFormDialog::AskText(const std::string& caption, const std::string& prompt) {
+bool TFormDialog::AskText(const std::wstring& caption, const std::wstring& prompt) {
     PrepareButtons(caption);
     HWND label = Control(kLText);
-    ::SetWindowLongPtrA(label, GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFT);
-    ::SetWindowTextA(label, prompt.c_str());
+    ::SetWindowLongPtrW(label, GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFT);
+    ::SetWindowTextW(label, prompt.c_str());
     // Sized to its text from the top, 281 wide.
     const int height = TextHeight(label, prompt, 281);
     ::MoveWindow(label, 13, 16, 281, height > 13 ? height : 13, TRUE);

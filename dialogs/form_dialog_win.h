@@ -1,5 +1,6 @@
 // TFormDialog: the program's own question box. `Confirm` asks yes or no; `AskText` asks for one line of
-// text and keeps what was typed for its next use. The button texts come from the current language.
+// text and keeps what was typed for its next use. The button texts come from the current language; every
+// text it shows is UTF-16 (the caller's texts as the screen shows them).
 #pragma once
 
 #include <windows.h>
@@ -19,9 +20,9 @@ public:
     bool FormCreate(TextLookup texts);
 
     // True when the user pressed BOK.
-    bool Confirm(const std::string& caption, const std::string& text);
-    // True when the user pressed BOK; the answer is then Answer().
-    bool AskText(const std::string& caption, const std::string& prompt);
+    bool Confirm(const std::wstring& caption, const std::wstring& text);
+    // True when the user pressed BOK; the answer is then Answer(), in the ANSI code page.
+    bool AskText(const std::wstring& caption, const std::wstring& prompt);
     [[nodiscard]] std::string Answer() const;
 
     [[nodiscard]] HWND Control(ControlId id) const { return ::GetDlgItem(Handle(), id); }
@@ -30,7 +31,7 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void PrepareButtons(const std::string& caption);
+    void PrepareButtons(const std::wstring& caption);
     bool RunModal();
     void BOKClick();
     void BNOClick();

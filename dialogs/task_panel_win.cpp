@@ -95,8 +95,8 @@ void TTaskPanel::SetCaptionHeight(int height) {
     Redraw();
 }
 
-void TTaskPanel::SetCaption(std::string_view caption) {
-    m_caption = std::string(caption);
+void TTaskPanel::SetCaption(std::wstring_view caption) {
+    m_caption = std::wstring(caption);
     if (Handle() != nullptr && ::GetParent(Handle()) != nullptr) Redraw();
 }
 
@@ -160,10 +160,10 @@ void TTaskPanel::Paint(HDC dc) {
     if (!m_caption.empty()) {
         SelectGuard select(caption, m_font != nullptr ? m_font : ::GetStockObject(DEFAULT_GUI_FONT));
         SIZE size{0, 0};
-        ::GetTextExtentPoint32A(caption, m_caption.c_str(), static_cast<int>(m_caption.size()), &size);
+        ::GetTextExtentPoint32W(caption, m_caption.c_str(), static_cast<int>(m_caption.size()), &size);
         ::SetBkMode(caption, TRANSPARENT);
         ::SetTextColor(caption, text);
-        ::TextOutA(caption, kCaptionLeft, (strip - size.cy) / 2, m_caption.c_str(), static_cast<int>(m_caption.size()));
+        ::TextOutW(caption, kCaptionLeft, (strip - size.cy) / 2, m_caption.c_str(), static_cast<int>(m_caption.size()));
     }
     ::GdiFlush();
     ::BitBlt(dc, 0, 0, m_captionBitmap.Width(), m_captionBitmap.Height(), caption, 0, 0, SRCCOPY);

@@ -35,8 +35,8 @@ public:
     [[nodiscard]] bool Collapsed() const { return m_collapsed; }
     void SetCaptionHeight(int height);
     [[nodiscard]] int CaptionHeight() const { return m_captionHeight; }
-    void SetCaption(std::string_view caption);
-    [[nodiscard]] const std::string& Caption() const { return m_caption; }
+    void SetCaption(std::wstring_view caption);
+    [[nodiscard]] const std::wstring& Caption() const { return m_caption; }
     // The background below the strip.
     void SetColor(ColorValue color);
     [[nodiscard]] ColorValue Color() const { return m_color; }
@@ -66,7 +66,7 @@ private:
     bool m_collapsed = false;
     int m_captionHeight = kDefaultCaptionHeight;
     int m_expandedHeight = kDefaultHeight;
-    std::string m_caption;
+    std::wstring m_caption;
     ColorValue m_color = kButtonFace;
     HFONT m_font = nullptr;
     Align m_align = Align::kNone;

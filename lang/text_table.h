@@ -1,7 +1,7 @@
 // The text table: every interface text of the current language by its key, and which language that is. The
 // 76 keys, their language-file sections and kinds are fixed; only the values change with the language, and a
 // language change replaces all of them at once. Short texts never exceed 255 characters. The built-in
-// Russian texts are held in code page 1251, the ANSI code page the interface draws them in.
+// Russian texts are held in code page 1251, a language file's texts as the file has them (Encoding()).
 #pragma once
 
 #include <array>
@@ -101,6 +101,10 @@ inline constexpr std::size_t kShortTextLimit = 255;
 enum class TextSection : std::uint8_t { Sticker, Tray, Setting };
 enum class TextKind : std::uint8_t { Short, Long };
 enum class LanguageKind : std::uint8_t { Russian = 1, English = 2, File = 3 };
+// The code page a language's texts are in: the built-in Russian ones in code page 1251, a language file's in
+// the system's ANSI code page (the built-in English texts are plain ASCII, the same in both). The interface
+// shows them converted from it, whatever the system's code page.
+enum class TextEncoding : std::uint8_t { SystemAnsi, Cp1251 };
 
 struct TextInfo {
     TextKey id;
@@ -138,6 +142,9 @@ public:
     void LoadLanguageFile(const std::string& path, const IniReader& ini);
 
     [[nodiscard]] LanguageKind Kind() const { return m_kind; }
+    [[nodiscard]] TextEncoding Encoding() const {
+        return m_kind == LanguageKind::Russian ? TextEncoding::Cp1251 : TextEncoding::SystemAnsi;
+    }
     [[nodiscard]] bool EnglishFlag() const { return m_english; }
     [[nodiscard]] bool RussianFlag() const { return m_russian; }
     // The active language file's name (no folder); empty for the built-in languages.

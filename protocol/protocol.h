@@ -89,6 +89,10 @@ enum UserCommand : std::uint32_t {
 };
 inline constexpr std::uint32_t kUserMakeDefault = 101;
 inline constexpr std::uint32_t kUserMakeDialog = 102;
+// Command 12: a hot key of the library was pressed; wParam is 201 + the key's index (0 Win with "+", 1 Find,
+// 2 Back, 3 Forward, 4 Favourite).
+inline constexpr std::uint32_t kHotKeyFirstNotification = 201;
+inline constexpr std::uint32_t kHotKeyCount = 5;
 inline constexpr std::uint32_t kPresenceAnswer = 108;
 // A sticker answers WM_USER with lParam at least this by sending its summary.
 inline constexpr std::uint32_t kSummaryRequestBase = 999;

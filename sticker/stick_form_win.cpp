@@ -132,7 +132,9 @@ void TStickForm::SetLayerChecks() {
 }
 
 void TStickForm::ApplyMenuCaptions() {
-    const auto setCaption = [this](MenuId id, TextKey key) { SetMenuItemText(m_menu.get(), id, m_host.Text(key)); };
+    const auto setCaption = [this](MenuId id, TextKey key) {
+        SetMenuItemText(m_menu.get(), id, m_host.ShownText(key));
+    };
     setCaption(MenuId::kNCopy, TextKey::mCopys);
     setCaption(MenuId::kNConfig, TextKey::mConfig);
     setCaption(MenuId::kNDelete, TextKey::mdelete);

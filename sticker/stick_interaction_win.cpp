@@ -229,7 +229,7 @@ void TStickForm::MenuPopup() {
     ::EnableMenuItem(m_menu.get(), MenuCommand(MenuId::kBuffTextOut),
                      MF_BYCOMMAND | (ClipboardHasText() ? MF_ENABLED : MF_GRAYED));
     SetMenuItemText(m_menu.get(), MenuId::kNsost,
-                    m_host.Text(m_blocks.placement.unrolled != 0 ? TextKey::dfSver : TextKey::dfRazver));
+                    m_host.ShownText(m_blocks.placement.unrolled != 0 ? TextKey::dfSver : TextKey::dfRazver));
 }
 
 void TStickForm::NUpperClick(MenuId id) {

@@ -18,8 +18,11 @@ class StickerHost {
 public:
     virtual ~StickerHost() = default;
     [[nodiscard]] virtual HWND ControllerWindow() const = 0;
-    // The text of a text-table key in the current language.
+    // The text of a text-table key in the current language, as stored data keeps it (a new sticker's
+    // default caption and body).
     [[nodiscard]] virtual std::string Text(TextKey key) const = 0;
+    // The same text as the screen shows it (UTF-16), for menus and other interface texts.
+    [[nodiscard]] virtual std::wstring ShownText(TextKey key) const = 0;
     // A new sticker from these blocks, 18 pixels right and down.
     virtual void Duplicate(const StickerRecord& blocks) = 0;
     // The properties dialog for this sticker on page `page` (-1: the page last shown), unless it shows.

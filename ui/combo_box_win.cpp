@@ -99,7 +99,7 @@ void ComboBox::Create(HWND parent, const Bounds& bounds, HFONT font, Kind kind, 
     DWORD style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS | (sorted ? CBS_SORT : 0);
     if (kind == Kind::kOwnerDrawFixed) style |= CBS_OWNERDRAWFIXED;
     if (kind == Kind::kOwnerDrawVariable) style |= CBS_OWNERDRAWVARIABLE;
-    CreateControl(parent, WC_COMBOBOXA, "", style, 0, bounds, font);
+    CreateControl(parent, WC_COMBOBOXW, L"", style, 0, bounds, font);
     int closedHeight = bounds.height;
     if (kind != Kind::kList) {
         ::SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
@@ -119,6 +119,11 @@ void ComboBox::Clear() { ::SendMessageA(Handle(), CB_RESETCONTENT, 0, 0); }
 int ComboBox::Add(std::string_view text) {
     const std::string item(text);
     return static_cast<int>(::SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
+}
+
+int ComboBox::Add(std::wstring_view text) {
+    const std::wstring item(text);
+    return static_cast<int>(::SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
 }
 
 int ComboBox::Count() const { return static_cast<int>(::SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }

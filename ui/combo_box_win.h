@@ -32,9 +32,12 @@ public:
                 bool sorted = false, int dropDownCount = 8);
 
     void Clear();
-    // Adds an item (in sorted place for a sorted box); returns its index.
+    // Adds an item (in sorted place for a sorted box); returns its index. Data in the ANSI code page, or an
+    // interface text.
     int Add(std::string_view text);
+    int Add(std::wstring_view text);
     [[nodiscard]] int Count() const;
+    // An item in the ANSI code page.
     [[nodiscard]] std::string Item(int index) const;
     // The selected index, -1 when none.
     [[nodiscard]] int Selected() const;

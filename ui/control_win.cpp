@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/app_error.h"
+#include "base/wide_string_win.h"
 #include "ui/error_box_win.h"
 
 namespace velpiners {
@@ -81,12 +82,26 @@ bool Control::Visible() const { return (::GetWindowLongPtrA(m_hwnd, GWL_STYLE) &
 void Control::SetEnabled(bool enabled) { ::EnableWindow(m_hwnd, enabled ? TRUE : FALSE); }
 bool Control::Enabled() const { return ::IsWindowEnabled(m_hwnd) != FALSE; }
 
+void Control::SetText(std::wstring_view text) {
+    const std::wstring value(text);
+    ::SetWindowTextW(m_hwnd, value.c_str());
+}
+
 void Control::SetText(std::string_view text) {
     const std::string value(text);
     ::SetWindowTextA(m_hwnd, value.c_str());
 }
 
 std::string Control::Text() const { return WindowTextOf(m_hwnd); }
+
+std::wstring Control::WideText() const {
+    const int length = ::GetWindowTextLengthW(m_hwnd);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int got = ::GetWindowTextW(m_hwnd, text.data(), static_cast<int>(text.size()));
+    text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return text;
+}
 
 void Control::SetFont(HFONT font) { ::SendMessageA(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 HFONT Control::Font() const { return reinterpret_cast<HFONT>(::SendMessageA(m_hwnd, WM_GETFONT, 0, 0)); }
@@ -130,19 +145,19 @@ bool Control::Reflect(HWND container, UINT message, WPARAM wParam, LPARAM lParam
     return control != nullptr && control->OnReflected(message, wParam, lParam, result);
 }
 
-void Control::CreateControl(HWND parent, const char* windowClass, std::string_view text, DWORD style, DWORD exStyle,
+void Control::CreateControl(HWND parent, const wchar_t* windowClass, std::wstring_view text, DWORD style, DWORD exStyle,
                             const Bounds& bounds, HFONT font, int id) {
     EnsureCommonControls();
     Detach();
-    const std::string caption(text);
+    const std::wstring caption(text);
     Control* const outer = t_creating;
     t_creating = this;
-    HWND hwnd = ::CreateWindowExA(exStyle | WS_EX_NOPARENTNOTIFY, windowClass, caption.c_str(), WS_CHILD | style,
+    HWND hwnd = ::CreateWindowExW(exStyle | WS_EX_NOPARENTNOTIFY, windowClass, caption.c_str(), WS_CHILD | style,
                                   bounds.x, bounds.y, bounds.width, bounds.height, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id != 0 ? id : TakeId())),
                                   ::GetModuleHandleA(nullptr), nullptr);
     t_creating = outer;
-    if (hwnd == nullptr) throw AppError(std::string("Cannot create a control of class ") + windowClass);
+    if (hwnd == nullptr) throw AppError("Cannot create a control of class " + AnsiFromWide(windowClass));
     m_hwnd = hwnd;
     ::SetPropA(hwnd, kControlProperty, this);
     m_subclassed = ::SetWindowSubclass(hwnd, &Control::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
@@ -159,17 +174,17 @@ LRESULT Control::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
 }
 
-const char* Control::PlainWindowClass(const char* name) {
+const wchar_t* Control::PlainWindowClass(const wchar_t* name) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    if (::GetClassInfoExA(instance, name, &wc)) return name;
-    wc = WNDCLASSEXA{};
+    WNDCLASSEXW wc{};
+    if (::GetClassInfoExW(instance, name, &wc)) return name;
+    wc = WNDCLASSEXW{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &::DefWindowProcA;
+    wc.lpfnWndProc = &::DefWindowProcW;
     wc.hInstance = instance;
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = name;
-    ::RegisterClassExA(&wc);
+    ::RegisterClassExW(&wc);
     return name;
 }
 
@@ -198,12 +213,12 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
     return 0;
 }
 
-void Label::Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view text, DWORD alignment) {
-    CreateControl(parent, "STATIC", text, WS_VISIBLE | alignment, 0, bounds, font);
+void Label::Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text, DWORD alignment) {
+    CreateControl(parent, L"STATIC", text, WS_VISIBLE | alignment, 0, bounds, font);
 }
 
-void Button::Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view text, int id, bool isDefault) {
-    CreateControl(parent, "BUTTON", text, WS_VISIBLE | WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0,
+void Button::Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text, int id, bool isDefault) {
+    CreateControl(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0,
                   bounds, font, id);
 }
 
@@ -214,10 +229,10 @@ bool Button::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     return true;
 }
 
-void CheckBox::Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view text, bool radio,
+void CheckBox::Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text, bool radio,
                       bool startsGroup) {
     const DWORD kind = radio ? BS_AUTORADIOBUTTON : BS_AUTOCHECKBOX;
-    CreateControl(parent, "BUTTON", text, WS_VISIBLE | WS_TABSTOP | kind | (startsGroup ? WS_GROUP : 0), 0, bounds,
+    CreateControl(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | kind | (startsGroup ? WS_GROUP : 0), 0, bounds,
                   font);
 }
 
@@ -243,14 +258,14 @@ bool CheckBox::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     return true;
 }
 
-void GroupBox::Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view text) {
-    CreateControl(parent, "BUTTON", text, WS_VISIBLE | BS_GROUPBOX, 0, bounds, font);
+void GroupBox::Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text) {
+    CreateControl(parent, L"BUTTON", text, WS_VISIBLE | BS_GROUPBOX, 0, bounds, font);
 }
 
 void Bevel::Create(HWND parent, const Bounds& bounds, Shape shape, bool raised) {
     m_shape = shape;
     m_raised = raised;
-    CreateControl(parent, "STATIC", "", WS_VISIBLE | SS_OWNERDRAW, 0, bounds, nullptr);
+    CreateControl(parent, L"STATIC", L"", WS_VISIBLE | SS_OWNERDRAW, 0, bounds, nullptr);
 }
 
 bool Bevel::OnReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
@@ -284,7 +299,8 @@ bool Bevel::OnReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
 }
 
 void Edit::Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view text, int maxLength) {
-    CreateControl(parent, "EDIT", text, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, bounds, font);
+    CreateControl(parent, L"EDIT", L"", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, bounds, font);
+    if (!text.empty()) SetText(text);
     if (maxLength > 0) ::SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength), 0);
 }
 

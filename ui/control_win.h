@@ -9,6 +9,11 @@
 // is destroyed first. Events run on the user-interface thread; an exception in one reaches the container's
 // dispatcher, which shows it in the standard error box.
 //
+// Controls are Unicode windows, as forms are: interface texts (captions, tab and list texts of the current
+// language) go in as UTF-16 (std::wstring_view, ShownText of lang/shown_text_win.h); the program's data
+// (a sticker's texts, font names, pattern names) go in and come out in the ANSI code page the stored
+// formats use (std::string_view), converted by the system.
+//
 // Also here: the plain controls both sticker dialogs use (labels, buttons, check boxes, radio buttons,
 // group boxes, bevels, one-line edits) and the fonts of the dialogs.
 #pragma once
@@ -32,7 +37,7 @@ inline constexpr int kDialogFontHeight = 11;
 // A font of `points` points at the screen's resolution.
 [[nodiscard]] UniqueFont CreatePointFont(std::string_view face, int points);
 
-// The text of any window.
+// The text of any window, in the ANSI code page.
 [[nodiscard]] std::string WindowTextOf(HWND hwnd);
 
 // A control's place in its parent's client area, in pixels.
@@ -60,8 +65,13 @@ public:
     [[nodiscard]] bool Visible() const;
     void SetEnabled(bool enabled);
     [[nodiscard]] bool Enabled() const;
+    // An interface text.
+    void SetText(std::wstring_view text);
+    // Data in the ANSI code page.
     void SetText(std::string_view text);
+    void SetText(const char* text) { SetText(std::string_view(text)); }
     [[nodiscard]] std::string Text() const;
+    [[nodiscard]] std::wstring WideText() const;
     void SetFont(HFONT font);
     [[nodiscard]] HFONT Font() const;
     void Focus();
@@ -77,7 +87,7 @@ public:
 protected:
     // Makes the window as a child of `parent` and binds it to this object; `id` 0 takes a fresh identifier.
     // Throws AppError when the window cannot be made.
-    void CreateControl(HWND parent, const char* windowClass, std::string_view text, DWORD style, DWORD exStyle,
+    void CreateControl(HWND parent, const wchar_t* windowClass, std::wstring_view text, DWORD style, DWORD exStyle,
                        const Bounds& bounds, HFONT font, int id = 0);
 
     // A notification of this control that reached its container. The default answers nothing.
@@ -93,7 +103,7 @@ protected:
 
     // Registers (once) a window class of this name that draws nothing by itself, for controls that paint
     // and handle the mouse in OnControlMessage; returns the name.
-    static const char* PlainWindowClass(const char* name);
+    static const wchar_t* PlainWindowClass(const wchar_t* name);
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -106,13 +116,13 @@ private:
 // A static text. Alignment: SS_LEFT, SS_CENTER or SS_RIGHT.
 class Label : public Control {
 public:
-    void Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view text = {}, DWORD alignment = SS_LEFT);
+    void Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text = {}, DWORD alignment = SS_LEFT);
 };
 
 // A push button. IDOK and IDCANCEL as `id` make Enter and Esc press it.
 class Button : public Control {
 public:
-    void Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view text = {}, int id = 0,
+    void Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text = {}, int id = 0,
                 bool isDefault = false);
     std::function<void()> onClick;
     // The program's own value kept with the button (the OK marker, which button closes the dialog).
@@ -126,7 +136,7 @@ protected:
 // checking one clears the others of its group. Setting the state from code fires no event.
 class CheckBox : public Control {
 public:
-    void Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view text = {}, bool radio = false,
+    void Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text = {}, bool radio = false,
                 bool startsGroup = false);
     void SetChecked(bool checked);
     [[nodiscard]] bool Checked() const;
@@ -139,7 +149,7 @@ protected:
 
 class RadioButton : public CheckBox {
 public:
-    void Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view text = {}, bool startsGroup = false) {
+    void Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text = {}, bool startsGroup = false) {
         CheckBox::Create(parent, bounds, font, text, true, startsGroup);
     }
 };
@@ -147,7 +157,7 @@ public:
 // A group box: a frame with its caption; the controls it frames are its siblings.
 class GroupBox : public Control {
 public:
-    void Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view text = {});
+    void Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text = {});
 };
 
 // An etched or raised shape: a box, a frame or one of its four lines.
@@ -164,7 +174,7 @@ private:
     bool m_raised = false;
 };
 
-// A one-line edit with a sunken border.
+// A one-line edit with a sunken border; its text is data (ANSI).
 class Edit : public Control {
 public:
     void Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view text = {}, int maxLength = 0);

@@ -25,9 +25,9 @@ void DialogForm::CreateDialogForm(const char* className, int clientWidth, int cl
     m_hints.Create(Handle());
 }
 
-void DialogForm::SetCaption(std::string_view caption) {
-    const std::string text(caption);
-    ::SetWindowTextA(Handle(), text.c_str());
+void DialogForm::SetCaption(std::wstring_view caption) {
+    const std::wstring text(caption);
+    ::SetWindowTextW(Handle(), text.c_str());
 }
 
 void DialogForm::ShowModalDialog() { ShowModal(Handle()); }

@@ -29,7 +29,8 @@ public:
 
     [[nodiscard]] HFONT DialogFont() const { return m_font.get(); }
     [[nodiscard]] Hints& FormHints() { return m_hints; }
-    void SetCaption(std::string_view caption);
+    // The window caption, an interface text.
+    void SetCaption(std::wstring_view caption);
 
     // Shows the dialog modally: every other window of the thread is disabled until it hides again.
     void ShowModalDialog();

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "base/wide_string_win.h"
 #include "ui/error_box_win.h"
 
 namespace velpiners {
@@ -9,33 +10,38 @@ namespace velpiners {
 Form::~Form() { DestroyFormWindow(); }
 
 bool Form::RegisterFormClass(const char* className, HCURSOR cursor, UINT classStyle) {
+    // Unicode windows: the interface texts reach them through the wide functions whole, whatever the
+    // system's ANSI code page (an ANSI window would get them converted to that code page).
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    if (::GetClassInfoExA(instance, className, &wc)) return true;
-    wc = WNDCLASSEXA{};
+    const std::wstring classNameWide = WideFromCodePage(className, CP_ACP);
+    WNDCLASSEXW wc{};
+    if (::GetClassInfoExW(instance, classNameWide.c_str(), &wc)) return true;
+    wc = WNDCLASSEXW{};
     wc.cbSize = sizeof wc;
     wc.style = classStyle;
     wc.lpfnWndProc = &Form::StaticWindowProc;
     wc.hInstance = instance;
     wc.hCursor = cursor != nullptr ? cursor : ::LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = className;
-    return ::RegisterClassExA(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    wc.lpszClassName = classNameWide.c_str();
+    return ::RegisterClassExW(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 bool Form::CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
                             HCURSOR cursor, UINT classStyle) {
     if (!RegisterFormClass(className, cursor, classStyle)) return false;
-    HWND hwnd = ::CreateWindowExA(exStyle, className, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, parent, nullptr, ::GetModuleHandleA(nullptr), this);
+    HWND hwnd = ::CreateWindowExW(exStyle, WideFromCodePage(className, CP_ACP).c_str(),
+                                  WideFromCodePage(title, CP_ACP).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, ::GetModuleHandleA(nullptr), this);
     return hwnd != nullptr;
 }
 
 bool Form::CreateChildFormWindow(const char* className, HWND parent, int id, int x, int y, int width, int height,
                                  DWORD style, DWORD exStyle) {
     if (!RegisterFormClass(className, nullptr, 0)) return false;
-    HWND hwnd = ::CreateWindowExA(exStyle, className, "", WS_CHILD | style, x, y, width, height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), this);
+    HWND hwnd = ::CreateWindowExW(exStyle, WideFromCodePage(className, CP_ACP).c_str(), L"", WS_CHILD | style, x, y,
+                                  width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  ::GetModuleHandleA(nullptr), this);
     return hwnd != nullptr;
 }
 
@@ -46,20 +52,20 @@ void Form::DestroyFormWindow() {
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) { return DefaultHandler(message, wParam, lParam); }
 
 LRESULT Form::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefWindowProcA(m_hwnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Form::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Form* form = nullptr;
     if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         form = static_cast<Form*>(create->lpCreateParams);
         form->m_hwnd = hwnd;
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     } else {
-        form = reinterpret_cast<Form*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        form = reinterpret_cast<Form*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
-    if (form == nullptr) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    if (form == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
 
     LRESULT result = 0;
     try {
@@ -70,7 +76,7 @@ LRESULT CALLBACK Form::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         ShowErrorBox("Unknown error");
     }
     if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         form->m_hwnd = nullptr;
         form->OnWindowGone();
     }

@@ -1,5 +1,6 @@
-// The form base: one object per window. The static window procedure keeps `this` in GWLP_USERDATA from
-// WM_NCCREATE to WM_NCDESTROY and hands every message to OnMessage. No exception leaves a window procedure:
+// The form base: one object per window, a Unicode window (its texts go in through the wide functions). The
+// static window procedure keeps `this` in GWLP_USERDATA from WM_NCCREATE to WM_NCDESTROY and hands every
+// message to OnMessage. No exception leaves a window procedure:
 // the dispatcher shows it in the standard error box and the program goes on.
 #pragma once
 
@@ -34,7 +35,8 @@ public:
     };
     [[nodiscard]] LifeWatch WatchLife() const { return LifeWatch(m_life); }
 
-    // Registers the window class (once per name) and creates the window. Returns false when it failed.
+    // Registers the window class (once per name) and creates the window; `title` is in the ANSI code page.
+    // Returns false when it failed.
     bool CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
                           HCURSOR cursor = nullptr, UINT classStyle = 0);
 
@@ -47,7 +49,7 @@ public:
     void DestroyFormWindow();
 
 protected:
-    // The form's message switch; the default hands the message to DefWindowProcA.
+    // The form's message switch; the default hands the message to DefWindowProcW.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Called once the window is gone (after WM_NCDESTROY).
     virtual void OnWindowGone() {}

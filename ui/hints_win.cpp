@@ -7,10 +7,10 @@
 namespace velpiners {
 namespace {
 
-TTTOOLINFOA ToolOf(HWND owner, HWND control, char* text) {
-    TTTOOLINFOA tool{};
+TTTOOLINFOW ToolOf(HWND owner, HWND control, wchar_t* text) {
+    TTTOOLINFOW tool{};
     // The first layout of the record: every version of the common controls takes it.
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.cbSize = TTTOOLINFOW_V1_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = ::GetParent(control) != nullptr ? ::GetParent(control) : owner;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
@@ -22,17 +22,17 @@ TTTOOLINFOA ToolOf(HWND owner, HWND control, char* text) {
 
 void Hints::Create(HWND owner) {
     m_owner = owner;
-    m_tip.reset(::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+    m_tip.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr));
 }
 
-void Hints::Set(HWND control, std::string_view text) {
+void Hints::Set(HWND control, std::wstring_view text) {
     if (!m_tip || control == nullptr) return;
-    std::string value(text);
-    TTTOOLINFOA tool = ToolOf(m_owner, control, value.data());
-    ::SendMessageA(m_tip.get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    if (!value.empty()) ::SendMessageA(m_tip.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    std::wstring value(text);
+    TTTOOLINFOW tool = ToolOf(m_owner, control, value.data());
+    ::SendMessageW(m_tip.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!value.empty()) ::SendMessageW(m_tip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace velpiners

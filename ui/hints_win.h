@@ -15,7 +15,7 @@ public:
     // The tooltip window of the form `owner`.
     void Create(HWND owner);
     // Gives `control` this hint, replacing the one it had; an empty text removes it.
-    void Set(HWND control, std::string_view text);
+    void Set(HWND control, std::wstring_view text);
     [[nodiscard]] HWND Handle() const { return m_tip.get(); }
 
 private:

@@ -3,7 +3,7 @@
 namespace velpiners {
 
 void ImageControl::Create(HWND parent, const Bounds& bounds) {
-    CreateControl(parent, PlainWindowClass("TImage"), "", WS_VISIBLE, 0, bounds, nullptr);
+    CreateControl(parent, PlainWindowClass(L"TImage"), L"", WS_VISIBLE, 0, bounds, nullptr);
     SizePictureToControl();
     SetCanvasFont(kDefaultFace, kDefaultPoints);
 }

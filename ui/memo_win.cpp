@@ -10,7 +10,7 @@ DWORD Memo::Style() const {
 void Memo::Create(HWND parent, const Bounds& bounds, HFONT font, bool wordWrap) {
     m_wordWrap = wordWrap;
     m_baseFont = font;
-    CreateControl(parent, "EDIT", "", Style(), WS_EX_CLIENTEDGE, bounds, font);
+    CreateControl(parent, L"EDIT", L"", Style(), WS_EX_CLIENTEDGE, bounds, font);
     ::SendMessageA(Handle(), EM_SETLIMITTEXT, kMaxLength, 0);
 }
 
@@ -21,7 +21,7 @@ void Memo::SetWordWrap(bool wrap) {
     HWND parent = ::GetParent(old);
     const Bounds bounds = GetBounds();
     const int id = Id();
-    const std::string text = Text();
+    const std::wstring text = WideText();
     DWORD start = 0;
     DWORD end = 0;
     ::SendMessageA(old, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -33,7 +33,7 @@ void Memo::SetWordWrap(bool wrap) {
 
     Detach();
     // The text goes in before the object is bound, so no change event fires for the remake.
-    CreateControl(parent, "EDIT", text, Style() & ~WS_VISIBLE, WS_EX_CLIENTEDGE, bounds, font, id);
+    CreateControl(parent, L"EDIT", text, Style() & ~WS_VISIBLE, WS_EX_CLIENTEDGE, bounds, font, id);
     ::SendMessageA(Handle(), EM_SETLIMITTEXT, kMaxLength, 0);
     ::SetWindowPos(Handle(), before != nullptr ? before : HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

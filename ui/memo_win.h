@@ -29,8 +29,9 @@ public:
     void SetFontFace(std::string_view face);
     void SetFontSize(int points);
 
-    // A multi-line edit reports no change for text set from code: this one does.
+    // The body text (ANSI). A multi-line edit reports no change for text set from code: this one does.
     void SetText(std::string_view text);
+    void SetText(const char* text) { SetText(std::string_view(text)); }
 
     // The text's length and "/255", as the counter beside the memo shows it.
     [[nodiscard]] std::string CounterText() const;

@@ -1,5 +1,6 @@
 // Menu items by identifier: command items by their command number (any enum of the form's menu), the
-// items that open a submenu by the submenu they open.
+// items that open a submenu by the submenu they open. Interface texts go in as UTF-16 (the wide menu
+// functions), so they read right whatever the system's ANSI code page.
 #pragma once
 
 #include <windows.h>
@@ -16,16 +17,16 @@ template <typename Id>
     return static_cast<UINT>(id);
 }
 
-inline void SetMenuItemText(HMENU menu, UINT item, bool byPosition, const std::string& text) {
-    MENUITEMINFOA info{};
+inline void SetMenuItemText(HMENU menu, UINT item, bool byPosition, const std::wstring& text) {
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STRING;
-    info.dwTypeData = const_cast<char*>(text.c_str());
-    ::SetMenuItemInfoA(menu, item, byPosition ? TRUE : FALSE, &info);
+    info.dwTypeData = const_cast<wchar_t*>(text.c_str());
+    ::SetMenuItemInfoW(menu, item, byPosition ? TRUE : FALSE, &info);
 }
 
 template <typename Id>
-void SetMenuItemText(HMENU menu, Id command, const std::string& text) {
+void SetMenuItemText(HMENU menu, Id command, const std::wstring& text) {
     SetMenuItemText(menu, MenuCommand(command), false, text);
 }
 
@@ -37,9 +38,23 @@ void SetMenuItemText(HMENU menu, Id command, const std::string& text) {
     return -1;
 }
 
-inline void SetSubmenuText(HMENU menu, HMENU submenu, const std::string& text) {
+inline void SetSubmenuText(HMENU menu, HMENU submenu, const std::wstring& text) {
     const int position = PositionOfSubmenu(menu, submenu);
     if (position >= 0) SetMenuItemText(menu, static_cast<UINT>(position), true, text);
+}
+
+// The text of a menu item as the menu holds it (also that of an owner-drawn item).
+[[nodiscard]] inline std::wstring MenuItemText(HMENU menu, UINT item, bool byPosition) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    if (!::GetMenuItemInfoW(menu, item, byPosition ? TRUE : FALSE, &info)) return {};
+    std::wstring text(info.cch + 1, L'\0');
+    info.dwTypeData = text.data();
+    info.cch = static_cast<UINT>(text.size());
+    if (!::GetMenuItemInfoW(menu, item, byPosition ? TRUE : FALSE, &info)) return {};
+    text.resize(info.cch);
+    return text;
 }
 
 inline void EnableSubmenu(HMENU menu, HMENU submenu, bool enabled) {

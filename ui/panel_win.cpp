@@ -117,7 +117,7 @@ LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void PageControl::Create(HWND parent, const Bounds& bounds, HFONT font) {
     // The pages are children of the tab control, which must not paint over them.
-    CreateControl(parent, WC_TABCONTROLA, "", WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+    CreateControl(parent, WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                   WS_EX_CONTROLPARENT, bounds, font);
 }
 
@@ -128,13 +128,13 @@ Bounds PageControl::PageArea() const {
     return Bounds{area.left, area.top, area.right - area.left, area.bottom - area.top};
 }
 
-Panel& PageControl::AddPage(std::string_view caption) {
-    std::string text(caption);
-    TCITEMA item{};
+Panel& PageControl::AddPage(std::wstring_view caption) {
+    std::wstring text(caption);
+    TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();
     const int index = static_cast<int>(m_pages.size());
-    ::SendMessageA(Handle(), TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(Handle(), TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     auto page = std::make_unique<Panel>();
     page->Create(Handle(), PageArea(), "TTabSheet");
     page->UseTabBody(Handle());
@@ -145,12 +145,12 @@ Panel& PageControl::AddPage(std::string_view caption) {
     return *m_pages.back();
 }
 
-void PageControl::SetPageCaption(int index, std::string_view caption) {
-    std::string text(caption);
-    TCITEMA item{};
+void PageControl::SetPageCaption(int index, std::wstring_view caption) {
+    std::wstring text(caption);
+    TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();
-    ::SendMessageA(Handle(), TCM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(Handle(), TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
 void PageControl::SelectPage(int index) {

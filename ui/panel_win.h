@@ -50,10 +50,10 @@ public:
     void Create(HWND parent, const Bounds& bounds, HFONT font);
 
     // A new last page with this tab caption; its controls are made with the page's Handle() as parent.
-    Panel& AddPage(std::string_view caption);
+    Panel& AddPage(std::wstring_view caption);
     [[nodiscard]] Panel& Page(int index) { return *m_pages.at(static_cast<std::size_t>(index)); }
     [[nodiscard]] int PageCount() const { return static_cast<int>(m_pages.size()); }
-    void SetPageCaption(int index, std::string_view caption);
+    void SetPageCaption(int index, std::wstring_view caption);
 
     // Shows page `index` (no event); out of range does nothing.
     void SelectPage(int index);

@@ -30,8 +30,8 @@ UniqueBrush DownFaceBrush() {
 
 }  // namespace
 
-void SpeedButton::Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view caption) {
-    CreateControl(parent, PlainWindowClass("TSpeedButton"), caption, WS_VISIBLE, 0, bounds, font);
+void SpeedButton::Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view caption) {
+    CreateControl(parent, PlainWindowClass(L"TSpeedButton"), caption, WS_VISIBLE, 0, bounds, font);
 }
 
 void SpeedButton::SetGlyph(const graphics::Picture& glyph) {
@@ -165,13 +165,13 @@ void SpeedButton::Paint(HDC dc) {
         }
         return;
     }
-    const std::string caption = Text();
+    const std::wstring caption = WideText();
     if (caption.empty()) return;
     SelectGuard select(dc, Font() != nullptr ? Font() : ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ::GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     ::OffsetRect(&rect, shift, shift);
-    ::DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 void SpeedButtonGroup::Add(SpeedButton& button) {

@@ -20,7 +20,7 @@ class SpeedButtonGroup;
 
 class SpeedButton : public Control {
 public:
-    void Create(HWND parent, const Bounds& bounds, HFONT font, std::string_view caption = {});
+    void Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view caption = {});
 
     // The glyph: a 24- or 32-bit picture whose bottom-left pixel's colour is transparent wherever it occurs.
     void SetGlyph(const graphics::Picture& glyph);

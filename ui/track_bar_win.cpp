@@ -8,7 +8,7 @@ void TrackBar::Create(HWND parent, const Bounds& bounds, const TrackBarSetup& se
     DWORD style = WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS;
     style |= setup.ticksBothSides ? TBS_BOTH : TBS_BOTTOM;
     if (setup.thumbLength > 0) style |= TBS_FIXEDLENGTH;
-    CreateControl(parent, TRACKBAR_CLASSA, "", style, 0, bounds, nullptr);
+    CreateControl(parent, TRACKBAR_CLASSW, L"", style, 0, bounds, nullptr);
     HWND bar = Handle();
     ::SendMessageA(bar, TBM_SETRANGEMIN, FALSE, setup.min);
     ::SendMessageA(bar, TBM_SETRANGEMAX, FALSE, setup.max);

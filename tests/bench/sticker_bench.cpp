@@ -20,6 +20,7 @@ public:
     explicit BenchHost(HMODULE resources) { m_pictures.Load(resources); }
     HWND ControllerWindow() const override { return nullptr; }
     std::string Text(TextKey) const override { return "Sticker"; }
+    std::wstring ShownText(TextKey) const override { return L"Sticker"; }
     void Duplicate(const StickerRecord&) override {}
     void OpenProperties(HWND, int) override {}
     const graphics::Picture& SharedPicture(std::string_view name) const override { return m_pictures.Get(name); }

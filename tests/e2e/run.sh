@@ -31,9 +31,10 @@ new_folder() {
   echo "$dir"
 }
 
+program_env=()  # VAR=value words for the next start_program's environment (a locale)
 start_program() {  # folder, args...
   local dir=$1; shift
-  (cd "$dir" && exec "$loader" ./velpiners.exe "$@") >/dev/null 2>&1 &
+  (cd "$dir" && exec env "${program_env[@]}" "$loader" ./velpiners.exe "$@") >/dev/null 2>&1 &
   pids+=($!)
   echo $!
 }
@@ -45,8 +46,28 @@ stop_program() {  # pid
   wait "$1" 2>/dev/null
 }
 
+# Makes a file unwritable for the program; as root (whom permissions do not stop) with the immutable attribute.
+read_only=()
+make_read_only() {
+  chmod 444 "$1"
+  if [ "$(id -u)" = 0 ]; then chattr +i "$1" 2>/dev/null && read_only+=("$1"); fi
+}
+undo_read_only() {
+  for f in "${read_only[@]}"; do chattr -i "$f" 2>/dev/null; done
+  read_only=()
+}
+
+# The value of a key in an INI file (CR LF or LF lines).
+ini_value() {  # file section key
+  tr -d '\r' <"$1" 2>/dev/null | awk -v s="[$2]" -v k="$3" '
+    /^\[/ { in_section = ($0 == s); next }
+    in_section && index($0, k "=") == 1 { print substr($0, length(k) + 2); exit }'
+}
+ini_keys() { tr -d '\r' <"$1" 2>/dev/null | grep -c '='; }
+
 finish() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  undo_read_only
   rm -rf /tmp/velpiners-e2e.*
 }
 trap finish EXIT
@@ -284,6 +305,75 @@ for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 2 ] && break; sleep 0.2
 sleep 1
 check "then the stored stickers open, once" test "$(probe count TStickForm),$(probe send 10)" = "2,2"
 stop_program "$first"
+
+# -- config.txt: the first start on a Russian system (code page 1251, language 1049) chooses Russian, the
+# close writes all 22 keys
+dir=$(new_folder)
+program_env=(LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8)
+first=$(start_program "$dir")
+program_env=()
+check "starts without config.txt on a Russian system" probe wait 30
+check "the start writes no config.txt" test ! -e "$dir/config.txt"
+stop_program "$first"
+check "the close ends the program" probe gone 20
+check "the close writes config.txt with all 22 keys" test "$(ini_keys "$dir/config.txt")" = 22
+check "the Russian system's first start chose Russian" \
+  test "$(ini_value "$dir/config.txt" Language DefualtLanguageRus),$(ini_value "$dir/config.txt" Language DefualtLanguageEng)" = 1,0
+check "no hot key was chosen (-1) and the start's style 5 is kept" \
+  test "$(ini_value "$dir/config.txt" HotKey NEW),$(ini_value "$dir/config.txt" Default Style)" = -1,5
+
+# -- the same folder started on a western system (code page 1252): Russian stays; the language submenu lists
+# the shipped language files with their flags
+cp -r build/win32/Languages "$dir/Languages"
+printf '[Settings]\r\npattern=mine.pat\r\n' >>"$dir/config.txt"
+first=$(start_program "$dir")
+check "starts again with Russian chosen" probe wait 30
+find_tray
+if [ -n "$tray_x" ]; then
+  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
+  wait_visible '#32768'
+  xdotool key Down Down Down Right  # past the two new-sticker items to the language submenu
+  for _ in $(seq 1 50); do [ "$(probe visible '#32768')" -ge 2 ] && break; sleep 0.1; done
+  sleep 0.5
+fi
+check "the language submenu opens" test "$(probe visible '#32768')" -ge 2
+import -window root build/language-menu.png 2>/dev/null
+# The submenu is the popup further right: 2 files and 2 built-ins (21 pixels each) and a separator, with flags.
+read -r menu_left menu_top menu_width menu_height < <(probe windows '#32768' | sort -n | tail -1)
+check "the language submenu holds four 21-pixel items and a separator" test "${menu_height:-0}" -ge 84
+colours=$(convert build/language-menu.png -crop "${menu_width:-1}x${menu_height:-1}+${menu_left:-0}+${menu_top:-0}" \
+  +repage -format %k info: 2>/dev/null)
+check "its items show their flags (screenshot build/language-menu.png)" test "${colours:-0}" -gt 40
+xdotool key Escape Escape
+wait_hidden '#32768'
+stop_program "$first"
+check "the close ends the program again" probe gone 20
+check "Russian is still the language" test "$(ini_value "$dir/config.txt" Language DefualtLanguageRus)" = 1
+check "the close keeps the other keys of config.txt" test "$(ini_value "$dir/config.txt" Settings pattern)" = mine.pat
+
+# -- a config.txt that cannot be written at close: the error shows, and the program still ends
+dir=$(new_folder)
+first=$(start_program "$dir")
+check "starts for the read-only config.txt" probe wait 30
+printf '[HotKey]\r\nNEW=2\r\n' >"$dir/config.txt"
+before=$(md5sum <"$dir/config.txt")
+make_read_only "$dir/config.txt"
+probe close
+wait_visible '#32770'
+check "a read-only config.txt at close shows the error" test "$(probe visible '#32770')" -ge 1
+probe dismiss >/dev/null
+check "after the error the program ends" probe gone 20
+check "the read-only config.txt is unchanged" test "$(md5sum <"$dir/config.txt")" = "$before"
+undo_read_only
+
+# -- the end of the Windows session: the answer is 1, config.txt is written and the program ends
+dir=$(new_folder)
+first=$(start_program "$dir")
+check "starts for the session end" probe wait 30
+check "WM_QUERYENDSESSION answers 1" test "$(probe endsession)" = 1
+check "the session end ends the program" probe gone 20
+check "the session end writes config.txt with all 22 keys" test "$(ini_keys "$dir/config.txt")" = 22
+wait "$first" 2>/dev/null
 
 # -- the about box: the tray's about command shows it centred; the real mouse on its close button hides it
 dir=$(new_folder)

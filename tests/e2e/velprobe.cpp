@@ -10,6 +10,7 @@
 //                                   print the answer
 //   velprobe taskbar                post "TaskbarCreated" to the controller, as the shell does
 //   velprobe close                  post WM_CLOSE to the controller
+//   velprobe endsession             send the controller WM_QUERYENDSESSION (logoff); print its answer
 //   velprobe windows CLASS          print "left top width height" of every window of the class, sorted
 //   velprobe post CLASS N MSG [W [L]]  post a message to the N-th window of the class (from 0, by left
 //                                   and then top edge)
@@ -403,6 +404,15 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(verb, "close") == 0) {
         ::PostMessageA(controller, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (std::strcmp(verb, "endsession") == 0) {
+        // As the system asks at logoff: the answer says whether the session may end.
+        DWORD_PTR answer = 0;
+        if (!::SendMessageTimeoutA(controller, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 10000,
+                                   &answer))
+            return 1;
+        std::printf("%lu\n", static_cast<unsigned long>(answer));
         return 0;
     }
     return 64;

@@ -316,7 +316,7 @@ TEST_F(ControlsTest, TrackBarsTakeTheDialogsRangesAndReportMoves) {
 TEST_F(ControlsTest, PagesShowOneAtATimeAndTheirControlsReportThroughThem) {
     PageControl pages;
     pages.Create(host.Handle(), Bounds{8, 8, 345, 233}, host.DialogFont());
-    for (const char* caption : {"Caption", "Text", "Look", "Place", "Patterns"}) pages.AddPage(caption);
+    for (const wchar_t* caption : {L"Caption", L"Text", L"Look", L"Place", L"Patterns"}) pages.AddPage(caption);
     int changes = 0;
     pages.onChange = [&changes] { ++changes; };
     pages.SelectPage(2);
@@ -332,7 +332,7 @@ TEST_F(ControlsTest, PagesShowOneAtATimeAndTheirControlsReportThroughThem) {
 
     // A check box on a page reports its clicks to its object through the page.
     CheckBox box;
-    box.Create(pages.Page(4).Handle(), Bounds{8, 8, 150, 17}, host.DialogFont(), "Lock");
+    box.Create(pages.Page(4).Handle(), Bounds{8, 8, 150, 17}, host.DialogFont(), L"Lock");
     int clicks = 0;
     box.onClick = [&clicks] { ++clicks; };
     ::SendMessageA(box.Handle(), BM_CLICK, 0, 0);

@@ -29,6 +29,7 @@ public:
     PainterHost() { pictures.Load(test::ProgramResources()); }
     HWND ControllerWindow() const override { return nullptr; }
     std::string Text(TextKey key) const override { return std::string(InfoOf(key).key); }
+    std::wstring ShownText(TextKey) const override { return L""; }
     void Duplicate(const StickerRecord&) override {}
     void OpenProperties(HWND, int) override {}
     const Picture& SharedPicture(std::string_view name) const override { return pictures.Get(name); }

@@ -34,6 +34,10 @@ public:
     SharedPictures pictures;
     HWND ControllerWindow() const override { return controller.Handle(); }
     std::string Text(TextKey key) const override { return "<" + std::string(InfoOf(key).key) + ">"; }
+    std::wstring ShownText(TextKey key) const override {
+        const std::string text = Text(key);
+        return std::wstring(text.begin(), text.end());
+    }
     void Duplicate(const StickerRecord& blocks) override { duplicated.push_back(blocks); }
     void OpenProperties(HWND sticker, int page) override { properties.emplace_back(sticker, page); }
     std::vector<StickerRecord> duplicated;

@@ -98,7 +98,7 @@ TEST_F(TaskPanelTest, StripShowsTheGlyphTheLineAndTheCaption) {
     using graphics::screen::Darken;
     const graphics::Color text = graphics::SystemColorToRgb(COLOR_WINDOWTEXT);
     const graphics::Color face = graphics::SystemColorToRgb(COLOR_BTNFACE);
-    panel.SetCaption("Format");
+    panel.SetCaption(L"Format");
 
     // Unfolded (h = (24 - 4) / 2 = 10, right end 220 - 10 = 210): pointing down, base on row 10.
     graphics::Picture* shot = &Snapshot();

@@ -68,6 +68,14 @@ std::vector<std::string> FilesMatching(const std::string& pattern) {
     return names;
 }
 
+std::string TestProgramFolder() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    folder.resize(folder.find_last_of("\\/") + 1);
+    return folder;
+}
+
 HMODULE ProgramResources() {
     static HMODULE module = [] {
         char path[MAX_PATH] = {};
@@ -200,6 +208,10 @@ LRESULT CALLBACK Receiver::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LP
     }
     if (self != nullptr && message == protocol::kControllerCommandMessage) {
         self->controllerCommands.emplace_back(wParam, lParam);
+        return 0;
+    }
+    if (self != nullptr && message == WM_USER) {
+        self->userMessages.emplace_back(wParam, lParam);
         return 0;
     }
     return ::DefWindowProcA(hwnd, message, wParam, lParam);

@@ -27,6 +27,10 @@ private:
     std::string m_path;
 };
 
+// The folder of the test program (with a trailing backslash), where the build puts the program, HotKey.dll
+// and the language files.
+[[nodiscard]] std::string TestProgramFolder();
+
 // velpiners.exe beside the test program, opened as a data file: the pictures a controller loads.
 [[nodiscard]] HMODULE ProgramResources();
 
@@ -67,8 +71,8 @@ private:
     HWND m_hwnd = nullptr;
 };
 
-// A hidden window that keeps every WM_COPYDATA payload and controller command it receives: the other
-// program or controller a sticker talks to.
+// A hidden window that keeps every WM_COPYDATA payload, controller command and WM_USER message it receives:
+// the other program or controller a sticker talks to, the window a hot-key library reports to.
 class Receiver {
 public:
     struct Copy {
@@ -84,6 +88,7 @@ public:
     [[nodiscard]] HWND Handle() const { return m_hwnd; }
     std::vector<Copy> copies;
     std::vector<std::pair<WPARAM, LPARAM>> controllerCommands;
+    std::vector<std::pair<WPARAM, LPARAM>> userMessages;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

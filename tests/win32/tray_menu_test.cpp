@@ -9,7 +9,6 @@
 #include "protocol/protocol.h"
 #include "app/velpin_win.h"
 #include "dialogs/form_dialog_win.h"
-#include "lang/cp1251.h"
 #include "sticker/stick_form_win.h"
 #include "tests/win32/test_support.h"
 #include "ui/menu_text_win.h"
@@ -44,9 +43,9 @@ int CountWindows(const char* className) {
     return state.count;
 }
 
-std::string MenuText(HMENU menu, UINT position) {
-    char text[128] = {};
-    ::GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+std::wstring MenuText(HMENU menu, UINT position) {
+    wchar_t text[128] = {};
+    ::GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
     return text;
 }
 
@@ -54,7 +53,7 @@ class TrayMenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(controller.FormCreate(false));
-        ASSERT_TRUE(dialog.FormCreate([this](TextKey key) { return controller.Text(key); }));
+        ASSERT_TRUE(dialog.FormCreate([this](TextKey key) { return controller.ShownText(key); }));
         controller.SetFormDialog(&dialog);
     }
     void TearDown() override {
@@ -96,23 +95,23 @@ protected:
 TEST_F(TrayMenuTest, MenuItemsInOrderWithTheirCaptions) {
     HMENU menu = controller.Menu();
     ASSERT_EQ(::GetMenuItemCount(menu), 11);
-    EXPECT_EQ(MenuText(menu, 0), "New sticker");
-    EXPECT_EQ(MenuText(menu, 1), "New sticker (Properties)");
+    EXPECT_EQ(MenuText(menu, 0), L"New sticker");
+    EXPECT_EQ(MenuText(menu, 1), L"New sticker (Properties)");
     EXPECT_EQ(::GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-    EXPECT_EQ(MenuText(menu, 3), "Language");
-    EXPECT_EQ(MenuText(menu, 4), "HotKey");
-    EXPECT_EQ(MenuText(menu, 5), "Stickers");
-    EXPECT_EQ(MenuText(menu, 6), "About");
-    EXPECT_EQ(MenuText(menu, 8), "Action");
-    EXPECT_EQ(MenuText(menu, 10), "Close");
+    EXPECT_EQ(MenuText(menu, 3), L"Language");
+    EXPECT_EQ(MenuText(menu, 4), L"HotKey");
+    EXPECT_EQ(MenuText(menu, 5), L"Stickers");
+    EXPECT_EQ(MenuText(menu, 6), L"About");
+    EXPECT_EQ(MenuText(menu, 8), L"Action");
+    EXPECT_EQ(MenuText(menu, 10), L"Close");
     HMENU actions = ::GetSubMenu(menu, 8);
-    EXPECT_EQ(MenuText(actions, 0), "Delete all stickers");
-    EXPECT_EQ(MenuText(actions, 1), "Show off-screen stickers");
-    EXPECT_EQ(MenuText(actions, 2), "Show transparent stickers");
+    EXPECT_EQ(MenuText(actions, 0), L"Delete all stickers");
+    EXPECT_EQ(MenuText(actions, 1), L"Show off-screen stickers");
+    EXPECT_EQ(MenuText(actions, 2), L"Show transparent stickers");
     HMENU hotKeys = ::GetSubMenu(::GetSubMenu(menu, 4), 0);
-    EXPECT_EQ(MenuText(::GetSubMenu(menu, 4), 0), "New sticker");
+    EXPECT_EQ(MenuText(::GetSubMenu(menu, 4), 0), L"New sticker");
     EXPECT_EQ(::GetMenuItemCount(hotKeys), 6);
-    EXPECT_EQ(MenuText(hotKeys, 1), "Win+\"+\"");
+    EXPECT_EQ(MenuText(hotKeys, 1), L"Win+\"+\"");
 }
 
 TEST_F(TrayMenuTest, StickersSubmenuCaptionsAndLayerChecks) {
@@ -128,15 +127,15 @@ TEST_F(TrayMenuTest, StickersSubmenuCaptionsAndLayerChecks) {
     ASSERT_TRUE(StickersMenuEnabled());
     HMENU stickers = controller.StickersMenu();
     ASSERT_EQ(::GetMenuItemCount(stickers), 3);
-    EXPECT_EQ(MenuText(stickers, 0), "Shopping...");
-    EXPECT_EQ(MenuText(stickers, 1), "exactly 16 chars");
-    EXPECT_EQ(MenuText(stickers, 2), "seventeen chars!...");
+    EXPECT_EQ(MenuText(stickers, 0), L"Shopping...");
+    EXPECT_EQ(MenuText(stickers, 1), L"exactly 16 chars");
+    EXPECT_EQ(MenuText(stickers, 2), L"seventeen chars!...");
 
     HMENU entry = ::GetSubMenu(stickers, 2);
     ASSERT_EQ(::GetMenuItemCount(entry), 4);
-    EXPECT_EQ(MenuText(entry, 0), "Topmost");
-    EXPECT_EQ(MenuText(entry, 1), "Desktop");
-    EXPECT_EQ(MenuText(entry, 3), "Show");
+    EXPECT_EQ(MenuText(entry, 0), L"Topmost");
+    EXPECT_EQ(MenuText(entry, 1), L"Desktop");
+    EXPECT_EQ(MenuText(entry, 3), L"Show");
     EXPECT_TRUE(::GetMenuState(entry, 0, MF_BYPOSITION) & MF_CHECKED);
     EXPECT_FALSE(::GetMenuState(::GetSubMenu(stickers, 0), 0, MF_BYPOSITION) & MF_CHECKED);
     EXPECT_TRUE(::GetMenuState(::GetSubMenu(stickers, 0), 1, MF_BYPOSITION) & MF_CHECKED);
@@ -313,38 +312,40 @@ TEST_F(TrayMenuTest, DuplicateIsOffsetBy18) {
     EXPECT_EQ(copy->Blocks().body.text.Get(), "original");
 }
 
+// The Windows tests run under a western ANSI code page (1252): the Russian captions read back whole as
+// UTF-16 because they go in through the wide menu functions, converted from code page 1251.
 TEST_F(TrayMenuTest, ChoosingRussianRenamesTheMenuAndTheStickers) {
     TStickForm* sticker = StickerWithBody("note");
     PumpMessages();
     ::SendMessageA(controller.Handle(), WM_COMMAND, MenuCommand(TVelpin::MenuId::kNRus), 0);
     PumpMessages();
-    EXPECT_EQ(MenuText(controller.Menu(), 0), Utf8ToCp1251("Новый стикер"));
-    EXPECT_EQ(MenuText(controller.Menu(), 1), Utf8ToCp1251("Новый стикер (Настройки)"));
+    EXPECT_EQ(MenuText(controller.Menu(), 0), L"Новый стикер");
+    EXPECT_EQ(MenuText(controller.Menu(), 1), L"Новый стикер (Настройки)");
     EXPECT_TRUE(controller.Texts().RussianFlag());
     HMENU lang = ::GetSubMenu(controller.Menu(), 3);
     EXPECT_TRUE(::GetMenuState(lang, MenuCommand(TVelpin::MenuId::kNRus), MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_FALSE(::GetMenuState(lang, MenuCommand(TVelpin::MenuId::kNEng), MF_BYCOMMAND) & MF_CHECKED);
-    char caption[64] = {};
-    ::GetMenuStringA(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNCopy), caption, sizeof caption, MF_BYCOMMAND);
-    EXPECT_EQ(std::string(caption), Utf8ToCp1251("Создать копию"));
+    wchar_t caption[64] = {};
+    ::GetMenuStringW(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNCopy), caption, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, L"Создать копию");
 
     ::SendMessageA(controller.Handle(), WM_COMMAND, MenuCommand(TVelpin::MenuId::kNEng), 0);
     PumpMessages();
-    ::GetMenuStringA(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNCopy), caption, sizeof caption, MF_BYCOMMAND);
-    EXPECT_STREQ(caption, "Duplicate sticker");
+    ::GetMenuStringW(sticker->Menu(), MenuCommand(TStickForm::MenuId::kNCopy), caption, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, L"Duplicate sticker");
     EXPECT_TRUE(::GetMenuState(lang, MenuCommand(TVelpin::MenuId::kNEng), MF_BYCOMMAND) & MF_CHECKED);
 }
 
 TEST_F(TrayMenuTest, AskTextKeepsThePreviousAnswer) {
     ::SetWindowTextA(dialog.Control(TFormDialog::kEText), "my pattern");
     ::PostMessageA(dialog.Control(TFormDialog::kBOK), BM_CLICK, 0, 0);
-    EXPECT_TRUE(dialog.AskText("Velpiners: Confirmation", "Name:"));
+    EXPECT_TRUE(dialog.AskText(L"Velpiners: Confirmation", L"Name:"));
     EXPECT_EQ(dialog.Answer(), "my pattern");
     char text[64] = {};
     ::GetWindowTextA(dialog.Control(TFormDialog::kBNO), text, sizeof text);
     EXPECT_STREQ(text, "Cancel");
     ::PostMessageA(dialog.Control(TFormDialog::kBNO), BM_CLICK, 0, 0);
-    EXPECT_FALSE(dialog.AskText("Velpiners: Confirmation", "Name:"));
+    EXPECT_FALSE(dialog.AskText(L"Velpiners: Confirmation", L"Name:"));
     EXPECT_EQ(dialog.Answer(), "my pattern");
     EXPECT_FALSE(::IsWindowVisible(dialog.Handle()));
 }

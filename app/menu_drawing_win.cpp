@@ -1,0 +1,123 @@
+#include "app/menu_drawing_win.h"
+
+#include "app/hot_key_pictures.h"
+#include "graphics/gdi_effects_win.h"
+#include "ui/dib_bitmap_win.h"
+#include "ui/unique_handle_win.h"
+
+namespace velpiners {
+namespace {
+
+// A colour value naming a system colour (high byte set): looked up when it is used.
+constexpr graphics::Color SystemColour(int index) { return 0xFF000000u | static_cast<graphics::Color>(index); }
+
+const graphics::Color kMenuColour = SystemColour(COLOR_MENU);
+const graphics::Color kMenuTextColour = SystemColour(COLOR_MENUTEXT);
+const graphics::Color kHighlightColour = SystemColour(COLOR_HIGHLIGHT);
+const graphics::Color kHighlightTextColour = SystemColour(COLOR_HIGHLIGHTTEXT);
+
+// The gradient of a checked item runs from its brush colour lightened by this percentage at the top to the
+// colour less this much per channel at the bottom; the frame and an empty picture box are the menu colour
+// less these amounts.
+constexpr int kGradientLighten = 15;
+constexpr int kGradientSubtract = 15;
+constexpr int kFrameSubtract = 60;
+constexpr int kEmptyBoxSubtract = 45;
+constexpr int kFrameCorner = 4;
+// An unchecked item's picture is drawn at this opacity, then shaded.
+constexpr int kUncheckedOpacity = 96;
+constexpr int kCheckedOpacity = 255;
+// The picture box stands one pixel below the middle of an item counted as 15 pixels high.
+constexpr int kCentringHeight = 15;
+// Room right of a caption.
+constexpr int kCaptionRightMargin = 8;
+constexpr wchar_t kSeparatorCaption[] = L"-";
+
+void FillSolid(HDC dc, const RECT& rect, graphics::Color colour) {
+    UniqueBrush brush(::CreateSolidBrush(graphics::screen::Rgb(colour)));
+    ::FillRect(dc, &rect, brush.get());
+}
+
+}  // namespace
+
+void MeasureChoiceItem(MEASUREITEMSTRUCT& item, const ChoiceItemLook& look, const std::wstring& caption, HFONT font) {
+    if (caption != kSeparatorCaption) item.itemHeight = static_cast<UINT>(look.height);
+    HDC screen = ::GetDC(nullptr);
+    SIZE size{};
+    {
+        SelectGuard selected(screen, font);
+        ::GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &size);
+    }
+    ::ReleaseDC(nullptr, screen);
+    item.itemWidth = static_cast<UINT>(kChoiceCaptionX + size.cx + kCaptionRightMargin);
+}
+
+void DrawChoiceItem(const DRAWITEMSTRUCT& item, const ChoiceItemLook& look, const std::wstring& caption,
+                    HIMAGELIST images, int image, HFONT font) {
+    HDC dc = item.hDC;
+    const RECT& r = item.rcItem;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const bool checked = (item.itemState & ODS_CHECKED) != 0;
+    const bool hasImage = images != nullptr && image >= 0 && image < ::ImageList_GetImageCount(images);
+    // The brush is the highlight while the pointer is on the item, else the menu colour.
+    const graphics::Color brush = selected ? kHighlightColour : kMenuColour;
+
+    ::SetBkMode(dc, OPAQUE);
+    FillSolid(dc, r, brush);
+    const int a = r.top + (r.bottom - r.top - kCentringHeight) / 2;
+    const RECT box{r.left + look.boxLeft, a + 1, r.left + look.boxLeft + look.boxWidth, a + 1 + look.boxHeight};
+
+    if (checked) {
+        const RECT area{r.left, r.top + 1, r.right, r.bottom};
+        graphics::FillGradient(dc, area, graphics::screen::Subtract(brush, kGradientSubtract),
+                               graphics::screen::Lighten(brush, kGradientLighten));
+        UniquePen pen(::CreatePen(PS_SOLID, 1, graphics::screen::Subtract(kMenuColour, kFrameSubtract)));
+        SelectGuard penSelected(dc, pen.get());
+        SelectGuard brushSelected(dc, ::GetStockObject(NULL_BRUSH));
+        ::RoundRect(dc, area.left, area.top, area.right, area.bottom, kFrameCorner, kFrameCorner);
+        if (!hasImage) {
+            FillSolid(dc, box, graphics::screen::Subtract(kMenuColour, kEmptyBoxSubtract));
+        } else if (look.blendedWhenChecked) {
+            graphics::DrawImageBlended(dc, box, images, image, kCheckedOpacity);
+        } else {
+            ::ImageList_DrawEx(images, image, dc, box.left, box.top, look.boxWidth, look.boxHeight, CLR_NONE, CLR_NONE,
+                               ILD_NORMAL);
+        }
+    } else if (hasImage) {
+        graphics::DrawImageBlended(dc, box, images, image, kUncheckedOpacity);
+        graphics::DrawImageShaded(dc, box, images, image);
+    }
+
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, graphics::screen::Rgb(selected ? kHighlightTextColour : kMenuTextColour));
+    SelectGuard fontSelected(dc, font);
+    RECT text{r.left + kChoiceCaptionX, r.top, r.right, r.bottom};
+    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
+}
+
+HIMAGELIST CreateHotKeyImages() {
+    HIMAGELIST list =
+        ::ImageList_Create(kHotKeyPictureSize, kHotKeyPictureSize, ILC_COLOR24 | ILC_MASK, kHotKeyPictureCount, 0);
+    if (list == nullptr) return nullptr;
+    try {
+        const HotKeyPictures pictures = DrawHotKeyPictures();
+        const UniqueBitmap image = CreateDibFromPicture(pictures.image);
+        const UniqueBitmap mask = CreateMaskFromPicture(pictures.mask);
+        if (::ImageList_Add(list, image.get(), mask.get()) >= 0) return list;
+    } catch (const std::exception&) {
+        // Without the pictures the items show their captions alone.
+    }
+    ::ImageList_Destroy(list);
+    return nullptr;
+}
+
+HFONT CreateMenuFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    return ::CreateFontIndirectW(&metrics.lfMenuFont);
+}
+
+}  // namespace velpiners

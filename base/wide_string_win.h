@@ -1,0 +1,17 @@
+// Text in a code page turned into UTF-16 for the wide functions of the system, and back.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velpiners {
+
+// The code page of the built-in Russian texts.
+inline constexpr unsigned kCyrillicCodePage = 1251;
+
+// `text` read in `codePage` (CP_ACP, 0, is the system's ANSI code page).
+[[nodiscard]] std::wstring WideFromCodePage(std::string_view text, unsigned codePage);
+// `text` in the system's ANSI code page (characters it lacks become '?').
+[[nodiscard]] std::string AnsiFromWide(std::wstring_view text);
+
+}  // namespace velpiners

@@ -1,0 +1,21 @@
+// The interface texts of a text table as the screen shows them: UTF-16, converted from the code page the
+// language keeps them in (1251 for the built-in Russian texts, the system's ANSI code page for a language
+// file), for the wide functions of the system.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "lang/text_table.h"
+
+namespace velpiners {
+
+// The code page (for MultiByteToWideChar) of texts in this encoding.
+[[nodiscard]] unsigned CodePageOf(TextEncoding encoding);
+
+// The text of a key in the table's current language.
+[[nodiscard]] std::wstring ShownText(const TextTable& texts, TextKey key);
+// A text made of the table's texts (a caption joined from two of them), in the table's encoding.
+[[nodiscard]] std::wstring ShownText(const TextTable& texts, std::string_view text);
+
+}  // namespace velpiners
