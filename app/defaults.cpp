@@ -1,16 +1,10 @@
 #include "app/defaults.h"
 
+#include "base/display_text.h"
+
 namespace velpiners {
 
-std::string StickerMenuCaption(std::string_view body) {
-    const std::size_t lineEnd = body.find_first_of("\r\n");
-    const bool cutAtLine = lineEnd != std::string_view::npos;
-    std::string_view line = cutAtLine ? body.substr(0, lineEnd) : body;
-    const bool tooLong = line.size() > kMenuCaptionLength;
-    std::string caption(line.substr(0, kMenuCaptionLength));
-    if (cutAtLine || tooLong) caption += "...";
-    return caption;
-}
+std::string StickerMenuCaption(std::string_view body) { return FirstLineCaption(body, kMenuCaptionLength); }
 
 NewStickerPlace NewStickerPlaceIn(std::int32_t workLeft, std::int32_t workTop, std::int32_t workRight,
                                   std::int32_t workBottom, std::int32_t windowHeight) {

@@ -9,6 +9,7 @@
 
 #include "app/velpin_win.h"
 #include "graphics/effects.h"
+#include "graphics/icon_items.h"
 #include "graphics/ress.h"
 #include "ui/dib_bitmap_win.h"
 #include "ui/unique_handle_win.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr int kThumbnailSide = 32;
 
 std::string SizeText(const graphics::Picture& picture) {
-    return " (" + std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + ")";
+    return graphics::IconSizeLabel(picture.Width(), picture.Height());
 }
 
 // At least 32 high: drawn on white at its own size; lower: centred on a white 32 x 32. Taller than 32
@@ -63,7 +64,7 @@ void TVelpin::FillIconList(HIMAGELIST list, std::vector<std::string>& items) {
     }
     for (int i = 0; i < m_userPictures.Count(); ++i) {
         const graphics::PackEntry& entry = m_userPictures.Items(i);
-        items.push_back("|" + std::to_string(entry.number) + "||" + SizeText(entry.bitmap));
+        items.push_back(graphics::UserIconItem(entry.number, SizeText(entry.bitmap)));
         AddThumbnail(list, entry.bitmap);
     }
 }

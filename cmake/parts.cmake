@@ -4,8 +4,8 @@
 
 # Error texts, fixed-width stored types, INI access, folder listing.
 velpiners_part(base
-  PORTABLE base/app_error.h base/color_value.h base/ini_reader.h base/ini_writer.h base/phase_times.cpp
-           base/phase_times.h base/short_string.h
+  PORTABLE base/app_error.h base/color_value.h base/display_text.h base/ini_reader.h base/ini_writer.h
+           base/phase_times.cpp base/phase_times.h base/short_string.h
   WIN32 base/app_error_win.cpp base/file_list_win.cpp base/file_list_win.h base/private_profile_win.cpp
         base/private_profile_win.h base/wide_string_win.cpp base/wide_string_win.h
 )
@@ -18,8 +18,9 @@ velpiners_part(protocol
 # The sticker record, the sticker table, base.db as bytes and on disk, config.txt.
 velpiners_part(store
   PORTABLE store/config_file.cpp store/config_file.h store/database_aside.cpp store/database_aside.h
-           store/database_image.cpp store/database_image.h store/record.h store/table.cpp store/table.h
-  WIN32 store/db_file_win.cpp store/db_file_win.h
+           store/database_image.cpp store/database_image.h store/pattern.cpp store/pattern.h store/record.h
+           store/table.cpp store/table.h
+  WIN32 store/db_file_win.cpp store/db_file_win.h store/pattern_files_win.cpp store/pattern_files_win.h
 )
 
 # Interface texts: keys, built-in texts, language files, flags, the start-up language choice.
@@ -30,12 +31,16 @@ velpiners_part(lang
   WIN32 lang/language_file_win.cpp lang/language_file_win.h lang/shown_text_win.cpp lang/shown_text_win.h
 )
 
-# The forms-and-controls layer: form base, handle owners, GDI surfaces, modal showing, the error box.
+# The forms-and-controls layer: form base, handle owners, GDI surfaces, modal showing, the error box, and the
+# controls both sticker dialogs are built from.
 velpiners_part(ui
-  WIN32 ui/dib_bitmap_win.cpp ui/dib_bitmap_win.h ui/error_box_win.cpp ui/error_box_win.h ui/form_win.cpp
-        ui/form_win.h ui/gdi_surface_win.cpp ui/gdi_surface_win.h ui/handle_value_win.h ui/menu_text_win.h
-        ui/modal_win.cpp ui/modal_win.h ui/unique_handle_win.h
-        ui/dib_section_win.cpp ui/dib_section_win.h
+  WIN32 ui/combo_box_win.cpp ui/combo_box_win.h ui/control_win.cpp ui/control_win.h ui/dialog_form_win.cpp
+        ui/dialog_form_win.h ui/dib_bitmap_win.cpp ui/dib_bitmap_win.h ui/dib_section_win.cpp ui/dib_section_win.h
+        ui/error_box_win.cpp ui/error_box_win.h ui/form_win.cpp ui/form_win.h ui/gdi_surface_win.cpp ui/gdi_surface_win.h ui/handle_value_win.h
+        ui/hints_win.cpp ui/hints_win.h ui/image_control_win.cpp ui/image_control_win.h ui/memo_win.cpp
+        ui/memo_win.h ui/menu_text_win.h ui/modal_win.cpp ui/modal_win.h ui/panel_win.cpp ui/panel_win.h
+        ui/speed_button_win.cpp ui/speed_button_win.h ui/track_bar_win.cpp ui/track_bar_win.h
+        ui/unique_handle_win.h
 )
 
 # The tray icon component.
@@ -55,7 +60,7 @@ velpiners_part(dialogs
   PORTABLE dialogs/new_sticker_apply.cpp dialogs/new_sticker_apply.h dialogs/settings_apply.cpp
            dialogs/settings_apply.h
   WIN32 dialogs/about_form_win.cpp dialogs/about_form_win.h dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp
-        dialogs/form_dialog_win.h
+        dialogs/form_dialog_win.h dialogs/task_panel_win.cpp dialogs/task_panel_win.h
 )
 
 # The program: command line, defaults, the hot-key choice and its pictures (portable), the controller,

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <random>
 
 namespace velpiners::graphics {
 
@@ -23,6 +24,18 @@ using SystemColorLookup = Color (*)(int index);
 [[nodiscard]] constexpr int RedOf(Color color) { return static_cast<int>(color & 0xFF); }
 [[nodiscard]] constexpr int GreenOf(Color color) { return static_cast<int>((color >> 8) & 0xFF); }
 [[nodiscard]] constexpr int BlueOf(Color color) { return static_cast<int>((color >> 16) & 0xFF); }
+
+// A random skin colour: red, green and blue each 32 + a number below 224, drawn independently.
+inline constexpr int kRandomChannelLowest = 32;
+inline constexpr int kRandomChannelSpread = 224;
+template <typename Generator>
+[[nodiscard]] Color RandomSkinColor(Generator& generator) {
+    std::uniform_int_distribution<int> channel(0, kRandomChannelSpread - 1);
+    const int red = kRandomChannelLowest + channel(generator);
+    const int green = kRandomChannelLowest + channel(generator);
+    const int blue = kRandomChannelLowest + channel(generator);
+    return MakeColor(red, green, blue);
+}
 
 // A plain RGB value: system colours are looked up, anything else keeps its low three bytes.
 [[nodiscard]] Color ColorToRgb(Color color, SystemColorLookup lookup);

@@ -9,29 +9,42 @@ namespace velpiners {
 
 Form::~Form() { DestroyFormWindow(); }
 
-bool Form::CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
-                            HCURSOR cursor, UINT classStyle, const RECT* place) {
+bool Form::RegisterFormClass(const char* className, HCURSOR cursor, UINT classStyle) {
     // Unicode windows: the interface texts reach them through the wide functions whole, whatever the
     // system's ANSI code page (an ANSI window would get them converted to that code page).
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     const std::wstring classNameWide = WideFromCodePage(className, CP_ACP);
     WNDCLASSEXW wc{};
-    if (!::GetClassInfoExW(instance, classNameWide.c_str(), &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof wc;
-        wc.style = classStyle;
-        wc.lpfnWndProc = &Form::StaticWindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = cursor != nullptr ? cursor : ::LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = classNameWide.c_str();
-        if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-    }
+    if (::GetClassInfoExW(instance, classNameWide.c_str(), &wc)) return true;
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof wc;
+    wc.style = classStyle;
+    wc.lpfnWndProc = &Form::StaticWindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = cursor != nullptr ? cursor : ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = classNameWide.c_str();
+    return ::RegisterClassExW(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool Form::CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
+                            HCURSOR cursor, UINT classStyle, const RECT* place) {
+    if (!RegisterFormClass(className, cursor, classStyle)) return false;
     const RECT where = place != nullptr ? *place : RECT{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
     const int width = place != nullptr ? place->right - place->left : CW_USEDEFAULT;
     const int height = place != nullptr ? place->bottom - place->top : CW_USEDEFAULT;
-    HWND hwnd = ::CreateWindowExW(exStyle, classNameWide.c_str(), WideFromCodePage(title, CP_ACP).c_str(), style,
-                                  where.left, where.top, width, height, parent, nullptr, instance, this);
+    HWND hwnd = ::CreateWindowExW(exStyle, WideFromCodePage(className, CP_ACP).c_str(),
+                                  WideFromCodePage(title, CP_ACP).c_str(), style, where.left, where.top, width, height,
+                                  parent, nullptr, ::GetModuleHandleA(nullptr), this);
+    return hwnd != nullptr;
+}
+
+bool Form::CreateChildFormWindow(const char* className, HWND parent, int id, int x, int y, int width, int height,
+                                 DWORD style, DWORD exStyle) {
+    if (!RegisterFormClass(className, nullptr, 0)) return false;
+    HWND hwnd = ::CreateWindowExW(exStyle, WideFromCodePage(className, CP_ACP).c_str(), L"", WS_CHILD | style, x, y,
+                                  width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  ::GetModuleHandleA(nullptr), this);
     return hwnd != nullptr;
 }
 

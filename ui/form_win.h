@@ -41,6 +41,11 @@ public:
     bool CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
                           HCURSOR cursor = nullptr, UINT classStyle = 0, const RECT* place = nullptr);
 
+    // Registers the window class (once per name) and creates a child window of `parent` at (x, y), width x
+    // height, with the control identifier `id`. Returns false when it failed.
+    bool CreateChildFormWindow(const char* className, HWND parent, int id, int x, int y, int width, int height,
+                               DWORD style, DWORD exStyle);
+
     // Destroys the window now (the object stays).
     void DestroyFormWindow();
 
@@ -53,6 +58,7 @@ protected:
     LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    static bool RegisterFormClass(const char* className, HCURSOR cursor, UINT classStyle);
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_hwnd = nullptr;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>  // needs windows.h first
+
 #include <utility>
 
 namespace velpiners {
@@ -81,6 +83,12 @@ struct RegKeyTraits {
     static void Close(Type h) { ::RegCloseKey(h); }
 };
 
+struct ImageListTraits {
+    using Type = HIMAGELIST;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::ImageList_Destroy(h); }
+};
+
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
@@ -92,6 +100,7 @@ using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
+using UniqueImageList = UniqueHandle<ImageListTraits>;
 
 // Selects an object into a device context and puts the previous one back; never deletes either.
 class SelectGuard {

@@ -1,0 +1,99 @@
+#include "store/pattern_files_win.h"
+
+#include <vector>
+
+#include "base/app_error.h"
+#include "base/file_list_win.h"
+#include "base/private_profile_win.h"
+#include "ui/unique_handle_win.h"
+
+namespace velpiners {
+namespace {
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// Claims a file name by making the empty file; false only when a file of that name is already there (any
+// other failure is left for the writing to report).
+bool Claim(const std::string& path) {
+    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) return true;
+    const DWORD error = ::GetLastError();
+    return error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS;
+}
+
+// A file name from an item: a plain name, never a way out of the patterns folder.
+bool IsPlainFileName(const std::string& name) {
+    return !name.empty() && name.find_first_of("\\/:") == std::string::npos && name != "." && name != "..";
+}
+
+}  // namespace
+
+void PatternBox::Create(HWND parent, const Bounds& bounds, HFONT font) {
+    ComboBox::Create(parent, bounds, font, Kind::kOwnerDrawFixed, kItemHeight, true);
+}
+
+std::string PatternFolderOf(const std::string& programFolder) { return programFolder + std::string(kPatternFolder); }
+
+PatternTime PatternTimeNow() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return PatternTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+std::string WritePatternFile(const std::string& programFolder, std::string_view name, const PatternLook& look,
+                             const PatternTime& now) {
+    const std::string folder = PatternFolderOf(programFolder);
+    // A fresh program folder has no patterns folder until the first save.
+    if (!IsFolder(folder)) ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string fileName =
+        FreePatternFileName(now, [&folder](const std::string& candidate) { return !Claim(folder + candidate); });
+    const std::string path = folder + (fileName.empty() ? PatternFileName(now) : fileName);
+    PrivateProfileWriter writer(path);
+    if (fileName.empty() || !WritePattern(writer, name, PatternDateText(now), look)) {
+        if (!fileName.empty()) ::DeleteFileA(path.c_str());
+        throw AppError("Unable to write to " + path);
+    }
+    return fileName;
+}
+
+void ReadPatternFile(const std::string& path, StickerRecord& record) {
+    ReadPattern(PrivateProfileReader(path), record);
+}
+
+std::string ReadPatternFileName(const std::string& path) { return ReadPatternName(PrivateProfileReader(path)); }
+
+void FillPatternList(ComboBox& box, const std::string& programFolder, std::string_view remembered) {
+    const std::string folder = PatternFolderOf(programFolder);
+    if (!IsFolder(folder)) return;
+    std::vector<std::string> names;
+    ListFilesWithExtension(folder, kPatternExtension, names);
+    box.Clear();
+    for (const std::string& name : names) box.Add(PatternItem(ReadPatternFileName(folder + name), name));
+    if (remembered.empty()) return;
+    box.SelectText(remembered);
+    box.PressAndRelease();
+}
+
+std::string SelectedPatternPath(const ComboBox& box, const std::string& programFolder) {
+    const int index = box.Selected();
+    if (index < 0) return {};
+    const std::string fileName = PatternFileOf(box.Item(index));
+    if (!IsPlainFileName(fileName)) return {};
+    const std::string path = PatternFolderOf(programFolder) + fileName;
+    return IsFile(path) ? path : std::string();
+}
+
+bool DeletePatternFile(const std::string& path) {
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return ::DeleteFileA(path.c_str()) != FALSE;
+}
+
+}  // namespace velpiners

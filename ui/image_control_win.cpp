@@ -1,0 +1,50 @@
+#include "ui/image_control_win.h"
+
+namespace velpiners {
+
+void ImageControl::Create(HWND parent, const Bounds& bounds) {
+    CreateControl(parent, PlainWindowClass(L"TImage"), L"", WS_VISIBLE, 0, bounds, nullptr);
+    SizePictureToControl();
+    SetCanvasFont(kDefaultFace, kDefaultPoints);
+}
+
+void ImageControl::SizePictureToControl() {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    m_surface.Resize(client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1);
+}
+
+void ImageControl::SetCanvasFont(std::string_view face, int points) {
+    UniqueFont font = CreatePointFont(face, points);
+    if (!font) return;
+    ::SelectObject(m_surface.Dc(), font.get());
+    m_font = std::move(font);  // the previous font is out of the canvas now
+    m_face = std::string(face);
+    m_points = points;
+}
+
+LRESULT ImageControl::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = ::BeginPaint(Handle(), &paint);
+            RECT client{};
+            ::GetClientRect(Handle(), &client);
+            ::GdiFlush();
+            ::BitBlt(dc, 0, 0, m_surface.Width(), m_surface.Height(), m_surface.Dc(), 0, 0, SRCCOPY);
+            // Beyond the picture (a control made larger than its picture) lies the button face.
+            RECT right{m_surface.Width(), 0, client.right, client.bottom};
+            RECT below{0, m_surface.Height(), m_surface.Width(), client.bottom};
+            if (right.left < right.right) ::FillRect(dc, &right, ::GetSysColorBrush(COLOR_BTNFACE));
+            if (below.top < below.bottom) ::FillRect(dc, &below, ::GetSysColorBrush(COLOR_BTNFACE));
+            ::EndPaint(Handle(), &paint);
+            return 0;
+        }
+        default:
+            return CallDefault(message, wParam, lParam);
+    }
+}
+
+}  // namespace velpiners

@@ -1,0 +1,203 @@
+#include "ui/speed_button_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <array>
+#include <cstring>
+
+#include "ui/dib_bitmap_win.h"
+
+namespace velpiners {
+namespace {
+
+// A pressed or down button shows its glyph this much right and down.
+constexpr int kPressedShift = 1;
+constexpr int kPatternSide = 8;
+
+COLORREF KeyColorOf(const graphics::Picture& glyph) {
+    const std::uint8_t* p = glyph.Pixel(0, glyph.Height() - 1);
+    return RGB(p[2], p[1], p[0]);
+}
+
+// The face of a button that is down: the button face and highlight colours in a checkerboard.
+UniqueBrush DownFaceBrush() {
+    std::array<WORD, kPatternSide> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = (i % 2 == 0) ? 0x55 : 0xAA;
+    UniqueBitmap pattern(::CreateBitmap(kPatternSide, kPatternSide, 1, 1, rows.data()));
+    return UniqueBrush(::CreatePatternBrush(pattern.get()));
+}
+
+}  // namespace
+
+void SpeedButton::Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view caption) {
+    CreateControl(parent, PlainWindowClass(L"TSpeedButton"), caption, WS_VISIBLE, 0, bounds, font);
+}
+
+void SpeedButton::SetGlyph(const graphics::Picture& glyph) {
+    m_glyph.reset();
+    if (!glyph.Empty()) {
+        graphics::Picture opaque(glyph.Width(), glyph.Height(), 24);
+        for (int y = 0; y < glyph.Height(); ++y)
+            for (int x = 0; x < glyph.Width(); ++x) std::memcpy(opaque.Pixel(x, y), glyph.Pixel(x, y), 3);
+        UniqueBitmap bitmap = CreateDibFromPicture(opaque);
+        m_glyph.reset(ImageList_Create(glyph.Width(), glyph.Height(), ILC_COLOR24 | ILC_MASK, 1, 0));
+        ImageList_AddMasked(m_glyph.get(), bitmap.get(), KeyColorOf(opaque));
+    }
+    Invalidate();
+}
+
+void SpeedButton::SetDown(bool down) {
+    if (m_group != nullptr && down) {
+        m_group->PutDown(this);
+        return;
+    }
+    if (m_down == down) return;
+    m_down = down;
+    Invalidate();
+}
+
+void SpeedButton::Click() {
+    if (m_group != nullptr) m_group->PutDown(this);
+    if (onClick) onClick();
+}
+
+void SpeedButton::SetHot(bool hot) {
+    if (m_hot == hot) return;
+    m_hot = hot;
+    Invalidate();
+}
+
+bool SpeedButton::PointerInside(LPARAM lParam) const {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    return ::PtInRect(&client, point) != FALSE;
+}
+
+LRESULT SpeedButton::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = ::BeginPaint(Handle(), &paint);
+            Paint(dc);
+            ::EndPaint(Handle(), &paint);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_MOUSEMOVE: {
+            if (!m_tracking) {
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+                m_tracking = ::TrackMouseEvent(&track) != FALSE;
+            }
+            const bool inside = PointerInside(lParam);
+            SetHot(inside);
+            if (::GetCapture() == Handle() && m_pressed != inside) {
+                m_pressed = inside;
+                Invalidate();
+            }
+            return 0;
+        }
+        case WM_MOUSELEAVE:
+            m_tracking = false;
+            SetHot(false);
+            return 0;
+        case WM_LBUTTONDOWN:
+            // No focus: the caret stays where the user was typing.
+            ::SetCapture(Handle());
+            m_pressed = true;
+            Invalidate();
+            return 0;
+        case WM_LBUTTONUP: {
+            if (::GetCapture() != Handle()) return 0;
+            const bool inside = PointerInside(lParam);
+            ::ReleaseCapture();
+            if (inside && Enabled()) Click();
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            if (m_pressed) {
+                m_pressed = false;
+                Invalidate();
+            }
+            return 0;
+        case WM_ENABLE:
+            Invalidate();
+            break;
+        default:
+            break;
+    }
+    return CallDefault(message, wParam, lParam);
+}
+
+void SpeedButton::Paint(HDC dc) {
+    RECT rect{};
+    ::GetClientRect(Handle(), &rect);
+    const bool enabled = Enabled();
+    const bool sunken = m_pressed || m_down;
+    if (m_down && !m_pressed) {
+        UniqueBrush face = DownFaceBrush();
+        ::SetTextColor(dc, ::GetSysColor(COLOR_BTNFACE));
+        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+        ::FillRect(dc, &rect, face.get());
+    } else {
+        ::FillRect(dc, &rect, ::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    if (sunken) {
+        ::DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
+    } else if (m_hot && enabled) {
+        ::DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
+    }
+    const int shift = sunken ? kPressedShift : 0;
+    if (m_glyph) {
+        int width = 0;
+        int height = 0;
+        ImageList_GetIconSize(m_glyph.get(), &width, &height);
+        const int x = (rect.right - width) / 2 + shift;
+        const int y = (rect.bottom - height) / 2 + shift;
+        if (enabled) {
+            ImageList_Draw(m_glyph.get(), 0, dc, x, y, ILD_TRANSPARENT);
+        } else {
+            UniqueIcon icon(ImageList_GetIcon(m_glyph.get(), 0, ILD_TRANSPARENT));
+            ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.get()), 0, x, y, width, height,
+                         DST_ICON | DSS_DISABLED);
+        }
+        return;
+    }
+    const std::wstring caption = WideText();
+    if (caption.empty()) return;
+    SelectGuard select(dc, Font() != nullptr ? Font() : ::GetStockObject(DEFAULT_GUI_FONT));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    ::OffsetRect(&rect, shift, shift);
+    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void SpeedButtonGroup::Add(SpeedButton& button) {
+    button.m_group = this;
+    m_buttons.push_back(&button);
+}
+
+int SpeedButtonGroup::DownIndex() const {
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        if (m_buttons[i]->Down()) return static_cast<int>(i);
+    return -1;
+}
+
+void SpeedButtonGroup::SetDownIndex(int index) {
+    PutDown(index >= 0 && index < static_cast<int>(m_buttons.size()) ? m_buttons[static_cast<std::size_t>(index)]
+                                                                     : nullptr);
+}
+
+void SpeedButtonGroup::PutDown(SpeedButton* button) {
+    for (SpeedButton* each : m_buttons) {
+        const bool down = each == button;
+        if (each->m_down != down) {
+            each->m_down = down;
+            each->Invalidate();
+        }
+    }
+}
+
+}  // namespace velpiners

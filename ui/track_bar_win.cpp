@@ -1,0 +1,41 @@
+#include "ui/track_bar_win.h"
+
+#include <commctrl.h>
+
+namespace velpiners {
+
+void TrackBar::Create(HWND parent, const Bounds& bounds, const TrackBarSetup& setup) {
+    DWORD style = WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS;
+    style |= setup.ticksBothSides ? TBS_BOTH : TBS_BOTTOM;
+    if (setup.thumbLength > 0) style |= TBS_FIXEDLENGTH;
+    CreateControl(parent, TRACKBAR_CLASSW, L"", style, 0, bounds, nullptr);
+    HWND bar = Handle();
+    ::SendMessageA(bar, TBM_SETRANGEMIN, FALSE, setup.min);
+    ::SendMessageA(bar, TBM_SETRANGEMAX, FALSE, setup.max);
+    ::SendMessageA(bar, TBM_SETTICFREQ, static_cast<WPARAM>(setup.tickFrequency), 0);
+    ::SendMessageA(bar, TBM_SETLINESIZE, 0, setup.lineSize);
+    ::SendMessageA(bar, TBM_SETPAGESIZE, 0, setup.pageSize);
+    if (setup.thumbLength > 0) ::SendMessageA(bar, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(setup.thumbLength), 0);
+    SetPosition(setup.position);
+}
+
+void TrackBar::SetPosition(int position) {
+    ::SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
+    m_reported = Position();
+}
+
+int TrackBar::Position() const { return static_cast<int>(::SendMessageA(Handle(), TBM_GETPOS, 0, 0)); }
+
+bool TrackBar::OnReflected(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != WM_HSCROLL) return false;
+    // Every move reports several scroll codes (the thumb's track, its end): one event per new position.
+    const int position = Position();
+    if (position != m_reported) {
+        m_reported = position;
+        if (onChange) onChange();
+    }
+    result = 0;
+    return true;
+}
+
+}  // namespace velpiners
