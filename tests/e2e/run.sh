@@ -24,8 +24,9 @@ check() {  # name, command...
 
 probe() { "$loader" "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; }
 
-# Every folder of this run lies in one of its own: other runs on the machine keep theirs.
-run_root=$(mktemp -d /tmp/velpiners-e2e.XXXXXX)
+# Every folder of this run lies in one of its own, which no other run removes (older runs removed every
+# /tmp/velpiners-e2e.*): other runs on the machine keep theirs.
+run_root=$(mktemp -d /tmp/velpiners-e2e-run.XXXXXX)
 
 new_folder() {
   local dir
