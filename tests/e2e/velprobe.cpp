@@ -206,7 +206,8 @@ int TimeStart(const std::string& folder, int count, int seconds, int hold) {
     double painted = -1;
     HWND controller = nullptr;
     while (MillisecondsSince(start) < limit && answered < 0) {
-        controller = Controller();
+        // Found once: looking for it walks every top-level window, which would slow the start it times.
+        if (controller == nullptr) controller = Controller();
         DWORD_PTR stickers = 0;
         if (controller != nullptr &&
             ::SendMessageTimeoutA(controller, velpiners::protocol::kWmUser, 0, velpiners::protocol::kUserCount,
@@ -214,9 +215,9 @@ int TimeStart(const std::string& folder, int count, int seconds, int hold) {
             static_cast<int>(stickers) == count)
             answered = MillisecondsSince(start);
         else
-            ::Sleep(2);
+            ::Sleep(10);
     }
-    while (answered >= 0 && MillisecondsSince(start) < limit && CountVisible("TStickForm") < count) ::Sleep(2);
+    while (answered >= 0 && MillisecondsSince(start) < limit && CountVisible("TStickForm") < count) ::Sleep(10);
     if (answered >= 0 && CountVisible("TStickForm") >= count) {
         // The layer and language commands posted to every new sticker run in posting order, before a
         // message posted now: its summary comes back after all of them.
