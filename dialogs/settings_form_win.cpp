@@ -276,9 +276,11 @@ void TSettingsForm::CreatePatternsPage(Panel& page) {
     CB_press.onClick = [this] { CB_pressClick(); };
     B_press_prim.Create(parent, kB_press_prim, font);
     B_press_prim.onClick = [this] { B_press_primClick(); };
-    BsavePattern.Create(parent, kBsavePattern, font, L"+");
+    BsavePattern.Create(parent, kBsavePattern, font);
+    BsavePattern.SetGlyph(Glyph("BUTTON_SAVE", m_services.resources));
     BsavePattern.onClick = [this] { BsavePattern1Click(); };
-    BdelPattern.Create(parent, kBdelPattern, font, L"x");
+    BdelPattern.Create(parent, kBdelPattern, font);
+    BdelPattern.SetGlyph(Glyph("BUTTON_DELETE", m_services.resources));
     BdelPattern.onClick = [this] { BdelPattern1Click(); };
 }
 

@@ -107,7 +107,8 @@ public:
     GroupBox GB_prew_press;
     ImageControl I_press;
     PatternBox CB_press;
-    Button B_press_prim, BsavePattern, BdelPattern;
+    Button B_press_prim;
+    SpeedButton BsavePattern, BdelPattern;
     // Below the pages.
     Button Ok, BNO, BPRIM;
 
