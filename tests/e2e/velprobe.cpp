@@ -12,6 +12,7 @@
 //   velprobe close                  post WM_CLOSE to the controller
 //   velprobe endsession             send the controller WM_QUERYENDSESSION (logoff); print its answer
 //   velprobe windows CLASS          print "left top width height" of every window of the class, sorted
+//   velprobe client CLASS           print the screen position of the client area's top left corner
 //   velprobe post CLASS N MSG [W [L]]  post a message to the N-th window of the class (from 0, by left
 //                                   and then top edge)
 //   velprobe save                   post the save request (controller command 203) and wait for base.db
@@ -399,6 +400,14 @@ int main(int argc, char** argv) {
         const WPARAM wParam = argc >= 6 ? static_cast<WPARAM>(std::strtoul(argv[5], nullptr, 0)) : 0;
         const LPARAM lParam = argc >= 7 ? static_cast<LPARAM>(std::strtoul(argv[6], nullptr, 0)) : 0;
         return ::PostMessageA(windows.found[n].second, message, wParam, lParam) ? 0 : 1;
+    }
+    if (std::strcmp(verb, "client") == 0 && argc >= 3) {
+        HWND window = ::FindWindowA(argv[2], nullptr);
+        if (window == nullptr) return 1;
+        POINT origin{0, 0};
+        ::ClientToScreen(window, &origin);
+        std::printf("%ld %ld\n", static_cast<long>(origin.x), static_cast<long>(origin.y));
+        return 0;
     }
     if (std::strcmp(verb, "windows") == 0 && argc >= 3) {
         WindowList list{argv[2], {}};
