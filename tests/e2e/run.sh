@@ -386,6 +386,11 @@ read -r _ _ sticker_width sticker_height <<<"$(probe windows TStickForm | head -
 xdotool mousemove 160 145 click --repeat 2 --delay 80 1
 wait_visible TSettingsForm
 check "a double click on a sticker's body opens its properties" test "$(probe visible TSettingsForm)" = 1
+check "while it shows, the controller answers other programs" test "$(probe send 10)" = 2
+rm -f "$dir/base.db"
+probe save
+for _ in $(seq 1 50); do [ -e "$dir/base.db" ] && break; sleep 0.2; done
+check "while it shows, a save cycle still writes base.db" test "$(stat -c %s "$dir/base.db" 2>/dev/null)" = $((2 * 1076))
 read -r cx cy <<<"$(probe client TSettingsForm)"
 # Places in the dialog's client area: the memo on the text page, the appearance tab, the style list, the
 # random colour button, OK.
