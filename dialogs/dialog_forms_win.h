@@ -1,11 +1,13 @@
 // The program's dialogs, created hidden at start in this order after the controller and kept until the
 // process ends: the sticker properties dialog, the confirmation dialog, the new-sticker dialog and the about
-// box. The properties dialog and the new-sticker dialog are for now empty hidden windows of their classes;
-// the confirmation dialog is dialogs/form_dialog_win.h, the about box dialogs/about_form_win.h.
+// box. The properties dialog is for now an empty hidden window of its class; the confirmation dialog is
+// dialogs/form_dialog_win.h, the new-sticker dialog dialogs/new_sticker_form_win.h, the about box
+// dialogs/about_form_win.h.
 #pragma once
 
 #include "dialogs/about_form_win.h"
 #include "dialogs/form_dialog_win.h"
+#include "dialogs/new_sticker_form_win.h"
 #include "ui/form_win.h"
 
 namespace velpiners {
@@ -20,11 +22,6 @@ public:
 class TSettingsForm : public HiddenForm {
 public:
     bool FormCreate() { return Create("TSettingsForm", ""); }
-};
-
-class TFormStickerMess : public HiddenForm {
-public:
-    bool FormCreate() { return Create("TFormStickerMess", ""); }
 };
 
 }  // namespace velpiners
