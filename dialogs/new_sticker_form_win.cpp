@@ -43,7 +43,6 @@ constexpr Bounds kTS5Bounds{177, 114, 190, 66};
 constexpr Bounds kCB_iconsBounds{185, 132, 174, 42};
 constexpr Bounds kCB_pic_useBounds{185, 160, 100, 17};
 constexpr int kIconItemHeight = 36;
-constexpr int kStyleListLength = 17;
 
 // The random colour button's glyph: four colour squares inside a border of the transparent colour.
 constexpr int kGlyphSide = 16;
@@ -68,14 +67,12 @@ constexpr Bounds kCB_mouse_atasBounds{16, 132, 340, 17};
 constexpr Bounds kTB_MaBounds{16, 154, 250, 34};
 constexpr Bounds kL_secBounds{272, 164, 87, 13};
 // The hide delay starts at 30 steps of 20 ms.
-constexpr TrackBarSetup kHideDelaySetup{kHideDelayTrackBar.min,
-                                        kHideDelayTrackBar.max,
-                                        30,
-                                        kHideDelayTrackBar.tickFrequency,
-                                        kHideDelayTrackBar.lineSize,
-                                        kHideDelayTrackBar.pageSize,
-                                        kHideDelayTrackBar.ticksBothSides,
-                                        kHideDelayTrackBar.thumbLength};
+constexpr int kHideDelayStart = 30;
+constexpr TrackBarSetup kHideDelaySetup = [] {
+    TrackBarSetup setup = kHideDelayTrackBar;
+    setup.position = kHideDelayStart;
+    return setup;
+}();
 
 // Patterns page.
 constexpr Bounds kGB_prew_pressBounds{8, 2, 361, 154};
@@ -151,7 +148,7 @@ void TFormStickerMess::CreateLookPage(Panel& page, HFONT font) {
     m_GB.Create(parent, kGBBounds, font);
     m_I_style.Create(parent, kI_styleBounds);
     m_I_style.SetCanvasFont(kProgramFont, ImageControl::kDefaultPoints);
-    m_CB_style.Create(parent, kCB_styleBounds, font, ComboBox::Kind::kList, 0, false, kStyleListLength);
+    m_CB_style.Create(parent, kCB_styleBounds, font, ComboBox::Kind::kList, 0, false, graphics::kStyleCount);
     m_Ltran.Create(parent, kLtranBounds, font);
     m_TrackBar.Create(parent, kTrackBarBounds, kTransparencyTrackBar);
     m_CBuseColor.Create(parent, kCBuseColorBounds, font);
@@ -252,7 +249,7 @@ void TFormStickerMess::ApplyTexts() {
     m_B_press_prim.SetText(text(TextKey::bPattPrim));
     const int style = m_CB_style.Selected();
     m_CB_style.Clear();
-    for (int i = 0; i < kStyleListLength; ++i)
+    for (int i = 0; i < graphics::kStyleCount; ++i)
         m_CB_style.Add(text(static_cast<TextKey>(static_cast<int>(TextKey::vidSt1) + i)));
     m_CB_style.Select(style);
     TB_MaChange();
