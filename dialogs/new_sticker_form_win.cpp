@@ -401,6 +401,15 @@ void TFormStickerMess::B_press_primClick() {
     m_B_press_prim.SetEnabled(false);
 }
 
+void TFormStickerMess::FocusControl() {
+    // The memo is remade when wrapping switches: a control that is gone hands the focus to it.
+    if (m_focused != nullptr && ::IsWindow(m_focused) && ::IsChild(Handle(), m_focused)) {
+        ::SetFocus(m_focused);
+    } else {
+        m_Memo.Focus();
+    }
+}
+
 HWND TFormStickerMess::Component(Part part) const {
     switch (part) {
         case Part::kPC:
@@ -476,18 +485,16 @@ LRESULT TFormStickerMess::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             }
             break;
         case WM_ACTIVATE:
-            // A plain window gives the focus to itself when activated: give it back to the control that had it.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = ::GetFocus();
                 if (focus != nullptr && ::IsChild(Handle(), focus)) m_focused = focus;
-                return 0;
-            }
-            // The memo is remade when wrapping switches: a control that is gone hands the focus to it.
-            if (m_focused != nullptr && ::IsWindow(m_focused) && ::IsChild(Handle(), m_focused)) {
-                ::SetFocus(m_focused);
             } else {
-                m_Memo.Focus();
+                FocusControl();
             }
+            return 0;
+        case WM_SETFOCUS:
+            // The window itself never keeps the focus (activation, or a click on its caption, gives it there).
+            FocusControl();
             return 0;
         default:
             break;

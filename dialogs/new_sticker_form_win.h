@@ -113,6 +113,8 @@ private:
     void FillFromDefaults();
     void SelectTextSize(int size);
     [[nodiscard]] NewStickerLook LookOfControls() const;
+    // Gives the focus to the control that had it when the dialog was left (at the opening: the memo).
+    void FocusControl();
 
     void BOKClick();
     void BNOClick();
@@ -134,7 +136,7 @@ private:
     StickerRecord m_scratch{};
     // Topmost is asserted again after every move; this keeps that from answering itself.
     bool m_assertingTopmost = false;
-    // The control that had the focus when the dialog was last left, given it back on return.
+    // The control that had the focus when the dialog was last left.
     HWND m_focused = nullptr;
 
     PageControl m_pages;
