@@ -19,6 +19,8 @@
 //   velprobe summary N              WM_USER 301 for the n-th sticker; print the summary received
 //   velprobe makedb FILE COUNT TAIL write a base.db of COUNT recognisable records and TAIL extra bytes
 //   velprobe at X Y                 print the class of the window at that screen point
+//   velprobe focus                  print the classes of the active window and of the window with the
+//                                   keyboard focus (of the foreground thread)
 //   velprobe makegallery FILE       write a base.db of one sticker per style, in a grid, with a date,
 //                                   three lines of text and an icon
 //   velprobe makelayers FILE        write a base.db of two plain stickers far apart: a topmost one at
@@ -126,9 +128,10 @@ LRESULT CALLBACK SummaryWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         }
         velpiners::protocol::StickerSummary s;
         std::memcpy(&s, data->lpData, sizeof s);
-        std::printf("index=%u left=%d top=%d width=%d height=%d opacity=%u style=%u layer=%u caption=%s body=%s\n",
-                    s.index, s.left, s.top, s.width, s.height, s.opacity, s.style, s.layer, s.captionText.Get().c_str(),
-                    s.bodyText.Get().c_str());
+        std::printf(
+            "index=%u left=%d top=%d width=%d height=%d opacity=%u picture=%u style=%u layer=%u caption=%s body=%s\n",
+            s.index, s.left, s.top, s.width, s.height, s.opacity, s.pictureLow, s.style, s.layer,
+            s.captionText.Get().c_str(), s.bodyText.Get().c_str());
         std::fflush(stdout);
         return 1;
     }
@@ -344,6 +347,17 @@ int main(int argc, char** argv) {
         char name[256] = {};
         ::GetClassNameA(hwnd, name, sizeof name);
         std::printf("%s\n", name);
+        return 0;
+    }
+    if (std::strcmp(verb, "focus") == 0) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        ::GetGUIThreadInfo(0, &info);
+        char active[256] = {};
+        char focus[256] = {};
+        ::GetClassNameA(info.hwndActive, active, sizeof active);
+        ::GetClassNameA(info.hwndFocus, focus, sizeof focus);
+        std::printf("%s %s\n", active, focus);
         return 0;
     }
     if (std::strcmp(verb, "makegallery") == 0 && argc >= 3) return MakeGallery(argv[2]);
