@@ -458,6 +458,33 @@ stop_program "$first"
 check "the close ends the program after the dialog" probe gone 20
 check "config.txt keeps not-topmost as the default for new stickers" test "$(ini_value "$dir/config.txt" Default Pos)" = 0
 
+# -- the other ways to the dialog: the tray menu's "New sticker (Properties)" and the hot key Win and "+"
+dir=$(new_folder)
+cp build/win32/HotKey.dll "$dir/"
+printf '[HotKey]\r\nNEW=0\r\n' >"$dir/config.txt"
+first=$(start_program "$dir")
+check "starts with HotKey.dll and Win and + chosen" probe wait 30
+find_tray
+if [ -n "$tray_x" ]; then
+  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
+  wait_visible '#32768'
+  xdotool key Down Down Return
+fi
+wait_visible TFormStickerMess
+check "the tray menu's New sticker (Properties) opens the dialog" test "$(probe visible TFormStickerMess)" = 1
+dialog_click 200 10  # its caption: the keys go there
+xdotool key Escape
+wait_hidden TFormStickerMess
+check "Esc closes the dialog and makes no sticker" test "$(probe visible TFormStickerMess),$(probe count TStickForm)" = 0,0
+[ -n "$tray_x" ] && xdotool mousemove $((tray_x + 10)) $((tray_y + 10))  # keys reach Wine over its windows
+xdotool key super+plus
+wait_visible TFormStickerMess
+check "the hot key Win and + opens the dialog" test "$(probe visible TFormStickerMess)" = 1
+dialog_click 200 10
+xdotool key Escape
+wait_hidden TFormStickerMess
+stop_program "$first"
+
 source "$(dirname "$0")/package.sh"
 
 echo "e2e: $passed passed, $failed failed"
