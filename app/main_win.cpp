@@ -57,8 +57,28 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TVelpin velpin;
     if (!velpin.FormCreate()) return 1;
     TSettingsForm settingsForm;
-    settingsForm.FormCreate();
     TFormDialog formDialog;
+    SettingsFormServices services;
+    services.texts = [&velpin](TextKey key) { return velpin.ShownText(key); };
+    services.programFolder = velpin.ProgramFolder();
+    services.pictures = &velpin;
+    services.fillIconList = [&velpin](HIMAGELIST list, std::vector<std::string>& items) {
+        velpin.FillIconList(list, items);
+    };
+    services.askPatternName = [&velpin, &formDialog](std::string& name) {
+        if (!formDialog.AskText(velpin.ShownText(TextKey::dialCaptionDeleteAll), velpin.ShownText(TextKey::dPattFile)))
+            return false;
+        name = formDialog.Answer();
+        return true;
+    };
+    services.controller = velpin.Handle();
+    try {
+        settingsForm.FormCreate(std::move(services));
+        velpin.SetSettingsForm(&settingsForm);
+    } catch (const std::exception& error) {
+        // Without the dialog the stickers still work; their properties cannot be opened.
+        ShowErrorBox(error.what());
+    }
     formDialog.FormCreate([&velpin](TextKey key) { return velpin.ShownText(key); });
     velpin.SetFormDialog(&formDialog);
     ControllerForNewSticker newStickerHost(velpin);

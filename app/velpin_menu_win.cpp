@@ -9,6 +9,7 @@
 #include "base/wide_string_win.h"
 #include "dialogs/about_form_win.h"
 #include "dialogs/form_dialog_win.h"
+#include "dialogs/settings_form_win.h"
 #include "lang/language_file_win.h"
 #include "lang/language_info.h"
 #include "lang/menu_captions.h"
@@ -280,8 +281,11 @@ void TVelpin::NAboutClick() {
     if (m_aboutForm != nullptr) m_aboutForm->FormShow();
 }
 
-void TVelpin::OpenProperties(HWND, int) {
-    // The properties dialog comes with the dialogs; until then a sticker's request opens nothing.
+void TVelpin::OpenProperties(HWND sticker, const StickerRecord& blocks, int page) {
+    // Never a second time while it shows (a sticker behind the dialog cannot be clicked, but its menu can be
+    // reached from the keyboard).
+    if (m_settingsForm == nullptr || m_settingsForm->Showing()) return;
+    m_settingsForm->ShowForSticker(sticker, blocks.caption, blocks.date, blocks.body, blocks.placement, page);
 }
 
 // Each sticker finds itself: the command's own code is its value.

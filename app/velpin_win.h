@@ -19,6 +19,7 @@
 #include "app/hot_key_library_win.h"
 #include "app/shared_pictures_win.h"
 #include "graphics/picture_pack.h"
+#include "graphics/preview.h"
 #include "lang/text_table.h"
 #include "sticker/sticker_host_win.h"
 #include "store/database_aside.h"
@@ -31,10 +32,11 @@ namespace velpiners {
 
 class TStickForm;
 class TAboutForm;
+class TSettingsForm;
 class TFormDialog;
 class TTrayIconAdv;
 
-class TVelpin : public Form, public StickerHost {
+class TVelpin : public Form, public StickerHost, public graphics::PreviewPictures {
 public:
     // programFolder: the folder that holds base.db, with a trailing backslash; empty means the folder of the
     // executable.
@@ -85,6 +87,8 @@ public:
     void ShowNewStickerDialog(bool evenWhenShowing);
     // The about box the tray's about command shows; none means the command shows nothing.
     void SetAboutForm(TAboutForm* about) { m_aboutForm = about; }
+    // The properties dialog a sticker opens; none means a sticker's request opens nothing.
+    void SetSettingsForm(TSettingsForm* settings) { m_settingsForm = settings; }
 
     [[nodiscard]] const std::string& ProgramFolder() const { return m_programFolder; }
     [[nodiscard]] std::string DatabasePath() const { return m_programFolder + "base.db"; }
@@ -162,7 +166,7 @@ public:
     [[nodiscard]] std::string Text(TextKey key) const override;
     [[nodiscard]] std::wstring ShownText(TextKey key) const override;
     void Duplicate(const StickerRecord& blocks) override { DuplicateSticker(blocks); }
-    void OpenProperties(HWND sticker, int page) override;
+    void OpenProperties(HWND sticker, const StickerRecord& blocks, int page) override;
     [[nodiscard]] const graphics::Picture& SharedPicture(std::string_view name) const override {
         return m_pictures.Get(name);
     }
@@ -235,6 +239,7 @@ private:
     TFormDialog* m_formDialog = nullptr;
     NewStickerDialog m_newStickerDialog;
     TAboutForm* m_aboutForm = nullptr;
+    TSettingsForm* m_settingsForm = nullptr;
 };
 
 }  // namespace velpiners

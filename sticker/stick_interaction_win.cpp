@@ -139,13 +139,13 @@ void TStickForm::FormMouseDown(int button, int x, int y) {
             if (x < pictureWidth + kIconRollMargin && p.pictureLow != 0)
                 ToggleRollUp();
             else
-                m_host.OpenProperties(Handle(), kTextPage);
+                m_host.OpenProperties(Handle(), m_blocks, kTextPage);
         } else {
             const int lift = p.showPicture != 0 ? m_stickerPicture.Width() / 2 : 0;
             if (y < lift + kCaptionStripHeight)
                 ToggleRollUp();
             else
-                m_host.OpenProperties(Handle(), kTextPage);
+                m_host.OpenProperties(Handle(), m_blocks, kTextPage);
         }
         if (!life.Alive()) return;  // the dialog's loop may have closed the sticker
         m_doubleClickPending = false;
@@ -170,7 +170,7 @@ void TStickForm::FormMouseDown(int button, int x, int y) {
                 m_host.Duplicate(m_blocks);
                 break;
             case kEditPin:
-                m_host.OpenProperties(Handle(), kLastShownPage);
+                m_host.OpenProperties(Handle(), m_blocks, kLastShownPage);
                 break;
             case kRollPin:
                 ToggleRollUp();
@@ -283,7 +283,7 @@ void TStickForm::OnMenuCommand(MenuId id) {
             NsostClick();
             return;
         case MenuId::kNConfig:
-            m_host.OpenProperties(Handle(), kLastShownPage);
+            m_host.OpenProperties(Handle(), m_blocks, kLastShownPage);
             return;
         default:
             return;

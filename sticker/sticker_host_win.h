@@ -25,8 +25,9 @@ public:
     [[nodiscard]] virtual std::wstring ShownText(TextKey key) const = 0;
     // A new sticker from these blocks, 18 pixels right and down.
     virtual void Duplicate(const StickerRecord& blocks) = 0;
-    // The properties dialog for this sticker on page `page` (-1: the page last shown), unless it shows.
-    virtual void OpenProperties(HWND sticker, int page) = 0;
+    // The properties dialog for this sticker (its live blocks) on page `page` (-1: the page last shown), unless
+    // it shows.
+    virtual void OpenProperties(HWND sticker, const StickerRecord& blocks, int page) = 0;
     // A shared skin, mask, point or pin picture by resource name (empty when there is none).
     [[nodiscard]] virtual const graphics::Picture& SharedPicture(std::string_view name) const = 0;
     // The sticker icon of this picture number into `target`; a user number that is not found leaves

@@ -22,7 +22,7 @@ public:
     std::string Text(TextKey) const override { return "Sticker"; }
     std::wstring ShownText(TextKey) const override { return L"Sticker"; }
     void Duplicate(const StickerRecord&) override {}
-    void OpenProperties(HWND, int) override {}
+    void OpenProperties(HWND, const StickerRecord&, int) override {}
     const graphics::Picture& SharedPicture(std::string_view name) const override { return m_pictures.Get(name); }
     void PictureByNumber(graphics::Picture& target, int number) override {
         target = m_pictures.BuiltInIcon(number >= 1 && number <= 34 ? number - 1 : 0);

@@ -375,6 +375,43 @@ check "the session end ends the program" probe gone 20
 check "the session end writes config.txt with all 22 keys" test "$(ini_keys "$dir/config.txt")" = 22
 wait "$first" 2>/dev/null
 
+# -- the properties dialog with the real mouse: a double click on a sticker's body opens it on the text page;
+# a new text, another style and a random colour, OK; the sticker shows them and the next save stores them
+dir=$(new_folder)
+probe makelayers "Z:$dir/base.db"
+first=$(start_program "$dir")
+check "starts for the properties dialog" probe wait 30
+for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 2 ] && break; sleep 0.2; done
+read -r _ _ sticker_width sticker_height <<<"$(probe windows TStickForm | head -1)"
+xdotool mousemove 160 145 click --repeat 2 --delay 80 1
+wait_visible TSettingsForm
+check "a double click on a sticker's body opens its properties" test "$(probe visible TSettingsForm)" = 1
+read -r cx cy <<<"$(probe client TSettingsForm)"
+# Places in the dialog's client area: the memo on the text page, the appearance tab, the style list, the
+# random colour button, OK.
+xdotool mousemove $((cx + 60)) $((cy + 54)) click 1
+xdotool key ctrl+End
+xdotool type --delay 20 ' and eggs'
+xdotool mousemove $((cx + 157)) $((cy + 18)) click 1
+sleep 0.5
+xdotool mousemove $((cx + 93)) $((cy + 186)) click 1
+sleep 0.5
+xdotool key Down Return
+xdotool mousemove $((cx + 325)) $((cy + 129)) click 1
+sleep 0.3
+import -window root build/properties-dialog-e2e.png 2>/dev/null
+xdotool mousemove $((cx + 157)) $((cy + 261)) click 1
+wait_hidden TSettingsForm
+check "OK closes the dialog" test "$(probe visible TSettingsForm)" = 0
+probe save
+for _ in $(seq 1 50); do grep -aq 'and eggs' "$dir/base.db" 2>/dev/null && break; sleep 0.2; done
+check "the save stores the new text" grep -aq 'topmost layer and eggs' "$dir/base.db"
+check "and the next style" test "$(od -An -t u1 -j $((1036 + 10)) -N 1 "$dir/base.db" | tr -d ' ')" = 1
+check "and a new colour" test "$(od -An -t u4 -j $((1036 + 12)) -N 4 "$dir/base.db" | tr -d ' ')" != $((0x3050D0))
+read -r _ _ new_width new_height <<<"$(probe windows TStickForm | head -1)"
+check "the sticker is laid out anew" test "$new_width,$new_height" != "$sticker_width,$sticker_height"
+stop_program "$first"
+
 # -- the about box: the tray's about command shows it centred; the real mouse on its close button hides it
 dir=$(new_folder)
 first=$(start_program "$dir")

@@ -12,6 +12,7 @@
 //   velprobe close                  post WM_CLOSE to the controller
 //   velprobe endsession             send the controller WM_QUERYENDSESSION (logoff); print its answer
 //   velprobe windows CLASS          print "left top width height" of every window of the class, sorted
+//   velprobe client CLASS           print the screen position of the client area's top left corner
 //   velprobe post CLASS N MSG [W [L]]  post a message to the N-th window of the class (from 0, by left
 //                                   and then top edge)
 //   velprobe save                   post the save request (controller command 203) and wait for base.db
@@ -19,8 +20,6 @@
 //   velprobe summary N              WM_USER 301 for the n-th sticker; print the summary received
 //   velprobe makedb FILE COUNT TAIL write a base.db of COUNT recognisable records and TAIL extra bytes
 //   velprobe at X Y                 print the class of the window at that screen point
-//   velprobe focus                  print the classes of the active window and of the window with the
-//                                   keyboard focus (of the foreground thread)
 //   velprobe makegallery FILE       write a base.db of one sticker per style, in a grid, with a date,
 //                                   three lines of text and an icon
 //   velprobe makelayers FILE        write a base.db of two plain stickers far apart: a topmost one at
@@ -332,6 +331,14 @@ int main(int argc, char** argv) {
         const LPARAM lParam = argc >= 7 ? static_cast<LPARAM>(std::strtoul(argv[6], nullptr, 0)) : 0;
         return ::PostMessageA(windows.found[n].second, message, wParam, lParam) ? 0 : 1;
     }
+    if (std::strcmp(verb, "client") == 0 && argc >= 3) {
+        HWND window = ::FindWindowA(argv[2], nullptr);
+        if (window == nullptr) return 1;
+        POINT origin{0, 0};
+        ::ClientToScreen(window, &origin);
+        std::printf("%ld %ld\n", static_cast<long>(origin.x), static_cast<long>(origin.y));
+        return 0;
+    }
     if (std::strcmp(verb, "windows") == 0 && argc >= 3) {
         WindowList list{argv[2], {}};
         ::EnumWindows(&ListWindow, reinterpret_cast<LPARAM>(&list));
@@ -347,17 +354,6 @@ int main(int argc, char** argv) {
         char name[256] = {};
         ::GetClassNameA(hwnd, name, sizeof name);
         std::printf("%s\n", name);
-        return 0;
-    }
-    if (std::strcmp(verb, "focus") == 0) {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        ::GetGUIThreadInfo(0, &info);
-        char active[256] = {};
-        char focus[256] = {};
-        ::GetClassNameA(info.hwndActive, active, sizeof active);
-        ::GetClassNameA(info.hwndFocus, focus, sizeof focus);
-        std::printf("%s %s\n", active, focus);
         return 0;
     }
     if (std::strcmp(verb, "makegallery") == 0 && argc >= 3) return MakeGallery(argv[2]);

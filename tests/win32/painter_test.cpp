@@ -31,7 +31,7 @@ public:
     std::string Text(TextKey key) const override { return std::string(InfoOf(key).key); }
     std::wstring ShownText(TextKey) const override { return L""; }
     void Duplicate(const StickerRecord&) override {}
-    void OpenProperties(HWND, int) override {}
+    void OpenProperties(HWND, const StickerRecord&, int) override {}
     const Picture& SharedPicture(std::string_view name) const override { return pictures.Get(name); }
     void PictureByNumber(Picture& target, int number) override {
         const auto made = madeIcons.find(number);

@@ -39,7 +39,9 @@ public:
         return std::wstring(text.begin(), text.end());
     }
     void Duplicate(const StickerRecord& blocks) override { duplicated.push_back(blocks); }
-    void OpenProperties(HWND sticker, int page) override { properties.emplace_back(sticker, page); }
+    void OpenProperties(HWND sticker, const StickerRecord&, int page) override {
+        properties.emplace_back(sticker, page);
+    }
     std::vector<StickerRecord> duplicated;
     std::vector<std::pair<HWND, int>> properties;
     Receiver controller;

@@ -1,0 +1,585 @@
+#include "dialogs/settings_form_win.h"
+
+#include <algorithm>
+
+#include "base/private_profile_win.h"
+#include "graphics/icon_items.h"
+#include "graphics/preview_win.h"
+#include "graphics/ress_loader_win.h"
+#include "protocol/protocol.h"
+#include "store/pattern.h"
+#include "ui/error_box_win.h"
+
+namespace velpiners {
+namespace {
+
+// The dialog: its client area, the pages, the buttons below them.
+constexpr int kClientWidth = 361;
+constexpr int kClientHeight = 281;
+constexpr Bounds kPages{8, 8, 345, 233};
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonTop = 249;
+constexpr int kOkLeft = 120;
+constexpr int kCancelLeft = 199;
+constexpr int kApplyLeft = 278;
+// The OK marker of the button that closes the dialog.
+constexpr int kClosingTag = 1;
+
+// The caption font box draws its names in this font.
+constexpr const char* kFontListFace = "Verdana";
+constexpr int kFontListHeight = 13;
+
+// Inside a page.
+constexpr int kMargin = 8;
+constexpr int kRowHeight = 21;
+constexpr int kLabelHeight = 13;
+constexpr int kCheckHeight = 17;
+// The longest caption or date text a sticker keeps.
+constexpr int kTextLimit = 255;
+
+// Caption page.
+constexpr Bounds kLCapt{8, 8, 200, kLabelHeight};
+constexpr Bounds kECaption{8, 24, 321, kRowHeight};
+constexpr Bounds kLfontscap{8, 54, 200, kLabelHeight};
+constexpr Bounds kCBListFonts{8, 70, 200, 0};
+constexpr Bounds kLCaptColor{216, 54, 113, kLabelHeight};
+constexpr Bounds kCB_capt{216, 70, 113, 0};
+constexpr Bounds kB_cap{8, 102, 321, 2};
+constexpr Bounds kCBShadCapt{8, 112, 321, kCheckHeight};
+constexpr Bounds kCBDatause{8, 138, 321, kCheckHeight};
+constexpr Bounds kLtextdata{24, 164, 120, kLabelHeight};
+constexpr Bounds kEdateText{148, 160, 181, kRowHeight};
+constexpr Bounds kb_cap2{8, 190, 321, 2};
+
+// Text page: the memo panel fills the page above the task panel, with 8-pixel margins and a bottom strip.
+constexpr int kTextPanelHeight = 97;
+constexpr int kTextPanelCaption = 21;
+constexpr int kStripHeight = 20;
+constexpr int kCounterWidth = 60;
+// Inside the task panel, below its caption strip.
+constexpr Bounds kCBFontNameText{8, 28, 150, 0};
+constexpr Bounds kCBsizetext{164, 28, 48, kRowHeight};
+constexpr Bounds kCBColor{218, 28, 111, 0};
+constexpr Bounds kCBShadText{8, 62, 130, kCheckHeight};
+constexpr Bounds kCBColorSh{144, 60, 111, 0};
+constexpr Bounds kAlignButton{261, 59, 23, 22};
+constexpr int kAlignStep = 23;
+
+// Appearance page.
+constexpr Bounds kGB{8, 4, 161, 174};
+constexpr Bounds kI_style{16, 20, 145, 121};
+constexpr Bounds kCB_style{16, 146, 145, kRowHeight};
+constexpr Bounds kLtran{176, 4, 153, 60};
+constexpr Bounds kTrackBar{182, 20, 141, 38};
+constexpr Bounds kCBuseColor{176, 70, 153, kCheckHeight};
+constexpr Bounds kCBColorMask{176, 90, 121, 0};
+constexpr Bounds kSBrandom{303, 89, 23, 22};
+constexpr Bounds kTS5{176, 116, 153, 64};
+constexpr Bounds kCB_icons{184, 132, 137, 0};
+constexpr Bounds kCB_pic_use{184, 184, 20, kCheckHeight};
+
+// Position page.
+constexpr Bounds kRB_upp{8, 8, 321, kCheckHeight};
+constexpr Bounds kRB_bott{8, 30, 321, kCheckHeight};
+constexpr Bounds kCB_lockMove{8, 60, 321, kCheckHeight};
+constexpr Bounds kGB_ml{8, 88, 321, 96};
+constexpr Bounds kCB_mouse_atas{16, 106, 305, kCheckHeight};
+constexpr Bounds kTB_Ma{16, 128, 220, 34};
+constexpr Bounds kL_sec{240, 136, 81, kLabelHeight};
+
+// Patterns page.
+constexpr Bounds kGB_prew_press{8, 4, 321, 150};
+constexpr Bounds kI_press{16, 18, 305, 129};
+constexpr Bounds kCB_press{8, 164, 172, 0};
+constexpr Bounds kB_press_prim{186, 163, 70, kButtonHeight};
+constexpr Bounds kBsavePattern{262, 160, 31, 31};
+constexpr Bounds kBdelPattern{298, 160, 31, 31};
+
+constexpr int kStyleCount = 17;
+constexpr TextKey kStyleNames[kStyleCount] = {
+    TextKey::vidSt1,  TextKey::vidSt2,  TextKey::vidSt3,  TextKey::vidSt4,  TextKey::vidSt5,  TextKey::vidSt6,
+    TextKey::vidSt7,  TextKey::vidSt8,  TextKey::vidSt9,  TextKey::vidSt10, TextKey::vidSt11, TextKey::vidSt12,
+    TextKey::vidSt13, TextKey::vidSt14, TextKey::vidSt15, TextKey::vidSt16, TextKey::vidSt17};
+
+// The style a preview draws its empty frame for.
+constexpr int kNoStyle = -1;
+// The memo previews the text at this size while the size box has no selection.
+constexpr int kDefaultTextSize = 8;
+
+std::wstring Wide(std::string_view ansi) {
+    if (ansi.empty()) return {};
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
+    return wide;
+}
+
+graphics::Picture Glyph(const char* name, HMODULE resources) {
+    try {
+        return graphics::LoadRessBitmap(name, resources);
+    } catch (const std::exception&) {
+        return graphics::Picture();  // a button without its picture still works
+    }
+}
+
+}  // namespace
+
+void TSettingsForm::FormCreate(SettingsFormServices services) {
+    m_services = std::move(services);
+    CreateDialogForm("TSettingsForm", kClientWidth, kClientHeight, DialogBorder::kSingle, true);
+    HWND form = Handle();
+    HFONT font = DialogFont();
+
+    PC.Create(form, kPages, font);
+    for (int i = 0; i < 5; ++i) PC.AddPage(L"");
+    CreateCaptionPage(PC.Page(kCaptionPage));
+    CreateTextPage(PC.Page(kTextPage));
+    CreateAppearancePage(PC.Page(kAppearancePage));
+    CreatePositionPage(PC.Page(kPositionPage));
+    CreatePatternsPage(PC.Page(kPatternsPage));
+
+    Ok.Create(form, {kOkLeft, kButtonTop, kButtonWidth, kButtonHeight}, font, L"OK", IDOK, true);
+    Ok.tag = kClosingTag;
+    BNO.Create(form, {kCancelLeft, kButtonTop, kButtonWidth, kButtonHeight}, font, L"Cancel", IDCANCEL);
+    BPRIM.Create(form, {kApplyLeft, kButtonTop, kButtonWidth, kButtonHeight}, font, L"Apply");
+    Ok.onClick = [this] { OkClick(Ok); };
+    BPRIM.onClick = [this] { OkClick(BPRIM); };
+    BNO.onClick = [this] { BNOClick(); };
+
+    // Step 3: the icon list, once.
+    std::vector<std::string> items;
+    if (m_services.fillIconList) m_services.fillIconList(CB_icons.Images(), items);
+    CB_icons.SetItems(std::move(items));
+
+    // Step 5: the remembered pattern.
+    m_rememberedPattern = PrivateProfileReader(m_services.programFolder + "config.txt").Read("Settings", "pattern", "");
+    ApplyTexts();
+}
+
+void TSettingsForm::CreateCaptionPage(Panel& page) {
+    HWND parent = page.Handle();
+    HFONT font = DialogFont();
+    LCapt.Create(parent, kLCapt, font);
+    ECaption.Create(parent, kECaption, font, {}, kTextLimit);
+    Lfontscap.Create(parent, kLfontscap, font);
+    CBListFonts.Create(parent, kCBListFonts, font);
+    CBListFonts.FillInstalledFonts();
+    // The caption's font box lists in its own face, as the design's does.
+    static UniqueFont listFont = CreatePixelFont(kFontListFace, kFontListHeight);
+    CBListFonts.SetFont(listFont.get());
+    LCaptColor.Create(parent, kLCaptColor, font);
+    CB_capt.Create(parent, kCB_capt, font);
+    B_cap.Create(parent, kB_cap, Bevel::Shape::kTopLine);
+    CBShadCapt.Create(parent, kCBShadCapt, font);
+    CBDatause.Create(parent, kCBDatause, font);
+    CBDatause.onClick = [this] { CBDatauseClick(); };
+    Ltextdata.Create(parent, kLtextdata, font);
+    EdateText.Create(parent, kEdateText, font, {}, kTextLimit);
+    EdateText.onChange = [this] { EdateTextChange(); };
+    b_cap2.Create(parent, kb_cap2, Bevel::Shape::kTopLine);
+}
+
+void TSettingsForm::CreateTextPage(Panel& page) {
+    HWND parent = page.Handle();
+    HFONT font = DialogFont();
+    const Bounds area = page.GetBounds();
+    P_text_main.Create(parent, {0, 0, area.width, area.height - kTextPanelCaption}, "TPanel");
+    HWND main = P_text_main.Handle();
+    memo.Create(main, {kMargin, kMargin, area.width - 2 * kMargin, 10}, font);
+    memo.onChange = [this] { MemoChange(); };
+    CB_autoPer.Create(main, {kMargin, 0, 200, kCheckHeight}, font);
+    CB_autoPer.onClick = [this] { CB_autoPerClick(); };
+    LCount.Create(main, {area.width - kMargin - kCounterWidth, 0, kCounterWidth, kLabelHeight}, font, L"0/255",
+                  SS_RIGHT);
+
+    TP_text.Create(parent, 0, area.height - kTextPanelHeight, font);
+    TP_text.SetCaptionHeight(kTextPanelCaption);
+    TP_text.SetHeight(kTextPanelHeight);
+    TP_text.SetAlign(TTaskPanel::Align::kBottom);
+    HWND panel = TP_text.Handle();
+    CBFontNameText.Create(panel, kCBFontNameText, font);
+    CBFontNameText.FillInstalledFonts();
+    CBFontNameText.onChange = [this] { CBFontNameTextChange(); };
+    CBsizetext.Create(panel, kCBsizetext, font);
+    for (int i = 0; TextSizeOfIndex(i) <= kLargestTextSize; ++i) CBsizetext.Add(std::to_string(TextSizeOfIndex(i)));
+    CBsizetext.onChange = [this] { CBsizetextChange(); };
+    CBColor.Create(panel, kCBColor, font);
+    CBShadText.Create(panel, kCBShadText, font);
+    CBColorSh.Create(panel, kCBColorSh, font);
+    SpeedButton* align[] = {&SB_text_l, &SB_text_c, &SB_text_r};
+    const char* glyphs[] = {"BUTTON_L", "BUTTON_C", "BUTTON_R"};
+    for (int i = 0; i < 3; ++i) {
+        align[i]->Create(
+            panel, {kAlignButton.x + i * kAlignStep, kAlignButton.y, kAlignButton.width, kAlignButton.height}, font);
+        align[i]->SetGlyph(Glyph(glyphs[i], m_services.resources));
+        m_alignment.Add(*align[i]);
+    }
+    SB_text_l.SetDown(true);
+    // Step 4 of the creation: at the page's bottom, folded to its caption strip.
+    TP_text.SetCollapsed(true);
+    TP_text.onChange = [this] { LayOutTextPage(); };
+    LayOutTextPage();
+}
+
+void TSettingsForm::LayOutTextPage() {
+    // The memo panel fills what the task panel leaves.
+    const Bounds area = PC.Page(kTextPage).GetBounds();
+    const int height = area.height - TP_text.Height();
+    P_text_main.SetBounds({0, 0, area.width, height});
+    const int stripTop = height - kStripHeight;
+    memo.SetBounds({kMargin, kMargin, area.width - 2 * kMargin, stripTop - kMargin});
+    CB_autoPer.SetBounds({kMargin, stripTop + 2, 200, kCheckHeight});
+    LCount.SetBounds({area.width - kMargin - kCounterWidth, stripTop + 4, kCounterWidth, kLabelHeight});
+}
+
+void TSettingsForm::CreateAppearancePage(Panel& page) {
+    HWND parent = page.Handle();
+    HFONT font = DialogFont();
+    GB.Create(parent, kGB, font);
+    I_style.Create(parent, kI_style);
+    CB_style.Create(parent, kCB_style, font, ComboBox::Kind::kList, 0, false, kStyleCount);
+    CB_style.onChange = [this] { CB_styleClick(); };
+    Ltran.Create(parent, kLtran, font);
+    trackBar.Create(parent, kTrackBar, kTransparencyTrackBar);
+    CBuseColor.Create(parent, kCBuseColor, font);
+    CBuseColor.onClick = [this] { CBuseColorClick(); };
+    CBColorMask.Create(parent, kCBColorMask, font);
+    CBColorMask.onChange = [this] { CB_styleClick(); };
+    SBrandom.Create(parent, kSBrandom, font, L"?");
+    SBrandom.onClick = [this] { SBrandomClick(); };
+    TS5.Create(parent, kTS5, font);
+    CB_icons.Create(parent, kCB_icons, font);
+    CB_pic_use.Create(parent, kCB_pic_use, font);
+    CB_pic_use.SetVisible(false);
+}
+
+void TSettingsForm::CreatePositionPage(Panel& page) {
+    HWND parent = page.Handle();
+    HFONT font = DialogFont();
+    RB_upp.Create(parent, kRB_upp, font, {}, true);
+    RB_bott.Create(parent, kRB_bott, font);
+    CB_lockMove.Create(parent, kCB_lockMove, font);
+    GB_ml.Create(parent, kGB_ml, font);
+    CB_mouse_atas.Create(parent, kCB_mouse_atas, font);
+    TB_Ma.Create(parent, kTB_Ma, kHideDelayTrackBar);
+    TB_Ma.onChange = [this] { TB_MaChange(); };
+    L_sec.Create(parent, kL_sec, font);
+}
+
+void TSettingsForm::CreatePatternsPage(Panel& page) {
+    HWND parent = page.Handle();
+    HFONT font = DialogFont();
+    GB_prew_press.Create(parent, kGB_prew_press, font);
+    I_press.Create(parent, kI_press);
+    CB_press.Create(parent, kCB_press, font);
+    CB_press.onClick = [this] { CB_pressClick(); };
+    B_press_prim.Create(parent, kB_press_prim, font);
+    B_press_prim.onClick = [this] { B_press_primClick(); };
+    BsavePattern.Create(parent, kBsavePattern, font);
+    BsavePattern.SetGlyph(Glyph("BUTTON_SAVE", m_services.resources));
+    BsavePattern.onClick = [this] { BsavePattern1Click(); };
+    BdelPattern.Create(parent, kBdelPattern, font);
+    BdelPattern.SetGlyph(Glyph("BUTTON_DELETE", m_services.resources));
+    BdelPattern.onClick = [this] { BdelPattern1Click(); };
+}
+
+void TSettingsForm::ApplyTexts() {
+    const auto text = [this](TextKey key) { return m_services.texts ? m_services.texts(key) : std::wstring(); };
+    const auto framed = [&text](TextKey key) { return L" " + text(key) + L" "; };
+    Ltran.SetText(text(TextKey::vidLTransp));
+    GB.SetText(framed(TextKey::vidBGSt));
+    GB_prew_press.SetText(framed(TextKey::vidBGSt));
+    CB_lockMove.SetText(text(TextKey::vidCBLock));
+    CBShadCapt.SetText(text(TextKey::vidCBSC));
+    CBShadText.SetText(text(TextKey::vidCBST));
+    LCapt.SetText(text(TextKey::capLtext));
+    Lfontscap.SetText(text(TextKey::capLFont));
+    LCaptColor.SetText(text(TextKey::capLColor));
+    PC.SetPageCaption(kCaptionPage, text(TextKey::tabCapt));
+    PC.SetPageCaption(kTextPage, text(TextKey::tabText));
+    PC.SetPageCaption(kAppearancePage, text(TextKey::tabVid));
+    PC.SetPageCaption(kPositionPage, text(TextKey::tabPos));
+    PC.SetPageCaption(kPatternsPage, text(TextKey::tabPattern));
+    TS5.SetText(text(TextKey::tabIcon));
+    Ok.SetText(text(TextKey::bOk));
+    BNO.SetText(text(TextKey::bNO));
+    BPRIM.SetText(text(TextKey::bPrim));
+    B_press_prim.SetText(text(TextKey::bPattPrim));
+    FormHints().Set(BsavePattern.Handle(), text(TextKey::bPattSave));
+    FormHints().Set(BdelPattern.Handle(), text(TextKey::bPattDel));
+    CBuseColor.SetText(text(TextKey::fUseColor));
+    FormHints().Set(SBrandom.Handle(), text(TextKey::fSBrandhint));
+    CBDatause.SetText(text(TextKey::capCBusedata));
+    Ltextdata.SetText(text(TextKey::capLDatatext));
+    RB_upp.SetText(text(TextKey::posUp));
+    RB_bott.SetText(text(TextKey::posBottom));
+    CB_autoPer.SetText(text(TextKey::capCBAutoPer));
+    TP_text.SetCaption(text(TextKey::mConfig));
+    FormHints().Set(SB_text_l.Handle(), text(TextKey::aligL));
+    FormHints().Set(SB_text_c.Handle(), text(TextKey::aligC));
+    FormHints().Set(SB_text_r.Handle(), text(TextKey::aligR));
+    CB_mouse_atas.SetText(text(TextKey::vidMouseLook));
+    GB_ml.SetText(text(TextKey::vidInterval));
+    const int style = CB_style.Selected();
+    CB_style.Clear();
+    for (TextKey name : kStyleNames) CB_style.Add(std::wstring_view(text(name)));
+    CB_style.Select(style);
+}
+
+void TSettingsForm::ShowForSticker(HWND sticker, const TextStyleBlock& caption, const TextStyleBlock& date,
+                                   const TextStyleBlock& body, const PlacementBlock& placement, int page) {
+    FillForSticker(sticker, caption, date, body, placement, page);
+    CentreOnDesktop();
+    ShowModalDialog();
+}
+
+void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, const TextStyleBlock& date,
+                                   const TextStyleBlock& body, const PlacementBlock& placement, int page) {
+    m_filling = true;
+    // Step 1: the sticker and the copies the OK compares with.
+    m_sticker = sticker;
+    m_opening = SettingsOpening{};
+    m_opening.caption = caption;
+    m_opening.body = body;
+    m_opening.placement = placement;
+    // Steps 2 to 8.
+    ECaption.SetText(caption.text.View());
+    trackBar.SetPosition(placement.opacity);
+    CBListFonts.SelectFont(caption.fontName.View());
+    CBFontNameText.SelectFont(body.fontName.View());
+    CB_lockMove.SetChecked(placement.locked != 0);
+    CB_capt.SetSelected(caption.color);
+    CBColor.SetSelected(body.color);
+    const std::wstring title =
+        (m_services.texts ? m_services.texts(TextKey::fConfig) : std::wstring()) + L" " + Wide(caption.text.View());
+    SetCaption(title);
+    CBuseColor.SetChecked(placement.useOwnColor != 0);
+    CBColorMask.SetSelected(placement.color);
+    // The date text set from code is not an edit, unless the box showed another text before.
+    const bool dateDiffers = EdateText.Text() != date.text.View();
+    EdateText.SetText(date.text.View());
+    m_opening.dateTextEdited = dateDiffers;
+    CBDatause.SetChecked(date.ShowDate());
+    CBShadCapt.SetChecked(caption.shadow != 0);
+    CBShadText.SetChecked(body.shadow != 0);
+    CB_pic_use.SetChecked(placement.showPicture != 0);
+    CB_icons.SelectPicture(placement.PictureNumber());
+    memo.SetText(body.text.View());
+    // Steps 9 to 12.
+    ApplyTexts();
+    CB_style.Select(placement.style <= kStyleCount - 1 ? placement.style : -1);
+    CB_styleClick();
+    CBColorMask.SetEnabled(CBuseColor.Checked());
+    EdateText.SetEnabled(CBDatause.Checked());
+    Ltextdata.SetEnabled(CBDatause.Checked());
+    CB_mouse_atas.SetChecked(placement.hideAtPointer != 0);
+    TB_Ma.SetPosition(placement.hideDelayStep);
+    TB_MaChange();
+    // Steps 13 to 18.
+    if (page >= 0) PC.SelectPage(page);
+    RB_bott.SetChecked(placement.layer != 0);
+    RB_upp.SetChecked(placement.layer == 0);
+    SelectSize(body.fontSize);
+    CBColorSh.SetSelected(placement.shadowColor);
+    CB_autoPer.SetChecked(placement.wordWrap != 0);
+    memo.SetWordWrap(placement.wordWrap != 0);
+    SetAlignment(placement.alignment);
+    // Steps 19 and 20.
+    FillPatterns();
+    B_press_prim.SetEnabled(false);
+    m_opening.dateUseToggled = false;
+    m_filling = false;
+}
+
+void TSettingsForm::SelectSize(int size) {
+    const int index = TextSizeIndex(size);
+    CBsizetext.Select(index);
+    memo.SetFontSize(index >= 0 ? TextSizeOfIndex(index) : kDefaultTextSize);
+}
+
+void TSettingsForm::SetAlignment(int alignment) {
+    m_alignment.SetDownIndex(alignment >= 0 && alignment <= 2 ? alignment : -1);
+}
+
+int TSettingsForm::Alignment() const { return m_alignment.DownIndex(); }
+
+SettingsValues TSettingsForm::ReadValues() const {
+    SettingsValues v;
+    v.opacity = static_cast<std::uint8_t>(trackBar.Position());
+    v.locked = CB_lockMove.Checked();
+    v.captionShadow = CBShadCapt.Checked();
+    v.textShadow = CBShadText.Checked();
+    v.showDate = CBDatause.Checked();
+    v.showPicture = CB_pic_use.Checked();
+    v.onDesktop = RB_bott.Checked();
+    v.wordWrap = CB_autoPer.Checked();
+    v.hideAtPointer = CB_mouse_atas.Checked();
+    v.hideDelayStep = static_cast<std::uint8_t>(TB_Ma.Position());
+    v.captionColor = CB_capt.Selected();
+    v.textColor = CBColor.Selected();
+    v.shadowColor = CBColorSh.Selected();
+    if (CBListFonts.Selected() >= 0) v.captionFont = CBListFonts.SelectedFont();
+    v.captionText = ECaption.Text();
+    v.useOwnColor = CBuseColor.Checked();
+    v.stickerColor = CBColorMask.Selected();
+    v.iconIndex = std::max(CB_icons.Selected(), 0);
+    v.pictureNumber = CB_icons.PictureNumber();
+    v.dateText = EdateText.Text();
+    v.bodyText = memo.Text();
+    if (CBFontNameText.Selected() >= 0) v.textFont = CBFontNameText.SelectedFont();
+    v.style = std::max(CB_style.Selected(), 0);
+    const int alignment = Alignment();
+    if (alignment >= 0) v.alignment = alignment;
+    if (CBsizetext.Selected() >= 0) v.sizeIndex = CBsizetext.Selected();
+    return v;
+}
+
+void TSettingsForm::SendToSticker(const std::vector<SettingsMessage>& messages) const {
+    for (const SettingsMessage& m : messages) {
+        if (m.kind == SettingsMessage::Kind::kPost) {
+            ::PostMessageA(m_sticker, protocol::kStickerCommandMessage, m.value, m.code);
+            continue;
+        }
+        // The strings reach the sticker at once, before the posted values that precede them.
+        std::string text = m.text;
+        COPYDATASTRUCT data{0, static_cast<DWORD>(text.size() + 1), text.data()};
+        ::SendMessageA(m_sticker, WM_COPYDATA, m.code, reinterpret_cast<LPARAM>(&data));
+    }
+}
+
+void TSettingsForm::OkClick(const Button& button) {
+    if (m_sticker != nullptr) {
+        SettingsValues values = ReadValues();
+        const std::vector<SettingsMessage> messages = SettingsApplyMessages(values, m_opening);
+        // The empty note's first icon shows in the box as well.
+        if (CB_icons.Selected() != values.iconIndex) CB_icons.Select(values.iconIndex);
+        SendToSticker(messages);
+    }
+    ::PostMessageA(m_services.controller, protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
+                   protocol::kCtlSaveRequest);
+    m_opening.dateUseToggled = false;
+    if (button.tag == kClosingTag) Close();
+}
+
+void TSettingsForm::BNOClick() { Close(); }
+
+void TSettingsForm::FormClose() {
+    // The remembered pattern follows the box only once config.txt holds one.
+    if (m_rememberedPattern.empty() || CB_press.Selected() < 0) return;
+    m_rememberedPattern = CB_press.SelectedText();
+    PrivateProfileWriter config(m_services.programFolder + "config.txt");
+    if (!config.Write("Settings", "pattern", m_rememberedPattern))
+        ShowErrorBox("Unable to write to " + m_services.programFolder + "config.txt");
+}
+
+void TSettingsForm::CBFontNameTextChange() { memo.SetFontFace(CBFontNameText.SelectedFont()); }
+
+void TSettingsForm::CBsizetextChange() {
+    if (CBsizetext.Selected() >= 0) memo.SetFontSize(TextSizeOfIndex(CBsizetext.Selected()));
+}
+
+void TSettingsForm::CB_autoPerClick() { memo.SetWordWrap(CB_autoPer.Checked()); }
+
+void TSettingsForm::MemoChange() { LCount.SetText(memo.CounterText()); }
+
+void TSettingsForm::CBuseColorClick() { CBColorMask.SetEnabled(CBuseColor.Checked()); }
+
+void TSettingsForm::SBrandomClick() {
+    CBColorMask.SelectRandomColor();
+    CB_styleClick();
+}
+
+void TSettingsForm::CB_styleClick() {
+    if (m_services.pictures == nullptr) return;
+    graphics::RenderStylePreview(I_style, CB_style.Selected(), CBColorMask.Selected(), *m_services.pictures);
+}
+
+void TSettingsForm::CBDatauseClick() {
+    EdateText.SetEnabled(CBDatause.Checked());
+    Ltextdata.SetEnabled(CBDatause.Checked());
+    m_opening.dateUseToggled = true;
+}
+
+void TSettingsForm::EdateTextChange() {
+    if (!m_filling) m_opening.dateTextEdited = true;
+}
+
+void TSettingsForm::TB_MaChange() {
+    const std::wstring seconds = Wide(FormatSeconds(TB_Ma.Position()));
+    L_sec.SetText(seconds + L" " + (m_services.texts ? m_services.texts(TextKey::vidIntSec) : std::wstring()));
+}
+
+void TSettingsForm::FillPatterns() {
+    FillPatternList(CB_press, m_services.programFolder, m_rememberedPattern);
+    // No pattern chosen: the preview shows its empty frame, not what it showed before.
+    if (CB_press.Selected() < 0 && m_services.pictures != nullptr)
+        graphics::RenderStylePreview(I_press, kNoStyle, 0, *m_services.pictures);
+}
+
+void TSettingsForm::CB_pressClick() {
+    const std::string path = SelectedPatternPath(CB_press, m_services.programFolder);
+    if (path.empty() || m_services.pictures == nullptr) return;
+    StickerRecord pattern{};
+    ReadPatternFile(path, pattern);
+    graphics::RenderPatternPreview(pattern, I_press, memo.Text(), *m_services.pictures);
+    B_press_prim.SetEnabled(true);
+}
+
+void TSettingsForm::B_press_primClick() {
+    const std::string path = SelectedPatternPath(CB_press, m_services.programFolder);
+    if (path.empty()) return;
+    // Only the controls change: the sticker gets the look with OK or Apply.
+    StickerRecord pattern{};
+    ReadPatternFile(path, pattern);
+    const PlacementBlock& p = pattern.placement;
+    CB_style.Select(p.style <= kStyleCount - 1 ? p.style : -1);
+    CBuseColor.SetChecked(p.useOwnColor != 0);
+    CBuseColorClick();
+    CBColorMask.SetSelected(p.color);
+    trackBar.SetPosition(p.opacity);
+    CBColorSh.SetSelected(p.shadowColor);
+    CBFontNameText.SelectFont(pattern.body.fontName.View());
+    CBFontNameTextChange();
+    CBShadText.SetChecked(pattern.body.shadow != 0);
+    SelectSize(pattern.body.fontSize);
+    CBColor.SetSelected(pattern.body.color);
+    CBListFonts.SelectFont(pattern.caption.fontName.View());
+    CBShadCapt.SetChecked(pattern.caption.shadow != 0);
+    CB_capt.SetSelected(pattern.caption.color);
+    CB_icons.SelectPicture(p.PictureNumber());
+    SetAlignment(p.alignment);
+    CB_styleClick();
+    B_press_prim.SetEnabled(false);
+}
+
+void TSettingsForm::BsavePattern1Click() {
+    std::string name;
+    if (!m_services.askPatternName || !m_services.askPatternName(name)) return;
+    PatternLook look;
+    look.style = std::max(CB_style.Selected(), 0);
+    look.useColor = CBuseColor.Checked();
+    look.color = CBColorMask.Selected();
+    look.transparent = trackBar.Position();
+    look.shadowColor = CBColorSh.Selected();
+    look.textFont = CBFontNameText.SelectedFont();
+    look.textSize = CBsizetext.Selected() >= 0 ? TextSizeOfIndex(CBsizetext.Selected()) : kDefaultTextSize;
+    look.textColor = CBColor.Selected();
+    look.textShadow = CBShadText.Checked();
+    look.captionFont = CBListFonts.SelectedFont();
+    look.captionColor = CB_capt.Selected();
+    look.captionShadow = CBShadCapt.Checked();
+    look.alignment = Alignment() >= 0 ? Alignment() : kNoAlignment;
+    look.pictureNumber = CB_icons.PictureNumber();
+    (void)WritePatternFile(m_services.programFolder, name, look, PatternTimeNow());
+    FillPatterns();
+}
+
+void TSettingsForm::BdelPattern1Click() {
+    const std::string path = SelectedPatternPath(CB_press, m_services.programFolder);
+    if (path.empty()) return;
+    DeletePatternFile(path);
+    FillPatterns();
+}
+
+}  // namespace velpiners

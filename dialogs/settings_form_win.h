@@ -1,0 +1,159 @@
+// TSettingsForm: the properties dialog of one sticker. Five pages (caption, text with its collapsible
+// settings panel, appearance, position, patterns) and OK, Cancel and Apply. It never touches the sticker:
+// OK and Apply send the controls' values as sticker commands and strings (dialogs/settings_apply.h) and
+// ask the controller to save; the sticker lays itself out or repaints once. One instance lives for the whole
+// program; it shows modally and hides again when it closes.
+//
+// The controls are public under their form names, as the dialog's tests drive them.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dialogs/settings_apply.h"
+#include "dialogs/task_panel_win.h"
+#include "graphics/preview.h"
+#include "lang/text_lookup.h"
+#include "store/pattern_files_win.h"
+#include "store/record.h"
+#include "ui/combo_box_win.h"
+#include "ui/control_win.h"
+#include "ui/dialog_form_win.h"
+#include "ui/image_control_win.h"
+#include "ui/memo_win.h"
+#include "ui/panel_win.h"
+#include "ui/speed_button_win.h"
+#include "ui/track_bar_win.h"
+
+namespace velpiners {
+
+// What the dialog needs from the program.
+struct SettingsFormServices {
+    TextLookup texts;
+    // The program folder, with its trailing backslash: patterns\ and config.txt lie there.
+    std::string programFolder;
+    graphics::PreviewPictures* pictures = nullptr;
+    // Fills an image list and its items with the icon list (the controller's).
+    std::function<void(HIMAGELIST, std::vector<std::string>&)> fillIconList;
+    // Asks for a new pattern's name (the confirmation dialog); true and the name (ANSI) when given.
+    std::function<bool(std::string& name)> askPatternName;
+    // The window that gets the save request after OK and Apply.
+    HWND controller = nullptr;
+    // Where the glyphs' pictures are (nullptr: the program itself).
+    HMODULE resources = nullptr;
+};
+
+class TSettingsForm : public DialogForm {
+public:
+    enum Page : int { kCaptionPage = 0, kTextPage = 1, kAppearancePage = 2, kPositionPage = 3, kPatternsPage = 4 };
+    // The page index that keeps the page last shown.
+    static constexpr int kLastShownPage = -1;
+
+    // Makes the hidden dialog and its controls. Throws AppError when a window cannot be made.
+    void FormCreate(SettingsFormServices services);
+
+    // Fills the dialog from one sticker and shows it modally on `page` (kLastShownPage keeps the page last
+    // shown); returns when it closes.
+    void ShowForSticker(HWND sticker, const TextStyleBlock& caption, const TextStyleBlock& date,
+                        const TextStyleBlock& body, const PlacementBlock& placement, int page);
+    // The filling of ShowForSticker without the showing.
+    void FillForSticker(HWND sticker, const TextStyleBlock& caption, const TextStyleBlock& date,
+                        const TextStyleBlock& body, const PlacementBlock& placement, int page);
+    // Every caption, hint and style name from the current language.
+    void ApplyTexts();
+
+    // OK (closes) and Apply (stays open).
+    void OkClick(const Button& button);
+    void BNOClick();
+
+    PageControl PC;
+    // Caption page.
+    Label LCapt, Lfontscap, LCaptColor, Ltextdata;
+    Edit ECaption, EdateText;
+    FontBox CBListFonts;
+    ColorBox CB_capt;
+    CheckBox CBDatause, CBShadCapt;
+    Bevel b_cap2, B_cap;
+    // Text page.
+    Panel P_text_main;
+    Memo memo;
+    CheckBox CB_autoPer;
+    Label LCount;
+    TTaskPanel TP_text;
+    FontBox CBFontNameText;
+    ComboBox CBsizetext;
+    ColorBox CBColor, CBColorSh;
+    CheckBox CBShadText;
+    SpeedButton SB_text_l, SB_text_c, SB_text_r;
+    // Appearance page.
+    GroupBox GB, Ltran, TS5;
+    ImageControl I_style;
+    ComboBox CB_style;
+    TrackBar trackBar;
+    CheckBox CBuseColor, CB_pic_use;
+    ColorBox CBColorMask;
+    SpeedButton SBrandom;
+    IconBox CB_icons;
+    // Position page.
+    RadioButton RB_upp, RB_bott;
+    CheckBox CB_lockMove, CB_mouse_atas;
+    GroupBox GB_ml;
+    TrackBar TB_Ma;
+    Label L_sec;
+    // Patterns page.
+    GroupBox GB_prew_press;
+    ImageControl I_press;
+    PatternBox CB_press;
+    Button B_press_prim;
+    SpeedButton BsavePattern, BdelPattern;
+    // Below the pages.
+    Button Ok, BNO, BPRIM;
+
+    [[nodiscard]] HWND Sticker() const { return m_sticker; }
+    [[nodiscard]] const std::string& RememberedPattern() const { return m_rememberedPattern; }
+
+protected:
+    void FormClose() override;
+
+private:
+    void CreateCaptionPage(Panel& page);
+    void CreateTextPage(Panel& page);
+    void CreateAppearancePage(Panel& page);
+    void CreatePositionPage(Panel& page);
+    void CreatePatternsPage(Panel& page);
+    void LayOutTextPage();
+
+    [[nodiscard]] SettingsValues ReadValues() const;
+    void SendToSticker(const std::vector<SettingsMessage>& messages) const;
+    void SelectSize(int size);
+    void SetAlignment(int alignment);
+    [[nodiscard]] int Alignment() const;
+
+    void CBFontNameTextChange();
+    void CBsizetextChange();
+    void CB_autoPerClick();
+    void MemoChange();
+    void CBuseColorClick();
+    void SBrandomClick();
+    void CB_styleClick();
+    void CBDatauseClick();
+    void EdateTextChange();
+    void TB_MaChange();
+    void CB_pressClick();
+    void B_press_primClick();
+    void BsavePattern1Click();
+    void BdelPattern1Click();
+    void FillPatterns();
+
+    SettingsFormServices m_services;
+    SpeedButtonGroup m_alignment;
+    HWND m_sticker = nullptr;
+    SettingsOpening m_opening;
+    std::string m_rememberedPattern;
+    bool m_filling = false;  // the controls are being set from code: no edited flags
+};
+
+}  // namespace velpiners

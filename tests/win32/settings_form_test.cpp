@@ -1,0 +1,240 @@
+// The properties dialog with a stand-in sticker window that records what reaches it: what OK and Apply
+// send and in which order, what Cancel leaves, the icon of a user picture that is gone, a font that is not
+// installed, patterns deleted even when read-only, and the remembered pattern written back at the close.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/shared_pictures_win.h"
+#include "base/private_profile_win.h"
+#include "dialogs/settings_form_win.h"
+#include "protocol/protocol.h"
+#include "sticker/sticker_state.h"
+#include "store/pattern.h"
+#include "tests/win32/test_support.h"
+
+namespace velpiners {
+namespace {
+
+using test::PumpMessages;
+
+// What arrived at the stand-in sticker, in arrival order.
+struct Arrival {
+    bool copy = false;
+    std::uint32_t code = 0;
+    std::uint32_t value = 0;
+    std::string text;
+};
+std::vector<Arrival> g_arrivals;
+
+LRESULT CALLBACK RecordSticker(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == protocol::kStickerCommandMessage) {
+        g_arrivals.push_back({false, static_cast<std::uint32_t>(lParam), static_cast<std::uint32_t>(wParam), {}});
+        return 0;
+    }
+    if (message == WM_COPYDATA) {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        g_arrivals.push_back({true, static_cast<std::uint32_t>(wParam), 0,
+                              std::string(static_cast<const char*>(data->lpData), data->cbData - 1)});
+        return 1;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+class Pictures : public graphics::PreviewPictures {
+public:
+    Pictures() { shared.Load(test::ProgramResources()); }
+    const graphics::Picture& SharedPicture(std::string_view name) const override { return shared.Get(name); }
+    void PictureByNumber(graphics::Picture& target, int number) override {
+        if (number >= 1 && number <= 34) target = shared.BuiltInIcon(number - 1);
+    }
+    SharedPictures shared;
+};
+
+class SettingsFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &RecordSticker;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "StickerRecorder";
+        ::RegisterClassA(&wc);
+        sticker = ::CreateWindowExA(0, "StickerRecorder", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                    ::GetModuleHandleA(nullptr), nullptr);
+        g_arrivals.clear();
+
+        SettingsFormServices services;
+        services.texts = [](TextKey key) {
+            return L"<" + std::wstring(InfoOf(key).key.begin(), InfoOf(key).key.end()) + L">";
+        };
+        services.programFolder = folder.Path();
+        services.pictures = &pictures;
+        // The 34 built-in icons and one user icon, number 101.
+        services.fillIconList = [](HIMAGELIST, std::vector<std::string>& items) {
+            items.emplace_back();
+            for (int i = 0; i < 34; ++i) items.emplace_back(" (32x32)");
+            items.emplace_back("|101|| (48x48)");
+        };
+        services.askPatternName = [this](std::string& name) {
+            name = patternName;
+            return !patternName.empty();
+        };
+        services.controller = controller.Handle();
+        form.FormCreate(std::move(services));
+
+        FillStickerDefaults(blocks, "Shopping", "milk", "8.12.26", 10, 20);
+        blocks.placement.style = 3;
+    }
+    void TearDown() override {
+        ::DestroyWindow(sticker);
+        PumpMessages();
+    }
+
+    void Open(int page = TSettingsForm::kLastShownPage) {
+        form.FillForSticker(sticker, blocks.caption, blocks.date, blocks.body, blocks.placement, page);
+        g_arrivals.clear();
+    }
+    // Applies and lets the posted commands arrive.
+    void Apply() {
+        form.OkClick(form.BPRIM);
+        PumpMessages();
+    }
+    [[nodiscard]] static std::vector<std::uint32_t> PostedCodes() {
+        std::vector<std::uint32_t> codes;
+        for (const Arrival& a : g_arrivals)
+            if (!a.copy) codes.push_back(a.code);
+        return codes;
+    }
+    [[nodiscard]] static const Arrival* Posted(std::uint32_t code) {
+        for (const Arrival& a : g_arrivals)
+            if (!a.copy && a.code == code) return &a;
+        return nullptr;
+    }
+
+    test::TempFolder folder;
+    test::ErrorCapture errors;
+    test::Receiver controller;
+    Pictures pictures;
+    TSettingsForm form;
+    HWND sticker = nullptr;
+    StickerRecord blocks{};
+    std::string patternName;
+};
+
+TEST_F(SettingsFormTest, OkSendsStringsAtOnceThenTheCommandsInOrderAndAsksForASave) {
+    Open(TSettingsForm::kTextPage);
+    EXPECT_EQ(form.PC.ActivePage(), TSettingsForm::kTextPage);
+    form.memo.SetText("milk and bread");
+    form.OkClick(form.Ok);
+    // The five strings are sent, so they are there before any posted command.
+    ASSERT_EQ(g_arrivals.size(), 5u);
+    const std::vector<std::uint32_t> kinds = {g_arrivals[0].code, g_arrivals[1].code, g_arrivals[2].code,
+                                              g_arrivals[3].code, g_arrivals[4].code};
+    EXPECT_EQ(kinds, (std::vector<std::uint32_t>{0, 1, 4, 2, 3}));
+    EXPECT_EQ(g_arrivals[1].text, "Shopping");
+    EXPECT_EQ(g_arrivals[3].text, "milk and bread");
+    PumpMessages();
+    EXPECT_EQ(PostedCodes(),
+              (std::vector<std::uint32_t>{1, 2, 6, 7, 10, 11, 15, 22, 28, 27, 3, 4, 21, 8, 9, 12, 5, 24, 100}));
+    ASSERT_EQ(controller.controllerCommands.size(), 1u);
+    EXPECT_EQ(controller.controllerCommands[0].second, static_cast<LPARAM>(protocol::kCtlSaveRequest));
+    EXPECT_FALSE(form.Showing());
+}
+
+TEST_F(SettingsFormTest, AnEmptyNoteWithoutIconGetsTheFirstOneAndAColourOnlyRepaints) {
+    Open();
+    form.memo.SetText(" ");
+    form.CB_icons.Select(0);
+    Apply();
+    ASSERT_NE(Posted(protocol::kStkPictureNumber), nullptr);
+    EXPECT_EQ(Posted(protocol::kStkPictureNumber)->value, 1u);
+    EXPECT_EQ(form.CB_icons.Selected(), 1);
+
+    Open();
+    form.CBColorMask.SetSelected(0x00FF00);
+    Apply();
+    EXPECT_EQ(PostedCodes().back(), protocol::kStkRepaint);
+    EXPECT_EQ(Posted(protocol::kStkColor)->value, 0x00FF00u);
+}
+
+TEST_F(SettingsFormTest, ApplyKeepsComparingWithTheOpeningAndCancelSendsNothingMore) {
+    Open();
+    form.ECaption.SetText("Groceries");
+    Apply();
+    EXPECT_EQ(PostedCodes().back(), protocol::kStkRelayout);
+    g_arrivals.clear();
+    Apply();
+    EXPECT_EQ(PostedCodes().back(), protocol::kStkRelayout);
+    g_arrivals.clear();
+    form.BNOClick();
+    PumpMessages();
+    EXPECT_TRUE(g_arrivals.empty());
+    EXPECT_EQ(controller.controllerCommands.size(), 2u);
+}
+
+TEST_F(SettingsFormTest, AGoneUserIconOpensAsNoIconAndAMissingFontKeepsTheStoredFace) {
+    blocks.placement.SetPictureNumber(250);  // no user icon carries it
+    blocks.caption.fontName.Set("No Such Font Here");
+    Open();
+    EXPECT_EQ(form.CB_icons.Selected(), 0);
+    EXPECT_EQ(form.CBListFonts.Selected(), -1);
+    blocks.placement.SetPictureNumber(101);
+    Open();
+    EXPECT_EQ(form.CB_icons.Selected(), 35);
+    Apply();
+    EXPECT_EQ(g_arrivals[0].text, "No Such Font Here");
+    EXPECT_EQ(Posted(protocol::kStkPictureNumber)->value, 101u);
+}
+
+TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheClose) {
+    Open(TSettingsForm::kPatternsPage);
+    patternName = "Blue look";
+    form.BsavePattern.onClick();
+    ASSERT_EQ(form.CB_press.Count(), 1);
+    const std::string item = form.CB_press.Item(0);
+    EXPECT_EQ(PatternNameOf(item), "Blue look");
+    const std::string path = folder.File("patterns\\" + PatternFileOf(item));
+    ASSERT_TRUE(test::FileExists(path));
+
+    // With no remembered pattern in config.txt, closing writes none.
+    form.CB_press.Select(0);
+    form.BNOClick();
+    EXPECT_FALSE(test::FileExists(folder.File("config.txt")));
+
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    Open(TSettingsForm::kPatternsPage);
+    form.CB_press.Select(0);
+    form.BdelPattern.onClick();
+    EXPECT_FALSE(test::FileExists(path));
+    EXPECT_EQ(form.CB_press.Count(), 0);
+}
+
+TEST(SettingsFormRemembered, TheSelectedPatternIsWrittenBackOnceConfigHoldsOne) {
+    test::TempFolder folder;
+    test::ErrorCapture errors;
+    test::Receiver controller;
+    ASSERT_TRUE(::CreateDirectoryA(folder.File("patterns").c_str(), nullptr));
+    test::WriteAll(folder.File("patterns\\a.pat"), {'[', 'I', 'n', 'f', 'o', ']', '\n', 'n', 'a', 'm', 'e', '=', 'A'});
+    test::WriteAll(folder.File("patterns\\b.pat"), {'[', 'I', 'n', 'f', 'o', ']', '\n', 'n', 'a', 'm', 'e', '=', 'B'});
+    ASSERT_TRUE(PrivateProfileWriter(folder.File("config.txt")).Write("Settings", "pattern", "a||a.pat"));
+    SettingsFormServices services;
+    services.programFolder = folder.Path();
+    services.controller = controller.Handle();
+    TSettingsForm form;
+    form.FormCreate(std::move(services));
+    StickerRecord blocks{};
+    FillStickerDefaults(blocks, "c", "b", "d", 0, 0);
+    form.FillForSticker(nullptr, blocks.caption, blocks.date, blocks.body, blocks.placement, 0);
+    EXPECT_EQ(form.CB_press.SelectedText(), "A||a.pat");  // selected ignoring case
+    form.CB_press.Select(form.CB_press.FindExact("B||b.pat"));
+    form.BNOClick();
+    EXPECT_EQ(PrivateProfileReader(folder.File("config.txt")).Read("Settings", "pattern", ""), "B||b.pat");
+}
+
+}  // namespace
+}  // namespace velpiners
