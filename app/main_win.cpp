@@ -1,11 +1,48 @@
 // Program entry: single instance, autorun, the forms in their order, the message loop.
 #include <windows.h>
 
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "app/autorun_win.h"
 #include "app/command_line.h"
 #include "app/velpin_win.h"
 #include "dialogs/dialog_forms_win.h"
 #include "ui/error_box_win.h"
+
+namespace velpiners {
+namespace {
+
+// The new-sticker dialog's way to the controller.
+class ControllerForNewSticker final : public NewStickerHost {
+public:
+    explicit ControllerForNewSticker(TVelpin& controller) : m_controller(controller) {}
+    std::wstring ShownText(TextKey key) const override { return m_controller.ShownText(key); }
+    std::string Text(TextKey key) const override { return m_controller.Text(key); }
+    StickerDefaults& Defaults() override { return m_controller.Defaults(); }
+    std::string ProgramFolder() const override { return m_controller.ProgramFolder(); }
+    void FillIconList(HIMAGELIST list, std::vector<std::string>& items) override {
+        m_controller.FillIconList(list, items);
+    }
+    void MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop, bool showDate,
+                               const std::string& body) override {
+        m_controller.MakeStickerFromDialog(caption, date, onTop, showDate, body);
+    }
+    const graphics::Picture& SharedPicture(std::string_view name) const override {
+        return m_controller.SharedPicture(name);
+    }
+    void PictureByNumber(graphics::Picture& target, int number) override {
+        m_controller.PictureByNumber(target, number);
+    }
+
+private:
+    TVelpin& m_controller;
+};
+
+}  // namespace
+}  // namespace velpiners
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace velpiners;
@@ -44,12 +81,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     formDialog.FormCreate([&velpin](TextKey key) { return velpin.ShownText(key); });
     velpin.SetFormDialog(&formDialog);
-    TFormStickerMess formStickerMess;
-    formStickerMess.FormCreate();
-    // The new-sticker dialog's window exists; its content and ShowNewSticker come with the dialog itself, so
-    // for now the controller only learns whether it shows.
-    velpin.SetNewStickerDialog(
-        {[&formStickerMess] { return ::IsWindowVisible(formStickerMess.Handle()) != FALSE; }, nullptr});
+    ControllerForNewSticker newStickerHost(velpin);
+    TFormStickerMess formStickerMess(newStickerHost);
+    try {
+        formStickerMess.FormCreate();
+        velpin.SetNewStickerDialog({[&formStickerMess] { return formStickerMess.Showing(); },
+                                    [&formStickerMess] { formStickerMess.ShowNewSticker(); }});
+    } catch (const std::exception& error) {
+        // The program goes on without the dialog; the tray's quick new sticker still works.
+        ShowErrorBox(error.what());
+    }
     TAboutForm aboutForm;
     aboutForm.FormCreate();
     velpin.SetAboutForm(&aboutForm);

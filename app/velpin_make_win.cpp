@@ -160,8 +160,11 @@ TStickForm* TVelpin::MakeStickerFromDialog(const std::string& caption, const std
     p.SetPictureNumber(static_cast<std::uint32_t>(d.pictureNumber));
     sticker->SetHideDelay();
     sticker->Relayout();
+    sticker->SetLayerChecks();
     MirrorIntoSlot(index, *sticker);
     PlaceAndShowNew(*sticker);
+    // As a stored sticker does: a desktop one goes beneath the shell's desktop window, not above everything.
+    ::PostMessageA(sticker->Handle(), protocol::kStickerCommandMessage, 0, protocol::kStkApplyLayer);
     ::PostMessageA(Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest, protocol::kCtlSaveRequest);
     return sticker;
 }

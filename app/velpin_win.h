@@ -81,8 +81,9 @@ public:
     // The confirmation dialog that "delete all" asks; none means "delete all" asks nobody and does nothing.
     void SetFormDialog(TFormDialog* dialog) { m_formDialog = dialog; }
     void SetNewStickerDialog(NewStickerDialog dialog) { m_newStickerDialog = std::move(dialog); }
-    // The one way the new-sticker dialog opens: the tray's "New sticker (Properties)" opens it even when it
-    // shows; the tray's double click, WM_USER 11/102 and the hot keys only when it does not.
+    // The one way the new-sticker dialog opens: the tray's "New sticker (Properties)", the tray's double
+    // click, WM_USER 11/102 and the hot keys. The last three ask nothing of a dialog that shows; the dialog
+    // itself ignores any request while it shows.
     void ShowNewStickerDialog(bool evenWhenShowing);
     // The about box the tray's about command shows; none means the command shows nothing.
     void SetAboutForm(TAboutForm* about) { m_aboutForm = about; }

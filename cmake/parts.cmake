@@ -60,8 +60,9 @@ velpiners_part(dialogs
   PORTABLE dialogs/new_sticker_apply.cpp dialogs/new_sticker_apply.h dialogs/settings_apply.cpp
            dialogs/settings_apply.h
   WIN32 dialogs/about_form_win.cpp dialogs/about_form_win.h dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp
-        dialogs/settings_form_win.cpp dialogs/settings_form_win.h
-        dialogs/form_dialog_win.h dialogs/task_panel_win.cpp dialogs/task_panel_win.h
+        dialogs/form_dialog_win.h dialogs/new_sticker_form_win.cpp dialogs/new_sticker_form_win.h
+        dialogs/settings_form_win.cpp dialogs/settings_form_win.h dialogs/task_panel_win.cpp
+        dialogs/task_panel_win.h
 )
 
 # The program: command line, defaults, the hot-key choice and its pictures (portable), the controller,

@@ -109,6 +109,11 @@ LRESULT Panel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_THEMECHANGED:
             m_bodyBrush.reset();
             break;
+        case WM_CLOSE:
+            // A multi-line edit in a dialog answers Esc with WM_CLOSE to its parent: that closes the form the
+            // panel belongs to. Left to the default handling it would destroy the panel with its controls.
+            ::SendMessageW(::GetAncestor(Handle(), GA_ROOT), WM_CLOSE, 0, 0);
+            return 0;
         default:
             break;
     }

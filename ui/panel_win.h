@@ -1,7 +1,8 @@
 // Containers of controls: the panel (a child window with the button-face background whose child controls'
 // notifications reach their objects through Control::Reflect) and the page control (tabs over pages, each
 // page a panel). Containers do not clip their children unless told to: group boxes and bevels are drawn
-// over the container's face, which must lie beneath them.
+// over the container's face, which must lie beneath them. A panel never closes: WM_CLOSE (a multi-line edit's
+// answer to Esc) goes on to the top-level form it belongs to.
 #pragma once
 
 #include <windows.h>

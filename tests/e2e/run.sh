@@ -390,6 +390,11 @@ read -r _ _ sticker_width sticker_height <<<"$(probe windows TStickForm | head -
 xdotool mousemove 160 145 click --repeat 2 --delay 80 1
 wait_visible TSettingsForm
 check "a double click on a sticker's body opens its properties" test "$(probe visible TSettingsForm)" = 1
+check "while it shows, the controller answers other programs" test "$(probe send 10)" = 2
+rm -f "$dir/base.db"
+probe save
+for _ in $(seq 1 50); do [ -e "$dir/base.db" ] && break; sleep 0.2; done
+check "while it shows, a save cycle still writes base.db" test "$(stat -c %s "$dir/base.db" 2>/dev/null)" = $((2 * 1076))
 read -r cx cy <<<"$(probe client TSettingsForm)"
 # Places in the dialog's client area: the memo on the text page, the appearance tab, the style list, the
 # random colour button, OK.
@@ -452,6 +457,81 @@ while read -r left top width height; do
 done < <(probe windows TStickForm)
 check "every style paints its sticker (screenshot build/sticker-gallery.png)" test "$painted" = 17
 stop_program "$first"
+
+# -- the new-sticker dialog with the real mouse and keyboard: the tray's double click opens it, the typed caption
+# and text and OK make the sticker, the close keeps the chosen look in config.txt
+# Places in the dialog from its window's top-left corner (a tool window: 3-pixel frame, 19-pixel caption).
+dialog_caption=(244 67); dialog_topmost=(17 280); dialog_ok=(278 280)
+dialog_tabs=(40 37 109 37 185 37 250 37)  # text, appearance, text options, patterns
+dialog_click() {  # x y: a click at that place of the dialog
+  local left top
+  read -r left top _ _ <<<"$(probe windows TFormStickerMess)"
+  xdotool mousemove $((left + $1)) $((top + $2)) click 1
+  sleep 0.3
+}
+tray_double_click() {
+  local left top
+  find_tray
+  [ -n "$tray_x" ] && xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click --repeat 2 --delay 80 1
+  wait_visible TFormStickerMess
+  # Without a window manager the keys go to the window under the pointer.
+  read -r left top _ _ <<<"$(probe windows TFormStickerMess)"
+  xdotool mousemove $((left + 200)) $((top + 10))
+}
+dir=$(new_folder)
+first=$(start_program "$dir")
+check "starts for the new-sticker dialog" probe wait 30
+tray_double_click
+check "a double click on the tray icon opens the new-sticker dialog" test "$(probe visible TFormStickerMess)" = 1
+# The text box has the focus with its proposed text selected: typing replaces it.
+xdotool type --delay 20 "Two litres"
+dialog_click "${dialog_caption[@]}"
+xdotool key End shift+Home
+xdotool type --delay 20 "Buy milk"
+read -r left top width height <<<"$(probe windows TFormStickerMess)"
+import -window root -crop "${width}x${height}+${left}+${top}" +repage build/new-sticker-dialog.png 2>/dev/null
+dialog_click "${dialog_topmost[@]}"
+tray_double_click  # the dialog shows: nothing is filled anew (the typed texts reach the sticker below)
+check "another double click while it shows leaves the one dialog" test "$(probe visible TFormStickerMess)" = 1
+dialog_click "${dialog_ok[@]}"
+wait_hidden TFormStickerMess
+for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 1 ] && break; sleep 0.2; done
+summary=$(probe summaries)
+check "OK makes one sticker with the typed caption and text (screenshot build/new-sticker-dialog.png)" \
+  grep -q 'caption=Buy milk body=Two litres$' <<<"$summary"
+check "the sticker is on the desktop layer, as Topmost was unchecked" grep -q ' layer=1 ' <<<"$summary"
+stop_program "$first"
+check "the close ends the program after the dialog" probe gone 20
+check "config.txt keeps not-topmost as the default for new stickers" test "$(ini_value "$dir/config.txt" Default Pos)" = 0
+
+# -- the other ways to the dialog: the tray menu's "New sticker (Properties)" and the hot key Win and "+"
+dir=$(new_folder)
+cp build/win32/HotKey.dll "$dir/"
+printf '[HotKey]\r\nNEW=0\r\n' >"$dir/config.txt"
+first=$(start_program "$dir")
+check "starts with HotKey.dll and Win and + chosen" probe wait 30
+find_tray
+if [ -n "$tray_x" ]; then
+  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
+  wait_visible '#32768'
+  xdotool key Down Down Return
+fi
+wait_visible TFormStickerMess
+check "the tray menu's New sticker (Properties) opens the dialog" test "$(probe visible TFormStickerMess)" = 1
+dialog_click 200 10  # its caption: the keys go there
+xdotool key Escape
+wait_hidden TFormStickerMess
+check "Esc closes the dialog and makes no sticker" test "$(probe visible TFormStickerMess),$(probe count TStickForm)" = 0,0
+[ -n "$tray_x" ] && xdotool mousemove $((tray_x + 10)) $((tray_y + 10))  # keys reach Wine over its windows
+xdotool key super+plus
+wait_visible TFormStickerMess
+check "the hot key Win and + opens the dialog" test "$(probe visible TFormStickerMess)" = 1
+dialog_click 200 10
+xdotool key Escape
+wait_hidden TFormStickerMess
+stop_program "$first"
+
+source "$(dirname "$0")/package.sh"
 
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

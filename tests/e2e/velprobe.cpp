@@ -136,9 +136,10 @@ LRESULT CALLBACK SummaryWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         }
         velpiners::protocol::StickerSummary s;
         std::memcpy(&s, data->lpData, sizeof s);
-        std::printf("index=%u left=%d top=%d width=%d height=%d opacity=%u style=%u layer=%u caption=%s body=%s\n",
-                    s.index, s.left, s.top, s.width, s.height, s.opacity, s.style, s.layer, s.captionText.Get().c_str(),
-                    s.bodyText.Get().c_str());
+        std::printf(
+            "index=%u left=%d top=%d width=%d height=%d opacity=%u picture=%u style=%u layer=%u caption=%s body=%s\n",
+            s.index, s.left, s.top, s.width, s.height, s.opacity, s.pictureLow, s.style, s.layer,
+            s.captionText.Get().c_str(), s.bodyText.Get().c_str());
         std::fflush(stdout);
         return 1;
     }

@@ -1,0 +1,369 @@
+// The new-sticker dialog shown modally and driven through its windows while it shows, with the controller's
+// texts, pictures and icon list: what every opening proposes, OK making the look the defaults and exactly one
+// sticker (on the desktop layer when asked), requests to open it again while it shows, and a pattern loaded
+// and cancelled, which must leave every default as it was.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/velpin_win.h"
+#include "dialogs/new_sticker_form_win.h"
+#include "protocol/protocol.h"
+#include "store/pattern_files_win.h"
+#include "tests/win32/test_support.h"
+#include "ui/handle_value_win.h"
+#include "ui/menu_text_win.h"
+
+namespace velpiners {
+namespace {
+
+using Part = TFormStickerMess::Part;
+using test::PumpMessages;
+
+// The controller's texts, pictures and icons, but defaults of its own and a record of every make.
+class Host final : public NewStickerHost {
+public:
+    struct Made {
+        std::string caption;
+        std::string date;
+        bool onTop;
+        bool showDate;
+        std::string body;
+    };
+    explicit Host(TVelpin& controller) : m_controller(controller) {}
+    std::wstring ShownText(TextKey key) const override { return m_controller.ShownText(key); }
+    std::string Text(TextKey key) const override { return m_controller.Text(key); }
+    StickerDefaults& Defaults() override { return defaults; }
+    std::string ProgramFolder() const override { return m_controller.ProgramFolder(); }
+    void FillIconList(HIMAGELIST list, std::vector<std::string>& items) override {
+        m_controller.FillIconList(list, items);
+    }
+    void MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop, bool showDate,
+                               const std::string& body) override {
+        made.push_back({caption, date, onTop, showDate, body});
+        m_controller.Defaults() = defaults;
+        m_controller.MakeStickerFromDialog(caption, date, onTop, showDate, body);
+    }
+    const graphics::Picture& SharedPicture(std::string_view name) const override {
+        return m_controller.SharedPicture(name);
+    }
+    void PictureByNumber(graphics::Picture& target, int number) override {
+        m_controller.PictureByNumber(target, number);
+    }
+
+    StickerDefaults defaults;
+    std::vector<Made> made;
+
+private:
+    TVelpin& m_controller;
+};
+
+// A stand-in for the shell's desktop window, which Wine does not have.
+class ShellDesktop {
+public:
+    ShellDesktop() {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "Progman";
+        ::RegisterClassA(&wc);
+        m_hwnd = ::CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    }
+    ~ShellDesktop() { ::DestroyWindow(m_hwnd); }
+    HWND Handle() const { return m_hwnd; }
+
+private:
+    HWND m_hwnd = nullptr;
+};
+
+std::function<void()> g_whileShown;
+HWND g_dialog = nullptr;
+
+// Ends, every few seconds, a showing that the test's action did not end (a failed expectation, or a dialog
+// opened a second time, which runs a loop of its own).
+void CALLBACK CloseLeftOpen(HWND, UINT, UINT_PTR, DWORD) {
+    if (::IsWindowVisible(g_dialog)) ::PostMessageA(g_dialog, WM_CLOSE, 0, 0);
+}
+
+void CALLBACK RunWhileShown(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    std::function<void()> action = std::move(g_whileShown);
+    if (action) action();
+}
+
+std::string Today() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return std::to_string(now.wDay) + "." + (now.wMonth < 10 ? "0" : "") + std::to_string(now.wMonth) + "." +
+           (now.wYear % 100 < 10 ? "0" : "") + std::to_string(now.wYear % 100);
+}
+
+// True when `upper` lies above `lower` in the z-order.
+bool Above(HWND upper, HWND lower) {
+    for (HWND above = ::GetWindow(lower, GW_HWNDPREV); above != nullptr; above = ::GetWindow(above, GW_HWNDPREV))
+        if (above == upper) return true;
+    return false;
+}
+
+// Every field, so two sets of defaults compare in one line that shows what differs.
+std::string Dump(const StickerDefaults& d) {
+    std::ostringstream out;
+    out << int{d.style} << ' ' << int{d.opacity} << ' ' << d.useOwnColor << d.onTop << d.wordWrap << ' ' << d.textColor
+        << ' ' << d.captionColor << ' ' << d.textFont << '/' << d.captionFont << ' ' << int{d.textSize} << ' '
+        << d.showPicture << ' ' << d.pictureNumber << ' ' << d.hideAtPointer << ' ' << int{d.hideDelayStep} << ' '
+        << d.captionShadow << d.textShadow << ' ' << d.shadowColor << ' ' << int{d.alignment} << ' ' << d.stickerColor;
+    return out.str();
+}
+
+class NewStickerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        controller = std::make_unique<TVelpin>(folder.Path(), test::ProgramResources());
+        ASSERT_TRUE(controller->FormCreate(false));
+        host = std::make_unique<Host>(*controller);
+        dialog = std::make_unique<TFormStickerMess>(*host);
+        dialog->FormCreate();
+        g_dialog = dialog->Handle();
+        controller->SetNewStickerDialog({[this] { return dialog->Showing(); }, [this] { dialog->ShowNewSticker(); }});
+        fonts = InstalledScreenFonts();
+        ASSERT_GE(fonts.size(), 2u);
+    }
+    void TearDown() override {
+        dialog.reset();
+        controller->DestroyFormWindow();
+        PumpMessages();
+    }
+
+    // Opens the dialog and runs `action` once it shows; the action ends by pressing a button.
+    void ShowAnd(std::function<void()> action) {
+        // A controller destroyed by an earlier test leaves its quit message, which would end the modal loop.
+        MSG quit;
+        while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
+        g_whileShown = std::move(action);
+        ::SetTimer(nullptr, 0, 50, &RunWhileShown);
+        const UINT_PTR watchdog = ::SetTimer(nullptr, 0, 3000, &CloseLeftOpen);
+        dialog->ShowNewSticker();
+        ::KillTimer(nullptr, watchdog);
+        EXPECT_FALSE(dialog->Showing());
+    }
+
+    HWND Of(Part part) const { return dialog->Component(part); }
+    std::string TextOf(Part part) const { return WindowTextOf(Of(part)); }
+    bool Checked(Part part) const { return ::SendMessageA(Of(part), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    int Selected(Part part) const { return static_cast<int>(::SendMessageA(Of(part), CB_GETCURSEL, 0, 0)); }
+    int Position(Part part) const { return static_cast<int>(::SendMessageA(Of(part), TBM_GETPOS, 0, 0)); }
+    ColorValue ColorOf(Part part) const { return static_cast<ColorBox*>(Control::Of(Of(part)))->Selected(); }
+    void Click(Part part) const { ::SendMessageA(Of(part), BM_CLICK, 0, 0); }
+    void SetText(Part part, const char* text) const { ::SetWindowTextA(Of(part), text); }
+    // The user's choice of an item, as the box reports it to its page.
+    void Choose(Part part, int index) const {
+        HWND box = Of(part);
+        ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        ::SendMessageA(::GetParent(box), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(box), CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(box));
+    }
+
+    test::TempFolder folder;
+    test::ErrorCapture errors;
+    std::unique_ptr<TVelpin> controller;
+    std::unique_ptr<Host> host;
+    std::unique_ptr<TFormStickerMess> dialog;
+    std::vector<std::string> fonts;
+};
+
+TEST_F(NewStickerTest, EveryOpeningProposesTheDefaultsTodaysDateShownAndAFreshColour) {
+    StickerDefaults& d = host->defaults;
+    d.style = 12;
+    d.opacity = 200;
+    d.useOwnColor = false;
+    d.onTop = false;
+    d.wordWrap = false;
+    d.textColor = 0x00FF00;
+    d.captionColor = 0x123456;
+    d.textFont = fonts.back();
+    d.captionFont = "No Such Font";
+    d.textSize = 9;  // between "8" and "10": ties go to the even index, "10"
+    d.showPicture = true;
+    d.pictureNumber = 7;
+    d.hideAtPointer = true;
+    d.hideDelayStep = 30;
+    d.stickerColor = 0x000010;  // a channel below 32: no random colour is this one
+    const std::string before = Dump(d);
+
+    HWND topmost = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 20, 20, nullptr,
+                                     nullptr, nullptr, nullptr);
+    ::ShowWindow(topmost, SW_SHOWNOACTIVATE);
+    ColorValue first = 0;
+    ShowAnd([&] {
+        EXPECT_EQ(TextOf(Part::kECaption), controller->Text(TextKey::dfNapom));
+        EXPECT_EQ(TextOf(Part::kEdate), Today());
+        EXPECT_EQ(TextOf(Part::kMemo), controller->Text(TextKey::dfText));
+        EXPECT_TRUE(Checked(Part::kCB_date));
+        EXPECT_EQ(Selected(Part::kCB_style), 12);
+        EXPECT_EQ(Position(Part::kTrackBar), 200);
+        EXPECT_FALSE(Checked(Part::kCBuseColor));
+        EXPECT_FALSE(Checked(Part::kCBPos));
+        EXPECT_FALSE(Checked(Part::kCB_autoPer));
+        EXPECT_TRUE(::GetWindowLongPtrA(Of(Part::kMemo), GWL_STYLE) & WS_HSCROLL);
+        EXPECT_EQ(ColorOf(Part::kCB_color_text), 0x00FF00);
+        EXPECT_EQ(ColorOf(Part::kCB_color_capt), 0x123456);
+        EXPECT_EQ(WindowTextOf(Of(Part::kCBFontNameText)), fonts.back());
+        EXPECT_EQ(Selected(Part::kCBFontNameCapt), -1);
+        EXPECT_EQ(Selected(Part::kCBsizetext), 2);
+        EXPECT_EQ(Selected(Part::kCB_icons), 7);
+        EXPECT_TRUE(Checked(Part::kCB_pic_use));
+        EXPECT_TRUE(Checked(Part::kCB_mouse_atas));
+        EXPECT_EQ(Position(Part::kTB_Ma), 30);
+        wchar_t seconds[64] = {};
+        ::GetWindowTextW(Of(Part::kL_sec), seconds, 64);
+        EXPECT_EQ(std::wstring(seconds), L"0,60 " + controller->ShownText(TextKey::vidIntSec));
+        EXPECT_EQ(TextOf(Part::kLCount), std::to_string(controller->Text(TextKey::dfText).size()) + "/255");
+        first = ColorOf(Part::kCBColorMask);
+        EXPECT_GE(first & 0xFF, 32);
+        EXPECT_GE((first >> 8) & 0xFF, 32);
+        EXPECT_GE((first >> 16) & 0xFF, 32);
+        EXPECT_EQ(dialog->ActivePage(), 0);
+        DWORD start = 1;
+        DWORD end = 0;
+        ::SendMessageA(Of(Part::kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(static_cast<int>(end), ::GetWindowTextLengthA(Of(Part::kMemo)));
+
+        // Above a topmost window that was there first. (Wine does not set WS_EX_TOPMOST on a window that
+        // owns a topmost one, its tooltip, but places it at the top all the same.)
+        EXPECT_TRUE(Above(dialog->Handle(), topmost));
+        EXPECT_TRUE(::GetWindowLongPtrA(dialog->Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+        RECT work{};
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        RECT rect{};
+        ::GetWindowRect(dialog->Handle(), &rect);
+        EXPECT_EQ(rect.left, work.left + (work.right - work.left - (rect.right - rect.left)) / 2);
+        EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - (rect.bottom - rect.top)) / 2);
+
+        // What the user changes here, the next opening does not keep.
+        Click(Part::kCB_date);
+        SetText(Part::kEdate, "1.01.99");
+        Choose(Part::kCB_style, 3);
+        Click(Part::kBNO);
+    });
+    EXPECT_TRUE(host->made.empty());
+    EXPECT_EQ(Dump(host->defaults), before);
+
+    ShowAnd([&] {
+        EXPECT_TRUE(Checked(Part::kCB_date));
+        EXPECT_EQ(TextOf(Part::kEdate), Today());
+        EXPECT_EQ(Selected(Part::kCB_style), 12);
+        EXPECT_NE(ColorOf(Part::kCBColorMask), first);
+        // Esc in the text box, which hands it to its page as WM_CLOSE: the dialog closes, the page stays.
+        ::PostMessageA(Of(Part::kMemo), WM_KEYDOWN, VK_ESCAPE, 1);
+    });
+    EXPECT_TRUE(host->made.empty());
+    EXPECT_TRUE(::IsWindow(Of(Part::kMemo)));
+    ::DestroyWindow(topmost);
+}
+
+TEST_F(NewStickerTest, OkMakesTheLookTheDefaultsAndOneStickerOnTheDesktopWhenNotTopmost) {
+    ShellDesktop desktop;
+    host->defaults.textFont = "No Such Font";
+    host->defaults.onTop = true;
+    ColorValue colour = 0;
+    ShowAnd([&] {
+        SetText(Part::kECaption, "Buy milk");
+        SetText(Part::kEdate, "9.12.26");
+        SetText(Part::kMemo, "Two litres\r\nand bread");
+        Choose(Part::kCB_style, 3);
+        Choose(Part::kCBsizetext, 4);
+        Click(Part::kCBPos);
+        colour = ColorOf(Part::kCBColorMask);
+
+        // Asked again while it shows, by every way there is: nothing is filled anew, no second dialog runs.
+        dialog->ShowNewSticker();
+        ::SendMessageA(controller->Handle(), WM_USER, protocol::kUserMakeDialog, protocol::kUserMake);
+        ::SendMessageA(controller->Handle(), WM_COMMAND, MenuCommand(TVelpin::MenuId::kNewst1), 0);
+        EXPECT_EQ(TextOf(Part::kECaption), "Buy milk");
+        Click(Part::kBOK);
+    });
+    ASSERT_EQ(host->made.size(), 1u);
+    const Host::Made& made = host->made[0];
+    EXPECT_EQ(made.caption, "Buy milk");
+    EXPECT_EQ(made.date, "9.12.26");
+    EXPECT_FALSE(made.onTop);
+    EXPECT_TRUE(made.showDate);
+    EXPECT_EQ(made.body, "Two litres\r\nand bread");
+
+    const StickerDefaults& d = host->defaults;
+    EXPECT_EQ(d.style, 3);
+    EXPECT_EQ(d.textSize, 14);
+    EXPECT_FALSE(d.onTop);
+    EXPECT_EQ(d.stickerColor, colour);
+    EXPECT_EQ(d.textFont, "No Such Font");  // no installed font matched: the default stays
+
+    PumpMessages();
+    ASSERT_EQ(controller->Table().Slot(0).inUse, 1);
+    EXPECT_EQ(controller->Table().Slot(1).inUse, 0);
+    const StickerRecord& sticker = controller->Table().Slot(0);
+    EXPECT_EQ(sticker.caption.text.Get(), "Buy milk");
+    EXPECT_EQ(sticker.placement.layer, 1);
+    EXPECT_EQ(sticker.placement.style, 3);
+    EXPECT_EQ(::GetAncestor(HandleFromValue(sticker.window), GA_PARENT), desktop.Handle());
+}
+
+TEST_F(NewStickerTest, APatternLoadedAndCancelledLeavesEveryDefaultAndWithOkBringsItsShadows) {
+    PatternLook look;
+    look.style = 9;
+    look.color = 0x204060;
+    look.transparent = 120;
+    look.textFont = fonts[0];
+    look.textSize = 16;
+    look.textColor = 0x0000FF;
+    look.captionFont = fonts[1];
+    look.captionColor = 0x00FFFF;
+    look.pictureNumber = 5;
+    const std::string file = WritePatternFile(folder.Path(), "Night", look, PatternTimeNow());
+    test::WriteAll(folder.File("config.txt"), [&file] {
+        const std::string text = "[Settings]\r\npattern=Night||" + file + "\r\n";
+        return std::vector<std::uint8_t>(text.begin(), text.end());
+    }());
+    const std::string before = Dump(host->defaults);
+    ASSERT_FALSE(host->defaults.captionShadow);
+
+    ShowAnd([&] {
+        // The remembered pattern is selected and previewed, so it can be loaded.
+        EXPECT_EQ(PatternNameOf(WindowTextOf(Of(Part::kCB_press))), "Night");
+        EXPECT_TRUE(::IsWindowEnabled(Of(Part::kB_press_prim)));
+        Click(Part::kB_press_prim);
+        EXPECT_EQ(Selected(Part::kCB_style), 9);
+        EXPECT_EQ(ColorOf(Part::kCBColorMask), 0x204060);
+        EXPECT_EQ(Position(Part::kTrackBar), 120);
+        EXPECT_EQ(WindowTextOf(Of(Part::kCBFontNameText)), fonts[0]);
+        EXPECT_EQ(WindowTextOf(Of(Part::kCBFontNameCapt)), fonts[1]);
+        EXPECT_EQ(Selected(Part::kCBsizetext), 5);
+        EXPECT_EQ(ColorOf(Part::kCB_color_text), 0x0000FF);
+        EXPECT_EQ(ColorOf(Part::kCB_color_capt), 0x00FFFF);
+        EXPECT_EQ(Selected(Part::kCB_icons), 5);
+        EXPECT_FALSE(::IsWindowEnabled(Of(Part::kB_press_prim)));
+        Click(Part::kBNO);
+    });
+    EXPECT_EQ(Dump(host->defaults), before);
+    EXPECT_TRUE(host->made.empty());
+
+    ShowAnd([&] {
+        Click(Part::kB_press_prim);
+        Click(Part::kBOK);
+    });
+    EXPECT_EQ(host->made.size(), 1u);
+    EXPECT_EQ(host->defaults.style, 9);
+    EXPECT_TRUE(host->defaults.captionShadow);
+    EXPECT_TRUE(host->defaults.textShadow);
+}
+
+}  // namespace
+}  // namespace velpiners
