@@ -34,7 +34,7 @@ public:
         return std::wstring(text.begin(), text.end());
     }
     void Duplicate(const StickerRecord&) override {}
-    void OpenProperties(HWND, int) override {}
+    void OpenProperties(HWND, const StickerRecord&, int) override {}
     const Picture& SharedPicture(std::string_view name) const override { return m_pictures.Get(name); }
     void PictureByNumber(Picture& target, int number) override {
         if (number >= 1 && number <= 34) target = m_pictures.BuiltInIcon(number - 1);
