@@ -53,6 +53,7 @@ void SharedPictures::Load(HMODULE module) {
     m_module = module;
     m_pictures.clear();
     m_icons.clear();
+    m_backgrounds.Clear();
     for (const char* name : kSharedNames) m_pictures[name] = graphics::LoadRessBitmap(name, module);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "graphics/background_cache.h"
 #include "graphics/picture.h"
 
 namespace velpiners {
@@ -27,10 +28,14 @@ public:
 
     [[nodiscard]] HMODULE Module() const { return m_module; }
 
+    // The sticker backgrounds made from these skins (emptied when they are loaded anew).
+    [[nodiscard]] graphics::BackgroundCache& Backgrounds() { return m_backgrounds; }
+
 private:
     HMODULE m_module = nullptr;
     std::map<std::string, graphics::Picture, std::less<>> m_pictures;
     std::map<int, graphics::Picture> m_icons;
+    graphics::BackgroundCache m_backgrounds;
 };
 
 }  // namespace velpiners

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <random>
 
+#include "base/phase_times.h"
 #include "protocol/protocol.h"
 #include "app/velpin_win.h"
 #include "sticker/layout.h"
@@ -61,10 +62,10 @@ void TVelpin::MirrorIntoSlot(int index, const TStickForm& sticker) {
     slot.placement = blocks.placement;
 }
 
-TStickForm* TVelpin::MakeStickerWindow(int* slot) {
+TStickForm* TVelpin::MakeStickerWindow(int* slot, const POINT* place) {
     const int index = m_table->FirstFreeSlot();
     if (index < 0) return nullptr;
-    TStickForm* sticker = TStickForm::Create(*this, Handle());
+    TStickForm* sticker = TStickForm::Create(*this, Handle(), place);
     if (sticker == nullptr) return nullptr;
     m_table->Occupy(HandleValue(sticker->Handle()));
     if (slot != nullptr) *slot = index;
@@ -74,7 +75,9 @@ TStickForm* TVelpin::MakeStickerWindow(int* slot) {
 TStickForm* TVelpin::MakeStickerFromRecord(const TextStyleBlock& caption, const TextStyleBlock& date,
                                            const PlacementBlock& placement, const TextStyleBlock& body) {
     int index = -1;
-    TStickForm* sticker = MakeStickerWindow(&index);
+    // Made at its stored place, so that it is laid out, painted and shown without a move.
+    const POINT place{placement.left, placement.top};
+    TStickForm* sticker = MakeStickerWindow(&index, &place);
     if (sticker == nullptr) return nullptr;
 
     StickerRecord& blocks = sticker->Blocks();
@@ -88,7 +91,11 @@ TStickForm* TVelpin::MakeStickerFromRecord(const TextStyleBlock& caption, const 
     MirrorIntoSlot(index, *sticker);
 
     HWND window = sticker->Handle();
-    ::SetWindowPos(window, nullptr, placement.left, placement.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const phase::Scope timing(phase::Phase::kPlaceShow);
+    const POINT now = sticker->Position();
+    if (now.x != placement.left || now.y != placement.top)
+        ::SetWindowPos(window, nullptr, placement.left, placement.top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Shown without taking the focus from whatever the user is doing.
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkApplyLayer);

@@ -101,9 +101,9 @@ public:
     // Gives a window the lowest free slot (handle at offset 0, in use); -1 when all 256 are taken.
     int TakeSlot(HWND sticker);
 
-    // The common part of every make: the lowest free slot and a new hidden sticker window in it; nullptr
-    // (and nothing made) when the table is full. `slot` receives the slot index.
-    TStickForm* MakeStickerWindow(int* slot = nullptr);
+    // The common part of every make: the lowest free slot and a new hidden sticker window in it (at `place`
+    // when one is given); nullptr (and nothing made) when the table is full. `slot` receives the slot index.
+    TStickForm* MakeStickerWindow(int* slot = nullptr, const POINT* place = nullptr);
     // A sticker from stored blocks, moved to its stored place and shown; nullptr when the table is full.
     TStickForm* MakeStickerFromRecord(const TextStyleBlock& caption, const TextStyleBlock& date,
                                       const PlacementBlock& placement, const TextStyleBlock& body);
@@ -171,6 +171,7 @@ public:
         return m_pictures.Get(name);
     }
     void PictureByNumber(graphics::Picture& target, int number) override;
+    [[nodiscard]] graphics::BackgroundCache* Backgrounds() override { return &m_pictures.Backgrounds(); }
 
     // The user pictures of "pic\" and the icon list both sticker dialogs show: an empty entry, the 34
     // built-in icons, then the user pictures, each as a 32 x 32 image on white.

@@ -2,9 +2,10 @@
 # (portable core), the GDI effects (Win32 shell), the image tool velpiners-imgtool, and with
 # VELPINERS_BENCHMARKS=ON (scripts/bench) the benchmarks against ImageMagick and libvips.
 velpiners_part(graphics_pixels
-  PORTABLE graphics/color.cpp graphics/color.h graphics/compositor.cpp graphics/compositor.h graphics/effects.cpp
-           graphics/effects.h graphics/icon_items.cpp graphics/icon_items.h graphics/preview.cpp graphics/preview.h
-           graphics/rect.h graphics/resample.cpp graphics/resample.h
+  PORTABLE graphics/background_cache.cpp graphics/background_cache.h graphics/color.cpp graphics/color.h
+           graphics/compositor.cpp graphics/compositor.h graphics/effects.cpp graphics/effects.h
+           graphics/icon_items.cpp graphics/icon_items.h graphics/preview.cpp graphics/preview.h graphics/rect.h
+           graphics/resample.cpp graphics/resample.h
   WIN32 graphics/gdi_effects_win.cpp graphics/gdi_effects_win.h graphics/preview_win.cpp graphics/preview_win.h
 )
 

@@ -5,7 +5,7 @@
 # Error texts, fixed-width stored types, INI access, folder listing.
 velpiners_part(base
   PORTABLE base/app_error.h base/color_value.h base/display_text.h base/ini_reader.h base/ini_writer.h
-           base/short_string.h
+           base/phase_times.cpp base/phase_times.h base/short_string.h
   WIN32 base/app_error_win.cpp base/file_list_win.cpp base/file_list_win.h base/private_profile_win.cpp
         base/private_profile_win.h base/wide_string_win.cpp base/wide_string_win.h
 )
@@ -35,8 +35,8 @@ velpiners_part(lang
 # controls both sticker dialogs are built from.
 velpiners_part(ui
   WIN32 ui/combo_box_win.cpp ui/combo_box_win.h ui/control_win.cpp ui/control_win.h ui/dialog_form_win.cpp
-        ui/dialog_form_win.h ui/dib_bitmap_win.cpp ui/dib_bitmap_win.h ui/error_box_win.cpp ui/error_box_win.h
-        ui/form_win.cpp ui/form_win.h ui/gdi_surface_win.cpp ui/gdi_surface_win.h ui/handle_value_win.h
+        ui/dialog_form_win.h ui/dib_bitmap_win.cpp ui/dib_bitmap_win.h ui/dib_section_win.cpp ui/dib_section_win.h
+        ui/error_box_win.cpp ui/error_box_win.h ui/form_win.cpp ui/form_win.h ui/gdi_surface_win.cpp ui/gdi_surface_win.h ui/handle_value_win.h
         ui/hints_win.cpp ui/hints_win.h ui/image_control_win.cpp ui/image_control_win.h ui/memo_win.cpp
         ui/memo_win.h ui/menu_text_win.h ui/modal_win.cpp ui/modal_win.h ui/panel_win.cpp ui/panel_win.h
         ui/speed_button_win.cpp ui/speed_button_win.h ui/track_bar_win.cpp ui/track_bar_win.h
@@ -51,8 +51,8 @@ velpiners_part(tray
 # One sticker: what it decides without a window (portable), and its window, painting and interaction.
 velpiners_part(sticker
   PORTABLE sticker/hit_test.cpp sticker/hit_test.h sticker/sticker_state.cpp sticker/sticker_state.h
-  WIN32 sticker/painter_win.cpp sticker/stick_form_win.cpp sticker/stick_form_win.h
-        sticker/stick_interaction_win.cpp sticker/sticker_host_win.h
+  WIN32 sticker/paint_share_win.cpp sticker/paint_share_win.h sticker/painter_win.cpp sticker/stick_form_win.cpp
+        sticker/stick_form_win.h sticker/stick_interaction_win.cpp sticker/sticker_host_win.h
 )
 
 # The dialogs: what they decide without a window (portable) and the forms.

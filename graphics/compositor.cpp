@@ -277,47 +277,31 @@ void CheckPair(const Picture& skin, const Picture& mask) {
 
 }  // namespace
 
-void ComposeFramedSkin(const Picture& skin, const Picture& mask, const Rect& content, int styleIndex, int skinKind,
-                       bool unrolled, Picture& output) {
-    CheckPair(skin, mask);
+SkinSize FramedSkinSize(int skinWidth, const Rect& content, int styleIndex, int skinKind, bool unrolled) {
     const long long cw = content.right;
     const long long ch = std::max(content.bottom, 39);
-    FramedLayout layout;
-    layout.wide = cw >= 225;
-    layout.unrolled = unrolled;
-    layout.styleIndex = styleIndex;
-    layout.skinKind = skinKind;
-    if (layout.wide) {
-        layout.width = Clamped(cw + 16);
+    SkinSize size;
+    size.wide = cw >= 225;
+    if (size.wide) {
+        size.width = Clamped(cw + 16);
     } else if (styleIndex == kFrameStyleIndex) {
-        layout.width = cw >= 77 ? Clamped(cw + 18) : (unrolled ? 95 : 115);
+        size.width = cw >= 77 ? Clamped(cw + 18) : (unrolled ? 95 : 115);
     } else {
-        layout.width = skin.Width();
+        size.width = skinWidth;
     }
     if (unrolled) {
-        layout.height = Clamped(ch + 16);
+        size.height = Clamped(ch + 16);
     } else if (skinKind == kSkinStrip) {
-        layout.height = 38;
-    } else if (skinKind == kSkinFrame && !layout.wide) {
-        layout.height = 36;
+        size.height = 38;
+    } else if (skinKind == kSkinFrame && !size.wide) {
+        size.height = 36;
     } else {
-        layout.height = 32;
+        size.height = 32;
     }
-
-    Workspace& workspace = ThreadWorkspace();
-    workspace.colour.Reset(layout.width, layout.height, 24);
-    workspace.alpha.Reset(layout.width, layout.height, 24);
-    FillFramed(skin, layout, workspace.colour, workspace);
-    FillFramed(mask, layout, workspace.alpha, workspace);
-    if (skinKind == kSkinTitled && unrolled) DrawSeparatorLines(workspace.colour);
-    output.Reset(layout.width, layout.height, 32);
-    Merge(workspace.colour, workspace.alpha, output);
-    TrimWorkspace(workspace);
+    return size;
 }
 
-void ComposeIconSkin(const Picture& skin, const Picture& mask, const Rect& content, bool unrolled, Picture& output,
-                     const Rect& icon) {
-    CheckPair(skin, mask);
+SkinSize IconSkinSize(const Rect& content, bool unrolled, const Rect& icon) {
     const long long cw = static_cast<long long>(content.right) - content.left;
     const long long ch = static_cast<long long>(content.bottom) - content.top;
     const long long iw = static_cast<long long>(icon.right) - icon.left;
@@ -333,8 +317,41 @@ void ComposeIconSkin(const Picture& skin, const Picture& mask, const Rect& conte
         h = ih + 32;
         w = cw > 0 ? iw + cw + 36 : iw + cw + 32;
     }
-    const int width = Clamped(w);
-    const int height = Clamped(h);
+    SkinSize size;
+    size.width = Clamped(w);
+    size.height = Clamped(h);
+    return size;
+}
+
+void ComposeFramedSkin(const Picture& skin, const Picture& mask, const Rect& content, int styleIndex, int skinKind,
+                       bool unrolled, Picture& output) {
+    CheckPair(skin, mask);
+    const SkinSize size = FramedSkinSize(skin.Width(), content, styleIndex, skinKind, unrolled);
+    FramedLayout layout;
+    layout.width = size.width;
+    layout.height = size.height;
+    layout.wide = size.wide;
+    layout.unrolled = unrolled;
+    layout.styleIndex = styleIndex;
+    layout.skinKind = skinKind;
+
+    Workspace& workspace = ThreadWorkspace();
+    workspace.colour.Reset(layout.width, layout.height, 24);
+    workspace.alpha.Reset(layout.width, layout.height, 24);
+    FillFramed(skin, layout, workspace.colour, workspace);
+    FillFramed(mask, layout, workspace.alpha, workspace);
+    if (skinKind == kSkinTitled && unrolled) DrawSeparatorLines(workspace.colour);
+    output.Reset(layout.width, layout.height, 32);
+    Merge(workspace.colour, workspace.alpha, output);
+    TrimWorkspace(workspace);
+}
+
+void ComposeIconSkin(const Picture& skin, const Picture& mask, const Rect& content, bool unrolled, Picture& output,
+                     const Rect& icon) {
+    CheckPair(skin, mask);
+    const SkinSize size = IconSkinSize(content, unrolled, icon);
+    const int width = size.width;
+    const int height = size.height;
 
     Workspace& workspace = ThreadWorkspace();
     workspace.colour.Reset(width, height, 24);

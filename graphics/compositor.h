@@ -38,6 +38,17 @@ struct StyleSkin {
 
 extern const std::array<StyleSkin, kStyleCount> kStyleSkins;
 
+// The size of the picture a compositor makes (for the icon styles, of the composite before the output's least
+// size). Besides the skin, the mask and the style's parameters, the picture depends on nothing else: two
+// calls whose sizes agree (and, for the framed styles, whose unrolled flags agree) make the same picture.
+struct SkinSize {
+    int width = 0;
+    int height = 0;
+    bool wide = false;  // framed styles: the content is wide enough to widen the skin
+};
+[[nodiscard]] SkinSize FramedSkinSize(int skinWidth, const Rect& content, int styleIndex, int skinKind, bool unrolled);
+[[nodiscard]] SkinSize IconSkinSize(const Rect& content, bool unrolled, const Rect& icon);
+
 // Framed styles 0-10. Reads content.right as the content width and content.bottom as its height.
 // Output width: content width + 16 when it is at least 225 (wide); else for the frame style index
 // content width + 18 from 77 up, or 95 unrolled / 115 rolled up below that; else the skin's width.

@@ -5,18 +5,29 @@
 //
 // Text goes through GDI into the 24-bit scratch surface, whose pixels are our picture type, so measuring
 // (InkBounds) and compositing read what GDI drew without copies.
+//
+// Work is done once per change, not once per paint, and every shortcut gives the very pixels of the long
+// way: a layout whose texts did not change keeps what the last measuring found; backgrounds come from the
+// host's cache, shared by the stickers of one look; the picture up to the date line (the text layer) is
+// kept with everything it was drawn from, so a repaint for the focus or the layer only copies it and draws
+// the pushpin, the pins and the picture. Each reuse compares the full inputs of the work it stands for,
+// colours as the screen shows them (system colours looked up anew).
 #include <windows.h>
 
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
+#include "base/phase_times.h"
+#include "graphics/background_cache.h"
 #include "graphics/color.h"
 #include "graphics/compositor.h"
 #include "graphics/effects.h"
 #include "graphics/gdi_effects_win.h"
 #include "sticker/hit_test.h"
 #include "sticker/layout.h"
+#include "sticker/paint_share_win.h"
 #include "sticker/stick_form_win.h"
 #include "sticker/sticker_state.h"
 #include "ui/unique_handle_win.h"
@@ -25,11 +36,6 @@ namespace velpiners {
 namespace {
 
 constexpr graphics::Color kMagentaKey = 0xFF00FF;
-// A device context that cannot say its resolution is taken as the common 96 dots per inch.
-constexpr int kDefaultDpi = 96;
-constexpr int kPointsPerInch = 72;
-// Fonts kept per sticker before they are all made anew (faces and sizes that keep changing).
-constexpr std::size_t kMostKeptFonts = 8;
 // No sticker grows beyond this however large its font (a damaged file may say 255 points): the text is
 // clipped there instead of the picture growing without bound.
 constexpr int kMaxTextExtent = 4000;
@@ -64,6 +70,19 @@ void CopyRgbTo24(const graphics::Picture& source, graphics::Picture& target) {
 
 UINT WrapFlag(const PlacementBlock& p) { return p.wordWrap != 0 ? DT_WORDBREAK : 0; }
 
+// Byte-wise equality of two blocks as stored (bytes after a text's length count too: a miss, never a false
+// hit).
+bool SameBlock(const TextStyleBlock& a, const TextStyleBlock& b) {
+    static_assert(std::has_unique_object_representations_v<TextStyleBlock>);
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+HFONT FontOf(const TextStyleBlock& block) { return PaintShare::Get().Font(block.fontName.Get(), block.fontSize); }
+
 UINT BodyFormat(const PlacementBlock& p) {
     UINT alignment = DT_LEFT;
     if (p.alignment == 1) alignment = DT_CENTER;
@@ -73,51 +92,51 @@ UINT BodyFormat(const PlacementBlock& p) {
 
 }  // namespace
 
-HFONT TStickForm::FontOf(const TextStyleBlock& block) const {
-    // A sticker uses three fonts at most; they are made once and kept while the faces and sizes stay.
-    std::pair<std::string, int> key{block.fontName.Get(), block.fontSize};
-    auto found = m_fonts.find(key);
-    if (found != m_fonts.end()) return found->second.get();
-    if (m_fonts.size() >= kMostKeptFonts) m_fonts.clear();
-    const int dpi = m_screenDc != nullptr ? ::GetDeviceCaps(m_screenDc, LOGPIXELSY) : kDefaultDpi;
-    UniqueFont font(::CreateFontA(-::MulDiv(block.fontSize, dpi, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                                  FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH, key.first.c_str()));
-    HFONT handle = font.get();
-    m_fonts.emplace(std::move(key), std::move(font));
-    return handle;
+bool TStickForm::MeasureInput::operator==(const MeasureInput& other) const {
+    return SameBlock(caption, other.caption) && SameBlock(date, other.date) && SameBlock(body, other.body) &&
+           inkColor == other.inkColor && wordWrap == other.wordWrap && frame == other.frame &&
+           showPicture == other.showPicture && pictureWidth == other.pictureWidth;
+}
+
+bool TStickForm::TextLayerInput::operator==(const TextLayerInput& other) const {
+    return background == other.background && SameBlock(caption, other.caption) && SameBlock(date, other.date) &&
+           SameBlock(body, other.body) && SameRect(textRect, other.textRect) && SameRect(calcRect, other.calcRect) &&
+           tint == other.tint && shadow == other.shadow && captionColor == other.captionColor &&
+           dateColor == other.dateColor && bodyColor == other.bodyColor && pictureWidth == other.pictureWidth &&
+           style == other.style && useOwnColor == other.useOwnColor && unrolled == other.unrolled &&
+           showPicture == other.showPicture && alignment == other.alignment && wordWrap == other.wordWrap;
 }
 
 int TStickForm::TextWidthIn(const TextStyleBlock& block, const std::string& text) const {
-    HFONT font = FontOf(block);
-    SelectGuard select(m_scratch.Dc(), font);
-    return TextExtent(m_scratch.Dc(), text).cx;
+    GdiSurface& scratch = PaintShare::Get().Scratch();
+    SelectGuard select(scratch.Dc(), FontOf(block));
+    return TextExtent(scratch.Dc(), text).cx;
 }
 
 void TStickForm::MeasureText(const TextStyleBlock& block) {
     const PlacementBlock& p = m_blocks.placement;
     const std::string text = block.text.Get();
+    GdiSurface& scratch = PaintShare::Get().Scratch();
     HFONT font = FontOf(block);
 
     int lineHeight = 0;
     int textWidth = 0;
     {
-        SelectGuard select(m_scratch.Dc(), font);
-        lineHeight = TextExtent(m_scratch.Dc(), "\\WAL0").cy;
-        textWidth = TextExtent(m_scratch.Dc(), text).cx;
+        SelectGuard select(scratch.Dc(), font);
+        lineHeight = TextExtent(scratch.Dc(), "\\WAL0").cy;
+        textWidth = TextExtent(scratch.Dc(), text).cx;
     }
     const int lineCount = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\r'));
     // Bounded: a 255-character text never needs more, whatever the font size says.
     const int scratchHeight =
         std::clamp(lineHeight * (textWidth / layout::kTextBoxWidth + lineCount + layout::kMeasureSpareLines), 1,
                    kMaxScratchExtent);
-    m_scratch.Resize(layout::kTextBoxWidth, scratchHeight);
 
+    // Measuring draws nothing: the scratch is sized and filled for the drawing below.
     RECT r{block.x, block.y, block.x + block.width, scratchHeight};
     {
-        HDC dc = m_scratch.Dc();
+        HDC dc = scratch.Dc();
         SelectGuard select(dc, font);
-        FillWhite(m_scratch.Pixels());
         ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_EXPANDTABS | WrapFlag(p));
     }
     m_calcRect = r;
@@ -132,15 +151,15 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
         width = std::clamp<int>(r.right + layout::kInkMargin, 1, kMaxScratchExtent);
         d.right = r.right;
     }
-    m_scratch.Resize(width, height);
-    HDC dc = m_scratch.Dc();
+    scratch.Resize(width, height);
+    HDC dc = scratch.Dc();
     SelectGuard select(dc, font);
-    FillWhite(m_scratch.Pixels());
+    FillWhite(scratch.Pixels());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RgbOf(block.color - 1));
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, DT_EXPANDTABS | WrapFlag(p));
 
-    const graphics::Rect ink = graphics::InkBounds(m_scratch.Pixels());
+    const graphics::Rect ink = graphics::InkBounds(scratch.Pixels());
     m_textRect = RECT{ink.left, ink.top, std::min(ink.right, kMaxTextExtent),
                       std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent)};
 }
@@ -148,21 +167,21 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
 void TStickForm::RemeasureText(const TextStyleBlock& block) {
     const PlacementBlock& p = m_blocks.placement;
     const std::string text = block.text.Get();
+    GdiSurface& scratch = PaintShare::Get().Scratch();
     HFONT font = FontOf(block);
-    m_scratch.Resize(std::clamp<int>(m_textRect.right + layout::kInkMargin, 1, graphics::kMaxPictureDimension),
-                     std::clamp<int>(m_textRect.bottom + layout::kInkMargin, 1, graphics::kMaxPictureDimension));
-    HDC dc = m_scratch.Dc();
+    scratch.Resize(std::clamp<int>(m_textRect.right + layout::kInkMargin, 1, graphics::kMaxPictureDimension),
+                   std::clamp<int>(m_textRect.bottom + layout::kInkMargin, 1, graphics::kMaxPictureDimension));
+    HDC dc = scratch.Dc();
     SelectGuard select(dc, font);
-    FillWhite(m_scratch.Pixels());
+    FillWhite(scratch.Pixels());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RgbOf(block.color - 1));
     RECT d{block.x, block.y, m_textRect.right, m_textRect.bottom};
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, DT_EXPANDTABS | WrapFlag(p));
-    const graphics::Rect ink = graphics::InkBounds(m_scratch.Pixels());
+    const graphics::Rect ink = graphics::InkBounds(scratch.Pixels());
     // No ink (an empty or blank text): the scan would report the scratch's margin row, 23 rows below
     // the height MeasureText found; the empty sticker stays as high as five lines, like the frame styles.
-    if (ink.top < m_scratch.Height())
-        m_textRect.bottom = std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent);
+    if (ink.top < scratch.Height()) m_textRect.bottom = std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent);
 }
 
 void TStickForm::MeasureHeader() {
@@ -170,7 +189,50 @@ void TStickForm::MeasureHeader() {
     m_dateWidth = m_blocks.date.ShowDate() ? TextWidthIn(m_blocks.date, m_blocks.date.text.Get()) : 0;
 }
 
+void TStickForm::Measure(std::uint8_t style) {
+    const PlacementBlock& p = m_blocks.placement;
+    MeasureInput input;
+    input.caption = m_blocks.caption;
+    input.date = m_blocks.date;
+    input.body = m_blocks.body;
+    input.inkColor = RgbOf(m_blocks.body.color - 1);
+    input.wordWrap = p.wordWrap;
+    input.frame = IsFrameStyle(style) ? 1 : 0;
+    input.showPicture = p.showPicture;
+    input.pictureWidth = m_stickerPicture.Width();
+    if (m_measured && input == m_measureInput) {
+        m_textRect = m_measuredText;
+        m_calcRect = m_measuredCalc;
+        m_contentRect = m_measuredContent;
+        m_captionRightEdge = m_measuredCaptionRight;
+        m_dateWidth = m_measuredDateWidth;
+        return;
+    }
+
+    const phase::Scope timing(phase::Phase::kMeasure);
+    MeasureText(m_blocks.body);
+    if (!IsFrameStyle(style)) MeasureHeader();
+    if (p.showPicture != 0) m_captionRightEdge += m_stickerPicture.Width() + layout::kPictureCaptionGap;
+    if (!IsFrameStyle(style)) {
+        const int need = m_captionRightEdge + m_dateWidth + m_blocks.caption.x + layout::kCaptionDateGap;
+        if (need > m_textRect.right) {
+            m_textRect.right = std::min(need, kMaxTextExtent);
+            RemeasureText(m_blocks.body);
+        }
+    }
+    PaintShare::Get().Scratch().Resize(1, 1);
+
+    m_measureInput = input;
+    m_measuredText = m_textRect;
+    m_measuredCalc = m_calcRect;
+    m_measuredContent = m_contentRect;
+    m_measuredCaptionRight = m_captionRightEdge;
+    m_measuredDateWidth = m_dateWidth;
+    m_measured = true;
+}
+
 void TStickForm::LoadPicture() {
+    const phase::Scope timing(phase::Phase::kLoadPicture);
     PlacementBlock& p = m_blocks.placement;
     if (p.pictureLow == 0) {
         p.showPicture = 0;
@@ -181,74 +243,136 @@ void TStickForm::LoadPicture() {
     m_host.PictureByNumber(m_stickerPicture, p.PictureNumber());
 }
 
-void TStickForm::Relayout() {
-    if (m_closing) return;
-    PlacementBlock& p = m_blocks.placement;
-    const std::uint8_t style = PaintedStyle(p.style);
-
-    MeasureText(m_blocks.body);
-    LoadPicture();
-    if (!IsFrameStyle(style)) MeasureHeader();
-    if (p.showPicture != 0) m_captionRightEdge += m_stickerPicture.Width() + layout::kPictureCaptionGap;
-    if (!IsFrameStyle(style)) {
-        const int need = m_captionRightEdge + m_dateWidth + m_blocks.caption.x + layout::kCaptionDateGap;
-        if (need > m_textRect.right) {
-            m_textRect.right = std::min(need, kMaxTextExtent);
-            RemeasureText(m_blocks.body);
-        }
-    }
-
+void TStickForm::ComposeBackground(std::uint8_t style) {
+    const phase::Scope timing(phase::Phase::kCompose);
+    const PlacementBlock& p = m_blocks.placement;
     const graphics::StyleSkin& skin = graphics::kStyleSkins[style];
     const graphics::Picture& skinPicture = m_host.SharedPicture(skin.skin);
     const graphics::Picture& maskPicture = m_host.SharedPicture(skin.mask);
-    bool composed = false;
+    std::shared_ptr<const graphics::Picture> background;
     if (!skinPicture.Empty() && !maskPicture.Empty()) {
+        const graphics::Rect content =
+            skin.framed ? graphics::Rect{m_textRect.left, m_textRect.top, m_textRect.right, m_textRect.bottom}
+                        : graphics::Rect{m_contentRect.left, m_contentRect.top,
+                                         std::min<int>(m_contentRect.right, kMaxTextExtent),
+                                         std::min<int>(m_contentRect.bottom, kMaxTextExtent)};
+        const graphics::Rect icon{0, 0, m_stickerPicture.Width(), m_stickerPicture.Height()};
+        const bool unrolled = p.unrolled != 0;
         try {
-            if (skin.framed) {
-                const graphics::Rect content{m_textRect.left, m_textRect.top, m_textRect.right, m_textRect.bottom};
-                graphics::ComposeFramedSkin(skinPicture, maskPicture, content, skin.styleIndex, skin.skinKind,
-                                            p.unrolled != 0, m_background);
-            } else {
-                const graphics::Rect content{m_contentRect.left, m_contentRect.top,
-                                             std::min<int>(m_contentRect.right, kMaxTextExtent),
-                                             std::min<int>(m_contentRect.bottom, kMaxTextExtent)};
-                const graphics::Rect icon{0, 0, m_stickerPicture.Width(), m_stickerPicture.Height()};
-                graphics::ComposeIconSkin(skinPicture, maskPicture, content, p.unrolled != 0, m_background, icon);
-            }
-            composed = true;
+            graphics::BackgroundCache* cache = m_host.Backgrounds();
+            background = cache != nullptr
+                             ? cache->Get(style, skinPicture, maskPicture, content, unrolled, icon)
+                             : graphics::MakeBackground(style, skinPicture, maskPicture, content, unrolled, icon);
         } catch (const graphics::GraphicsError&) {
             // Sizes no skin can make: the plain panel below keeps the note visible.
         }
     }
-    if (!composed) {
+    if (!background) {
         // Without the program's pictures: a plain opaque grey panel of the content's size.
-        m_background.Reset(std::clamp<int>(m_textRect.right + layout::kPanelMargin, layout::kPanelMinWidth,
-                                           kMaxTextExtent + layout::kPanelMargin),
-                           std::clamp<int>(m_textRect.bottom + layout::kPanelMargin, layout::kPanelMinHeight,
-                                           kMaxTextExtent + layout::kPanelMargin),
-                           32);
-        for (int y = 0; y < m_background.Height(); ++y) {
-            std::uint8_t* row = m_background.Row(y);
-            for (int x = 0; x < m_background.Width(); ++x) {
+        auto panel = std::make_shared<graphics::Picture>(
+            std::clamp<int>(m_textRect.right + layout::kPanelMargin, layout::kPanelMinWidth,
+                            kMaxTextExtent + layout::kPanelMargin),
+            std::clamp<int>(m_textRect.bottom + layout::kPanelMargin, layout::kPanelMinHeight,
+                            kMaxTextExtent + layout::kPanelMargin),
+            32);
+        for (int y = 0; y < panel->Height(); ++y) {
+            std::uint8_t* row = panel->Row(y);
+            for (int x = 0; x < panel->Width(); ++x) {
                 row[4 * x] = row[4 * x + 1] = row[4 * x + 2] = 0x80;
                 row[4 * x + 3] = 0xFF;
             }
         }
+        if (skin.clearedAfter) graphics::ClearBitmap(*panel);
+        background = std::move(panel);
     }
-    if (skin.clearedAfter) graphics::ClearBitmap(m_background);
-    m_scratch.Resize(1, 1);
+    if (background != m_background) {
+        m_background = std::move(background);
+        ++m_backgroundGeneration;
+    }
+}
 
+void TStickForm::Relayout() {
+    if (m_closing) return;
+    const std::uint8_t style = PaintedStyle(m_blocks.placement.style);
+    // The picture first: what the measuring finds depends on its width, not the other way round.
+    LoadPicture();
+    Measure(style);
+    ComposeBackground(style);
     m_blocks.caption.y = style == layout::kLowCaptionStyle ? layout::kLowCaptionRow : layout::kCaptionRow;
     PaintSteps(true);
 }
 
 void TStickForm::Repaint() {
     if (m_closing) return;
-    if (m_background.Empty()) {
+    if (!m_background || m_background->Empty()) {
         Relayout();
         return;
     }
     PaintSteps(false);
+}
+
+int TStickForm::PictureRows() const {
+    const PlacementBlock& p = m_blocks.placement;
+    const std::uint8_t style = PaintedStyle(p.style);
+    if (IsIconStyle(style) || p.showPicture == 0 || m_stickerPicture.Empty()) return 0;
+    const int h = m_stickerPicture.Height();
+    if (h < layout::kSmallPictureHeight || h >= layout::kLargestCaptionPicture) return 0;
+    return h > layout::kTallPictureFrom ? h / 2 - layout::kHalfPictureOverlap
+                                        : std::max(h - layout::kPictureOverlap, 0);
+}
+
+TStickForm::TextLayerInput TStickForm::CurrentTextLayerInput() const {
+    const PlacementBlock& p = m_blocks.placement;
+    TextLayerInput input;
+    input.background = m_backgroundGeneration;
+    input.caption = m_blocks.caption;
+    input.date = m_blocks.date;
+    input.body = m_blocks.body;
+    input.textRect = m_textRect;
+    input.calcRect = m_calcRect;
+    input.tint = RgbOf(p.color);
+    input.shadow = RgbOf(p.shadowColor);
+    input.captionColor = RgbOf(m_blocks.caption.color);
+    input.dateColor = RgbOf(m_blocks.date.color);
+    input.bodyColor = RgbOf(m_blocks.body.color);
+    input.pictureWidth = m_stickerPicture.Width();
+    input.style = PaintedStyle(p.style);
+    input.useOwnColor = p.useOwnColor;
+    input.unrolled = p.unrolled;
+    input.showPicture = p.showPicture;
+    input.alignment = p.alignment;
+    input.wordWrap = p.wordWrap;
+    return input;
+}
+
+void TStickForm::PaintTextLayer() {
+    const PlacementBlock& p = m_blocks.placement;
+    const std::uint8_t style = PaintedStyle(p.style);
+    const bool icon = IsIconStyle(style);
+    const bool frame = IsFrameStyle(style);
+    {
+        const phase::Scope timing(phase::Phase::kTint);
+        const graphics::Picture& background = *m_background;
+        for (int y = 0; y < background.Height(); ++y)
+            std::memcpy(m_canvas.Row(y), background.Row(y), background.RowBytes());
+        if (p.useOwnColor != 0) graphics::TintBitmap(m_canvas, static_cast<graphics::Color>(RgbOf(p.color)));
+    }
+    if (style <= layout::kLastCaptionStyle) {
+        const phase::Scope timing(phase::Phase::kCaptionDate);
+        PaintCaption(m_blocks.caption);
+    }
+    {
+        const phase::Scope timing(phase::Phase::kBodyText);
+        if (!icon) {
+            if (p.unrolled != 0) PaintText(m_blocks.body, frame ? layout::kFrameTextLift : 0);
+        } else if (p.unrolled != 0 || m_stickerPicture.Width() < 2) {
+            PaintText(m_blocks.body, 0);
+        }
+    }
+    if (style <= layout::kLastCaptionStyle && m_blocks.date.ShowDate()) {
+        const phase::Scope timing(phase::Phase::kCaptionDate);
+        PaintDate(m_blocks.date);
+    }
 }
 
 void TStickForm::PaintSteps(bool fromRelayout) {
@@ -256,60 +380,73 @@ void TStickForm::PaintSteps(bool fromRelayout) {
     const std::uint8_t style = PaintedStyle(p.style);
     const bool icon = IsIconStyle(style);
     const bool frame = IsFrameStyle(style);
+    const graphics::Picture& background = *m_background;
 
-    m_composed.Assign(m_background);
-    graphics::Picture& composed = m_composed.Pixels();
-    if (p.useOwnColor != 0) graphics::TintBitmap(composed, static_cast<graphics::Color>(RgbOf(p.color)));
-    if (style <= layout::kLastCaptionStyle) PaintCaption(m_blocks.caption);
-    if (!icon) {
-        if (p.unrolled != 0) PaintText(m_blocks.body, frame ? layout::kFrameTextLift : 0);
-    } else if (p.unrolled != 0 || m_stickerPicture.Width() < 2) {
-        PaintText(m_blocks.body, 0);
+    // A picture taller than the caption strip sticks out above the skin: the rows it adds are made at once
+    // (transparent black), and everything else is drawn below them, on the canvas.
+    const int rows = PictureRows();
+    {
+        const phase::Scope timing(phase::Phase::kTint);
+        m_composed.Resize(background.Width(), background.Height() + rows);
+        graphics::Picture& whole = m_composed.Pixels();
+        m_canvas =
+            graphics::Picture::View(whole.Row(rows), background.Width(), background.Height(), whole.Stride(), 32);
     }
-    if (style <= layout::kLastCaptionStyle && m_blocks.date.ShowDate()) PaintDate(m_blocks.date);
 
-    if (!icon || fromRelayout || m_focused) {
-        const graphics::Picture& point = m_host.SharedPicture(p.layer == 1 ? "BITMAP_POINT_ON" : "BITMAP_POINT_OFF");
-        if (!point.Empty()) {
-            graphics::Picture& target = m_composed.Pixels();
-            graphics::DrawKeyed(point, target,
-                                target.Width() - (frame ? layout::kFramePointRight : layout::kPointRight),
-                                frame ? layout::kFramePointRow : layout::kPointRow, kMagentaKey);
+    // The text layer is kept from the first repaint on: a sticker that is only laid out (every sticker at
+    // the start) holds no second picture.
+    const TextLayerInput input = CurrentTextLayerInput();
+    if (m_textLayerValid && input == m_textLayerInput) {
+        const phase::Scope timing(phase::Phase::kTint);
+        for (int y = 0; y < m_textLayer.Height(); ++y)
+            std::memcpy(m_canvas.Row(y), m_textLayer.Row(y), m_textLayer.RowBytes());
+    } else {
+        m_textLayerValid = false;
+        PaintTextLayer();
+        if (!fromRelayout) {
+            m_textLayer = m_canvas;
+            m_textLayerInput = input;
+            m_textLayerValid = true;
         }
     }
-    if (m_focused && !icon) PaintPinRow();
 
-    if (p.showPicture != 0 && !m_stickerPicture.Empty()) {
-        const int h = m_stickerPicture.Height();
-        if (!icon) {
-            const int o = frame ? layout::kFramePictureInset : 0;
-            const int x = m_blocks.caption.x - layout::kPictureLeftOfCaption + o;
-            if (h < layout::kSmallPictureHeight) {
-                graphics::Picture& target = m_composed.Pixels();
-                graphics::DrawAlphaOver32(m_stickerPicture, target, x, layout::kSmallPictureRow - o);
-            } else if (h < layout::kLargestCaptionPicture) {
-                // Extra rows on top: the picture sticks out above the skin and everything moves down.
-                const bool tall = h > layout::kTallPictureFrom;
-                const int rows = tall ? h / 2 - layout::kHalfPictureOverlap : std::max(h - layout::kPictureOverlap, 0);
-                graphics::Picture padded = m_composed.Pixels();
-                graphics::PadBitmap(padded, 0, rows);
-                graphics::DrawAlphaOver32(m_stickerPicture, padded, x, tall ? -o : 0);
-                m_composed.Assign(padded);
+    {
+        const phase::Scope timing(phase::Phase::kPictures);
+        if (!icon || fromRelayout || m_focused) {
+            const graphics::Picture& point =
+                m_host.SharedPicture(p.layer == 1 ? "BITMAP_POINT_ON" : "BITMAP_POINT_OFF");
+            if (!point.Empty()) {
+                graphics::DrawKeyed(point, m_canvas,
+                                    m_canvas.Width() - (frame ? layout::kFramePointRight : layout::kPointRight),
+                                    frame ? layout::kFramePointRow : layout::kPointRow, kMagentaKey);
             }
-        } else {
-            graphics::Picture& target = m_composed.Pixels();
-            graphics::DrawAlphaOver32(m_stickerPicture, target, layout::kIconPictureLeft,
-                                      (m_background.Height() - h) / 2);
         }
+        if (m_focused && !icon) PaintPinRow(m_canvas);
+
+        if (p.showPicture != 0 && !m_stickerPicture.Empty()) {
+            const int h = m_stickerPicture.Height();
+            if (!icon) {
+                const int o = frame ? layout::kFramePictureInset : 0;
+                const int x = m_blocks.caption.x - layout::kPictureLeftOfCaption + o;
+                if (h < layout::kSmallPictureHeight) {
+                    graphics::DrawAlphaOver32(m_stickerPicture, m_canvas, x, layout::kSmallPictureRow - o);
+                } else if (h < layout::kLargestCaptionPicture) {
+                    const bool tall = h > layout::kTallPictureFrom;
+                    graphics::DrawAlphaOver32(m_stickerPicture, m_composed.Pixels(), x, tall ? -o : 0);
+                }
+            } else {
+                graphics::DrawAlphaOver32(m_stickerPicture, m_canvas, layout::kIconPictureLeft,
+                                          (background.Height() - h) / 2);
+            }
+        }
+        if (m_focused && icon) PaintPinRow(m_canvas);
     }
-    if (m_focused && icon) PaintPinRow();
     Present(p.opacity);
 }
 
-void TStickForm::PaintPinRow() {
+void TStickForm::PaintPinRow(graphics::Picture& target) {
     const PlacementBlock& p = m_blocks.placement;
     const PinOffsets o = PinOffsetsOf(PaintedStyle(p.style), p.unrolled != 0);
-    graphics::Picture& target = m_composed.Pixels();
     const int x = target.Width() - o.dx;
     const int y = target.Height() - o.dy;
     graphics::DrawAlphaOver32(m_host.SharedPicture("BITMAP_CLOSE_PIN"), target, x, y);
@@ -321,10 +458,10 @@ void TStickForm::PaintPinRow() {
 
 void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8_t shadow) {
     const std::string text = block.text.Get();
-    graphics::Picture& composed = m_composed.Pixels();
-    m_scratch.Resize(composed.Width(), composed.Height());
-    CopyRgbTo24(composed, m_scratch.Pixels());
-    HDC dc = m_scratch.Dc();
+    GdiSurface& scratch = PaintShare::Get().Scratch();
+    scratch.Resize(m_canvas.Width(), m_canvas.Height());
+    CopyRgbTo24(m_canvas, scratch.Pixels());
+    HDC dc = scratch.Dc();
     HFONT font = FontOf(block);
     {
         SelectGuard select(dc, font);
@@ -337,8 +474,8 @@ void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8
         ::TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
     }
     // The line takes the skin's alpha where it lies.
-    graphics::CopyRgbTo32(m_scratch.Pixels(), composed);
-    m_scratch.Resize(1, 1);
+    graphics::CopyRgbTo32(scratch.Pixels(), m_canvas);
+    scratch.Resize(1, 1);
 }
 
 void TStickForm::PaintCaption(const TextStyleBlock& block) {
@@ -350,7 +487,7 @@ void TStickForm::PaintCaption(const TextStyleBlock& block) {
 void TStickForm::PaintDate(const TextStyleBlock& block) {
     if (block.text.Length() == 0) return;
     const int textWidth = TextWidthIn(block, block.text.Get());
-    const int width = m_composed.Width();
+    const int width = m_canvas.Width();
     // Right-aligned; the block's X and Y are not used.
     PaintLine(block, width - textWidth - layout::kDateRightMargin, layout::kDateRow, block.shadow);
 }
@@ -360,8 +497,8 @@ void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
     const std::uint8_t style = PaintedStyle(p.style);
     const bool icon = IsIconStyle(style);
     const bool frame = IsFrameStyle(style);
-    graphics::Picture& composed = m_composed.Pixels();
-    const int windowWidth = composed.Width();
+    const int windowWidth = m_canvas.Width();
+    const graphics::Picture& background = *m_background;
 
     int width = 0;
     int height = 0;
@@ -376,46 +513,47 @@ void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
             if (width < t.right + 1) width = t.right + 1;
         }
     } else {
-        width = m_background.Width();
-        height = m_background.Height();
+        width = background.Width();
+        height = background.Height();
         const int cw = m_calcRect.right - m_calcRect.left;
         const int ch = m_calcRect.bottom - m_calcRect.top;
         t.left = layout::kIconTextLeft + (p.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0);
         t.right = t.left + cw;
-        t.top = (m_background.Height() - ch) / 2;
+        t.top = (background.Height() - ch) / 2;
         t.bottom = t.top + ch;
     }
     width = std::clamp(width, 1, graphics::kMaxPictureDimension);
     height = std::clamp(height, 1, graphics::kMaxPictureDimension);
 
-    m_scratch.Resize(width, height);
-    GdiSurface& mask = m_mask;
+    GdiSurface& scratch = PaintShare::Get().Scratch();
+    GdiSurface& mask = PaintShare::Get().Mask();
+    scratch.Resize(width, height);
     mask.Resize(width, height);  // black
-    CopyRgbTo24(composed, m_scratch.Pixels());
+    CopyRgbTo24(m_canvas, scratch.Pixels());
 
     const std::string text = block.text.Get();
     const UINT format = BodyFormat(p);
     HFONT font = FontOf(block);
     {
-        SelectGuard selectScratch(m_scratch.Dc(), font);
+        SelectGuard selectScratch(scratch.Dc(), font);
         SelectGuard selectMask(mask.Dc(), font);
-        ::SetBkMode(m_scratch.Dc(), TRANSPARENT);
+        ::SetBkMode(scratch.Dc(), TRANSPARENT);
         ::SetBkMode(mask.Dc(), TRANSPARENT);
         ::SetTextColor(mask.Dc(), RGB(255, 255, 255));
         if (block.shadow != 0) {
             RECT s{t.left + 1, t.top + 1, t.right + 1, t.bottom + 1};
-            ::SetTextColor(m_scratch.Dc(), RgbOf(p.shadowColor));
-            ::DrawTextA(m_scratch.Dc(), text.c_str(), static_cast<int>(text.size()), &s, format);
+            ::SetTextColor(scratch.Dc(), RgbOf(p.shadowColor));
+            ::DrawTextA(scratch.Dc(), text.c_str(), static_cast<int>(text.size()), &s, format);
             ::DrawTextA(mask.Dc(), text.c_str(), static_cast<int>(text.size()), &s, format);
         }
-        ::SetTextColor(m_scratch.Dc(), RgbOf(block.color));
+        ::SetTextColor(scratch.Dc(), RgbOf(block.color));
         RECT r = t;
-        ::DrawTextA(m_scratch.Dc(), text.c_str(), static_cast<int>(text.size()), &r, format);
+        ::DrawTextA(scratch.Dc(), text.c_str(), static_cast<int>(text.size()), &r, format);
         r = t;
         ::DrawTextA(mask.Dc(), text.c_str(), static_cast<int>(text.size()), &r, format);
     }
-    graphics::DrawSkinMasked(m_scratch.Pixels(), mask.Pixels(), m_composed.Pixels());
-    m_scratch.Resize(1, 1);
+    graphics::DrawSkinMasked(scratch.Pixels(), mask.Pixels(), m_canvas);
+    scratch.Resize(1, 1);
     mask.Resize(1, 1);
 }
 

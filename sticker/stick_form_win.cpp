@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "base/phase_times.h"
 #include "protocol/protocol.h"
+#include "sticker/paint_share_win.h"
 #include "sticker/sticker_state.h"
 #include "ui/handle_value_win.h"
 #include "ui/menu_text_win.h"
@@ -32,28 +34,32 @@ HWND DesktopWindowOfShell() { return ::FindWindowA("Progman", "Program Manager")
 
 }  // namespace
 
-TStickForm* TStickForm::Create(StickerHost& host, HWND owner) {
+TStickForm* TStickForm::Create(StickerHost& host, HWND owner, const POINT* place) {
     auto* form = new TStickForm(host);
-    if (!form->CreateFormWindow("TStickForm", "", WS_POPUP, WS_EX_LAYERED | WS_EX_TOPMOST, owner, nullptr,
-                                CS_DBLCLKS)) {
-        delete form;
-        return nullptr;
+    {
+        const phase::Scope timing(phase::Phase::kCreateWindow);
+        // Made where it is going to stand: every later move of a window costs a round of window messages
+        // (and under Wine a round trip to the X server).
+        const POINT topLeft = place != nullptr ? *place : POINT{kDesignLeft, kDesignTop};
+        const RECT rect{topLeft.x, topLeft.y, topLeft.x + kDesignWidth, topLeft.y + kDesignHeight};
+        if (!form->CreateFormWindow("TStickForm", "", WS_POPUP, WS_EX_LAYERED | WS_EX_TOPMOST, owner, nullptr,
+                                    CS_DBLCLKS, &rect)) {
+            delete form;
+            return nullptr;
+        }
     }
-    ::SetWindowPos(form->Handle(), nullptr, kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
     form->FormCreate();
     return form;
 }
 
 TStickForm::TStickForm(StickerHost& host) : m_host(host) {}
 
-TStickForm::~TStickForm() {
-    if (m_screenDc != nullptr) ::ReleaseDC(nullptr, m_screenDc);
-}
+TStickForm::~TStickForm() = default;
 
 void TStickForm::OnWindowGone() { delete this; }
 
 void TStickForm::FormCreate() {
+    const phase::Scope timing(phase::Phase::kFormCreate);
     const POINT position = Position();
     FillStickerDefaults(m_blocks, m_host.Text(TextKey::dfNapom), m_host.Text(TextKey::dfText), TodayText(), position.x,
                         position.y);
@@ -78,11 +84,14 @@ void TStickForm::FormCreate() {
     m_captionRightEdge = 0;
     m_dateWidth = 0;
 
-    LONG_PTR exStyle = ::GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
-    ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED | WS_EX_TOPMOST);
+    // Given at creation; setting a style again costs a round of style messages.
+    const LONG_PTR exStyle = ::GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+    if ((exStyle & (WS_EX_LAYERED | WS_EX_TOPMOST)) != (WS_EX_LAYERED | WS_EX_TOPMOST))
+        ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED | WS_EX_TOPMOST);
 
-    m_screenDc = ::GetDC(nullptr);
-    m_handCursor = ::LoadCursorA(nullptr, IDC_HAND);
+    // The screen's device context is the process's one (PaintShare); the system cursor is looked up once.
+    static const HCURSOR handCursor = ::LoadCursorA(nullptr, IDC_HAND);
+    m_handCursor = handCursor;
     m_hideInterval = HideDelayMilliseconds(0);
     m_hideTimerRunning = false;
 }
@@ -90,11 +99,11 @@ void TStickForm::FormCreate() {
 void TStickForm::FormClose() {
     m_closing = true;
     m_composed.Release();
-    m_background.Reset(0, 0, 32);
+    m_canvas = graphics::Picture();
+    m_background.reset();
+    m_textLayer = graphics::Picture();
+    m_textLayerValid = false;
     m_stickerPicture.Reset(0, 0, 32);
-    m_scratch.Release();
-    m_mask.Release();
-    m_fonts.clear();
     StopHideTimer();
 }
 
@@ -132,6 +141,7 @@ void TStickForm::SetLayerChecks() {
 }
 
 void TStickForm::ApplyMenuCaptions() {
+    const phase::Scope timing(phase::Phase::kMenuCaptions);
     const auto setCaption = [this](MenuId id, TextKey key) {
         SetMenuItemText(m_menu.get(), id, m_host.ShownText(key));
     };
@@ -146,27 +156,37 @@ void TStickForm::ApplyMenuCaptions() {
 }
 
 void TStickForm::Present(std::uint8_t opacity) {
-    graphics::Picture& picture = m_composed.Pixels();
     HWND hwnd = Handle();
-    RECT rect{};
-    ::GetWindowRect(hwnd, &rect);
-    if (rect.right - rect.left != picture.Width() || rect.bottom - rect.top != picture.Height())
-        ::SetWindowPos(hwnd, nullptr, 0, 0, picture.Width(), picture.Height(),
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
-    if ((exStyle & WS_EX_LAYERED) == 0) ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-
-    // The place in the parent's coordinates: a desktop-layer sticker is a child of the shell's desktop
-    // window, whose origin is not the screen's when a monitor lies left of or above the primary one.
-    POINT destination = Position();
-    SIZE size{picture.Width(), picture.Height()};
-    POINT source{0, 0};
+    POINT destination{};
+    SIZE size{};
+    {
+        const phase::Scope timing(phase::Phase::kPresentOwn);
+        // Presented before its first paint: one transparent pixel.
+        if (m_composed.Bitmap() == nullptr) m_composed.Resize(1, 1);
+        const graphics::Picture& picture = m_composed.Pixels();
+        const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
+        if ((exStyle & WS_EX_LAYERED) == 0) ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+        // The window takes the picture's size from the update itself (a separate resize before it would move
+        // the window twice). The place in the parent's coordinates: a desktop-layer sticker is a child of the
+        // shell's desktop window, whose origin is not the screen's when a monitor lies left of or above the
+        // primary one.
+        destination = Position();
+        size = SIZE{picture.Width(), picture.Height()};
+    }
+    const PaintShare& share = PaintShare::Get();
+    SelectGuard select(share.PresentDc(), m_composed.Bitmap());
+    POINT origin{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
-    ::UpdateLayeredWindow(hwnd, m_screenDc, &destination, &size, m_composed.Dc(), &source, 0, &blend, ULW_ALPHA);
+    {
+        const phase::Scope timing(phase::Phase::kLayeredUpdate);
+        ::UpdateLayeredWindow(hwnd, share.ScreenDc(), &destination, &size, share.PresentDc(), &origin, 0, &blend,
+                              ULW_ALPHA);
+    }
     m_presentedOpacity = opacity;
 }
 
 void TStickForm::ApplyLayer(std::uint8_t layer) {
+    const phase::Scope timing(phase::Phase::kApplyLayer);
     // Re-parenting a focused window takes the focus away and gives it back; that is not the user leaving
     // the sticker, so it must not end a raise or hide the pins.
     m_applyingLayer = true;
@@ -383,6 +403,11 @@ void TStickForm::OnWindowPosChanged() {
     if (!m_raised && m_blocks.placement.layer != 0) return;
     // Re-asserting topmost changes the position again; one level is enough.
     if (m_reassertingTopmost) return;
+    // Already topmost with no window above it: the call would change nothing and cost a round of
+    // position messages (under Wine a restacking on the X server).
+    if ((::GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 &&
+        ::GetWindow(Handle(), GW_HWNDPREV) == nullptr)
+        return;
     m_reassertingTopmost = true;
     ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     m_reassertingTopmost = false;

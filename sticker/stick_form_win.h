@@ -11,15 +11,14 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <map>
-#include <utility>
+#include <memory>
 #include <string>
 
 #include "graphics/picture.h"
 #include "sticker/sticker_host_win.h"
 #include "store/record.h"
 #include "ui/form_win.h"
-#include "ui/gdi_surface_win.h"
+#include "ui/dib_section_win.h"
 #include "ui/unique_handle_win.h"
 
 namespace velpiners {
@@ -39,8 +38,9 @@ public:
     };
 
     // Creates the hidden window with the creation defaults; `owner` (the controller) keeps it off the
-    // taskbar. Returns nullptr when the window cannot be created.
-    static TStickForm* Create(StickerHost& host, HWND owner);
+    // taskbar. It stands at `place` (left, top) when one is given, else at the form's design position.
+    // Returns nullptr when the window cannot be created.
+    static TStickForm* Create(StickerHost& host, HWND owner, const POINT* place = nullptr);
 
     // The live blocks. The controller writes them directly while it fills a new window; the record's window
     // handle and slot flags are not used here.
@@ -95,14 +95,52 @@ private:
     void OnMouseEnter();
 
     // Painting.
-    HFONT FontOf(const TextStyleBlock& block) const;
+    // Everything the measuring of a layout reads.
+    struct MeasureInput {
+        TextStyleBlock caption{};
+        TextStyleBlock date{};
+        TextStyleBlock body{};
+        COLORREF inkColor = 0;  // the body's colour less 1, as the measuring draws it
+        std::uint8_t wordWrap = 0;
+        std::uint8_t frame = 0;
+        std::uint8_t showPicture = 0;
+        int pictureWidth = 0;
+        bool operator==(const MeasureInput& other) const;
+    };
+    // Everything the painting steps up to the date line read (colours as the screen shows them).
+    struct TextLayerInput {
+        std::uint64_t background = 0;
+        TextStyleBlock caption{};
+        TextStyleBlock date{};
+        TextStyleBlock body{};
+        RECT textRect{};
+        RECT calcRect{};
+        COLORREF tint = 0;
+        COLORREF shadow = 0;
+        COLORREF captionColor = 0;
+        COLORREF dateColor = 0;
+        COLORREF bodyColor = 0;
+        int pictureWidth = 0;
+        std::uint8_t style = 0;
+        std::uint8_t useOwnColor = 0;
+        std::uint8_t unrolled = 0;
+        std::uint8_t showPicture = 0;
+        std::uint8_t alignment = 0;
+        std::uint8_t wordWrap = 0;
+        bool operator==(const TextLayerInput& other) const;
+    };
     int TextWidthIn(const TextStyleBlock& block, const std::string& text) const;
     void MeasureText(const TextStyleBlock& block);
     void RemeasureText(const TextStyleBlock& block);
     void MeasureHeader();
+    void Measure(std::uint8_t style);
     void LoadPicture();
+    void ComposeBackground(std::uint8_t style);
+    [[nodiscard]] int PictureRows() const;
+    [[nodiscard]] TextLayerInput CurrentTextLayerInput() const;
+    void PaintTextLayer();
     void PaintSteps(bool fromRelayout);
-    void PaintPinRow();
+    void PaintPinRow(graphics::Picture& target);
     void PaintLine(const TextStyleBlock& block, int x, int y, std::uint8_t shadow);
     void PaintCaption(const TextStyleBlock& block);
     void PaintDate(const TextStyleBlock& block);
@@ -133,13 +171,26 @@ private:
 
     StickerHost& m_host;
 
-    GdiSurface m_composed{32};
-    graphics::Picture m_background{0, 0, 32};
+    DibSection m_composed{32};
+    // The part of the composed picture below the rows a tall picture adds on top (all of it without them).
+    graphics::Picture m_canvas;
+    // The background of the current layout, shared with the stickers of the same look; the generation
+    // changes whenever it is another picture.
+    std::shared_ptr<const graphics::Picture> m_background;
+    std::uint64_t m_backgroundGeneration = 0;
     graphics::Picture m_stickerPicture{0, 0, 32};
-    GdiSurface m_scratch{24};
-    GdiSurface m_mask{24};  // the coverage mask of the body text, 1 x 1 between paints
-    mutable std::map<std::pair<std::string, int>, UniqueFont> m_fonts;
-    HDC m_screenDc = nullptr;
+    // What the last measuring read and what it found.
+    MeasureInput m_measureInput;
+    bool m_measured = false;
+    RECT m_measuredText{};
+    RECT m_measuredCalc{};
+    RECT m_measuredContent{};
+    std::int32_t m_measuredCaptionRight = 0;
+    std::int32_t m_measuredDateWidth = 0;
+    // The canvas after the date line, with what it was drawn from.
+    TextLayerInput m_textLayerInput;
+    graphics::Picture m_textLayer;
+    bool m_textLayerValid = false;
     RECT m_textRect{};
     RECT m_calcRect{};
     RECT m_contentRect{};

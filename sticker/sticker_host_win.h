@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "graphics/background_cache.h"
 #include "graphics/picture.h"
 #include "lang/text_table.h"
 #include "store/record.h"
@@ -33,6 +34,9 @@ public:
     // The sticker icon of this picture number into `target`; a user number that is not found leaves
     // `target` as it was.
     virtual void PictureByNumber(graphics::Picture& target, int number) = 0;
+    // The backgrounds already made from the shared skins, for stickers of one look to share; none (every
+    // background composed anew) unless the host keeps them with its skins.
+    [[nodiscard]] virtual graphics::BackgroundCache* Backgrounds() { return nullptr; }
 };
 
 }  // namespace velpiners

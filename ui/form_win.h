@@ -35,10 +35,11 @@ public:
     };
     [[nodiscard]] LifeWatch WatchLife() const { return LifeWatch(m_life); }
 
-    // Registers the window class (once per name) and creates the window; `title` is in the ANSI code page.
-    // Returns false when it failed.
+    // Registers the window class (once per name) and creates the window, at `place` when one is given (left,
+    // top, right, bottom), else where the system puts new windows; `title` is in the ANSI code page. Returns
+    // false when it failed.
     bool CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
-                          HCURSOR cursor = nullptr, UINT classStyle = 0);
+                          HCURSOR cursor = nullptr, UINT classStyle = 0, const RECT* place = nullptr);
 
     // Registers the window class (once per name) and creates a child window of `parent` at (x, y), width x
     // height, with the control identifier `id`. Returns false when it failed.

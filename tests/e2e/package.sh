@@ -4,7 +4,7 @@
 # patterns, the icon pack) and writes nothing beside itself but base.db and config.txt.
 
 version=$(sed -nE 's/^project\(Velpiners VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
-package_folder=$(mktemp -d /tmp/velpiners-e2e.XXXXXX)
+package_folder=$(mktemp -d "$run_root/package.XXXXXX")
 shipped_files() {
   printf "velpiners-$version/%s\n" HotKey.dll Languages/Deutsch.lng Languages/Ukrainian.lng \
     patterns/081226_090000.pat patterns/081226_090100.pat patterns/081226_090200.pat pic/sample.vpi readme.txt \

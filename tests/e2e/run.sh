@@ -24,9 +24,13 @@ check() {  # name, command...
 
 probe() { "$loader" "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; }
 
+# Every folder of this run lies in one of its own, which no other run removes (older runs removed every
+# /tmp/velpiners-e2e.*): other runs on the machine keep theirs.
+run_root=$(mktemp -d /tmp/velpiners-e2e-run.XXXXXX)
+
 new_folder() {
   local dir
-  dir=$(mktemp -d /tmp/velpiners-e2e.XXXXXX)
+  dir=$(mktemp -d "$run_root/program.XXXXXX")
   cp "$exe" "$dir/velpiners.exe"
   echo "$dir"
 }
@@ -68,7 +72,7 @@ ini_keys() { tr -d '\r' <"$1" 2>/dev/null | grep -c '='; }
 finish() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
   undo_read_only
-  rm -rf /tmp/velpiners-e2e.*
+  rm -rf "$run_root"
 }
 trap finish EXIT
 
@@ -145,7 +149,7 @@ check "the torn file is kept beside it as it was" test "$(md5sum <"$kept" 2>/dev
 stop_program "$first"
 
 # -- started from a folder whose name the ANSI code page may not hold: the notes are still kept there
-parent=$(mktemp -d /tmp/velpiners-e2e.XXXXXX)
+parent=$(mktemp -d "$run_root/parent.XXXXXX")
 dir="$parent/Заметки ☺"
 mkdir "$dir"
 cp "$exe" "$dir/velpiners.exe"

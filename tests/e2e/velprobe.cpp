@@ -27,7 +27,15 @@
 //   velprobe dbcheck BEFORE AFTER   compare two base.db files record by record, allowing the bytes a
 //                                   save cycle changes (window handle, reported flag, parented flag,
 //                                   caption Y); print "same" or the first difference
+//   velprobe start FOLDER COUNT SECONDS [HOLD]
+//                                   start FOLDER\velpiners.exe and time it: until the controller answers
+//                                   with COUNT stickers, until COUNT sticker windows are shown and every
+//                                   command posted to them at start has run (a summary requested by a posted
+//                                   message comes back after them); print "answer MS painted MS working KB",
+//                                   keep it running HOLD milliseconds more (for a look at its memory), then
+//                                   close it and wait for its end. Exit 1 when it took longer than SECONDS.
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -40,6 +48,7 @@
 
 #include "protocol/protocol.h"
 #include "store/record.h"
+#include "tests/common/synthetic_stickers.h"
 
 namespace {
 
@@ -156,6 +165,100 @@ void PumpFor(int milliseconds) {
     }
 }
 
+bool g_summaryCame = false;
+
+LRESULT CALLBACK FenceWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COPYDATA && wParam == velpiners::protocol::kCopySummary) {
+        g_summaryCame = true;
+        return 1;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+double MillisecondsSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now;
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+int CountVisible(const char* className) {
+    CountState state{className, 0};
+    ::EnumWindows(&CountVisibleWindow, reinterpret_cast<LPARAM>(&state));
+    return state.count;
+}
+
+// Starts the program of the folder and measures its start from outside, as a user's logon sees it.
+int TimeStart(const std::string& folder, int count, int seconds, int hold) {
+    const std::string exe = folder + "\\velpiners.exe";
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    LARGE_INTEGER start;
+    ::QueryPerformanceCounter(&start);
+    if (!::CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                          &startup, &process)) {
+        std::fprintf(stderr, "velprobe: cannot start %s\n", exe.c_str());
+        return 2;
+    }
+    const double limit = seconds * 1000.0;
+    double answered = -1;
+    double painted = -1;
+    HWND controller = nullptr;
+    while (MillisecondsSince(start) < limit && answered < 0) {
+        // Found once: looking for it walks every top-level window, which would slow the start it times.
+        if (controller == nullptr) controller = Controller();
+        DWORD_PTR stickers = 0;
+        if (controller != nullptr &&
+            ::SendMessageTimeoutA(controller, velpiners::protocol::kWmUser, 0, velpiners::protocol::kUserCount,
+                                  SMTO_ABORTIFHUNG, 5000, &stickers) &&
+            static_cast<int>(stickers) == count)
+            answered = MillisecondsSince(start);
+        else
+            ::Sleep(10);
+    }
+    while (answered >= 0 && MillisecondsSince(start) < limit && CountVisible("TStickForm") < count) ::Sleep(10);
+    if (answered >= 0 && CountVisible("TStickForm") >= count) {
+        // The layer and language commands posted to every new sticker run in posting order, before a
+        // message posted now: its summary comes back after all of them.
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &FenceWindow;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "VelprobeFence";
+        ::RegisterClassA(&wc);
+        HWND fence = ::CreateWindowExA(0, "VelprobeFence", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                       ::GetModuleHandleA(nullptr), nullptr);
+        HWND last = count > 0 ? ::FindWindowA("TStickForm", nullptr) : nullptr;
+        if (last == nullptr) {
+            painted = answered;
+        } else {
+            ::PostMessageA(last, velpiners::protocol::kWmUser, reinterpret_cast<WPARAM>(fence),
+                           velpiners::protocol::kSummaryRequestBase);
+            MSG message;
+            while (!g_summaryCame && MillisecondsSince(start) < limit) {
+                while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
+                if (!g_summaryCame) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
+            }
+            if (g_summaryCame) painted = MillisecondsSince(start);
+        }
+        ::DestroyWindow(fence);
+    }
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    ::GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+    std::printf("answer %.0f painted %.0f working %lu\n", answered, painted,
+                static_cast<unsigned long>(memory.WorkingSetSize / 1024));
+    std::fflush(stdout);
+    ::Sleep(static_cast<DWORD>(std::max(hold, 0)));
+    if (controller != nullptr) ::PostMessageA(controller, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) ::TerminateProcess(process.hProcess, 1);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return painted >= 0 ? 0 : 1;
+}
+
 std::vector<std::uint8_t> ReadFile(const char* path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -164,39 +267,7 @@ std::vector<std::uint8_t> ReadFile(const char* path) {
 int MakeDatabase(const char* path, int count, int tail) {
     std::vector<std::uint8_t> bytes;
     for (int i = 0; i < count; ++i) {
-        velpiners::StickerRecord r;
-        std::memset(&r, 0, sizeof r);
-        r.window = 0x10000 + i;
-        for (velpiners::TextStyleBlock* block : {&r.caption, &r.date, &r.body}) {
-            block->color = 0xF0F0F0 - i;
-            block->shadow = static_cast<std::uint8_t>(i % 2);
-            block->x = 14;
-            block->y = 2;
-            block->width = 255;
-            block->fontSize = 9;
-            block->fontName.Set("Tahoma");
-        }
-        r.caption.text.Set("Note " + std::to_string(i));
-        r.date.text.Set("8.12.26");
-        r.date.SetShowDate(1);
-        r.body.x = 16;
-        r.body.y = 26;
-        r.body.width = 208;
-        r.body.text.Set("Body text of note " + std::to_string(i) + "\r\nsecond line");
-        velpiners::PlacementBlock& p = r.placement;
-        p.left = 40 + (i * 37) % 900;
-        p.top = 30 + (i * 23) % 600;
-        p.opacity = static_cast<std::uint8_t>(255 - i % 100);
-        p.style = static_cast<std::uint8_t>(i % 17);
-        p.useOwnColor = 1;
-        p.color = 0x2080C0 + i;
-        p.unrolled = 1;
-        p.layer = static_cast<std::uint8_t>(i % 2);
-        p.wordWrap = 1;
-        p.hideDelayStep = 30;
-        p.SetPictureNumber(1 + i % 34);
-        p.showPicture = 1;
-        r.inUse = 1;
+        const velpiners::StickerRecord r = velpiners::testing::SyntheticSticker(i);
         const auto* raw = reinterpret_cast<const std::uint8_t*>(&r);
         bytes.insert(bytes.end(), raw, raw + sizeof r);
     }
@@ -359,6 +430,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(verb, "makegallery") == 0 && argc >= 3) return MakeGallery(argv[2]);
     if (std::strcmp(verb, "makelayers") == 0 && argc >= 3) return MakeLayers(argv[2]);
     if (std::strcmp(verb, "dbcheck") == 0 && argc >= 4) return CheckDatabase(argv[2], argv[3]);
+    if (std::strcmp(verb, "start") == 0 && argc >= 5)
+        return TimeStart(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argc >= 6 ? std::atoi(argv[5]) : 0);
 
     HWND controller = Controller();
     if (controller == nullptr) {

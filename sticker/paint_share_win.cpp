@@ -1,0 +1,40 @@
+#include "sticker/paint_share_win.h"
+
+namespace velpiners {
+namespace {
+
+// A device context that cannot say its resolution is taken as the common 96 dots per inch.
+constexpr int kDefaultDpi = 96;
+constexpr int kPointsPerInch = 72;
+// Faces and sizes kept before they are all made anew (a dialog trying one font after another).
+constexpr std::size_t kMostKeptFonts = 32;
+
+}  // namespace
+
+PaintShare& PaintShare::Get() {
+    static PaintShare share;
+    return share;
+}
+
+PaintShare::PaintShare() : m_screenDc(::GetDC(nullptr)), m_presentDc(::CreateCompatibleDC(nullptr)) {
+    m_dpi = m_screenDc != nullptr ? ::GetDeviceCaps(m_screenDc, LOGPIXELSY) : kDefaultDpi;
+}
+
+PaintShare::~PaintShare() {
+    if (m_screenDc != nullptr) ::ReleaseDC(nullptr, m_screenDc);
+}
+
+HFONT PaintShare::Font(const std::string& face, int points) {
+    std::pair<std::string, int> key{face, points};
+    auto found = m_fonts.find(key);
+    if (found != m_fonts.end()) return found->second.get();
+    if (m_fonts.size() >= kMostKeptFonts) m_fonts.clear();
+    UniqueFont font(::CreateFontA(-::MulDiv(points, m_dpi, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH, face.c_str()));
+    HFONT handle = font.get();
+    m_fonts.emplace(std::move(key), std::move(font));
+    return handle;
+}
+
+}  // namespace velpiners
