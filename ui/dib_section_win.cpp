@@ -12,7 +12,7 @@ void DibSection::Resize(int width, int height) {
     if (width < 1 || height < 1 || width > graphics::kMaxPictureDimension || height > graphics::kMaxPictureDimension)
         throw graphics::GraphicsError("Picture size out of range");
     ::GdiFlush();
-    if (m_bits == nullptr || width > m_capacityWidth || height > m_capacityHeight) {
+    if (!Holds(width, height)) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = width;

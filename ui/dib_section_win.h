@@ -26,11 +26,16 @@ public:
     void Resize(int width, int height);
     // Gives the section back.
     void Release();
+    // Whether a resize to this size keeps the current section.
+    [[nodiscard]] bool Holds(int width, int height) const {
+        return m_bits != nullptr && width <= m_capacityWidth && height <= m_capacityHeight;
+    }
 
     // The section (nullptr before the first Resize).
     [[nodiscard]] HBITMAP Bitmap() const { return m_bitmap.get(); }
     [[nodiscard]] int Width() const { return m_pixels.Width(); }
     [[nodiscard]] int Height() const { return m_pixels.Height(); }
+    [[nodiscard]] int BitsPerPixel() const { return m_bitsPerPixel; }
     // The pixels, after every pending GDI drawing has reached them.
     [[nodiscard]] graphics::Picture& Pixels();
 

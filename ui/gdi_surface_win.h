@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "graphics/picture.h"
+#include "ui/dib_section_win.h"
 #include "ui/unique_handle_win.h"
 
 namespace velpiners {
@@ -25,29 +26,26 @@ public:
     // New size, every byte 0. Throws graphics::GraphicsError for sizes out of range or when GDI fails.
     void Resize(int width, int height);
     // Gives the section back and keeps a 1 x 1 one (after a paint, so an idle window holds little).
-    void Release() { MakeSection(1, 1); }
+    void Release();
 
     [[nodiscard]] HDC Dc() const { return m_dc.get(); }
-    [[nodiscard]] int Width() const { return m_pixels.Width(); }
-    [[nodiscard]] int Height() const { return m_pixels.Height(); }
-    [[nodiscard]] int BitsPerPixel() const { return m_bitsPerPixel; }
+    [[nodiscard]] int Width() const { return m_section.Width(); }
+    [[nodiscard]] int Height() const { return m_section.Height(); }
+    [[nodiscard]] int BitsPerPixel() const { return m_section.BitsPerPixel(); }
     // The pixels, after every pending GDI drawing has reached them.
-    [[nodiscard]] graphics::Picture& Pixels();
+    [[nodiscard]] graphics::Picture& Pixels() { return m_section.Pixels(); }
 
     // Copies a picture of the same depth into the surface, resizing it to the picture's size.
     void Assign(const graphics::Picture& picture);
 
 private:
-    void MakeSection(int width, int height);
+    // A section can be deleted only out of the context: the context's own bitmap goes back in first.
+    void Deselect();
+    void Select();
 
-    int m_bitsPerPixel;
-    int m_capacityWidth = 0;
-    int m_capacityHeight = 0;
-    std::uint8_t* m_bits = nullptr;
     UniqueMemoryDc m_dc;
-    UniqueBitmap m_bitmap;
+    DibSection m_section;
     HGDIOBJ m_originalBitmap = nullptr;
-    graphics::Picture m_pixels;
 };
 
 }  // namespace velpiners
