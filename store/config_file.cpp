@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "base/profile_integer.h"
+
 namespace velpiners {
 namespace {
 
@@ -34,20 +36,12 @@ StickerDefaults FileDefaults() {
     return d;
 }
 
-int DigitValue(char c, int base) {
-    int value = -1;
-    if (c >= '0' && c <= '9') value = c - '0';
-    if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
-    return value < base ? value : -1;
-}
-
 class Reader {
 public:
     explicit Reader(const IniReader& ini) : m_ini(ini) {}
 
     std::int32_t Integer(std::string_view section, std::string_view key, std::int32_t fallback) const {
-        return ParseConfigInteger(m_ini.Read(section, key, "")).value_or(fallback);
+        return ParseProfileInteger(m_ini.Read(section, key, "")).value_or(fallback);
     }
     std::uint8_t Byte(std::string_view section, std::string_view key, std::uint8_t fallback) const {
         return static_cast<std::uint8_t>(Integer(section, key, fallback) & 0xFF);
@@ -83,35 +77,6 @@ private:
 };
 
 }  // namespace
-
-std::optional<std::int32_t> ParseConfigInteger(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    int base = 10;
-    if (!text.empty() && text.front() == '$') {
-        base = 16;
-        text.remove_prefix(1);
-    } else if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        base = 16;
-        text.remove_prefix(2);
-    }
-    if (text.empty()) return std::nullopt;
-    // Decimal up to the 32-bit range; hexadecimal up to 8 digits' worth, so "$FFFFFFFF" is -1.
-    const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
-    std::uint64_t value = 0;
-    for (const char c : text) {
-        const int digit = DigitValue(c, base);
-        if (digit < 0) return std::nullopt;
-        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
-        if (value > limit) return std::nullopt;
-    }
-    const auto bits = static_cast<std::uint32_t>(negative ? 0u - static_cast<std::uint32_t>(value)
-                                                          : static_cast<std::uint32_t>(value));
-    return static_cast<std::int32_t>(bits);
-}
 
 Configuration ReadConfiguration(const IniReader& ini, const StickerDefaults& current) {
     const Reader r(ini);

@@ -57,10 +57,6 @@ struct Configuration {
     std::int32_t hotKey = kDefaultHotKeyChoice;  // NEW: -1 none, 0..4 a key; the choice model maps the rest
 };
 
-// The integer a value stands for: optional sign, then decimal digits, or hexadecimal ones after "$" or "0x"
-// (at most 32 bits, taken as a signed 32-bit number). Nothing else may follow; anything else gives nullopt.
-[[nodiscard]] std::optional<std::int32_t> ParseConfigInteger(std::string_view text);
-
 // Reads the 22 keys in the file's order, each missing or unreadable one as its default; the sticker colour
 // (not in the file) is taken from `current`.
 [[nodiscard]] Configuration ReadConfiguration(const IniReader& ini, const StickerDefaults& current);

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <limits>
 #include <optional>
+
+#include "base/profile_integer.h"
 
 namespace velpiners {
 namespace {
@@ -18,49 +19,9 @@ constexpr int kHighestByte = 255;
 constexpr int kLastAlignment = 2;
 constexpr int kPictureNumberBits = 8;
 
-// A signed 32-bit integer as the framework reads one: optional sign, decimal digits or "$"/"0x" and hex
-// digits, nothing else. Anything else (empty, other characters, out of range) is no number.
-std::optional<std::int32_t> ParseInteger(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    int base = 10;
-    if (!text.empty() && text.front() == '$') {
-        base = 16;
-        text.remove_prefix(1);
-    } else if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        base = 16;
-        text.remove_prefix(2);
-    }
-    if (text.empty()) return std::nullopt;
-    std::int64_t value = 0;
-    for (const char c : text) {
-        int digit = 0;
-        if (c >= '0' && c <= '9') {
-            digit = c - '0';
-        } else if (base == 16 && c >= 'a' && c <= 'f') {
-            digit = c - 'a' + 10;
-        } else if (base == 16 && c >= 'A' && c <= 'F') {
-            digit = c - 'A' + 10;
-        } else {
-            return std::nullopt;
-        }
-        value = value * base + digit;
-        // Hex may spell the full 32 bits (a system colour); decimal must fit a signed integer.
-        if (value > (base == 16 ? 0xFFFFFFFFLL : 0x80000000LL)) return std::nullopt;
-    }
-    if (negative) value = -value;
-    if (base == 16 && !negative) return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
-}
-
 std::int32_t ReadInteger(const IniReader& file, std::string_view section, std::string_view key,
                          std::int32_t defaultValue) {
-    return ParseInteger(file.Read(section, key, "")).value_or(defaultValue);
+    return ParseProfileInteger(file.Read(section, key, "")).value_or(defaultValue);
 }
 
 bool ReadBool(const IniReader& file, std::string_view section, std::string_view key, bool defaultValue) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/hot_key.h"
+#include "base/profile_integer.h"
 #include "store/config_file.h"
 #include "tests/host/fake_ini.h"
 
@@ -164,21 +165,21 @@ TEST(ConfigFileTest, AKeyThatCannotBeWrittenStopsTheWrite) {
     EXPECT_TRUE(ini.writes.empty());
 }
 
-TEST(ParseConfigIntegerTest, DecimalAndHexadecimalWithinThirtyTwoBits) {
-    EXPECT_EQ(ParseConfigInteger("0"), 0);
-    EXPECT_EQ(ParseConfigInteger("16777215"), 16777215);
-    EXPECT_EQ(ParseConfigInteger("-1"), -1);
-    EXPECT_EQ(ParseConfigInteger("+12"), 12);
-    EXPECT_EQ(ParseConfigInteger("$1F"), 31);
-    EXPECT_EQ(ParseConfigInteger("0x1f"), 31);
-    EXPECT_EQ(ParseConfigInteger("0X10"), 16);
-    EXPECT_EQ(ParseConfigInteger("-$10"), -16);
-    EXPECT_EQ(ParseConfigInteger("$FFFFFFFF"), -1);
-    EXPECT_EQ(ParseConfigInteger("2147483647"), 2147483647);
-    EXPECT_EQ(ParseConfigInteger("-2147483648"), INT32_MIN);
+TEST(ProfileIntegerTest, DecimalAndHexadecimalWithinThirtyTwoBits) {
+    EXPECT_EQ(ParseProfileInteger("0"), 0);
+    EXPECT_EQ(ParseProfileInteger("16777215"), 16777215);
+    EXPECT_EQ(ParseProfileInteger("-1"), -1);
+    EXPECT_EQ(ParseProfileInteger("+12"), 12);
+    EXPECT_EQ(ParseProfileInteger("$1F"), 31);
+    EXPECT_EQ(ParseProfileInteger("0x1f"), 31);
+    EXPECT_EQ(ParseProfileInteger("0X10"), 16);
+    EXPECT_EQ(ParseProfileInteger("-$10"), -16);
+    EXPECT_EQ(ParseProfileInteger("$FFFFFFFF"), -1);
+    EXPECT_EQ(ParseProfileInteger("2147483647"), 2147483647);
+    EXPECT_EQ(ParseProfileInteger("-2147483648"), INT32_MIN);
     for (const char* bad :
          {"", "-", "$", "0x", "2147483648", "-2147483649", "$100000000", "12a", "1 2", "0x1g", "1.5", "one", " 1"})
-        EXPECT_EQ(ParseConfigInteger(bad), std::nullopt) << bad;
+        EXPECT_EQ(ParseProfileInteger(bad), std::nullopt) << bad;
 }
 
 TEST(THotKeyTest, PublishesAllFiveFlagsInIndexOrder) {
