@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "base/private_profile_win.h"
 #include "dialogs/settings_apply.h"
 #include "graphics/preview_win.h"
 #include "sticker/sticker_state.h"
@@ -88,7 +87,6 @@ constexpr Bounds kBNOBounds{318, 249, 75, 25};
 // Any value that is no style draws the preview's empty frame.
 constexpr int kNoStyle = -1;
 constexpr std::string_view kProgramFont = "tahoma";
-constexpr std::string_view kConfigFile = "config.txt";
 
 enum Page : int { kTextPage = 0, kLookPage = 1, kTextOptionsPage = 2, kPatternsPage = 3 };
 
@@ -96,11 +94,6 @@ std::string TodayText() {
     SYSTEMTIME now{};
     ::GetLocalTime(&now);
     return FormatStickerDate(now.wDay, now.wMonth, now.wYear);
-}
-
-// The pattern both sticker dialogs select when they fill their pattern box: config.txt, [Settings] pattern.
-std::string RememberedPattern(const std::string& programFolder) {
-    return PrivateProfileReader(programFolder + std::string(kConfigFile)).Read("Settings", "pattern", "");
 }
 
 // " text ": a group box caption that keeps a little room from the frame.
@@ -307,7 +300,7 @@ void TFormStickerMess::FillFromDefaults() {
     // The pattern box's click on the remembered pattern previews it and enables loading.
     m_B_press_prim.SetEnabled(false);
     graphics::RenderStylePreview(m_I_press, kNoStyle, 0, m_host);
-    FillPatternList(m_CB_press, m_host.ProgramFolder(), RememberedPattern(m_host.ProgramFolder()));
+    FillPatternList(m_CB_press, m_host.ProgramFolder(), ReadRememberedPattern(m_host.ProgramFolder()));
 }
 
 void TFormStickerMess::SelectTextSize(int size) {

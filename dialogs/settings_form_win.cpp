@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "base/private_profile_win.h"
 #include "graphics/icon_items.h"
 #include "graphics/preview_win.h"
 #include "graphics/ress_loader_win.h"
@@ -153,7 +152,7 @@ void TSettingsForm::FormCreate(SettingsFormServices services) {
     CB_icons.SetItems(std::move(items));
 
     // Step 5: the remembered pattern.
-    m_rememberedPattern = PrivateProfileReader(m_services.programFolder + "config.txt").Read("Settings", "pattern", "");
+    m_rememberedPattern = ReadRememberedPattern(m_services.programFolder);
     ApplyTexts();
 }
 
@@ -468,8 +467,7 @@ void TSettingsForm::FormClose() {
     // The remembered pattern follows the box only once config.txt holds one.
     if (m_rememberedPattern.empty() || CB_press.Selected() < 0) return;
     m_rememberedPattern = CB_press.SelectedText();
-    PrivateProfileWriter config(m_services.programFolder + "config.txt");
-    if (!config.Write("Settings", "pattern", m_rememberedPattern))
+    if (!WriteRememberedPattern(m_services.programFolder, m_rememberedPattern))
         ShowErrorBox("Unable to write to " + m_services.programFolder + "config.txt");
 }
 

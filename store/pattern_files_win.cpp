@@ -10,6 +10,10 @@
 namespace velpiners {
 namespace {
 
+constexpr std::string_view kConfigFileName = "config.txt";
+constexpr std::string_view kRememberedSection = "Settings";
+constexpr std::string_view kRememberedKey = "pattern";
+
 bool IsFolder(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -94,6 +98,16 @@ std::string SelectedPatternPath(const ComboBox& box, const std::string& programF
 bool DeletePatternFile(const std::string& path) {
     ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     return ::DeleteFileA(path.c_str()) != FALSE;
+}
+
+std::string ReadRememberedPattern(const std::string& programFolder) {
+    return PrivateProfileReader(programFolder + std::string(kConfigFileName))
+        .Read(kRememberedSection, kRememberedKey, "");
+}
+
+bool WriteRememberedPattern(const std::string& programFolder, const std::string& item) {
+    return PrivateProfileWriter(programFolder + std::string(kConfigFileName))
+        .Write(kRememberedSection, kRememberedKey, item);
 }
 
 }  // namespace velpiners

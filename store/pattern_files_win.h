@@ -47,6 +47,12 @@ void FillPatternList(ComboBox& box, const std::string& programFolder, std::strin
 // The path of the file of the box's selected item; empty when nothing is selected or the file does not exist.
 [[nodiscard]] std::string SelectedPatternPath(const ComboBox& box, const std::string& programFolder);
 
+// The pattern item both sticker dialogs select when they fill their pattern box, kept in config.txt
+// ([Settings] pattern; empty when there is none), and writing it back (false when config.txt cannot be
+// written).
+[[nodiscard]] std::string ReadRememberedPattern(const std::string& programFolder);
+bool WriteRememberedPattern(const std::string& programFolder, const std::string& item);
+
 // Deletes a pattern file, also a read-only one. False when it could not be deleted.
 bool DeletePatternFile(const std::string& path);
 
