@@ -21,6 +21,7 @@
 #include "graphics/compositor.h"
 #include "ui/gdi_surface_win.h"
 #include "tests/common/synthetic_stickers.h"
+#include "tests/common/program_beside_win.h"
 
 namespace {
 
@@ -145,14 +146,9 @@ void MeasureBareWindows(HMODULE resources, int count) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string program(path);
-    program.resize(program.find_last_of("\\/") + 1);
-    program += "velpiners.exe";
-    HMODULE resources = ::LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE resources = velpiners::test::LoadProgramBesideThisExe();
     if (resources == nullptr) {
-        std::fprintf(stderr, "start_bench: cannot open %s\n", program.c_str());
+        std::fprintf(stderr, "start_bench: cannot open velpiners.exe beside it\n");
         return 1;
     }
     std::vector<int> counts;

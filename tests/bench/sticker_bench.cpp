@@ -14,6 +14,7 @@
 #include "app/shared_pictures_win.h"
 #include "base/phase_times.h"
 #include "sticker/stick_form_win.h"
+#include "tests/common/program_beside_win.h"
 
 namespace {
 
@@ -75,14 +76,9 @@ void Measure(const char* name, int runs, Action action) {
 }  // namespace
 
 int main() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string program(path);
-    program.resize(program.find_last_of("\\/") + 1);
-    program += "velpiners.exe";
-    HMODULE resources = ::LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE resources = velpiners::test::LoadProgramBesideThisExe();
     if (resources == nullptr) {
-        std::fprintf(stderr, "sticker_bench: cannot open %s\n", program.c_str());
+        std::fprintf(stderr, "sticker_bench: cannot open velpiners.exe beside it\n");
         return 1;
     }
     BenchHost host(resources);

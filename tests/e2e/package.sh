@@ -29,14 +29,7 @@ shipped=$(cd "$dir" 2>/dev/null && find . -type f | sort | xargs md5sum)
 first=$(start_program "$dir")
 check "the unpacked program starts" probe wait 30
 
-find_tray
-if [ -n "$tray_x" ]; then
-  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
-  wait_visible '#32768'
-  xdotool key Down Down Down Right  # past the two new-sticker items to the language submenu
-  for _ in $(seq 1 50); do [ "$(probe visible '#32768')" -ge 2 ] && break; sleep 0.1; done
-  sleep 0.5
-fi
+open_language_submenu
 # Both sample language files and the two built-in languages (21 pixels each) and a separator.
 read -r _ _ _ menu_height < <(probe windows '#32768' | sort -n | tail -1)
 check "the language submenu lists the sample language files" test "${menu_height:-0}" -ge 84

@@ -92,6 +92,16 @@ find_tray() {
 # Waits up to 5 s until `probe visible CLASS` is at least 1 (wait_visible) or 0 (wait_hidden).
 wait_visible() { for _ in $(seq 1 50); do [ "$(probe visible "$1")" -ge 1 ] && return 0; sleep 0.1; done; return 1; }
 wait_hidden() { for _ in $(seq 1 50); do [ "$(probe visible "$1")" = 0 ] && return 0; sleep 0.1; done; return 1; }
+# The tray menu opened by a right click on the tray icon, and in it the language submenu.
+open_language_submenu() {
+  find_tray
+  [ -n "$tray_x" ] || return 0  # the checks that follow say what is missing
+  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
+  wait_visible '#32768'
+  xdotool key Down Down Down Right  # past the two new-sticker items to the language submenu
+  for _ in $(seq 1 50); do [ "$(probe visible '#32768')" -ge 2 ] && break; sleep 0.1; done
+  sleep 0.5
+}
 
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 "$loader" reg delete "$run_key" /v Velpiners /f >/dev/null 2>&1
@@ -332,14 +342,7 @@ cp -r build/win32/Languages "$dir/Languages"
 printf '[Settings]\r\npattern=mine.pat\r\n' >>"$dir/config.txt"
 first=$(start_program "$dir")
 check "starts again with Russian chosen" probe wait 30
-find_tray
-if [ -n "$tray_x" ]; then
-  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
-  wait_visible '#32768'
-  xdotool key Down Down Down Right  # past the two new-sticker items to the language submenu
-  for _ in $(seq 1 50); do [ "$(probe visible '#32768')" -ge 2 ] && break; sleep 0.1; done
-  sleep 0.5
-fi
+open_language_submenu
 check "the language submenu opens" test "$(probe visible '#32768')" -ge 2
 import -window root build/language-menu.png 2>/dev/null
 # The submenu is the popup further right: 2 files and 2 built-ins (21 pixels each) and a separator, with flags.

@@ -1,5 +1,7 @@
 #include "tests/win32/test_support.h"
 
+#include "tests/common/program_beside_win.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -77,13 +79,7 @@ std::string TestProgramFolder() {
 }
 
 HMODULE ProgramResources() {
-    static HMODULE module = [] {
-        char path[MAX_PATH] = {};
-        ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string file(path);
-        file.resize(file.find_last_of("\\/") + 1);
-        return ::LoadLibraryExA((file + "velpiners.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    }();
+    static HMODULE module = LoadProgramBesideThisExe();
     return module;
 }
 
