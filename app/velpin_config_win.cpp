@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include "app/velpin_win.h"
+#include "base/app_error.h"
+#include "base/file_probe_win.h"
+#include "base/ini_file_replacement_win.h"
 #include "base/private_profile_win.h"
 #include "lang/language_choice.h"
 #include "protocol/protocol.h"
@@ -23,7 +26,32 @@ UINT HotKeyItemOfTag(int tag) { return MenuCommand(MenuId::kNNone) + static_cast
 
 void TVelpin::ReadConfig() {
     const std::string path = ConfigPath();
-    const bool exists = ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    // Absent means the system said so. A file it cannot tell about, a folder of that name or a file that
+    // stays held by another program is not read, and then not written either: the user's settings in it
+    // are never replaced by the start's values.
+    const FileProbe probe = ProbeFile(path);
+    bool exists = probe.state == FileState::kPresent;
+    DWORD failure = probe.failure;
+    bool readable = probe.state == FileState::kAbsent;
+    if (exists) {
+        if ((probe.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            failure = ERROR_ACCESS_DENIED;
+        } else {
+            HANDLE file = OpenForReading(path, &failure);
+            readable = file != INVALID_HANDLE_VALUE;
+            if (readable) ::CloseHandle(file);
+        }
+    }
+    if (!readable) {
+        if (!m_configUnreadableTold) {
+            m_configUnreadableTold = true;
+            ShowErrorBox("Cannot open file \"" + path + "\". " + SystemErrorText(failure) +
+                         ". The settings in it are left as they are: what changes in this run is not saved there");
+        }
+        // Read before (the notification area came back): the settings of this run stay as they are.
+        if (m_configRead) return;
+        exists = false;  // nothing read: the language follows the system's, as for a first start
+    }
     Configuration config;
     if (exists) {
         // Without the file nothing but the language is chosen: the defaults keep their start values and
@@ -46,7 +74,7 @@ void TVelpin::ReadConfig() {
             SelectLanguageFile(choice.filePath);
             break;
     }
-    m_configRead = true;
+    if (readable) m_configRead = true;
 }
 
 bool TVelpin::WriteConfig() const {
@@ -56,8 +84,9 @@ bool TVelpin::WriteConfig() const {
     config.otherLanguage = m_texts.FileName();
     config.defaults = m_defaults;
     config.hotKey = m_hotKey.FirstSet();
-    PrivateProfileWriter writer(ConfigPath());
-    return WriteConfiguration(writer, config);
+    // Into a copy that replaces the file in one step: a failure half-way leaves the old settings whole.
+    IniFileReplacement file(ConfigPath());
+    return file.Begin() && WriteConfiguration(file, config) && file.Commit();
 }
 
 void TVelpin::TellConfigNotWritten() const { ShowErrorBox("Unable to write to " + ConfigPath()); }
@@ -66,9 +95,9 @@ void TVelpin::FormClose(bool writeConfig) {
     // The error box's own message loop may bring another close: one runs.
     if (m_closing) return;
     m_closing = true;
-    // A close before config.txt was read (chosen while an error box of the start showed) would store the
-    // start's values over the user's. A file that cannot be written is told once, and the close goes on:
-    // a program that cannot save its settings must still be able to end.
+    // A close before config.txt was read (chosen while an error box of the start showed, or the file could
+    // not be read) would store the start's values over the user's. A file that cannot be written is told once, and the
+    // close goes on: a program that cannot save its settings must still be able to end.
     if (writeConfig && m_configRead && !WriteConfig()) TellConfigNotWritten();
     m_hotKeyLibrary.Unload();
     DestroyFormWindow();

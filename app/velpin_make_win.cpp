@@ -118,7 +118,7 @@ TStickForm* TVelpin::MakeDefaultSticker() {
     p.useOwnColor = 1;
     p.color = RandomStickerColor();
     p.style = m_defaults.style;
-    p.opacity = m_defaults.opacity;
+    p.opacity = StoredOpacity(m_defaults.opacity);
     p.wordWrap = m_defaults.wordWrap ? 1 : 0;
     sticker->Relayout();
     MirrorIntoSlot(index, *sticker);
@@ -128,8 +128,8 @@ TStickForm* TVelpin::MakeDefaultSticker() {
 
 TStickForm* TVelpin::DuplicateSticker(const StickerRecord& blocks) {
     PlacementBlock placement = blocks.placement;
-    placement.left += kDuplicateOffset;
-    placement.top += kDuplicateOffset;
+    placement.left = MovedOrKept(placement.left, kDuplicateOffset);
+    placement.top = MovedOrKept(placement.top, kDuplicateOffset);
     return MakeStickerFromRecord(blocks.caption, blocks.date, placement, blocks.body);
 }
 
@@ -150,7 +150,7 @@ TStickForm* TVelpin::MakeStickerFromDialog(const std::string& caption, const std
     p.layer = onTop ? 0 : 1;
     p.useOwnColor = d.useOwnColor ? 1 : 0;
     p.style = d.style;
-    p.opacity = d.opacity;
+    p.opacity = StoredOpacity(d.opacity);
     p.color = d.stickerColor;
     p.hideAtPointer = d.hideAtPointer ? 1 : 0;
     p.hideDelayStep = d.hideDelayStep;

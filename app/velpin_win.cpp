@@ -9,13 +9,15 @@
 #include "graphics/ress_loader_win.h"
 #include "lang/language_choice.h"
 #include "lang/shown_text_win.h"
+#include "base/bounded_send_win.h"
 #include "base/file_list_win.h"
+#include "base/file_probe_win.h"
+#include "base/phase_times.h"
 #include "base/private_profile_win.h"
 #include "sticker/stick_form_win.h"
 #include "tray/tray_icon_win.h"
 #include "store/config_file.h"
 #include "store/database_image.h"
-#include "store/db_file_win.h"
 #include "ui/error_box_win.h"
 #include "ui/handle_value_win.h"
 #include "ui/menu_text_win.h"
@@ -150,34 +152,34 @@ void TVelpin::LoadDatabase() {
     } catch (const std::exception& error) {
         // The file stays as it is until the first write of the run, which moves it aside first: the notes in
         // it are never replaced by only the ones made since.
-        if (!m_keepAsidePending) {
-            m_keepAsidePending = true;
-            m_keepAsideByMove = true;
-            m_keepAsideStamp = StampNow();
-        }
-        const std::string aside = FreeAsidePath(DatabasePath(), m_keepAsideStamp);
+        m_aside.ReadNothing(StampNow());
+        const std::string aside = FreeAsidePath(DatabasePath(), m_aside.Stamp());
         ShowErrorBox(std::string(error.what()) +
                      ". The file is kept: before the notes are next saved it is moved to \"" + aside + "\"");
         m_loadingDatabase = false;
         m_databaseLoaded = true;
         return;
     }
-    if (file.partlyRead && !m_keepAsidePending) {
-        // What could not be read (a torn tail, records past the table's 256) stays in a copy.
-        m_keepAsidePending = true;
-        m_keepAsideByMove = false;
-        m_keepAsideStamp = StampNow();
-    }
+    OpenStoredNotes(file);
+    m_loadingDatabase = false;
+    m_databaseLoaded = true;
+}
+
+void TVelpin::OpenStoredNotes(const DatabaseFile& file) {
+    // What could not be read (a torn tail, records past the table's 256) stays in the file, which is moved
+    // aside before the next write.
+    if (file.partlyRead)
+        m_aside.ReadInPart(StampNow(), file.identity);
+    else
+        m_aside.ReadWhole();
     for (const StickerRecord& record : file.records) {
         if (MakeStickerFromRecord(record.caption, record.date, record.placement, record.body) == nullptr &&
             m_table->FirstFreeSlot() < 0)
             break;
     }
-    m_loadingDatabase = false;
-    m_databaseLoaded = true;
 }
 
-std::string TVelpin::Text(TextKey key) const { return m_texts.Get(key); }
+std::string TVelpin::Text(TextKey key) const { return StoredText(m_texts, key); }
 
 std::wstring TVelpin::ShownText(TextKey key) const { return velpiners::ShownText(m_texts, key); }
 
@@ -204,11 +206,35 @@ void TVelpin::WriteDatabase() {
     // A save asked for while the start still shows an error box would replace the stored notes with the
     // empty table.
     if (!m_databaseLoaded) return;
-    if (m_keepAsidePending) {
-        (void)KeepDatabaseAside(DatabasePath(), m_keepAsideStamp, m_keepAsideByMove);
-        m_keepAsidePending = false;
+    const phase::Scope timing(phase::Phase::kWriteDatabase);
+    std::string tell;
+    if (m_aside.Pending()) {
+        unsigned long failure = 0;
+        if (MoveDatabaseAside(DatabasePath(), m_aside.Stamp(), &failure)) {
+            m_aside.Kept();
+        } else {
+            // Held by another program, most likely: the next save tries again, and the edits made meanwhile
+            // stay in the table. After a few failed saves the user hears of it, once.
+            const AsideKeeping::AfterFailure after = m_aside.MoveFailed(IdentityOfFile(DatabasePath()));
+            if (after.tell)
+                tell = "Cannot keep the file \"" + DatabasePath() + "\" aside. " + SystemErrorText(failure) +
+                       (after.write ? ". It is replaced with the notes as they are now"
+                                    : ". The notes are not saved until it can be moved");
+            if (!after.write) {
+                if (!tell.empty()) ShowErrorBox(tell);
+                return;
+            }
+        }
     }
-    WriteDatabaseFile(DatabasePath(), BuildDatabaseImage(*m_table));
+    try {
+        WriteDatabaseFile(DatabasePath(), BuildDatabaseImage(*m_table));
+    } catch (const std::exception& error) {
+        if (tell.empty()) throw;
+        throw AppError(tell + ". " + error.what());
+    }
+    m_aside.Kept();
+    // Told once the file is written and the table and the file agree again.
+    if (!tell.empty()) ShowErrorBox(tell);
 }
 
 void TVelpin::BeginSaveCycle() { m_table->BeginSaveCycle(HandleValue(Handle())); }
@@ -275,6 +301,7 @@ void TVelpin::OnControllerCommand(WPARAM wParam, LPARAM lParam) {
             return;
         }
         case protocol::kCtlSaveEnd:
+            m_table->SaveEndTaken();
             WriteDatabase();
             return;
         case protocol::kCtlSaveRequest:
@@ -329,8 +356,10 @@ LRESULT TVelpin::OnUserCommand(WPARAM wParam, LPARAM lParam) {
                 target = HandleFromValue(slot.window);
                 slotIndex = static_cast<std::uint32_t>(i);
             });
+            // A sticker of this thread answers at once; its own send to the caller's window is the bounded one.
             if (target != nullptr)
-                ::SendMessageA(target, WM_USER, wParam, static_cast<LPARAM>(protocol::kSummaryRequestBase + slotIndex));
+                (void)SendBounded(target, WM_USER, wParam,
+                                  static_cast<LPARAM>(protocol::kSummaryRequestBase + slotIndex));
             return 0;
         }
         case protocol::kUserPresence:
@@ -359,12 +388,26 @@ void TVelpin::OnTaskbarCreated() {
     // While the start has not read the stored notes yet (one of its error boxes is showing) there is
     // nothing to reopen: the start opens them itself.
     if (!m_databaseLoaded || m_loadingDatabase) return;
-    m_table->ForEachInUse([](int, const StickerRecord& slot) {
-        HWND window = HandleFromValue(slot.window);
-        if (::IsWindow(window)) ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkClose);
-    });
-    m_table->ClearFlags();
-    LoadDatabase();
+    // Any program can broadcast this. The notes are read before the stickers on screen go: a file that
+    // another program holds (a backup, a virus scanner) or that cannot be read now leaves them as they
+    // are, and nothing is moved aside for it.
+    DatabaseFile file;
+    bool read = true;
+    try {
+        file = ReadDatabaseFile(DatabasePath());
+    } catch (const std::exception&) {
+        read = false;
+    }
+    if (read) {
+        m_table->ForEachInUse([](int, const StickerRecord& slot) {
+            HWND window = HandleFromValue(slot.window);
+            if (::IsWindow(window)) ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkClose);
+        });
+        m_table->ClearFlags();
+        m_loadingDatabase = true;
+        OpenStoredNotes(file);
+        m_loadingDatabase = false;
+    }
     ReadConfig();
 }
 

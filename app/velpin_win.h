@@ -23,6 +23,7 @@
 #include "lang/text_table.h"
 #include "sticker/sticker_host_win.h"
 #include "store/database_aside.h"
+#include "store/db_file_win.h"
 #include "store/record.h"
 #include "store/table.h"
 #include "ui/form_win.h"
@@ -154,10 +155,10 @@ public:
 
     // Reads base.db and opens one sticker window per record (lowest free slot first; a full table drops the
     // rest). A file that exists but cannot be read is reported in the error box and loads nothing; it is
-    // moved aside before the run's first write, and a file read only in part is copied aside then.
+    // moved aside before the run's first write, as is a file read only in part.
     void LoadDatabase();
-    // Writes base.db from the table; throws AppError when the file cannot be written (or the file that the
-    // start could not read cannot be kept aside first). Nothing is written before the start has read it.
+    // Writes base.db from the table; throws AppError when the file cannot be written. Nothing is written
+    // before the start has read it, nor over a file that could not be read and is not moved aside yet.
     void WriteDatabase();
     void BeginSaveCycle();
 
@@ -200,6 +201,7 @@ private:
     void AskStickersForReports();
     void MirrorIntoSlot(int index, const TStickForm& sticker);
     void DestroyStickerWindows();
+    void OpenStoredNotes(const DatabaseFile& file);
     void NotifyStickersOfLanguage() const;
     void LoadUserPictures();
 
@@ -217,12 +219,12 @@ private:
     bool m_databaseLoaded = false;
     bool m_loadingDatabase = false;
     bool m_tearingDown = false;
-    // A base.db the start could not read whole waits to be kept aside before the first write.
-    bool m_keepAsidePending = false;
-    bool m_keepAsideByMove = false;
-    StampTime m_keepAsideStamp;
-    // config.txt has been read: a close before that would replace it with the start's values.
+    // A base.db that could not be read whole waits to be moved aside before the next write.
+    AsideKeeping m_aside;
+    // config.txt has been read (or is absent): a close before that would replace it with the start's values.
     bool m_configRead = false;
+    // The user has been told that config.txt could not be read (once a run).
+    bool m_configUnreadableTold = false;
     bool m_closing = false;
     StickerDefaults m_defaults;
     TextTable m_texts;

@@ -54,6 +54,8 @@ const char* NameOf(Phase which) {
             return "apply layer";
         case Phase::kMenuCaptions:
             return "menu captions";
+        case Phase::kWriteDatabase:
+            return "write base.db";
         case Phase::kCount:
             break;
     }

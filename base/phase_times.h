@@ -1,5 +1,5 @@
-// Where the time of a start or of a paint goes: the work of opening and painting stickers is cut into named
-// phases, and a measuring program (the benchmarks) can have their wall-clock time and their calls summed.
+// Where the time of a start or of a paint goes: the work of opening, painting and saving stickers is cut into
+// named phases, and a measuring program (the benchmarks) can have their wall-clock time and their calls summed.
 // Counting is off unless that program switches it on; a scope then reads no clock and costs one test.
 // Phases do not nest: each scope wraps one piece of work that no other scope wraps. Single-threaded, like
 // the windows that use it.
@@ -25,6 +25,7 @@ enum class Phase : int {
     kPlaceShow,      // the controller moving and showing the new window
     kApplyLayer,     // the posted layer command: reparenting and z-order
     kMenuCaptions,   // the posted language command
+    kWriteDatabase,  // base.db built from the table and written
     kCount
 };
 

@@ -26,4 +26,18 @@ std::string AnsiFromWide(std::wstring_view text) {
     return narrow;
 }
 
+std::optional<std::string> AnsiFromWideExactly(std::wstring_view text) {
+    if (text.empty()) return std::string();
+    if (text.size() > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
+    const int length = static_cast<int>(text.size());
+    BOOL lost = FALSE;
+    const int needed =
+        ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, &lost);
+    if (needed <= 0 || lost) return std::nullopt;
+    std::string narrow(static_cast<std::size_t>(needed), '\0');
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, narrow.data(), needed, nullptr, &lost);
+    if (lost) return std::nullopt;
+    return narrow;
+}
+
 }  // namespace velpiners

@@ -1,6 +1,7 @@
 // Text in a code page turned into UTF-16 for the wide functions of the system, and back.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,8 @@ inline constexpr unsigned kCyrillicCodePage = 1251;
 [[nodiscard]] std::wstring WideFromCodePage(std::string_view text, unsigned codePage);
 // `text` in the system's ANSI code page (characters it lacks become '?').
 [[nodiscard]] std::string AnsiFromWide(std::wstring_view text);
+// `text` in the system's ANSI code page when every character has its own place there; none when one would be
+// lost or replaced by a look-alike.
+[[nodiscard]] std::optional<std::string> AnsiFromWideExactly(std::wstring_view text);
 
 }  // namespace velpiners

@@ -16,4 +16,11 @@ std::wstring ShownText(const TextTable& texts, std::string_view text) {
     return WideFromCodePage(text, CodePageOf(texts.Encoding()));
 }
 
+std::string StoredText(const TextTable& texts, TextKey key) {
+    const std::string& text = texts.Get(key);
+    if (texts.Encoding() != TextEncoding::Cp1251 || ::GetACP() == kCyrillicCodePage) return text;
+    const std::optional<std::string> stored = AnsiFromWideExactly(WideFromCodePage(text, kCyrillicCodePage));
+    return stored ? *stored : std::string(InfoOf(key).english);
+}
+
 }  // namespace velpiners

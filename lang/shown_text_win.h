@@ -18,4 +18,9 @@ namespace velpiners {
 // A text made of the table's texts (a caption joined from two of them), in the table's encoding.
 [[nodiscard]] std::wstring ShownText(const TextTable& texts, std::string_view text);
 
+// The text of a key as a sticker stores it (a new sticker's default caption and body): in the system's ANSI
+// code page, as every stored text is. A built-in Russian text that code page cannot hold gives the English
+// one instead: the note is then readable, the interface stays Russian.
+[[nodiscard]] std::string StoredText(const TextTable& texts, TextKey key);
+
 }  // namespace velpiners

@@ -70,6 +70,9 @@ void CopyRgbTo24(const graphics::Picture& source, graphics::Picture& target) {
 
 UINT WrapFlag(const PlacementBlock& p) { return p.wordWrap != 0 ? DT_WORDBREAK : 0; }
 
+// A note shows the characters the user typed: "&" is a character, never a mnemonic prefix.
+constexpr UINT kNoteTextFlags = DT_EXPANDTABS | DT_NOPREFIX;
+
 // Byte-wise equality of two blocks as stored (bytes after a text's length count too: a miss, never a false
 // hit).
 bool SameBlock(const TextStyleBlock& a, const TextStyleBlock& b) {
@@ -87,7 +90,7 @@ UINT BodyFormat(const PlacementBlock& p) {
     UINT alignment = DT_LEFT;
     if (p.alignment == 1) alignment = DT_CENTER;
     if (p.alignment == 2) alignment = DT_RIGHT;
-    return alignment | WrapFlag(p) | DT_NOCLIP | DT_EXPANDTABS;
+    return alignment | WrapFlag(p) | DT_NOCLIP | kNoteTextFlags;
 }
 
 }  // namespace
@@ -133,20 +136,21 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
                    kMaxScratchExtent);
 
     // Measuring draws nothing: the scratch is sized and filled for the drawing below.
-    RECT r{block.x, block.y, block.x + block.width, scratchHeight};
+    const std::int32_t boxRight = SaturatedSum(block.x, block.width);
+    RECT r{block.x, block.y, boxRight, scratchHeight};
     {
         HDC dc = scratch.Dc();
         SelectGuard select(dc, font);
-        ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_EXPANDTABS | WrapFlag(p));
+        ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | kNoteTextFlags | WrapFlag(p));
     }
     m_calcRect = r;
     m_contentRect = text.empty() ? RECT{0, 0, 0, 0} : r;
 
     int height = scratchHeight;
     if (height < r.bottom) height = std::min<int>(r.bottom, kMaxScratchExtent);
-    RECT d{block.x, block.y, block.x + block.width, height};
+    RECT d{block.x, block.y, boxRight, height};
     int width = layout::kTextBoxWidth;
-    if (block.x + block.width < r.right) {
+    if (boxRight < r.right) {
         // One word wider than the box: the ink decides the width.
         width = std::clamp<int>(r.right + layout::kInkMargin, 1, kMaxScratchExtent);
         d.right = r.right;
@@ -157,7 +161,7 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
     FillWhite(scratch.Pixels());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RgbOf(block.color - 1));
-    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, DT_EXPANDTABS | WrapFlag(p));
+    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, kNoteTextFlags | WrapFlag(p));
 
     const graphics::Rect ink = graphics::InkBounds(scratch.Pixels());
     m_textRect = RECT{ink.left, ink.top, std::min(ink.right, kMaxTextExtent),
@@ -177,7 +181,7 @@ void TStickForm::RemeasureText(const TextStyleBlock& block) {
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RgbOf(block.color - 1));
     RECT d{block.x, block.y, m_textRect.right, m_textRect.bottom};
-    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, DT_EXPANDTABS | WrapFlag(p));
+    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, kNoteTextFlags | WrapFlag(p));
     const graphics::Rect ink = graphics::InkBounds(scratch.Pixels());
     // No ink (an empty or blank text): the scan would report the scratch's margin row, 23 rows below
     // the height MeasureText found; the empty sticker stays as high as five lines, like the frame styles.
@@ -185,7 +189,7 @@ void TStickForm::RemeasureText(const TextStyleBlock& block) {
 }
 
 void TStickForm::MeasureHeader() {
-    m_captionRightEdge = m_blocks.caption.x + TextWidthIn(m_blocks.caption, m_blocks.caption.text.Get());
+    m_captionRightEdge = SaturatedSum(m_blocks.caption.x, TextWidthIn(m_blocks.caption, m_blocks.caption.text.Get()));
     m_dateWidth = m_blocks.date.ShowDate() ? TextWidthIn(m_blocks.date, m_blocks.date.text.Get()) : 0;
 }
 
@@ -212,9 +216,12 @@ void TStickForm::Measure(std::uint8_t style) {
     const phase::Scope timing(phase::Phase::kMeasure);
     MeasureText(m_blocks.body);
     if (!IsFrameStyle(style)) MeasureHeader();
-    if (p.showPicture != 0) m_captionRightEdge += m_stickerPicture.Width() + layout::kPictureCaptionGap;
+    if (p.showPicture != 0)
+        m_captionRightEdge =
+            SaturatedSum(m_captionRightEdge, std::int64_t{m_stickerPicture.Width()} + layout::kPictureCaptionGap);
     if (!IsFrameStyle(style)) {
-        const int need = m_captionRightEdge + m_dateWidth + m_blocks.caption.x + layout::kCaptionDateGap;
+        const std::int32_t need = SaturatedSum(std::int64_t{m_captionRightEdge} + m_dateWidth,
+                                               std::int64_t{m_blocks.caption.x} + layout::kCaptionDateGap);
         if (need > m_textRect.right) {
             m_textRect.right = std::min(need, kMaxTextExtent);
             RemeasureText(m_blocks.body);
@@ -468,7 +475,7 @@ void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8
         ::SetBkMode(dc, TRANSPARENT);
         if (shadow != 0) {
             ::SetTextColor(dc, RgbOf(m_blocks.placement.shadowColor));
-            ::TextOutA(dc, x + 1, y + 1, text.c_str(), static_cast<int>(text.size()));
+            ::TextOutA(dc, SaturatedSum(x, 1), SaturatedSum(y, 1), text.c_str(), static_cast<int>(text.size()));
         }
         ::SetTextColor(dc, RgbOf(block.color));
         ::TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
@@ -481,7 +488,7 @@ void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8
 void TStickForm::PaintCaption(const TextStyleBlock& block) {
     if (block.text.Length() == 0) return;
     const int shift = m_blocks.placement.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0;
-    PaintLine(block, block.x + shift, block.y, block.shadow);
+    PaintLine(block, SaturatedSum(block.x, shift), block.y, block.shadow);
 }
 
 void TStickForm::PaintDate(const TextStyleBlock& block) {
@@ -504,10 +511,12 @@ void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
     int height = 0;
     RECT t{};
     if (!icon) {
-        width = frame ? (windowWidth > m_textRect.right ? windowWidth : m_textRect.right + block.x) : windowWidth;
+        width = frame ? (windowWidth > m_textRect.right ? windowWidth : SaturatedSum(m_textRect.right, block.x))
+                      : windowWidth;
         height = m_textRect.bottom + layout::kTextBottomMargin;
-        t = RECT{block.x, block.y - lift,
-                 m_textRect.right > layout::kTextBoxWidth ? m_textRect.right : block.x + block.width, height};
+        t = RECT{block.x, SaturatedSum(block.y, -lift),
+                 m_textRect.right > layout::kTextBoxWidth ? m_textRect.right : SaturatedSum(block.x, block.width),
+                 height};
         if (frame) {
             t.right = m_calcRect.right < layout::kFrameTextRightFrom ? layout::kFrameTextRight : m_calcRect.right;
             if (width < t.right + 1) width = t.right + 1;
@@ -541,7 +550,8 @@ void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
         ::SetBkMode(mask.Dc(), TRANSPARENT);
         ::SetTextColor(mask.Dc(), RGB(255, 255, 255));
         if (block.shadow != 0) {
-            RECT s{t.left + 1, t.top + 1, t.right + 1, t.bottom + 1};
+            RECT s{SaturatedSum(t.left, 1), SaturatedSum(t.top, 1), SaturatedSum(t.right, 1),
+                   SaturatedSum(t.bottom, 1)};
             ::SetTextColor(scratch.Dc(), RgbOf(p.shadowColor));
             ::DrawTextA(scratch.Dc(), text.c_str(), static_cast<int>(text.size()), &s, format);
             ::DrawTextA(mask.Dc(), text.c_str(), static_cast<int>(text.size()), &s, format);

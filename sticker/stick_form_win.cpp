@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/bounded_send_win.h"
 #include "base/phase_times.h"
 #include "protocol/protocol.h"
 #include "sticker/paint_share_win.h"
@@ -41,9 +42,8 @@ TStickForm* TStickForm::Create(StickerHost& host, HWND owner, const POINT* place
         // Made where it is going to stand: every later move of a window costs a round of window messages
         // (and under Wine a round trip to the X server).
         const POINT topLeft = place != nullptr ? *place : POINT{kDesignLeft, kDesignTop};
-        const RECT rect{topLeft.x, topLeft.y, topLeft.x + kDesignWidth, topLeft.y + kDesignHeight};
         if (!form->CreateFormWindow("TStickForm", "", WS_POPUP, WS_EX_LAYERED | WS_EX_TOPMOST, owner, nullptr,
-                                    CS_DBLCLKS, &rect)) {
+                                    CS_DBLCLKS, &topLeft, SIZE{kDesignWidth, kDesignHeight})) {
             delete form;
             return nullptr;
         }
@@ -242,7 +242,9 @@ void TStickForm::ReportRecord(HWND target) {
     data.dwData = protocol::kRecordReportDwData;
     data.cbData = static_cast<DWORD>(kStickerRecordSize);
     data.lpData = &record;
-    ::SendMessageA(target, WM_COPYDATA, protocol::kCopyRecordReport, reinterpret_cast<LPARAM>(&data));
+    // The target is whoever posted the command: the controller (called directly, same thread) or another
+    // program, whose window may never answer.
+    (void)SendBounded(target, WM_COPYDATA, protocol::kCopyRecordReport, reinterpret_cast<LPARAM>(&data));
 }
 
 void TStickForm::SendSummary(HWND target, std::uint8_t index) {
@@ -257,7 +259,8 @@ void TStickForm::SendSummary(HWND target, std::uint8_t index) {
     data.dwData = protocol::kSummaryDwData;
     data.cbData = static_cast<DWORD>(protocol::kStickerSummarySize);
     data.lpData = &summary;
-    ::SendMessageA(target, WM_COPYDATA, protocol::kCopySummary, reinterpret_cast<LPARAM>(&data));
+    // Another program's window: a failed or late answer is dropped.
+    (void)SendBounded(target, WM_COPYDATA, protocol::kCopySummary, reinterpret_cast<LPARAM>(&data));
 }
 
 LRESULT TStickForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -66,21 +66,36 @@ void PutOnClipboard(UINT format, const void* bytes, SIZE_T size) {
     }
 }
 
-// The clipboard's plain text, or empty when it holds none.
-std::string ClipboardText(HWND owner) {
-    std::string text;
+// A clipboard block locked for reading, unlocked again on every way out.
+class LockedBlock {
+public:
+    explicit LockedBlock(HANDLE block) : m_block(block), m_bytes(static_cast<const char*>(::GlobalLock(block))) {
+        if (m_bytes == nullptr) ClipboardError();
+    }
+    ~LockedBlock() { ::GlobalUnlock(m_block); }
+    LockedBlock(const LockedBlock&) = delete;
+    LockedBlock& operator=(const LockedBlock&) = delete;
+    [[nodiscard]] const char* Bytes() const { return m_bytes; }
+
+private:
+    HANDLE m_block;
+    const char* m_bytes;
+};
+
+// The start of the clipboard's plain text, at most `limit` characters; empty when it holds none. Another
+// program's text may be of any size: only what a note can hold is read.
+std::string ClipboardText(HWND owner, std::size_t limit) {
     ClipboardSession session(owner);
     HANDLE data = ::GetClipboardData(CF_TEXT);
-    if (data == nullptr) return text;
+    if (data == nullptr) return {};
     const SIZE_T size = ::GlobalSize(data);
-    const auto* chars = static_cast<const char*>(::GlobalLock(data));
-    if (chars == nullptr) ClipboardError();
+    const LockedBlock locked(data);
     // Never read past the block, terminated or not.
+    const char* chars = locked.Bytes();
+    const SIZE_T readable = size < limit ? size : limit;
     SIZE_T length = 0;
-    while (length < size && chars[length] != '\0') ++length;
-    text.assign(chars, length);
-    ::GlobalUnlock(data);
-    return text;
+    while (length < readable && chars[length] != '\0') ++length;
+    return std::string(chars, length);
 }
 
 }  // namespace
@@ -218,9 +233,9 @@ void TStickForm::CopyTextToClipboard() {
 
 void TStickForm::PasteTextFromClipboard() {
     if (!ClipboardHasText()) return;
-    const std::string text = ClipboardText(Handle());
+    const std::string text = ClipboardText(Handle(), ShortString255::kCapacity);
     if (text.empty()) return;
-    m_blocks.body.text.Set(text);  // the first 255 characters
+    m_blocks.body.text.Set(text);
     Relayout();
     PostSaveRequest();
 }

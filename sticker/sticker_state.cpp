@@ -1,6 +1,8 @@
 #include "sticker/sticker_state.h"
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "protocol/protocol.h"
 
@@ -40,7 +42,7 @@ StickerAction StoreStickerCommand(StickerRecord& record, std::uint32_t code, std
             return StickerAction::kNone;
         case kStkOpacity:
             // Opacity 0 is kept for the moment a sticker hides at the pointer; a stored 0 would lose it.
-            p.opacity = LowByte(value) == 0 ? 1 : LowByte(value);
+            p.opacity = StoredOpacity(LowByte(value));
             return StickerAction::kNone;
         case kStkLock:
             StoreFlag(p.locked, value);
@@ -196,6 +198,17 @@ bool BringIntoViewPlace(std::int32_t left, std::int32_t top, std::int32_t width,
     *newLeft = static_cast<std::int32_t>((static_cast<std::int64_t>(workArea.right) - workArea.left - w) / 2);
     *newTop = static_cast<std::int32_t>((static_cast<std::int64_t>(workArea.bottom) - workArea.top - h) / 2);
     return true;
+}
+
+std::int32_t SaturatedSum(std::int64_t a, std::int64_t b) {
+    const std::int64_t sum = a + b;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int32_t MovedOrKept(std::int32_t position, std::int32_t offset) {
+    const std::int64_t moved = static_cast<std::int64_t>(position) + offset;
+    return moved == SaturatedSum(position, offset) ? static_cast<std::int32_t>(moved) : position;
 }
 
 protocol::StickerSummary MakeSummary(const StickerRecord& record, std::int32_t left, std::int32_t top,

@@ -71,6 +71,16 @@ struct ScreenRect {
 bool BringIntoViewPlace(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                         const ScreenRect& workArea, std::int32_t* newLeft, std::int32_t* newTop);
 
+// a + b where both come from a stored record (a place, an offset, a width): computed in 64 bits and held
+// at the int32 limits, so a value from a damaged file never wraps round to the far side.
+[[nodiscard]] std::int32_t SaturatedSum(std::int64_t a, std::int64_t b);
+// A stored position moved by `offset` (a duplicate's 18 pixels), or kept as it is when the move would
+// leave the 32-bit range.
+[[nodiscard]] std::int32_t MovedOrKept(std::int32_t position, std::int32_t offset);
+
+// The opacity a new or changed sticker stores: a requested 0 (which would make it invisible) is 1.
+[[nodiscard]] inline std::uint8_t StoredOpacity(std::uint8_t requested) { return requested == 0 ? 1 : requested; }
+
 inline constexpr std::uint8_t kLastStyle = 16;
 
 // A sticker style as painted and hit-tested: a style byte above 16 (a damaged file) paints as style 0, so

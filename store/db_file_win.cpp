@@ -4,6 +4,7 @@
 
 #include "store/database_image.h"
 #include "base/app_error.h"
+#include "base/file_probe_win.h"
 #include "ui/unique_handle_win.h"
 
 namespace velpiners {
@@ -17,13 +18,16 @@ namespace {
 
 DatabaseFile ReadDatabaseFile(const std::string& path) {
     DatabaseFile result;
-    if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return result;
+    const FileProbe probe = ProbeFile(path);
+    if (probe.state == FileState::kAbsent) return result;
+    if (probe.state == FileState::kUnknown) ThrowFileError("Cannot open file", path, probe.failure);
 
-    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) ThrowFileError("Cannot open file", path, ::GetLastError());
-    LARGE_INTEGER fileSize{};
-    if (!::GetFileSizeEx(file.get(), &fileSize)) ThrowFileError("Cannot open file", path, ::GetLastError());
+    DWORD failure = ERROR_SUCCESS;
+    UniqueFile file(OpenForReading(path, &failure));
+    if (!file) ThrowFileError("Cannot open file", path, failure);
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(file.get(), &info)) ThrowFileError("Cannot open file", path, ::GetLastError());
+    result.identity = IdentityOf(info);
 
     // A hostile or damaged file may be huge: never read more than the table can take.
     std::vector<std::uint8_t> bytes(kDatabaseMaxUsefulBytes);
@@ -38,7 +42,7 @@ DatabaseFile ReadDatabaseFile(const std::string& path) {
         total += got;
     }
     result.records = ParseDatabaseImage(bytes.data(), total);
-    const auto size = static_cast<std::uint64_t>(fileSize.QuadPart);
+    const std::uint64_t size = result.identity.size;
     result.partlyRead = size % kStickerRecordSize != 0 || size > kDatabaseMaxUsefulBytes;
     return result;
 }
@@ -52,24 +56,23 @@ StampTime StampNow() {
 std::string FreeAsidePath(const std::string& path, const StampTime& when) {
     for (int attempt = 1; attempt <= kAsideAttempts; ++attempt) {
         std::string aside = AsideDatabasePath(path, when, attempt);
-        if (::GetFileAttributesA(aside.c_str()) == INVALID_FILE_ATTRIBUTES) return aside;
+        if (ProbeFile(aside).state == FileState::kAbsent) return aside;
     }
     return AsideDatabasePath(path, when, kAsideAttempts);
 }
 
-std::string KeepDatabaseAside(const std::string& path, const StampTime& when, bool move) {
-    DWORD failure = ERROR_SUCCESS;
+bool MoveDatabaseAside(const std::string& path, const StampTime& when, unsigned long* failure) {
+    DWORD error = ERROR_SUCCESS;
     for (int attempt = 1; attempt <= kAsideAttempts; ++attempt) {
-        std::string aside = AsideDatabasePath(path, when, attempt);
-        // Never over an earlier kept file: both calls refuse an existing target.
-        const BOOL kept = move ? ::MoveFileExA(path.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH)
-                               : ::CopyFileA(path.c_str(), aside.c_str(), TRUE);
-        if (kept) return aside;
-        failure = ::GetLastError();
-        if (failure == ERROR_FILE_NOT_FOUND) return {};
-        if (failure != ERROR_ALREADY_EXISTS && failure != ERROR_FILE_EXISTS) break;
+        const std::string aside = AsideDatabasePath(path, when, attempt);
+        // Never over an earlier kept file: without the replace flag the move refuses an existing target.
+        if (::MoveFileExA(path.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
+        error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND) return true;
+        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) break;
     }
-    throw AppError("Cannot keep the file \"" + path + "\" aside. " + SystemErrorText(failure));
+    if (failure != nullptr) *failure = error;
+    return false;
 }
 
 void WriteDatabaseFile(const std::string& path, const std::vector<std::uint8_t>& image) {

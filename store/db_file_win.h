@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/app_error.h"
+#include "base/file_identity.h"
 #include "store/database_aside.h"
 #include "store/record.h"
 
@@ -17,10 +18,13 @@ struct DatabaseFile {
     std::vector<StickerRecord> records;
     // Bytes the table could not take: a tail shorter than a record, or records past the table's 256.
     bool partlyRead = false;
+    // The file as it was read (size and time), to tell later whether it is still the same.
+    FileIdentity identity;
 };
 
-// The records of the file; none when it does not exist. Throws AppError ("Cannot open file ...") when the
-// file exists but cannot be read.
+// The records of the file; none when the system says it does not exist. Throws AppError ("Cannot open file
+// ...") when it cannot say, or the file cannot be read; a file another program holds is tried again for
+// about a second first.
 [[nodiscard]] DatabaseFile ReadDatabaseFile(const std::string& path);
 
 // The local time now, for the name of a kept-aside file.
@@ -29,11 +33,10 @@ struct DatabaseFile {
 // The first name for keeping the file aside at this time that is not taken yet.
 [[nodiscard]] std::string FreeAsidePath(const std::string& path, const StampTime& when);
 
-// Keeps the file at `path` under the first free aside name for this time: moved away (`move`) when it
-// could not be read at all, so the next write does not replace it; copied when it was read in part.
-// Returns the name it got, empty when there is no file any more. Throws AppError when the file cannot be
-// kept; then nothing may be written over it.
-std::string KeepDatabaseAside(const std::string& path, const StampTime& when, bool move);
+// Moves the file at `path` to the first free aside name for this time (a rename: nothing is copied, so it
+// cannot fail for want of space). True when it was moved or there is no file any more; false with the
+// system's error in `*failure` when it stays where it is.
+[[nodiscard]] bool MoveDatabaseAside(const std::string& path, const StampTime& when, unsigned long* failure);
 
 // Replaces the file's content with image. Throws AppError ("Cannot create file ...") when it fails; the old
 // file is then left as it was and no temporary file stays behind.

@@ -4,6 +4,7 @@
 
 #include "base/app_error.h"
 #include "base/file_list_win.h"
+#include "base/ini_file_replacement_win.h"
 #include "base/private_profile_win.h"
 #include "ui/unique_handle_win.h"
 
@@ -60,8 +61,10 @@ std::string WritePatternFile(const std::string& programFolder, std::string_view 
     const std::string fileName =
         FreePatternFileName(now, [&folder](const std::string& candidate) { return !Claim(folder + candidate); });
     const std::string path = folder + (fileName.empty() ? PatternFileName(now) : fileName);
-    PrivateProfileWriter writer(path);
-    if (fileName.empty() || !WritePattern(writer, name, PatternDateText(now), look)) {
+    // The keys go into a copy that replaces the claimed file whole: a failure half-way leaves no pattern
+    // that loads half of its look.
+    IniFileReplacement file(path);
+    if (fileName.empty() || !file.Begin() || !WritePattern(file, name, PatternDateText(now), look) || !file.Commit()) {
         if (!fileName.empty()) ::DeleteFileA(path.c_str());
         throw AppError("Unable to write to " + path);
     }
@@ -106,8 +109,9 @@ std::string ReadRememberedPattern(const std::string& programFolder) {
 }
 
 bool WriteRememberedPattern(const std::string& programFolder, const std::string& item) {
-    return PrivateProfileWriter(programFolder + std::string(kConfigFileName))
-        .Write(kRememberedSection, kRememberedKey, item);
+    // config.txt is replaced whole, never rewritten in place.
+    IniFileReplacement file(programFolder + std::string(kConfigFileName));
+    return file.Begin() && file.Write(kRememberedSection, kRememberedKey, item) && file.Commit();
 }
 
 }  // namespace velpiners

@@ -29,7 +29,9 @@ bool Tmassiv::AllInUseReported() const {
 void Tmassiv::SlotReported(int index) {
     if (!IsValidIndex(index)) return;
     Slot(index).reported = 1;
-    if (AllInUseReported()) Notify(1, protocol::kCtlSaveEnd);
+    if (m_saveEndAsked || !AllInUseReported()) return;
+    m_saveEndAsked = true;
+    Notify(1, protocol::kCtlSaveEnd);
 }
 
 void Tmassiv::ReleaseSlot(int index) {

@@ -27,9 +27,13 @@ public:
 
     // Stores the owner, clears every reported flag and asks the owner for step 201.
     void BeginSaveCycle(std::uint32_t owner);
-    // Marks the slot reported; once every in-use slot is reported asks the owner for step 202 (again on every
-    // further report, so overlapping requests each end in a write).
+    // Marks the slot reported; once every in-use slot is reported asks the owner for step 202. A further
+    // report asks again only after the owner has taken the last request (SaveEndTaken): a burst of reports
+    // (overlapping cycles, or another program sending reports in a loop) keeps one write in flight, and the
+    // write takes the newest records.
     void SlotReported(int index);
+    // The owner is handling step 202: the next complete set of reports asks for another write.
+    void SaveEndTaken() { m_saveEndAsked = false; }
     void ReleaseSlot(int index);
     // Clears the in-use and reported flags of every slot (before the table is loaded anew).
     void ClearFlags();
@@ -68,6 +72,7 @@ private:
     void Notify(std::uint32_t wParam, std::uint32_t code) const;
 
     std::uint32_t m_owner = 0;
+    bool m_saveEndAsked = false;
     std::array<StickerRecord, kSlotCount> m_slots;
     Notifier m_notifier;
 };

@@ -28,14 +28,15 @@ bool Form::RegisterFormClass(const char* className, HCURSOR cursor, UINT classSt
 }
 
 bool Form::CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
-                            HCURSOR cursor, UINT classStyle, const RECT* place) {
+                            HCURSOR cursor, UINT classStyle, const POINT* topLeft, SIZE size) {
     if (!RegisterFormClass(className, cursor, classStyle)) return false;
-    const RECT where = place != nullptr ? *place : RECT{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
-    const int width = place != nullptr ? place->right - place->left : CW_USEDEFAULT;
-    const int height = place != nullptr ? place->bottom - place->top : CW_USEDEFAULT;
-    HWND hwnd = ::CreateWindowExW(exStyle, WideFromCodePage(className, CP_ACP).c_str(),
-                                  WideFromCodePage(title, CP_ACP).c_str(), style, where.left, where.top, width, height,
-                                  parent, nullptr, ::GetModuleHandleA(nullptr), this);
+    // A place and a size, never a right edge: a stored place near the int32 limit has no right edge.
+    const POINT where = topLeft != nullptr ? *topLeft : POINT{CW_USEDEFAULT, CW_USEDEFAULT};
+    const int width = topLeft != nullptr ? size.cx : CW_USEDEFAULT;
+    const int height = topLeft != nullptr ? size.cy : CW_USEDEFAULT;
+    HWND hwnd =
+        ::CreateWindowExW(exStyle, WideFromCodePage(className, CP_ACP).c_str(), WideFromCodePage(title, CP_ACP).c_str(),
+                          style, where.x, where.y, width, height, parent, nullptr, ::GetModuleHandleA(nullptr), this);
     return hwnd != nullptr;
 }
 

@@ -35,11 +35,12 @@ public:
     };
     [[nodiscard]] LifeWatch WatchLife() const { return LifeWatch(m_life); }
 
-    // Registers the window class (once per name) and creates the window, at `place` when one is given (left,
-    // top, right, bottom), else where the system puts new windows; `title` is in the ANSI code page. Returns
-    // false when it failed.
+    // Registers the window class (once per name) and creates the window, at `topLeft` with `size` when a place
+    // is given, else where and as large as the system makes new windows; `title` is in the ANSI code page.
+    // Returns false when it failed.
     bool CreateFormWindow(const char* className, const char* title, DWORD style, DWORD exStyle, HWND parent,
-                          HCURSOR cursor = nullptr, UINT classStyle = 0, const RECT* place = nullptr);
+                          HCURSOR cursor = nullptr, UINT classStyle = 0, const POINT* topLeft = nullptr,
+                          SIZE size = SIZE{0, 0});
 
     // Registers the window class (once per name) and creates a child window of `parent` at (x, y), width x
     // height, with the control identifier `id`. Returns false when it failed.

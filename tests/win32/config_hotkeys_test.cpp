@@ -263,6 +263,29 @@ TEST_F(ConfigTest, AConfigThatCannotBeWrittenIsToldOnceAndTheProgramStillEnds) {
     EXPECT_EQ(ReadText(folder.File("config.txt")), before);
 }
 
+TEST_F(ConfigTest, AConfigThatCouldNotBeReadIsNotWrittenOver) {
+    // Held by another program (a backup) while the program starts, released before it closes.
+    WriteText(folder.File("config.txt"), "[Default]\r\nStyle=7\r\nmine=kept\r\n[HotKey]\r\nNEW=4\r\n");
+    const std::string before = ReadText(folder.File("config.txt"));
+    HANDLE lock = ::CreateFileA(folder.File("config.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    Start();
+    ::CloseHandle(lock);
+    Command(MenuId::kNBack);  // a choice of this run, which has nowhere to go
+    Close();
+    EXPECT_EQ(ReadText(folder.File("config.txt")), before);
+    ASSERT_EQ(errors.Errors().size(), 1u);
+    EXPECT_EQ(errors.Errors()[0].rfind("Cannot open file \"" + folder.File("config.txt") + "\". ", 0), 0u);
+
+    // A folder of that name: told once as well, and left as it is.
+    ASSERT_TRUE(::DeleteFileA(folder.File("config.txt").c_str()));
+    ASSERT_TRUE(::CreateDirectoryA(folder.File("config.txt").c_str(), nullptr));
+    Start();
+    Close();
+    EXPECT_EQ(errors.Errors().size(), 2u);
+    EXPECT_TRUE(::RemoveDirectoryA(folder.File("config.txt").c_str()));
+}
+
 TEST_F(ConfigTest, TheSessionEndWritesTheConfigRemovesTheIconAndEnds) {
     InstallLibrary("HotKeyRecorder.dll");
     Start(true);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "protocol/protocol.h"
@@ -66,6 +67,40 @@ std::vector<std::uint8_t> Image(const std::vector<StickerRecord>& records, std::
         std::memcpy(&bytes[i * kStickerRecordSize], &records[i], kStickerRecordSize);
     return bytes;
 }
+
+// A window whose thread waits without reading its messages, as a stuck program's does, until released (or
+// for at most kHungFor): a message sent to it is not answered meanwhile. Its procedure never reads what it
+// is sent.
+class HungWindow {
+public:
+    static constexpr DWORD kHungFor = 20000;
+
+    HungWindow() {
+        HANDLE ready = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        m_thread = std::thread([this, ready] {
+            m_hwnd = ::CreateWindowExA(0, "STATIC", "hung", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+            ::SetEvent(ready);
+            ::WaitForSingleObject(m_release, kHungFor);
+            ::DestroyWindow(m_hwnd);
+        });
+        ::WaitForSingleObject(ready, INFINITE);
+        ::CloseHandle(ready);
+    }
+    ~HungWindow() {
+        ::SetEvent(m_release);
+        m_thread.join();
+        ::CloseHandle(m_release);
+    }
+    HungWindow(const HungWindow&) = delete;
+    HungWindow& operator=(const HungWindow&) = delete;
+
+    [[nodiscard]] HWND Handle() const { return m_hwnd; }
+
+private:
+    HANDLE m_release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HWND m_hwnd = nullptr;
+    std::thread m_thread;
+};
 
 class StoredStickersTest : public ::testing::Test {
 protected:
@@ -247,6 +282,41 @@ TEST_F(StoredStickersTest, SummariesForEveryStickerOrForTheNth) {
     ::SendMessageA(controller->Handle(), WM_USER, target, protocol::kUserSummaryOf | (2 << 16));
     PumpMessages();
     EXPECT_TRUE(program.copies.empty());
+}
+
+TEST_F(StoredStickersTest, AWindowThatNeverAnswersHoldsUpNeitherSavesNorCommands) {
+    WriteAll(folder.File("base.db"), Image({StoredSticker(0), StoredSticker(1)}));
+    Start();
+    ASSERT_TRUE(::DeleteFileA(folder.File("base.db").c_str()));
+    HungWindow hung;
+    const HWND controllerWindow = controller->Handle();
+    const auto hungWindow = reinterpret_cast<WPARAM>(hung.Handle());
+    constexpr std::uint8_t kNewOpacity = 77;
+    // Both stickers are asked to send their summaries to the hung window; then what the user and the
+    // program do next only queues behind those requests.
+    ::PostMessageA(controllerWindow, WM_USER, hungWindow, protocol::kUserSummaries);
+    ::PostMessageA(controllerWindow, protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
+                   protocol::kCtlSaveRequest);
+    ::PostMessageA(WindowOfSlot(1), protocol::kStickerCommandMessage, kNewOpacity, protocol::kStkOpacity);
+
+    constexpr DWORD kWithin = 3000;
+    const DWORD start = ::GetTickCount();
+    MSG message;
+    while (!test::FileExists(folder.File("base.db")) && ::GetTickCount() - start < HungWindow::kHungFor) {
+        if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageA(&message);
+        } else {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        }
+    }
+    const DWORD took = ::GetTickCount() - start;
+    EXPECT_LT(took, kWithin);
+    PumpMessages();
+    const std::vector<std::uint8_t> written = ReadAll(folder.File("base.db"));
+    ASSERT_EQ(written.size(), 2 * kStickerRecordSize);
+    StickerRecord second;
+    std::memcpy(&second, &written[kStickerRecordSize], sizeof second);
+    EXPECT_EQ(second.placement.opacity, kNewOpacity);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/phase_times.h"
 #include "protocol/protocol.h"
 #include "app/velpin_win.h"
 #include "tests/win32/test_support.h"
@@ -117,6 +118,31 @@ TEST_F(ControllerTest, AStickerWindowThatIsGoneNoLongerHoldsTheWriteBack) {
     std::memcpy(&alive, &bytes[kStickerRecordSize], sizeof alive);
     EXPECT_EQ(gone.body.text.Get(), "note 0");  // what it last reported
     EXPECT_EQ(alive.body.text.Get(), "changed");
+}
+
+TEST_F(ControllerTest, ABurstOfReportsIsWrittenOnceOrTwice) {
+    AddStickers(2);
+    SaveCycle();
+    // Another program sends report after report for a live sticker, faster than a write takes.
+    StickerRecord report = stickers[1]->record;
+    report.window = HandleValue(stickers[1]->Handle());
+    constexpr int kReports = 1000;
+    phase::Reset();
+    phase::Enable(true);
+    for (int i = 0; i < kReports; ++i) {
+        report.placement.left = i;
+        ASSERT_EQ(SendReport(&report, sizeof report), 1);
+    }
+    PumpMessages();
+    const std::int64_t writes = phase::Get(phase::Phase::kWriteDatabase).calls;
+    phase::Enable(false);
+    EXPECT_GE(writes, 1);
+    EXPECT_LE(writes, 2);
+    const auto bytes = ReadAll(DbPath());
+    ASSERT_EQ(bytes.size(), 2 * kStickerRecordSize);
+    StickerRecord last;
+    std::memcpy(&last, &bytes[kStickerRecordSize], sizeof last);
+    EXPECT_EQ(last.placement.left, kReports - 1);
 }
 
 TEST_F(ControllerTest, DeletedStickerReleasesItsSlotAndRewrites) {
@@ -322,9 +348,21 @@ TEST_F(DatabaseLoadTest, AnUnreadableDatabaseIsMovedAsideBeforeTheFirstWrite) {
     EXPECT_EQ(errors.Errors().size(), 1u);
 }
 
-TEST_F(DatabaseLoadTest, ATornDatabaseLoadsItsRecordsAndIsCopiedAsideOnce) {
+// The system's number for the file at a path: the same after a rename, another for a copy.
+std::uint64_t FileIndexOf(const std::string& path) {
+    HANDLE file = ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    BY_HANDLE_FILE_INFORMATION info{};
+    const BOOL got = ::GetFileInformationByHandle(file, &info);
+    ::CloseHandle(file);
+    return got ? (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow : 0;
+}
+
+TEST_F(DatabaseLoadTest, ATornDatabaseLoadsItsRecordsAndIsMovedAsideOnce) {
     const std::vector<std::uint8_t> stored = Records(2, 10);
     WriteAll(folder.File("base.db"), stored);
+    const std::uint64_t storedFile = FileIndexOf(folder.File("base.db"));
+    ASSERT_NE(storedFile, 0u);
     TVelpin controller(folder.Path(), test::ProgramResources());
     ASSERT_TRUE(controller.FormCreate(false));
     EXPECT_EQ(controller.Table().Count(), 2);
@@ -337,6 +375,62 @@ TEST_F(DatabaseLoadTest, ATornDatabaseLoadsItsRecordsAndIsCopiedAsideOnce) {
     const std::vector<std::string> kept = test::FilesMatching(folder.File("base.db.unreadable-*"));
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(ReadAll(folder.File(kept[0])), stored);
+    // Renamed, not copied: keeping it costs no space and no time, however large the file.
+    EXPECT_EQ(FileIndexOf(folder.File(kept[0])), storedFile);
+    EXPECT_TRUE(errors.Errors().empty());
+}
+
+TEST_F(DatabaseLoadTest, ATornDatabaseHeldByAnotherProgramIsToldOnceAndMovedWhenFree) {
+    const std::vector<std::uint8_t> stored = Records(2, 10);
+    WriteAll(folder.File("base.db"), stored);
+    TVelpin controller(folder.Path(), test::ProgramResources());
+    ASSERT_TRUE(controller.FormCreate(false));
+    // Held open (without leave to delete or rename) through three saves: none can move or replace it.
+    HANDLE lock = ::CreateFileA(folder.File("base.db").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    for (int save = 1; save <= 3; ++save) {
+        ::PostMessageA(controller.Handle(), protocol::kControllerCommandMessage, 0, protocol::kCtlSaveRequest);
+        PumpMessages();
+        EXPECT_EQ(errors.Errors().size(), save < 3 ? 0u : 1u) << save;
+    }
+    ::CloseHandle(lock);
+    ASSERT_EQ(errors.Errors().size(), 1u);
+    EXPECT_EQ(errors.Errors()[0].rfind("Cannot keep the file \"" + folder.File("base.db") + "\" aside. ", 0), 0u)
+        << errors.Errors()[0];
+    EXPECT_EQ(ReadAll(folder.File("base.db")), stored);
+
+    // Free again: the next save keeps the whole file aside and writes the notes.
+    ::PostMessageA(controller.Handle(), protocol::kControllerCommandMessage, 0, protocol::kCtlSaveRequest);
+    PumpMessages();
+    EXPECT_EQ(ReadAll(folder.File("base.db")).size(), 2 * kStickerRecordSize);
+    const std::vector<std::string> kept = test::FilesMatching(folder.File("base.db.unreadable-*"));
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ReadAll(folder.File(kept[0])), stored);
+    EXPECT_EQ(errors.Errors().size(), 1u);
+}
+
+TEST_F(DatabaseLoadTest, TaskbarCreatedWhileTheFileIsHeldKeepsTheStickersOnScreen) {
+    const std::vector<std::uint8_t> stored = Records(2, 0);
+    WriteAll(folder.File("base.db"), stored);
+    TVelpin controller(folder.Path(), test::ProgramResources());
+    ASSERT_TRUE(controller.FormCreate(false));
+    PumpMessages();
+    const std::uint32_t first = controller.Table().Slot(0).window;
+    // Any program may broadcast "TaskbarCreated"; meanwhile a backup holds base.db without sharing.
+    HANDLE lock = ::CreateFileA(folder.File("base.db").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    ::SendMessageA(controller.Handle(), controller.TaskbarCreatedMessage(), 0, 0);
+    ::CloseHandle(lock);
+    PumpMessages();
+    ASSERT_EQ(controller.Table().Count(), 2);
+    EXPECT_EQ(controller.Table().Slot(0).window, first);  // the very windows, not reopened ones
+    EXPECT_TRUE(::IsWindow(HandleFromValue(first)));
+
+    ::PostMessageA(controller.Handle(), protocol::kControllerCommandMessage, 0, protocol::kCtlSaveRequest);
+    PumpMessages();
+    EXPECT_EQ(ReadAll(folder.File("base.db")).size(), 2 * kStickerRecordSize);
+    EXPECT_TRUE(test::FilesMatching(folder.File("base.db.unreadable-*")).empty());
     EXPECT_TRUE(errors.Errors().empty());
 }
 
