@@ -193,5 +193,19 @@ TEST(BringIntoViewTest, WindowsOutOfViewAreCentredWithoutTheWorkAreaOrigin) {
     EXPECT_EQ(left, 392);
 }
 
+TEST(StoredSumTest, SumsNearTheInt32LimitsHoldThereInsteadOfWrapping) {
+    constexpr std::int32_t kMax = 2147483647;
+    constexpr std::int32_t kMin = -2147483647 - 1;
+    EXPECT_EQ(SaturatedSum(kMax - 5, 18), kMax);
+    EXPECT_EQ(SaturatedSum(kMin + 3, -7), kMin);
+    EXPECT_EQ(SaturatedSum(kMax, kMax), kMax);
+    EXPECT_EQ(SaturatedSum(100, 208), 308);
+    // A duplicate 18 pixels on: where it fits; else where the original is.
+    EXPECT_EQ(MovedOrKept(100, 18), 118);
+    EXPECT_EQ(MovedOrKept(kMax - 18, 18), kMax);
+    EXPECT_EQ(MovedOrKept(kMax - 17, 18), kMax - 17);
+    EXPECT_EQ(MovedOrKept(-5, 18), 13);
+}
+
 }  // namespace
 }  // namespace velpiners

@@ -15,6 +15,7 @@
 #include "app/velpin_win.h"
 #include "base/file_list_win.h"
 #include "protocol/protocol.h"
+#include "sticker/stick_form_win.h"
 #include "tests/win32/test_support.h"
 #include "tray/tray_icon_win.h"
 #include "ui/gdi_surface_win.h"
@@ -284,6 +285,23 @@ TEST_F(ConfigTest, AConfigThatCouldNotBeReadIsNotWrittenOver) {
     Close();
     EXPECT_EQ(errors.Errors().size(), 2u);
     EXPECT_TRUE(::RemoveDirectoryA(folder.File("config.txt").c_str()));
+}
+
+TEST_F(ConfigTest, AnOpacityOfZeroMakesNewStickersFaintNotInvisible) {
+    // Transparent keeps its low 8 bits: 256 reads as 0, 300 as 44. A new sticker never stores 0.
+    const std::pair<const char*, int> cases[] = {{"0", 1}, {"256", 1}, {"300", 44}};
+    for (const auto& [value, opacity] : cases) {
+        SCOPED_TRACE(value);
+        WriteText(folder.File("config.txt"), std::string("[Default]\r\nTransparent=") + value + "\r\n");
+        Start();
+        TStickForm* fromTray = controller->MakeDefaultSticker();
+        TStickForm* fromDialog = controller->MakeStickerFromDialog("caption", "1.12.26", true, true, "body");
+        ASSERT_NE(fromTray, nullptr);
+        ASSERT_NE(fromDialog, nullptr);
+        EXPECT_EQ(fromTray->Blocks().placement.opacity, opacity);
+        EXPECT_EQ(fromDialog->Blocks().placement.opacity, opacity);
+        Close();
+    }
 }
 
 TEST_F(ConfigTest, TheSessionEndWritesTheConfigRemovesTheIconAndEnds) {

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "base/wide_string_win.h"
 #include "protocol/protocol.h"
 #include "app/velpin_win.h"
 #include "sticker/stick_form_win.h"
@@ -317,6 +319,38 @@ TEST_F(StoredStickersTest, AWindowThatNeverAnswersHoldsUpNeitherSavesNorCommands
     StickerRecord second;
     std::memcpy(&second, &written[kStickerRecordSize], sizeof second);
     EXPECT_EQ(second.placement.opacity, kNewOpacity);
+}
+
+TEST_F(StoredStickersTest, ADuplicateAtTheEndOfThe32BitRangeKeepsItsPlace) {
+    StickerRecord edge = StoredSticker(0);
+    edge.placement.left = std::numeric_limits<std::int32_t>::max() - 5;
+    edge.placement.top = 300;
+    Start();
+    TStickForm* original = controller->MakeStickerFromRecord(edge.caption, edge.date, edge.placement, edge.body);
+    ASSERT_NE(original, nullptr);
+    TStickForm* copy = controller->DuplicateSticker(original->Blocks());
+    ASSERT_NE(copy, nullptr);
+    // 18 pixels further would leave the range: the copy stays where the original is stored, never at the
+    // far side of the screen space.
+    EXPECT_EQ(copy->Blocks().placement.left, edge.placement.left);
+    EXPECT_EQ(copy->Blocks().placement.top, 318);
+}
+
+TEST_F(StoredStickersTest, NewStickersStoreDefaultTextsTheSystemCodePageHolds) {
+    Start();
+    controller->SelectBuiltInLanguage(true);
+    TStickForm* made = controller->MakeDefaultSticker();
+    ASSERT_NE(made, nullptr);
+    // The interface stays Russian; the note's own text is stored in the system's ANSI code page, so a
+    // Russian default it cannot hold is stored in English.
+    if (::GetACP() != kCyrillicCodePage) {
+        EXPECT_EQ(made->Blocks().body.text.Get(), InfoOf(TextKey::dfText).english);
+        EXPECT_EQ(made->Blocks().caption.text.Get(), InfoOf(TextKey::dfNapom).english);
+    } else {
+        EXPECT_EQ(made->Blocks().body.text.Get(), controller->Texts().Get(TextKey::dfText));
+    }
+    const std::string_view russian = InfoOf(TextKey::mNewStick).russianUtf8;
+    EXPECT_EQ(controller->ShownText(TextKey::mNewStick), WideFromCodePage(russian, CP_UTF8));
 }
 
 }  // namespace

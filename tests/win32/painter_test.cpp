@@ -272,6 +272,18 @@ TEST_F(PainterTest, AWordWiderThanTheTextBoxWidensTheStickerAndIsDrawnWhole) {
     EXPECT_GT(Differing(white, black, body.x + wordWidth - 12, 0, body.x + wordWidth, Height()), 0);
 }
 
+TEST_F(PainterTest, AmpersandsArePaintedAsTyped) {
+    // 60 ampersands in one word: a mnemonic prefix would paint half of them ("&&" as "&") and leave the
+    // word inside the box.
+    TextStyleBlock& body = Blocks().body;
+    const std::string word(60, '&');
+    const int wordWidth = ExtentIn(body, word).cx;
+    ASSERT_GT(wordWidth, body.width + 30);
+    body.text.Set(word);
+    sticker->Relayout();
+    EXPECT_NEAR(Width(), body.x + wordWidth + 16, 3);
+}
+
 // --- Pictures --------------------------------------------------------------------------------------------
 
 TEST_F(PainterTest, TallPicturesAddTransparentRowsOnTopOfFramedStyles) {
