@@ -21,8 +21,11 @@ struct Kept {
 bool g_active = false;
 Kept g_kept[kMostKeptBlocks];
 std::size_t g_keptCount = 0;
+bool g_watching = false;
+std::size_t g_largest = 0;
 
 void* Allocate(std::size_t size) {
+    if (g_watching && size > g_largest) g_largest = size;
     void* block = std::malloc(size == 0 ? 1 : size);
     if (block == nullptr) throw std::bad_alloc();
     return block;
@@ -62,6 +65,15 @@ bool Quarantine::Clean() const {
 }
 
 std::size_t Quarantine::KeptBlocks() const { return g_keptCount; }
+
+AllocationWatch::AllocationWatch() {
+    g_largest = 0;
+    g_watching = true;
+}
+
+AllocationWatch::~AllocationWatch() { g_watching = false; }
+
+std::size_t AllocationWatch::Largest() const { return g_largest; }
 
 }  // namespace velpiners::test
 

@@ -534,7 +534,9 @@ TEST_F(StickerInteractionTest, MenuLayerItemsActOnlyOnAChange) {
 }
 
 TEST_F(StickerInteractionTest, PasteKeepsTheFirst255CharactersAndCopyGivesThemBack) {
-    const std::string text = std::string(250, 'a') + std::string(50, 'z');
+    // Another program's text of any size: only what the note holds is read.
+    constexpr std::size_t kLargeText = 16 << 20;
+    const std::string text = std::string(250, 'a') + std::string(kLargeText, 'z');
     ASSERT_TRUE(::OpenClipboard(hwnd));
     ::EmptyClipboard();
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
@@ -545,9 +547,14 @@ TEST_F(StickerInteractionTest, PasteKeepsTheFirst255CharactersAndCopyGivesThemBa
 
     ::SendMessageA(hwnd, WM_SETFOCUS, 0, 0);
     HoldControl(true);
-    ::SendMessageA(hwnd, WM_KEYDOWN, 'V', 0);
+    {
+        test::AllocationWatch watch;
+        ::SendMessageA(hwnd, WM_KEYDOWN, 'V', 0);
+        EXPECT_LT(watch.Largest(), kLargeText / 4);
+    }
     HoldControl(false);
     EXPECT_EQ(sticker->Blocks().body.text.Get(), text.substr(0, 255));
+    EXPECT_EQ(::GlobalFlags(block) & GMEM_LOCKCOUNT, 0u);  // unlocked again
     PumpMessages();
     EXPECT_EQ(SaveRequests(), 1);
 
