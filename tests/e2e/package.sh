@@ -41,11 +41,13 @@ tray_double_click
 check "the unpacked program's new-sticker dialog opens" test "$(probe visible TFormStickerMess)" = 1
 dialog_click "${dialog_tabs[6]}" "${dialog_tabs[7]}"
 dialog_click 144 225  # the pattern box: its list opens
+wait_visible ComboLBox
 xdotool key Down Return  # the first sample pattern, "Mint list"
 sleep 0.3
 dialog_click 342 225  # Load
 dialog_click "${dialog_tabs[2]}" "${dialog_tabs[3]}"
 dialog_click 294 202  # the icon box: its list opens
+wait_visible ComboLBox
 xdotool key End Return  # the last icon: the sample pack's last
 sleep 0.3
 dialog_click "${dialog_ok[@]}"

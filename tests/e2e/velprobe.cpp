@@ -6,6 +6,11 @@
 //   velprobe count CLASS            print how many top-level windows of the class exist
 //   velprobe visible CLASS          print how many of them are visible ("#32768": an open popup menu)
 //   velprobe dismiss                press OK on every visible message box; print how many
+//   velprobe focus                  print the class of the window that has the keyboard focus in the
+//                                   controller's thread ("-" when none has it)
+//   velprobe hilite                 print the first row (from its top) of the uppermost open popup menu that
+//                                   shows the selection colour, -1 when none does (no item is highlighted:
+//                                   the menu may not take keys yet), -2 when no menu is open
 //   velprobe report                 send the controller a record report from a window it does not know;
 //                                   print the answer
 //   velprobe taskbar                post "TaskbarCreated" to the controller, as the shell does
@@ -38,6 +43,7 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -89,6 +95,56 @@ BOOL CALLBACK DismissMessageBox(HWND hwnd, LPARAM lParam) {
         ++*reinterpret_cast<int*>(lParam);
     }
     return TRUE;
+}
+
+// The uppermost visible popup menu window (an open submenu lies above the menu it came from).
+BOOL CALLBACK FindOpenMenu(HWND hwnd, LPARAM lParam) {
+    char name[64] = {};
+    ::GetClassNameA(hwnd, name, sizeof name);
+    if (std::strcmp(name, "#32768") != 0 || !::IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hwnd;
+    return FALSE;
+}
+
+// The first row of the uppermost open popup menu, from its top, that shows the selection colour: where the
+// highlighted item is. Read from the screen, as a user sees it (another program cannot read a menu's state
+// under Wine). -1 when no item is highlighted, -2 when no menu is open.
+int HighlightedRow() {
+    HWND window = nullptr;
+    ::EnumWindows(&FindOpenMenu, reinterpret_cast<LPARAM>(&window));
+    RECT rect{};
+    if (window == nullptr || !::GetWindowRect(window, &rect)) return -2;
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) return -2;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP section = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(memory, section);
+    ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    ::SelectObject(memory, old);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    int row = -1;
+    if (bits != nullptr) {
+        const COLORREF marks[] = {::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_MENUHILIGHT)};
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        for (int y = 0; y < height && row < 0; ++y)
+            for (int x = 0; x < width && row < 0; ++x) {
+                const std::uint32_t p = pixels[y * width + x];
+                const COLORREF colour = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+                if (colour == marks[0] || colour == marks[1]) row = y;
+            }
+    }
+    ::DeleteObject(section);
+    return row;
 }
 
 struct WindowsOfClass {
@@ -389,6 +445,21 @@ int main(int argc, char** argv) {
         int dismissed = 0;
         ::EnumWindows(&DismissMessageBox, reinterpret_cast<LPARAM>(&dismissed));
         std::printf("%d\n", dismissed);
+        return 0;
+    }
+    if (std::strcmp(verb, "focus") == 0) {
+        HWND window = Controller();
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        char name[256] = "-";
+        if (window != nullptr && ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) &&
+            info.hwndFocus != nullptr)
+            ::GetClassNameA(info.hwndFocus, name, sizeof name);
+        std::printf("%s\n", name);
+        return 0;
+    }
+    if (std::strcmp(verb, "hilite") == 0) {
+        std::printf("%d\n", HighlightedRow());
         return 0;
     }
     if (std::strcmp(verb, "post") == 0 && argc >= 5) {
