@@ -11,8 +11,10 @@
 #include "lang/language_choice.h"
 #include "protocol/protocol.h"
 #include "store/config_file.h"
+#include "store/database_image.h"
 #include "tray/tray_icon_win.h"
 #include "ui/error_box_win.h"
+#include "ui/handle_value_win.h"
 #include "ui/menu_text_win.h"
 
 namespace velpiners {
@@ -95,12 +97,33 @@ void TVelpin::FormClose(bool writeConfig) {
     // The error box's own message loop may bring another close: one runs.
     if (m_closing) return;
     m_closing = true;
+    SaveBeforeClosing();
     // A close before config.txt was read (chosen while an error box of the start showed, or the file could
-    // not be read) would store the start's values over the user's. A file that cannot be written is told once, and the
-    // close goes on: a program that cannot save its settings must still be able to end.
+    // not be read) would store the start's values over the user's. A file that cannot be written is told
+    // once, and the close goes on: a program that cannot save its settings must still be able to end.
     if (writeConfig && m_configRead && !WriteConfig()) TellConfigNotWritten();
     m_hotKeyLibrary.Unload();
     DestroyFormWindow();
+}
+
+void TVelpin::SaveBeforeClosing() {
+    // Before the start has read the stored notes there is nothing of the user's to save, only what a
+    // write would replace. The session end saves first, and its close does not save again.
+    if (!m_databaseLoaded || m_loadingDatabase || m_savedForClose) return;
+    m_savedForClose = true;
+    // The stickers live on this thread: each sent command runs its report now, not after the close.
+    const auto self = reinterpret_cast<WPARAM>(Handle());
+    m_table->ForEachInUse([self](int, const StickerRecord& slot) {
+        HWND window = HandleFromValue(slot.window);
+        if (::IsWindow(window)) ::SendMessageA(window, protocol::kStickerCommandMessage, self, protocol::kStkReport);
+    });
+    // What the last write left needs no second one (a run that made nothing creates no file).
+    if (m_lastWritten && *m_lastWritten == BuildDatabaseImage(*m_table)) return;
+    try {
+        WriteDatabase();
+    } catch (const std::exception& error) {
+        ShowErrorBox(error.what());
+    }
 }
 
 LRESULT TVelpin::OnQueryEndSession(WPARAM wParam, LPARAM lParam) {
@@ -109,7 +132,8 @@ LRESULT TVelpin::OnQueryEndSession(WPARAM wParam, LPARAM lParam) {
     // The tray icon's window is message-only and never hears that the session ends: the icon goes now.
     if (m_tray) m_tray->SetEnabled(false);
     // Written here, before the answer: once the session may end the process can be ended at any moment,
-    // and a close posted for later would never run.
+    // and a close posted for later would never run. The notes first.
+    SaveBeforeClosing();
     const bool written = !m_configRead || WriteConfig();
     if (!written) TellConfigNotWritten();
     // The close writes again as every close does, unless the file has just refused.

@@ -123,6 +123,9 @@ TStickForm* TVelpin::MakeDefaultSticker() {
     sticker->Relayout();
     MirrorIntoSlot(index, *sticker);
     PlaceAndShowNew(*sticker);
+    // Saved at once, as every other change is: a note made and the program closed before any other change
+    // must be there at the next start.
+    PostSaveRequest();
     return sticker;
 }
 
@@ -130,7 +133,13 @@ TStickForm* TVelpin::DuplicateSticker(const StickerRecord& blocks) {
     PlacementBlock placement = blocks.placement;
     placement.left = MovedOrKept(placement.left, kDuplicateOffset);
     placement.top = MovedOrKept(placement.top, kDuplicateOffset);
-    return MakeStickerFromRecord(blocks.caption, blocks.date, placement, blocks.body);
+    TStickForm* copy = MakeStickerFromRecord(blocks.caption, blocks.date, placement, blocks.body);
+    if (copy != nullptr) PostSaveRequest();
+    return copy;
+}
+
+void TVelpin::PostSaveRequest() const {
+    ::PostMessageA(Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest, protocol::kCtlSaveRequest);
 }
 
 TStickForm* TVelpin::MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop,
@@ -165,7 +174,7 @@ TStickForm* TVelpin::MakeStickerFromDialog(const std::string& caption, const std
     PlaceAndShowNew(*sticker);
     // As a stored sticker does: a desktop one goes beneath the shell's desktop window, not above everything.
     ::PostMessageA(sticker->Handle(), protocol::kStickerCommandMessage, 0, protocol::kStkApplyLayer);
-    ::PostMessageA(Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest, protocol::kCtlSaveRequest);
+    PostSaveRequest();
     return sticker;
 }
 

@@ -289,9 +289,17 @@ void TVelpin::OpenProperties(HWND sticker, const StickerRecord& blocks, int page
 }
 
 // Each sticker finds itself: the command's own code is its value.
-void TVelpin::FindSrcClick() { PostToEverySticker(protocol::kStkBringIntoView, protocol::kStkBringIntoView); }
+// Both change stickers that the user then sees where they are: the save cycle begins after the commands
+// (posted before its step), so the reports carry the new places and opacities.
+void TVelpin::FindSrcClick() {
+    PostToEverySticker(protocol::kStkBringIntoView, protocol::kStkBringIntoView);
+    BeginSaveCycle();
+}
 
-void TVelpin::FindTranspClick() { PostToEverySticker(protocol::kStkMakeVisible, protocol::kStkMakeVisible); }
+void TVelpin::FindTranspClick() {
+    PostToEverySticker(protocol::kStkMakeVisible, protocol::kStkMakeVisible);
+    BeginSaveCycle();
+}
 
 void TVelpin::OnMenuCommand(UINT id) {
     const UINT firstStickerItem = MenuCommand(MenuId::kStickerItemsBase);

@@ -160,6 +160,8 @@ void TVelpin::LoadDatabase() {
         m_databaseLoaded = true;
         return;
     }
+    // No file: a run that makes nothing writes none at its close either.
+    if (!file.exists) m_lastWritten.emplace();
     OpenStoredNotes(file);
     m_loadingDatabase = false;
     m_databaseLoaded = true;
@@ -226,12 +228,15 @@ void TVelpin::WriteDatabase() {
             }
         }
     }
+    std::vector<std::uint8_t> image = BuildDatabaseImage(*m_table);
+    m_lastWritten.reset();
     try {
-        WriteDatabaseFile(DatabasePath(), BuildDatabaseImage(*m_table));
+        WriteDatabaseFile(DatabasePath(), image);
     } catch (const std::exception& error) {
         if (tell.empty()) throw;
         throw AppError(tell + ". " + error.what());
     }
+    m_lastWritten = std::move(image);
     m_aside.Kept();
     // Told once the file is written and the table and the file agree again.
     if (!tell.empty()) ShowErrorBox(tell);

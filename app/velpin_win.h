@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,9 +110,9 @@ public:
     TStickForm* MakeStickerFromRecord(const TextStyleBlock& caption, const TextStyleBlock& date,
                                       const PlacementBlock& placement, const TextStyleBlock& body);
 
-    // Tray N1 and WM_USER 11/101: a sticker with the defaults, a random colour, centred; not saved.
+    // Tray N1 and WM_USER 11/101: a sticker with the defaults, a random colour, centred; then a save request.
     TStickForm* MakeDefaultSticker();
-    // A copy of a sticker's blocks 18 pixels right and down.
+    // A copy of a sticker's blocks 18 pixels right and down; then a save request.
     TStickForm* DuplicateSticker(const StickerRecord& blocks);
     // The new-sticker dialog's OK: a sticker from the defaults and the dialog's texts, then a save request.
     TStickForm* MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop, bool showDate,
@@ -161,6 +162,11 @@ public:
     // before the start has read it, nor over a file that could not be read and is not moved aside yet.
     void WriteDatabase();
     void BeginSaveCycle();
+    // Posts the save request (controller command 203) to itself.
+    void PostSaveRequest() const;
+    // The close and the session end: every sticker reports now, and base.db is written before the windows go.
+    // A write that fails is told once; the close goes on.
+    void SaveBeforeClosing();
 
     // StickerHost
     [[nodiscard]] HWND ControllerWindow() const override { return Handle(); }
@@ -221,6 +227,11 @@ private:
     bool m_tearingDown = false;
     // A base.db that could not be read whole waits to be moved aside before the next write.
     AsideKeeping m_aside;
+    // The close (or the session end) has gathered and written the notes.
+    bool m_savedForClose = false;
+    // The image base.db holds after this run's last write (empty when the start found no file); none when
+    // unknown.
+    std::optional<std::vector<std::uint8_t>> m_lastWritten;
     // config.txt has been read (or is absent): a close before that would replace it with the start's values.
     bool m_configRead = false;
     // The user has been told that config.txt could not be read (once a run).

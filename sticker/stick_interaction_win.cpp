@@ -189,6 +189,7 @@ void TStickForm::FormMouseDown(int button, int x, int y) {
                 break;
             case kRollPin:
                 ToggleRollUp();
+                PostSaveRequest();
                 break;
             default:
                 break;
@@ -274,6 +275,7 @@ void TStickForm::NsostClick() {
     } else {
         Relayout();
     }
+    PostSaveRequest();
 }
 
 void TStickForm::OnMenuCommand(MenuId id) {

@@ -21,6 +21,7 @@ DatabaseFile ReadDatabaseFile(const std::string& path) {
     const FileProbe probe = ProbeFile(path);
     if (probe.state == FileState::kAbsent) return result;
     if (probe.state == FileState::kUnknown) ThrowFileError("Cannot open file", path, probe.failure);
+    result.exists = true;
 
     DWORD failure = ERROR_SUCCESS;
     UniqueFile file(OpenForReading(path, &failure));

@@ -20,6 +20,8 @@ struct DatabaseFile {
     bool partlyRead = false;
     // The file as it was read (size and time), to tell later whether it is still the same.
     FileIdentity identity;
+    // False when the system said there is no file.
+    bool exists = false;
 };
 
 // The records of the file; none when the system says it does not exist. Throws AppError ("Cannot open file

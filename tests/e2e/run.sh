@@ -269,10 +269,38 @@ if [ -n "$tray_x" ]; then
 fi
 check "the tray menu's new-sticker item makes a sticker" test "$(probe count TStickForm)" = 1
 check "the new sticker is in the table" test "$(probe send 10)" = 1
-check "a new sticker is not saved by itself" test ! -e "$dir/base.db"
-probe save
-for _ in $(seq 1 50); do [ -e "$dir/base.db" ] && break; sleep 0.2; done
-check "a save writes the new sticker's record" test "$(stat -c %s "$dir/base.db" 2>/dev/null)" = 1076
+for _ in $(seq 1 75); do [ "$(stat -c %s "$dir/base.db" 2>/dev/null)" = 1076 ] && break; sleep 0.2; done
+check "a new sticker is saved at once" test "$(stat -c %s "$dir/base.db" 2>/dev/null)" = 1076
+stop_program "$first"
+
+# -- what the user makes is kept however soon the program ends: a sticker made by another program, its
+# duplicate and a roll-up from its menu, then the close at once; a sticker made right before the session ends
+rolled_records() {  # base.db: how many records are rolled up
+  local n=0 i
+  for ((i = 0; i < $(stat -c %s "$1") / 1076; i++)); do
+    [ "$(od -An -t u1 -j $((1076 * i + 1036 + 16)) -N 1 "$1" | tr -d ' ')" = 0 ] && n=$((n + 1))
+  done
+  echo "$n"
+}
+dir=$(new_folder)
+first=$(start_program "$dir")
+check "starts for a close right after changes" probe wait 30
+probe send 11 101 >/dev/null
+probe post TStickForm 0 0x111 1  # the sticker menu's duplicate
+for _ in $(seq 1 75); do [ "$(probe count TStickForm)" = 2 ] && break; sleep 0.2; done
+probe post TStickForm 0 0x111 7  # the sticker menu's roll up, and the close at once
+probe close
+check "the close right after them ends the program" probe gone 20
+first=$(start_program "$dir")
+check "starts again" probe wait 30
+check "the new sticker and its duplicate are there" test "$(probe send 10)" = 2
+check "and the roll-up" test "$(rolled_records "$dir/base.db")" = 1
+probe send 11 101 >/dev/null
+check "a session end right after a new sticker lets it end" test "$(probe endsession)" = 1
+check "the program ends with the session" probe gone 20
+first=$(start_program "$dir")
+check "starts once more" probe wait 30
+check "all three stickers are there" test "$(probe send 10)" = 3
 stop_program "$first"
 
 # -- the mouse on a sticker: drag it by its caption, double-click the caption to roll it up

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -285,6 +286,33 @@ TEST_F(ConfigTest, AConfigThatCouldNotBeReadIsNotWrittenOver) {
     Close();
     EXPECT_EQ(errors.Errors().size(), 2u);
     EXPECT_TRUE(::RemoveDirectoryA(folder.File("config.txt").c_str()));
+}
+
+TEST_F(ConfigTest, TheCloseWritesTheStickersAsTheyAreAndEndsWhenItCannot) {
+    Start();
+    TStickForm* sticker = controller->MakeDefaultSticker();
+    ASSERT_NE(sticker, nullptr);
+    // Moved by a program, and no save asked for: the close is the last chance.
+    ::SetWindowPos(sticker->Handle(), nullptr, 123, 45, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Close();
+    const std::vector<std::uint8_t> written = test::ReadAll(folder.File("base.db"));
+    ASSERT_EQ(written.size(), kStickerRecordSize);
+    StickerRecord record;
+    std::memcpy(&record, written.data(), sizeof record);
+    EXPECT_EQ(record.placement.left, 123);
+    EXPECT_EQ(record.placement.top, 45);
+    EXPECT_TRUE(errors.Errors().empty());
+
+    // base.db held by another program at the next close: told once, and the program still ends.
+    Start();
+    HANDLE lock = ::CreateFileA(folder.File("base.db").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    Close();
+    ::CloseHandle(lock);
+    ASSERT_EQ(errors.Errors().size(), 1u);
+    EXPECT_EQ(errors.Errors()[0].rfind("Cannot create file \"" + folder.File("base.db") + "\". ", 0), 0u);
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(test::ReadAll(folder.File("base.db")), written);
 }
 
 TEST_F(ConfigTest, AnOpacityOfZeroMakesNewStickersFaintNotInvisible) {

@@ -187,6 +187,26 @@ TEST_F(TrayMenuTest, DeleteAllAnsweredYesLeavesAnEmptyDatabase) {
     EXPECT_FALSE(StickersMenuEnabled());
 }
 
+TEST_F(TrayMenuTest, ShowingFaintAndOffScreenStickersIsSaved) {
+    TStickForm* faint = StickerWithBody("faint");
+    ASSERT_NE(faint, nullptr);
+    faint->Placement().opacity = 10;
+    TStickForm* away = StickerWithBody("away");
+    ASSERT_NE(away, nullptr);
+    ::SetWindowPos(away->Handle(), nullptr, -5000, -5000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageA(controller.Handle(), WM_COMMAND, MenuCommand(TVelpin::MenuId::kFindTransp), 0);
+    ::SendMessageA(controller.Handle(), WM_COMMAND, MenuCommand(TVelpin::MenuId::kFindSrc), 0);
+    PumpMessages();
+    const std::vector<std::uint8_t> written = ReadAll(controller.DatabasePath());
+    ASSERT_EQ(written.size(), 2 * kStickerRecordSize);
+    StickerRecord first;
+    StickerRecord second;
+    std::memcpy(&first, written.data(), sizeof first);
+    std::memcpy(&second, &written[kStickerRecordSize], sizeof second);
+    EXPECT_EQ(first.placement.opacity, 255);
+    EXPECT_GT(second.placement.left, -5000);
+}
+
 TEST_F(TrayMenuTest, AFullTableMakesNothing) {
     for (int i = 0; i < kSlotCount; ++i) controller.Table().Occupy(0x7000 + static_cast<std::uint32_t>(i));
     EXPECT_EQ(controller.MakeDefaultSticker(), nullptr);
@@ -199,11 +219,12 @@ TEST_F(TrayMenuTest, AFullTableMakesNothing) {
     EXPECT_EQ(controller.Table().Count(), kSlotCount);
 }
 
-TEST_F(TrayMenuTest, DefaultStickerIsCentredColouredAndNotSavedUntilACycle) {
+TEST_F(TrayMenuTest, DefaultStickerIsCentredColouredAndSavedAtOnce) {
     EXPECT_EQ(::SendMessageA(controller.Handle(), WM_USER, protocol::kUserMakeDefault, protocol::kUserMake), 0);
     PumpMessages();
     ASSERT_EQ(controller.Table().Count(), 1);
-    EXPECT_FALSE(FileExists(controller.DatabasePath()));
+    // Saved as every other change is: a close right after it keeps it.
+    EXPECT_EQ(ReadAll(controller.DatabasePath()).size(), kStickerRecordSize);
     HWND window = HandleFromValue(controller.Table().Slot(0).window);
     ASSERT_TRUE(::IsWindowVisible(window));
     EXPECT_EQ(controller.Table().Slot(0).body.text.Get(), "Text");
