@@ -18,7 +18,8 @@ inline constexpr std::size_t kMenuCaptionLength = 16;
 inline constexpr std::int32_t kNewStickerWidth = 240;
 
 // The Stickers submenu caption of a sticker body: the first 16 characters, cut before the first CR or LF,
-// with "..." when it was cut at a line break or is longer than 16 characters.
+// with "..." when it was cut at a line break or is longer than 16 characters; every "&" doubled, so the menu
+// shows it instead of underlining the next letter.
 std::string StickerMenuCaption(std::string_view body);
 
 // Left and top of a new sticker in the work area: the width counts as 240 and the work area's left edge

@@ -156,6 +156,7 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
         d.right = r.right;
     }
     scratch.Resize(width, height);
+    m_wrapRight = d.right;
     HDC dc = scratch.Dc();
     SelectGuard select(dc, font);
     FillWhite(scratch.Pixels());
@@ -181,6 +182,7 @@ void TStickForm::RemeasureText(const TextStyleBlock& block) {
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RgbOf(block.color - 1));
     RECT d{block.x, block.y, m_textRect.right, m_textRect.bottom};
+    m_wrapRight = d.right;
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, kNoteTextFlags | WrapFlag(p));
     const graphics::Rect ink = graphics::InkBounds(scratch.Pixels());
     // No ink (an empty or blank text): the scan would report the scratch's margin row, 23 rows below
@@ -210,6 +212,7 @@ void TStickForm::Measure(std::uint8_t style) {
         m_contentRect = m_measuredContent;
         m_captionRightEdge = m_measuredCaptionRight;
         m_dateWidth = m_measuredDateWidth;
+        m_wrapRight = m_measuredWrapRight;
         return;
     }
 
@@ -235,6 +238,7 @@ void TStickForm::Measure(std::uint8_t style) {
     m_measuredContent = m_contentRect;
     m_measuredCaptionRight = m_captionRightEdge;
     m_measuredDateWidth = m_dateWidth;
+    m_measuredWrapRight = m_wrapRight;
     m_measured = true;
 }
 
@@ -514,9 +518,9 @@ void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
         width = frame ? (windowWidth > m_textRect.right ? windowWidth : SaturatedSum(m_textRect.right, block.x))
                       : windowWidth;
         height = m_textRect.bottom + layout::kTextBottomMargin;
-        t = RECT{block.x, SaturatedSum(block.y, -lift),
-                 m_textRect.right > layout::kTextBoxWidth ? m_textRect.right : SaturatedSum(block.x, block.width),
-                 height};
+        // Where the measuring broke the lines: the box's own edge, or further right when a word longer
+        // than the line or the caption widened it.
+        t = RECT{block.x, SaturatedSum(block.y, -lift), std::max<std::int32_t>(m_wrapRight, m_textRect.right), height};
         if (frame) {
             t.right = m_calcRect.right < layout::kFrameTextRightFrom ? layout::kFrameTextRight : m_calcRect.right;
             if (width < t.right + 1) width = t.right + 1;

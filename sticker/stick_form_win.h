@@ -187,6 +187,7 @@ private:
     RECT m_measuredContent{};
     std::int32_t m_measuredCaptionRight = 0;
     std::int32_t m_measuredDateWidth = 0;
+    std::int32_t m_measuredWrapRight = 0;
     // The canvas after the date line, with what it was drawn from.
     TextLayerInput m_textLayerInput;
     graphics::Picture m_textLayer;
@@ -194,6 +195,10 @@ private:
     RECT m_textRect{};
     RECT m_calcRect{};
     RECT m_contentRect{};
+    // The right edge the body text was last measured in: the painting breaks its lines there too, so it
+    // shows every line the size was made for (the ink's edge lies left of it, and a word longer than the
+    // line would break once more).
+    std::int32_t m_wrapRight = 0;
     bool m_doubleClickPending = false;
     std::int32_t m_captionRightEdge = 0;
     std::int32_t m_dateWidth = 0;

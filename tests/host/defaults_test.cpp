@@ -14,6 +14,9 @@ TEST(StickerMenuCaptionTest, FirstLineUpTo16CharactersWithDotsWhenCut) {
     EXPECT_EQ(StickerMenuCaption("a line that is far too long\r\nsecond"), "a line that is f...");
     EXPECT_EQ(StickerMenuCaption(""), "");
     EXPECT_EQ(StickerMenuCaption("\r\nonly later"), "...");
+    // The cut counts the note's characters; the menu gets each "&" twice.
+    EXPECT_EQ(StickerMenuCaption("Tom & Jerry"), "Tom && Jerry");
+    EXPECT_EQ(StickerMenuCaption("&&&&&&&&&&&&&&&&&&"), std::string(32, '&') + "...");
 }
 
 TEST(NewStickerPlaceTest, CentredByWidth240WithoutTheWorkAreaLeft) {

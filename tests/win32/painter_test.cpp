@@ -272,6 +272,33 @@ TEST_F(PainterTest, AWordWiderThanTheTextBoxWidensTheStickerAndIsDrawnWhole) {
     EXPECT_GT(Differing(white, black, body.x + wordWidth - 12, 0, body.x + wordWidth, Height()), 0);
 }
 
+TEST_F(PainterTest, EveryLineOfATextWithAWordLongerThanTheLineIsDrawn) {
+    TextStyleBlock& body = Blocks().body;
+    body.shadow = 0;
+    const std::string word = "Averyvery" + std::string(51, 'l');  // 60 letters
+    body.text.Set("First line\r\n" + word + "\r\nLast line");
+    const int lineHeight = LineHeightIn(body);
+    ASSERT_GT(lineHeight, 0);
+    for (const std::uint8_t wrap : {1, 0}) {
+        SCOPED_TRACE(int{wrap});
+        Placement().wordWrap = wrap;
+        body.color = 0xFFFFFF;
+        sticker->Relayout();
+        const Picture white = Snapshot();
+        body.color = 0x000000;
+        sticker->Relayout();
+        const Picture black = Snapshot();
+        ASSERT_EQ(white.Height(), black.Height());
+        // Three lines, each where the size was made for it: the third line's rows are inside the sticker,
+        // and ink shows in each line's rows.
+        ASSERT_GT(Height(), body.y + 3 * lineHeight);
+        for (int line = 0; line < 3; ++line)
+            EXPECT_GT(Differing(white, black, 0, body.y + line * lineHeight, Width(), body.y + (line + 1) * lineHeight),
+                      0)
+                << "line " << line;
+    }
+}
+
 TEST_F(PainterTest, AmpersandsArePaintedAsTyped) {
     // 60 ampersands in one word: a mnemonic prefix would paint half of them ("&&" as "&") and leave the
     // word inside the box.
