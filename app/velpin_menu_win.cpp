@@ -178,8 +178,8 @@ void TVelpin::RebuildLanguageMenu() {
         const LanguageInfo info = ReadLanguageInfo(folder + file);
         const UINT id = MenuCommand(MenuId::kLanguageFilesBase) + static_cast<UINT>(m_languageFiles.size());
         m_languageFiles.push_back(file);
-        // Language files are in the system's ANSI code page.
-        InsertChoiceItem(m_langMenu, 0, id, WideFromCodePage(info.name, CP_ACP), info.flagIndex);
+        // A language file is in the code page it declares, or else the system's.
+        InsertChoiceItem(m_langMenu, 0, id, WideFromCodePage(info.name, ShownCodePage(info.codePage)), info.flagIndex);
     }
 }
 

@@ -48,6 +48,7 @@ LanguageInfo ReadLanguageInfo(std::string_view path, const IniReader& ini) {
     LanguageInfo info;
     info.name = ini.Read("Options", "Name", FileNameOfPath(path));
     info.flagIndex = FlagIndexOfCode(ini.Read("Options", "Flag", "_"));
+    info.codePage = DeclaredCodePage(ini);
     return info;
 }
 

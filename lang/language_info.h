@@ -19,9 +19,11 @@ inline constexpr int kEnglishFlag = 213;
 struct LanguageInfo {
     std::string name;
     int flagIndex = -1;
+    unsigned codePage = 0;  // what the name and texts are written in; 0: the system's ANSI code page
 };
 
-// Name and Flag of section Options; the name defaults to the file name of path, the flag to none.
+// Name, Flag and CodePage of section Options; the name defaults to the file name of path, the flag to none,
+// the code page to the system's.
 [[nodiscard]] LanguageInfo ReadLanguageInfo(std::string_view path, const IniReader& ini);
 
 }  // namespace velpiners

@@ -6,20 +6,21 @@
 
 namespace velpiners {
 
-unsigned CodePageOf(TextEncoding encoding) {
-    return encoding == TextEncoding::Cp1251 ? kCyrillicCodePage : static_cast<unsigned>(CP_ACP);
+unsigned ShownCodePage(unsigned codePage) {
+    return codePage != kSystemCodePage && ::IsValidCodePage(codePage) ? codePage : static_cast<unsigned>(CP_ACP);
 }
 
 std::wstring ShownText(const TextTable& texts, TextKey key) { return ShownText(texts, texts.Get(key)); }
 
 std::wstring ShownText(const TextTable& texts, std::string_view text) {
-    return WideFromCodePage(text, CodePageOf(texts.Encoding()));
+    return WideFromCodePage(text, ShownCodePage(texts.CodePage()));
 }
 
 std::string StoredText(const TextTable& texts, TextKey key) {
     const std::string& text = texts.Get(key);
-    if (texts.Encoding() != TextEncoding::Cp1251 || ::GetACP() == kCyrillicCodePage) return text;
-    const std::optional<std::string> stored = AnsiFromWideExactly(WideFromCodePage(text, kCyrillicCodePage));
+    const unsigned codePage = ShownCodePage(texts.CodePage());
+    if (codePage == CP_ACP || codePage == ::GetACP()) return text;
+    const std::optional<std::string> stored = AnsiFromWideExactly(WideFromCodePage(text, codePage));
     return stored ? *stored : std::string(InfoOf(key).english);
 }
 

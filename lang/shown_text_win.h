@@ -10,8 +10,9 @@
 
 namespace velpiners {
 
-// The code page (for MultiByteToWideChar) of texts in this encoding.
-[[nodiscard]] unsigned CodePageOf(TextEncoding encoding);
+// The code page (for MultiByteToWideChar) of texts declared to be in `codePage`: the system's ANSI code page
+// for kSystemCodePage and for a number this system has no such code page for.
+[[nodiscard]] unsigned ShownCodePage(unsigned codePage);
 
 // The text of a key in the table's current language.
 [[nodiscard]] std::wstring ShownText(const TextTable& texts, TextKey key);
@@ -19,8 +20,9 @@ namespace velpiners {
 [[nodiscard]] std::wstring ShownText(const TextTable& texts, std::string_view text);
 
 // The text of a key as a sticker stores it (a new sticker's default caption and body): in the system's ANSI
-// code page, as every stored text is. A built-in Russian text that code page cannot hold gives the English
-// one instead: the note is then readable, the interface stays Russian.
+// code page, as every stored text is. A text in another code page (the built-in Russian, a language file
+// that declares its own) that the system's cannot hold gives the English one instead: the note is then
+// readable, the interface stays in its language.
 [[nodiscard]] std::string StoredText(const TextTable& texts, TextKey key);
 
 }  // namespace velpiners

@@ -1,5 +1,7 @@
 #include "lang/text_table.h"
 
+#include "base/profile_integer.h"
+
 #include <utility>
 
 #include "lang/cp1251.h"
@@ -178,6 +180,7 @@ const std::string& TextTable::Get(TextKey key) const { return m_texts[IndexOf(ke
 void TextTable::LoadRussianTexts() {
     m_texts = RussianTexts();
     m_kind = LanguageKind::Russian;
+    m_codePage = kRussianCodePage;
     m_russian = true;
     m_english = false;
     m_fileName.clear();
@@ -186,9 +189,18 @@ void TextTable::LoadRussianTexts() {
 void TextTable::LoadEnglishTexts() {
     for (std::size_t i = 0; i < kTextCount; ++i) m_texts[i] = std::string(kTexts[i].english);
     m_kind = LanguageKind::English;
+    m_codePage = kSystemCodePage;
     m_english = true;
     m_russian = false;
     m_fileName.clear();
+}
+
+unsigned DeclaredCodePage(const IniReader& ini) {
+    // Code page numbers are 16 bits wide (1250..1258, 437, 65001, ...).
+    constexpr std::int32_t kLargestCodePage = 65535;
+    const std::optional<std::int32_t> declared = ParseProfileInteger(ini.Read("Options", "CodePage", ""));
+    return declared && *declared > 0 && *declared <= kLargestCodePage ? static_cast<unsigned>(*declared)
+                                                                      : kSystemCodePage;
 }
 
 void TextTable::LoadLanguageFile(const std::string& path, const IniReader& ini) {
@@ -202,6 +214,7 @@ void TextTable::LoadLanguageFile(const std::string& path, const IniReader& ini) 
     }
     m_texts = std::move(texts);
     m_kind = LanguageKind::File;
+    m_codePage = DeclaredCodePage(ini);
     m_english = false;
     m_russian = false;
     m_fileName = CutShort(FileNameOfPath(path), TextKind::Short);

@@ -1,7 +1,7 @@
 // The text table: every interface text of the current language by its key, and which language that is. The
 // 76 keys, their language-file sections and kinds are fixed; only the values change with the language, and a
 // language change replaces all of them at once. Short texts never exceed 255 characters. The built-in
-// Russian texts are held in code page 1251, a language file's texts as the file has them (Encoding()).
+// Russian texts are held in code page 1251, a language file's texts as the file has them (CodePage()).
 #pragma once
 
 #include <array>
@@ -101,10 +101,15 @@ inline constexpr std::size_t kShortTextLimit = 255;
 enum class TextSection : std::uint8_t { Sticker, Tray, Setting };
 enum class TextKind : std::uint8_t { Short, Long };
 enum class LanguageKind : std::uint8_t { Russian = 1, English = 2, File = 3 };
-// The code page a language's texts are in: the built-in Russian ones in code page 1251, a language file's in
-// the system's ANSI code page (the built-in English texts are plain ASCII, the same in both). The interface
-// shows them converted from it, whatever the system's code page.
-enum class TextEncoding : std::uint8_t { SystemAnsi, Cp1251 };
+// The code page a language's texts are in: kSystemCodePage (0) for the system's ANSI code page, else its
+// number. The built-in Russian texts are in 1251, the built-in English ones plain ASCII (the same in every
+// code page), a language file's in the code page its Options section declares (CodePage=1251), or the
+// system's when it declares none. The interface shows them converted from it, whatever the system's.
+inline constexpr unsigned kSystemCodePage = 0;
+inline constexpr unsigned kRussianCodePage = 1251;
+// The code page a language file declares in its Options section; kSystemCodePage when it declares none or
+// something that is no code page number.
+[[nodiscard]] unsigned DeclaredCodePage(const IniReader& ini);
 
 struct TextInfo {
     TextKey id;
@@ -142,9 +147,7 @@ public:
     void LoadLanguageFile(const std::string& path, const IniReader& ini);
 
     [[nodiscard]] LanguageKind Kind() const { return m_kind; }
-    [[nodiscard]] TextEncoding Encoding() const {
-        return m_kind == LanguageKind::Russian ? TextEncoding::Cp1251 : TextEncoding::SystemAnsi;
-    }
+    [[nodiscard]] unsigned CodePage() const { return m_codePage; }
     [[nodiscard]] bool EnglishFlag() const { return m_english; }
     [[nodiscard]] bool RussianFlag() const { return m_russian; }
     // The active language file's name (no folder); empty for the built-in languages.
@@ -153,6 +156,7 @@ public:
 private:
     std::array<std::string, kTextCount> m_texts;
     LanguageKind m_kind = LanguageKind::English;
+    unsigned m_codePage = kSystemCodePage;
     bool m_english = true;
     bool m_russian = false;
     std::string m_fileName;

@@ -3,6 +3,7 @@
 
 #include "lang/language_choice.h"
 #include "lang/language_info.h"
+#include "lang/text_table.h"
 #include "tests/host/fake_ini.h"
 
 namespace velpiners {
@@ -57,6 +58,27 @@ TEST(ReadLanguageInfo, NameAndFlagFromOptionsWithFileDefaults) {
 
     ini.Set("Options", "Flag", "deu");
     EXPECT_EQ(ReadLanguageInfo("x.lng", ini).flagIndex, -1);
+}
+
+TEST(ReadLanguageInfo, TheDeclaredCodePageOrTheSystemsForAnythingElse) {
+    test::FakeIni ini;
+    EXPECT_EQ(ReadLanguageInfo("x.lng", ini).codePage, kSystemCodePage);
+    ini.Set("Options", "CodePage", "1251");
+    EXPECT_EQ(ReadLanguageInfo("x.lng", ini).codePage, 1251u);
+    ini.Set("Options", "CodePage", "$4E3");  // 1251 in hexadecimal, as every number of these files may be
+    EXPECT_EQ(ReadLanguageInfo("x.lng", ini).codePage, 1251u);
+    for (const char* odd : {"cp1251", "-1251", "0", "70000"}) {
+        ini.Set("Options", "CodePage", odd);
+        EXPECT_EQ(ReadLanguageInfo("x.lng", ini).codePage, kSystemCodePage) << odd;
+    }
+    TextTable texts;
+    ini.Set("Options", "CodePage", "1251");
+    texts.LoadLanguageFile("C:\\P\\Languages\\uk.lng", ini);
+    EXPECT_EQ(texts.CodePage(), 1251u);
+    texts.LoadEnglishTexts();
+    EXPECT_EQ(texts.CodePage(), kSystemCodePage);
+    texts.LoadRussianTexts();
+    EXPECT_EQ(texts.CodePage(), 1251u);
 }
 
 TEST(ChooseStartLanguage, WithoutConfigTheSystemLanguageDecides) {

@@ -450,6 +450,27 @@ TEST_F(LanguageMenuTest, ALanguageFileChosenInConfigStartsItsTextsAndNamesShowIn
     EXPECT_EQ(written[2], (Entry{"Language", "OtherLanguage", "fr.lng"}));
 }
 
+TEST_F(LanguageMenuTest, AFileThatDeclaresItsCodePageReadsRightOnAnySystem) {
+    // The shipped Ukrainian sample, written in code page 1251, on a system of another code page (1252 here).
+    ASSERT_TRUE(::CreateDirectoryA(Languages().c_str(), nullptr));
+    ASSERT_TRUE(::CopyFileA((test::TestProgramFolder() + "Languages\\Ukrainian.lng").c_str(),
+                            (Languages() + "Ukrainian.lng").c_str(), FALSE));
+    Start();
+    Open();
+    ASSERT_EQ(::GetMenuItemCount(Menu()), 4);
+    EXPECT_EQ(Caption(0), L"\u0423\u043A\u0440\u0430\u0457\u043D\u0441\u044C\u043A\u0430");  // Українська
+    ::SendMessageA(window, WM_COMMAND, IdAt(0), 0);
+    EXPECT_EQ(controller->ShownText(TextKey::mNewStick),
+              L"\u041D\u043E\u0432\u0438\u0439 \u0441\u0442\u0456\u043A\u0435\u0440");  // Новий стікер
+    // A new note stores its default text in the system's code page: when that cannot hold the Ukrainian
+    // one, the English one.
+    TStickForm* made = controller->MakeDefaultSticker();
+    ASSERT_NE(made, nullptr);
+    if (::GetACP() != 1251) {
+        EXPECT_EQ(made->Blocks().body.text.Get(), InfoOf(TextKey::dfText).english);
+    }
+}
+
 // Menu colours looked up as the items draw them, channel by channel, less an amount (at least 0).
 COLORREF MenuLess(int amount) {
     const COLORREF menu = ::GetSysColor(COLOR_MENU);
