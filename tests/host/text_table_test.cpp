@@ -131,12 +131,13 @@ TEST(TextTable, LanguageFileWithoutTextsGivesTheFileDefaults) {
     EXPECT_EQ(table.Get("vidCBST"), "Text shadow");
     EXPECT_EQ(table.Get("fConfig"), "Properties:");
 
-    // Every key is read once, from its own section, in table order.
-    ASSERT_EQ(ini.reads.size(), kTextCount);
+    // Every key is read once, from its own section, in table order; then the code page the file declares.
+    ASSERT_EQ(ini.reads.size(), kTextCount + 1);
     for (std::size_t i = 0; i < kTextCount; ++i) {
         EXPECT_EQ(ini.reads[i].first, SectionName(AllTexts()[i].section));
         EXPECT_EQ(ini.reads[i].second, AllTexts()[i].key);
     }
+    EXPECT_EQ(ini.reads[kTextCount].second, "CodePage");
 }
 
 TEST(TextTable, LanguageFileValuesComeFromTheirOwnSection) {
