@@ -1,10 +1,14 @@
 // HotKey.dll driven by the keyboard: keys injected with SendInput pass its low-level hook, which reports the
 // enabled key to the window with WM_USER 12 / 201 + index and keeps the key from everyone else. A second
-// low-level hook, installed before the library's (so called after it), sees what the library let through.
+// low-level hook on a thread of its own, installed before the library's (so called after it), sees what the
+// library let through. Under Wine SendInput returns once every low-level hook has had the key.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <atomic>
+#include <mutex>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -16,17 +20,64 @@ namespace velpiners {
 namespace {
 
 using EntryPoint = void(WINAPI*)(int, int);
+using KeyEvent = std::pair<DWORD, bool>;  // (virtual key, down)
 
-std::vector<std::pair<DWORD, bool>> g_seen;  // (virtual key, down) that reached the hook after the library's
+std::mutex g_seenLock;
+std::vector<KeyEvent> g_seen;  // what reached the watcher
 
 LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        g_seen.emplace_back(key->vkCode, wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN);
+        const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+        const std::lock_guard lock(g_seenLock);
+        g_seen.emplace_back(key->vkCode, down);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+std::vector<KeyEvent> Seen() {
+    const std::lock_guard lock(g_seenLock);
+    return g_seen;
+}
+
+bool Seen(DWORD vk) {
+    for (const auto& [key, down] : Seen())
+        if (key == vk) return true;
+    return false;
+}
+
+void ClearSeen() {
+    const std::lock_guard lock(g_seenLock);
+    g_seen.clear();
+}
+
+// The watcher's hook on a thread that does nothing but wait for messages.
+class WatchThread {
+public:
+    WatchThread()
+        : m_thread([this] {
+              MSG message;
+              ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+              HHOOK hook = ::SetWindowsHookExW(WH_KEYBOARD_LL, &Watch, ::GetModuleHandleW(nullptr), 0);
+              m_id = ::GetCurrentThreadId();
+              while (::GetMessageW(&message, nullptr, 0, 0) > 0) {}
+              ::UnhookWindowsHookEx(hook);
+          }) {
+        while (m_id == 0) std::this_thread::yield();
+    }
+    ~WatchThread() {
+        ::PostThreadMessageW(m_id, WM_QUIT, 0, 0);
+        m_thread.join();
+    }
+    WatchThread(const WatchThread&) = delete;
+    WatchThread& operator=(const WatchThread&) = delete;
+
+private:
+    std::atomic<DWORD> m_id{0};
+    std::thread m_thread;
+};
+
+// The reports posted to this thread's windows are handled.
 void Key(WORD vk, bool down) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -48,9 +99,7 @@ EntryPoint Find(HMODULE module, const char* name) {
 class HotKeyDllTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_seen.clear();
-        m_watch = ::SetWindowsHookExW(WH_KEYBOARD_LL, &Watch, ::GetModuleHandleW(nullptr), 0);
-        ASSERT_NE(m_watch, nullptr);
+        ClearSeen();
         m_library = ::LoadLibraryA((test::TestProgramFolder() + "HotKey.dll").c_str());
         ASSERT_NE(m_library, nullptr);
         hook = Find(m_library, "Hook");
@@ -62,7 +111,6 @@ protected:
     void TearDown() override {
         if (hook != nullptr) hook(0, 0);
         if (m_library != nullptr) ::FreeLibrary(m_library);
-        if (m_watch != nullptr) ::UnhookWindowsHookEx(m_watch);
         test::PumpMessages();
     }
 
@@ -70,18 +118,10 @@ protected:
         for (int i = 0; i < 5; ++i) table(i == index ? 1 : 0, i);
     }
 
-    [[nodiscard]] bool Seen(DWORD vk) const {
-        for (const auto& [key, down] : g_seen)
-            if (key == vk) return true;
-        return false;
-    }
-
+    WatchThread watcher;
     test::Receiver receiver;
     EntryPoint hook = nullptr;
     EntryPoint table = nullptr;
-
-private:
-    HHOOK m_watch = nullptr;
     HMODULE m_library = nullptr;
 };
 
@@ -92,7 +132,7 @@ TEST_F(HotKeyDllTest, OnlyTheEnabledBrowserKeyIsReportedAndTaken) {
         SCOPED_TRACE(enabled);
         EnableOnly(enabled);
         receiver.userMessages.clear();
-        g_seen.clear();
+        ClearSeen();
         for (WORD vk : {VK_BROWSER_SEARCH, VK_BROWSER_BACK, VK_BROWSER_FORWARD, VK_BROWSER_FAVORITES}) Press(vk);
         EXPECT_EQ(receiver.userMessages,
                   (Reports{{protocol::kHotKeyFirstNotification + enabled, protocol::kUserHotKey}}));
@@ -113,7 +153,7 @@ TEST_F(HotKeyDllTest, WinWithPlusOnEitherKeyboardOncePerPress) {
     EXPECT_TRUE(receiver.userMessages.empty());
     EXPECT_TRUE(Seen(VK_OEM_PLUS));
 
-    g_seen.clear();
+    ClearSeen();
     Key(VK_LWIN, true);
     Key(VK_OEM_PLUS, true);
     Key(VK_OEM_PLUS, true);  // auto-repeat
@@ -125,10 +165,11 @@ TEST_F(HotKeyDllTest, WinWithPlusOnEitherKeyboardOncePerPress) {
     EXPECT_FALSE(Seen(VK_OEM_PLUS));
     EXPECT_FALSE(Seen(VK_ADD));
     // An unassigned key went by before Win's release, so the release does not open the Start menu.
-    ASSERT_GE(g_seen.size(), 4u);
-    EXPECT_EQ(g_seen[g_seen.size() - 3], (std::pair<DWORD, bool>{0xE8, true}));
-    EXPECT_EQ(g_seen[g_seen.size() - 2], (std::pair<DWORD, bool>{0xE8, false}));
-    EXPECT_EQ(g_seen.back(), (std::pair<DWORD, bool>{VK_LWIN, false}));
+    const std::vector<KeyEvent> seen = Seen();
+    ASSERT_GE(seen.size(), 4u);
+    EXPECT_EQ(seen[seen.size() - 3], (KeyEvent{0xE8, true}));
+    EXPECT_EQ(seen[seen.size() - 2], (KeyEvent{0xE8, false}));
+    EXPECT_EQ(seen.back(), (KeyEvent{VK_LWIN, false}));
 }
 
 TEST_F(HotKeyDllTest, HookZeroStopsWatching) {
