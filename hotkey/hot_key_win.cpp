@@ -8,6 +8,12 @@
 // Win with "+" was taken, an unassigned key is pressed and released before Win goes up, so the Win key's
 // release alone does not open the Start menu.
 //
+// Win counts as held when the system's key state says so, or when the key event just before, and not long
+// before, was a Win press this hook passed on: inside the hook the key state may not show that press yet
+// (another hook after this one may even keep it from the system while the user does hold Win). Nothing about
+// Win is remembered longer: a release this hook never sees (the secure desktop of Win+L or Ctrl+Alt+Del, a
+// window of higher integrity) would otherwise leave every "=" typed anywhere taken for a hot key.
+//
 // Exports, undecorated (hot_key.def), both taking two 32-bit integers in the system's calling convention:
 //   Hook(mode, window)              mode 1 starts watching and names the window, mode 0 stops
 //   HookTablenum(enabled, index)    enabled (low byte) 0 or 1 for key index 0..4; other indices are ignored
@@ -15,6 +21,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "protocol/protocol.h"
 
@@ -24,6 +31,10 @@ constexpr int kKeyCount = static_cast<int>(velpiners::protocol::kHotKeyCount);
 constexpr int kWinPlus = 0;
 constexpr int kNoKey = -1;
 constexpr int kHookStart = 1;
+constexpr int kKeyStateDown = 0x8000;
+// The longest auto-repeat delay Windows offers is 1 s: a Win key still held has pressed again by then (the
+// rest is room for an event handled late).
+constexpr DWORD kWinPressLastsMs = 1250;
 // Unassigned by Windows: pressing it changes nothing but keeps Win's release from opening the Start menu.
 constexpr WORD kMenuMaskKey = 0xE8;
 
@@ -31,16 +42,15 @@ HHOOK g_hook = nullptr;
 HWND g_window = nullptr;
 std::array<bool, kKeyCount> g_enabled{};
 std::array<bool, kKeyCount> g_pressed{};  // a taken press whose release is taken too
-bool g_leftWinDown = false;
-bool g_rightWinDown = false;
-bool g_winComboTaken = false;  // Win with "+" was taken during the current hold of Win
+bool g_winPressLast = false;              // the event before this one was a Win press passed on
+DWORD g_winPressTime = 0;                 // its time stamp
+bool g_winComboTaken = false;             // Win with "+" was taken during the current hold of Win
 
 bool IsPlus(DWORD vk) { return vk == VK_OEM_PLUS || vk == VK_ADD; }
 
-bool WinHeld() {
-    return g_leftWinDown || g_rightWinDown || (::GetAsyncKeyState(VK_LWIN) & 0x8000) != 0 ||
-           (::GetAsyncKeyState(VK_RWIN) & 0x8000) != 0;
-}
+bool KeyStateDown(int vk) { return (::GetAsyncKeyState(vk) & kKeyStateDown) != 0; }
+
+bool WinHeld(bool winJustPressed) { return winJustPressed || KeyStateDown(VK_LWIN) || KeyStateDown(VK_RWIN); }
 
 int KeyIndexOf(DWORD vk) {
     switch (vk) {
@@ -68,9 +78,11 @@ void PressMenuMaskKey() {
 }
 
 // True when the event is taken (kept from everyone else).
-bool Take(DWORD vk, bool down) {
+bool Take(DWORD vk, bool down, DWORD time) {
+    const bool winJustPressed = std::exchange(g_winPressLast, false) && time - g_winPressTime <= kWinPressLastsMs;
     if (vk == VK_LWIN || vk == VK_RWIN) {
-        (vk == VK_LWIN ? g_leftWinDown : g_rightWinDown) = down;
+        g_winPressLast = down;
+        g_winPressTime = time;
         if (!down && g_winComboTaken) {
             g_winComboTaken = false;
             PressMenuMaskKey();
@@ -86,7 +98,7 @@ bool Take(DWORD vk, bool down) {
         return taken;
     }
     if (g_pressed[index]) return true;  // auto-repeat of a taken press
-    if (!g_enabled[index] || (index == kWinPlus && !WinHeld())) return false;
+    if (!g_enabled[index] || (index == kWinPlus && !WinHeld(winJustPressed))) return false;
     g_pressed[index] = true;
     if (index == kWinPlus) g_winComboTaken = true;
     ::PostMessageW(g_window, velpiners::protocol::kWmUser,
@@ -100,7 +112,7 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
         const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
         const bool up = wParam == WM_KEYUP || wParam == WM_SYSKEYUP;
-        if ((down || up) && Take(key->vkCode, down)) return 1;
+        if ((down || up) && Take(key->vkCode, down, key->time)) return 1;
     }
     return ::CallNextHookEx(g_hook, code, wParam, lParam);
 }
@@ -109,6 +121,7 @@ void Unhook() {
     if (g_hook != nullptr) ::UnhookWindowsHookEx(g_hook);
     g_hook = nullptr;
     g_pressed.fill(false);
+    g_winPressLast = false;
     g_winComboTaken = false;
 }
 
