@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -21,6 +22,8 @@ namespace {
 
 using EntryPoint = void(WINAPI*)(int, int);
 using KeyEvent = std::pair<DWORD, bool>;  // (virtual key, down)
+
+constexpr DWORD kPatienceMs = 5000;
 
 std::mutex g_seenLock;
 std::vector<KeyEvent> g_seen;                 // what reached the watcher
@@ -99,11 +102,13 @@ EntryPoint Find(HMODULE module, const char* name) {
     return reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
 }
 
+std::string LibraryPath() { return test::TestProgramFolder() + "HotKey.dll"; }
+
 class HotKeyDllTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ClearSeen();
-        m_library = ::LoadLibraryA((test::TestProgramFolder() + "HotKey.dll").c_str());
+        m_library = ::LoadLibraryA(LibraryPath().c_str());
         ASSERT_NE(m_library, nullptr);
         hook = Find(m_library, "Hook");
         table = Find(m_library, "HookTablenum");
@@ -198,15 +203,63 @@ TEST_F(HotKeyDllTest, AWinPressWithoutItsReleaseCountsForTheNextKeyOnly) {
     EXPECT_EQ(Seen(), ordinary);
 }
 
-TEST_F(HotKeyDllTest, HookZeroStopsWatching) {
+TEST_F(HotKeyDllTest, KeysGoByWhileTheWindowsThreadIsBusyAndTheReportWaitsForIt) {
+    EnableOnly(1);
+    // Another thread types while this one, the receiver's, neither handles messages nor looks at its queue.
+    HANDLE typed = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(typed, nullptr);
+    std::thread typist([typed] {
+        Press(VK_BROWSER_BACK);
+        Press(VK_BROWSER_SEARCH);
+        ::SetEvent(typed);
+    });
+    const bool wentBy = ::WaitForSingleObject(typed, kPatienceMs) == WAIT_OBJECT_0;
+    MSG report{};
+    const bool waiting = ::PeekMessageW(&report, receiver.Handle(), WM_USER, WM_USER, PM_NOREMOVE) != FALSE;
+    // Had the keys waited for this thread, the typist is let go now.
+    while (::MsgWaitForMultipleObjects(1, &typed, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) test::PumpMessages();
+    typist.join();
+    ::CloseHandle(typed);
+
+    EXPECT_TRUE(wentBy);
+    EXPECT_TRUE(waiting);
+    EXPECT_TRUE(Seen(VK_BROWSER_BACK));
+    EXPECT_FALSE(Seen(VK_BROWSER_SEARCH));
+    test::PumpMessages();
+    EXPECT_EQ(receiver.userMessages, (Reports{{202, 12}}));
+}
+
+TEST_F(HotKeyDllTest, HookZeroStopsWatchingEvenAfterASecondStart) {
     EnableOnly(2);
-    hook(0, 0);
+    test::Receiver second;
+    hook(1, static_cast<int>(HandleValue(second.Handle())));  // names the window, starts nothing more
     Press(VK_BROWSER_BACK);
     EXPECT_TRUE(receiver.userMessages.empty());
+    EXPECT_EQ(second.userMessages, (Reports{{203, 12}}));
+
+    hook(0, 0);
+    Press(VK_BROWSER_BACK);
+    EXPECT_EQ(second.userMessages.size(), 1u);
     EXPECT_TRUE(Seen(VK_BROWSER_BACK));
     hook(1, static_cast<int>(HandleValue(receiver.Handle())));
     Press(VK_BROWSER_BACK);
     EXPECT_EQ(receiver.userMessages, (Reports{{203, 12}}));
+}
+
+TEST_F(HotKeyDllTest, ALibraryFreedWhileWatchingStaysWholeUntilHookZero) {
+    EnableOnly(2);
+    const EntryPoint stop = std::exchange(hook, nullptr);
+    ASSERT_TRUE(::FreeLibrary(std::exchange(m_library, nullptr)));
+    ASSERT_NE(::GetModuleHandleA(LibraryPath().c_str()), nullptr);
+    Press(VK_BROWSER_BACK);
+    EXPECT_EQ(receiver.userMessages, (Reports{{203, 12}}));
+
+    // Whoever loads it again can stop it, and then the last free unloads it.
+    m_library = ::LoadLibraryA(LibraryPath().c_str());
+    stop(0, 0);
+    ::FreeLibrary(m_library);
+    m_library = nullptr;
+    EXPECT_EQ(::GetModuleHandleA(LibraryPath().c_str()), nullptr);
 }
 
 }  // namespace
