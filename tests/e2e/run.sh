@@ -111,11 +111,21 @@ menu_first_item() {
   done
   return 1
 }
-# The tray menu opened by a right click on the tray icon, and in it the language submenu.
-open_language_submenu() {
+# The tray menu, opened by a right click on the tray icon once the program's start is through (a sent message
+# is answered only then: the icon is in); a click that opens nothing in 3 s is made again.
+open_tray_menu() {
   find_tray
-  [ -n "$tray_x" ] || return 0  # the checks that follow say what is missing
-  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
+  [ -n "$tray_x" ] || return 1  # the checks that follow say what is missing
+  probe send 1400 >/dev/null
+  for _ in 1 2 3 4 5; do
+    xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
+    for _ in $(seq 1 30); do [ "$(probe visible '#32768')" -ge 1 ] && return 0; sleep 0.1; done
+  done
+  return 1
+}
+# The tray menu and in it the language submenu.
+open_language_submenu() {
+  open_tray_menu || return 0
   menu_first_item
   xdotool key Down Down Right  # past the two new-sticker items to the language submenu
   for _ in $(seq 1 150); do [ "$(probe visible '#32768')" -ge 2 ] && break; sleep 0.1; done
@@ -261,8 +271,7 @@ first=$(start_program "$dir")
 check "starts for the tray test" probe wait 30
 find_tray
 check "Wine shows its tray window" test -n "$tray_x"
-if [ -n "$tray_x" ]; then
-  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
+if open_tray_menu; then
   menu_first_item
   xdotool key Return
   for _ in $(seq 1 75); do [ "$(probe count TStickForm)" = 1 ] && break; sleep 0.2; done
@@ -377,11 +386,7 @@ check "while it shows, WM_USER 1400 answers 108" test "$(probe send 1400)" = 108
 check "while it shows, a record report is answered" test "$(probe report)" = 0
 probe taskbar
 probe save
-find_tray
-if [ -n "$tray_x" ]; then
-  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
-  wait_visible '#32768'
-fi
+open_tray_menu
 check "while it shows, the tray menu opens" test "$(probe visible '#32768')" -ge 1
 xdotool key Escape
 wait_hidden '#32768'
@@ -549,8 +554,11 @@ dialog_click() {  # x y: a click at that place of the dialog
 tray_double_click() {
   local left top
   find_tray
-  [ -n "$tray_x" ] && xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click --repeat 2 --delay 80 1
-  wait_visible TFormStickerMess
+  probe send 1400 >/dev/null  # answered once the start is through: the icon is in
+  for _ in 1 2 3; do
+    [ -n "$tray_x" ] && xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click --repeat 2 --delay 80 1
+    for _ in $(seq 1 50); do [ "$(probe visible TFormStickerMess)" -ge 1 ] && break 2; sleep 0.1; done
+  done
   # Without a window manager the keys go to the window under the pointer.
   read -r left top _ _ <<<"$(probe windows TFormStickerMess)"
   xdotool mousemove $((left + 200)) $((top + 10))
@@ -588,9 +596,7 @@ cp build/win32/HotKey.dll "$dir/"
 printf '[HotKey]\r\nNEW=0\r\n' >"$dir/config.txt"
 first=$(start_program "$dir")
 check "starts with HotKey.dll and Win and + chosen" probe wait 30
-find_tray
-if [ -n "$tray_x" ]; then
-  xdotool mousemove $((tray_x + 10)) $((tray_y + 10)) click 3
+if open_tray_menu; then
   menu_first_item
   xdotool key Down Return
 fi
