@@ -9,6 +9,7 @@
 #include "graphics/preview_win.h"
 #include "sticker/sticker_state.h"
 #include "store/pattern.h"
+#include "ui/modal_win.h"
 
 namespace velpiners {
 namespace {
@@ -249,7 +250,10 @@ void TFormStickerMess::ApplyTexts() {
 }
 
 void TFormStickerMess::ShowNewSticker() {
-    if (Showing()) return;
+    if (Showing()) {
+        BringModalToFront();
+        return;
+    }
     FillFromDefaults();
     MakeTopmost();
     const LifeWatch life = WatchLife();

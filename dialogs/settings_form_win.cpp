@@ -8,6 +8,7 @@
 #include "protocol/protocol.h"
 #include "store/pattern.h"
 #include "ui/error_box_win.h"
+#include "ui/modal_win.h"
 
 namespace velpiners {
 namespace {
@@ -328,6 +329,11 @@ void TSettingsForm::ApplyTexts() {
 
 void TSettingsForm::ShowForSticker(HWND sticker, const TextStyleBlock& caption, const TextStyleBlock& date,
                                    const TextStyleBlock& body, const PlacementBlock& placement, int page) {
+    // Filling it now would turn the showing dialog to another sticker.
+    if (Showing()) {
+        BringModalToFront();
+        return;
+    }
     FillForSticker(sticker, caption, date, body, placement, page);
     CentreOnDesktop();
     ShowModalDialog();
