@@ -353,6 +353,8 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     trackBar.SetPosition(placement.opacity);
     CBListFonts.SelectFont(caption.fontName.View());
     CBFontNameText.SelectFont(body.fontName.View());
+    // The memo previews this sticker's face, not one chosen for another and cancelled.
+    memo.SetFontFace(body.fontName.View());
     CB_lockMove.SetChecked(placement.locked != 0);
     CB_capt.SetSelected(caption.color);
     CBColor.SetSelected(body.color);
@@ -420,7 +422,7 @@ SettingsValues TSettingsForm::ReadValues() const {
     v.onDesktop = RB_bott.Checked();
     v.wordWrap = CB_autoPer.Checked();
     v.hideAtPointer = CB_mouse_atas.Checked();
-    v.hideDelayStep = static_cast<std::uint8_t>(TB_Ma.Position());
+    v.hideDelayStep = static_cast<std::uint8_t>(TB_Ma.Value());
     v.captionColor = CB_capt.Selected();
     v.textColor = CBColor.Selected();
     v.shadowColor = CBColorSh.Selected();
@@ -510,7 +512,7 @@ void TSettingsForm::EdateTextChange() {
 }
 
 void TSettingsForm::TB_MaChange() {
-    const std::wstring seconds = Wide(FormatSeconds(TB_Ma.Position()));
+    const std::wstring seconds = Wide(FormatSeconds(TB_Ma.Value()));
     L_sec.SetText(seconds + L" " + (m_services.texts ? m_services.texts(TextKey::vidIntSec) : std::wstring()));
 }
 

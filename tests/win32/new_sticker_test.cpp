@@ -280,6 +280,7 @@ TEST_F(NewStickerTest, OkMakesTheLookTheDefaultsAndOneStickerOnTheDesktopWhenNot
     ShellDesktop desktop;
     host->defaults.textFont = "No Such Font";
     host->defaults.onTop = true;
+    host->defaults.hideDelayStep = 0;  // 3 s, no position of the bar
     ColorValue colour = 0;
     ShowAnd([&] {
         SetText(Part::kECaption, "Buy milk");
@@ -311,6 +312,7 @@ TEST_F(NewStickerTest, OkMakesTheLookTheDefaultsAndOneStickerOnTheDesktopWhenNot
     EXPECT_FALSE(d.onTop);
     EXPECT_EQ(d.stickerColor, colour);
     EXPECT_EQ(d.textFont, "No Such Font");  // no installed font matched: the default stays
+    EXPECT_EQ(d.hideDelayStep, 0);          // the bar was not moved
 
     PumpMessages();
     ASSERT_EQ(controller->Table().Slot(0).inUse, 1);

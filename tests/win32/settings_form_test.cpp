@@ -110,6 +110,12 @@ protected:
             if (!a.copy) codes.push_back(a.code);
         return codes;
     }
+    [[nodiscard]] std::string MemoFace() const {
+        LOGFONTA font{};
+        ::GetObjectA(reinterpret_cast<HGDIOBJ>(::SendMessageA(form.memo.Handle(), WM_GETFONT, 0, 0)), sizeof font,
+                     &font);
+        return font.lfFaceName;
+    }
     [[nodiscard]] static const Arrival* Posted(std::uint32_t code) {
         for (const Arrival& a : g_arrivals)
             if (!a.copy && a.code == code) return &a;
@@ -191,6 +197,35 @@ TEST_F(SettingsFormTest, AGoneUserIconOpensAsNoIconAndAMissingFontKeepsTheStored
     EXPECT_EQ(Posted(protocol::kStkPictureNumber)->value, 101u);
 }
 
+TEST_F(SettingsFormTest, EachOpeningPreviewsItsStickersFontAndKeepsAHideDelayOfZeroUntilMoved) {
+    const std::vector<std::string> fonts = InstalledScreenFonts();
+    ASSERT_GE(fonts.size(), 2u);
+    blocks.body.fontName.Set(fonts[0]);
+    blocks.placement.hideDelayStep = 0;  // 3 s: the bar starts at 1
+    Open();
+    EXPECT_EQ(MemoFace(), fonts[0]);
+    form.CBFontNameText.SelectFont(fonts[1]);
+    form.CBFontNameText.onChange();
+    EXPECT_EQ(MemoFace(), fonts[1]);
+    form.BNOClick();
+    Open();
+    EXPECT_EQ(MemoFace(), fonts[0]);
+
+    wchar_t seconds[32] = {};
+    ::GetWindowTextW(form.L_sec.Handle(), seconds, 32);
+    EXPECT_EQ(std::wstring(seconds), L"3,00 <vidIntSec>");
+    Apply();
+    ASSERT_NE(Posted(protocol::kStkHideDelay), nullptr);
+    EXPECT_EQ(Posted(protocol::kStkHideDelay)->value, 0u);
+    // The user drags the thumb.
+    ::SendMessageA(form.TB_Ma.Handle(), TBM_SETPOS, TRUE, 40);
+    ::SendMessageA(::GetParent(form.TB_Ma.Handle()), WM_HSCROLL, TB_ENDTRACK,
+                   reinterpret_cast<LPARAM>(form.TB_Ma.Handle()));
+    g_arrivals.clear();
+    Apply();
+    EXPECT_EQ(Posted(protocol::kStkHideDelay)->value, 40u);
+}
+
 TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheClose) {
     Open(TSettingsForm::kPatternsPage);
     patternName = "Blue look";
@@ -230,7 +265,7 @@ TEST(SettingsFormRemembered, TheSelectedPatternIsWrittenBackOnceConfigHoldsOne) 
     StickerRecord blocks{};
     FillStickerDefaults(blocks, "c", "b", "d", 0, 0);
     form.FillForSticker(nullptr, blocks.caption, blocks.date, blocks.body, blocks.placement, 0);
-    EXPECT_EQ(form.CB_press.SelectedText(), "A||a.pat");  // selected ignoring case
+    EXPECT_EQ(form.CB_press.SelectedText(), "A||a.pat");         // selected ignoring case
     form.CB_press.Select(form.CB_press.FindExact("B||b.pat"));
     form.BNOClick();
     EXPECT_EQ(PrivateProfileReader(folder.File("config.txt")).Read("Settings", "pattern", ""), "B||b.pat");
