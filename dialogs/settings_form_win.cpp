@@ -392,9 +392,8 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     CB_autoPer.SetChecked(placement.wordWrap != 0);
     memo.SetWordWrap(placement.wordWrap != 0);
     SetAlignment(placement.alignment);
-    // Steps 19 and 20.
+    // Steps 19 and 20: Load starts disabled, and the remembered pattern's click enables it.
     FillPatterns();
-    B_press_prim.SetEnabled(false);
     m_opening.dateUseToggled = false;
     m_filling = false;
 }
@@ -517,6 +516,8 @@ void TSettingsForm::TB_MaChange() {
 }
 
 void TSettingsForm::FillPatterns() {
+    // Loading waits for a pattern chosen in the box; the click on the remembered one counts.
+    B_press_prim.SetEnabled(false);
     FillPatternList(CB_press, m_services.programFolder, m_rememberedPattern);
     // No pattern chosen: the preview shows its empty frame, not what it showed before.
     if (CB_press.Selected() < 0 && m_services.pictures != nullptr)
@@ -525,11 +526,12 @@ void TSettingsForm::FillPatterns() {
 
 void TSettingsForm::CB_pressClick() {
     const std::string path = SelectedPatternPath(CB_press, m_services.programFolder);
-    if (path.empty() || m_services.pictures == nullptr) return;
+    if (path.empty()) return;
+    B_press_prim.SetEnabled(true);
+    if (m_services.pictures == nullptr) return;
     StickerRecord pattern{};
     ReadPatternFile(path, pattern);
     graphics::RenderPatternPreview(pattern, I_press, memo.Text(), *m_services.pictures);
-    B_press_prim.SetEnabled(true);
 }
 
 void TSettingsForm::B_press_primClick() {
@@ -562,17 +564,19 @@ void TSettingsForm::B_press_primClick() {
 void TSettingsForm::BsavePattern1Click() {
     std::string name;
     if (!m_services.askPatternName || !m_services.askPatternName(name)) return;
+    // A box without a selection saves what the sticker has, as OK sends it.
+    const SettingsValues values = ReadValues();
     PatternLook look;
     look.style = std::max(CB_style.Selected(), 0);
     look.useColor = CBuseColor.Checked();
     look.color = CBColorMask.Selected();
     look.transparent = trackBar.Position();
     look.shadowColor = CBColorSh.Selected();
-    look.textFont = CBFontNameText.SelectedFont();
-    look.textSize = CBsizetext.Selected() >= 0 ? TextSizeOfIndex(CBsizetext.Selected()) : kDefaultTextSize;
+    look.textFont = values.textFont.value_or(m_opening.body.fontName.Get());
+    look.textSize = values.sizeIndex ? TextSizeOfIndex(*values.sizeIndex) : m_opening.body.fontSize;
     look.textColor = CBColor.Selected();
     look.textShadow = CBShadText.Checked();
-    look.captionFont = CBListFonts.SelectedFont();
+    look.captionFont = values.captionFont.value_or(m_opening.caption.fontName.Get());
     look.captionColor = CB_capt.Selected();
     look.captionShadow = CBShadCapt.Checked();
     look.alignment = Alignment() >= 0 ? Alignment() : kNoAlignment;
@@ -584,7 +588,7 @@ void TSettingsForm::BsavePattern1Click() {
 void TSettingsForm::BdelPattern1Click() {
     const std::string path = SelectedPatternPath(CB_press, m_services.programFolder);
     if (path.empty()) return;
-    DeletePatternFile(path);
+    DeletePatternFile(path);  // a failure goes to the error box and leaves the list as it is
     FillPatterns();
 }
 

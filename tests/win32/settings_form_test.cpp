@@ -1,6 +1,8 @@
 // The properties dialog with a stand-in sticker window that records what reaches it: what OK and Apply
 // send and in which order, what Cancel leaves, the icon of a user picture that is gone, a font that is not
-// installed, patterns deleted even when read-only, and the remembered pattern written back at the close.
+// installed, the memo's font and a hide delay of 0 at each opening, patterns saved with empty font boxes,
+// deleted even when read-only (and told when they stay), and the remembered pattern, ready to load and
+// written back at the close.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -226,6 +228,22 @@ TEST_F(SettingsFormTest, EachOpeningPreviewsItsStickersFontAndKeepsAHideDelayOfZ
     EXPECT_EQ(Posted(protocol::kStkHideDelay)->value, 40u);
 }
 
+TEST_F(SettingsFormTest, APatternSavedWithEmptyFontAndSizeBoxesKeepsTheStickersOwn) {
+    blocks.body.fontName.Set("No Such Text Font");
+    blocks.caption.fontName.Set("No Such Caption Font");
+    blocks.body.fontSize = 24;  // beyond the size box
+    Open(TSettingsForm::kPatternsPage);
+    ASSERT_EQ(form.CBsizetext.Selected(), -1);
+    patternName = "Odd";
+    form.BsavePattern.onClick();
+    ASSERT_EQ(form.CB_press.Count(), 1);
+    StickerRecord saved{};
+    ReadPatternFile(folder.File("patterns\\" + PatternFileOf(form.CB_press.Item(0))), saved);
+    EXPECT_EQ(saved.body.fontName.Get(), "No Such Text Font");
+    EXPECT_EQ(saved.caption.fontName.Get(), "No Such Caption Font");
+    EXPECT_EQ(saved.body.fontSize, 24);
+}
+
 TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheClose) {
     Open(TSettingsForm::kPatternsPage);
     patternName = "Blue look";
@@ -244,6 +262,18 @@ TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheCl
     ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     Open(TSettingsForm::kPatternsPage);
     form.CB_press.Select(0);
+    // Held open by another program, it stays as it was and the user is told.
+    HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const LPARAM inside = MAKELPARAM(4, 4);
+    ::SendMessageA(form.BdelPattern.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    ::SendMessageA(form.BdelPattern.Handle(), WM_LBUTTONUP, 0, inside);
+    ::CloseHandle(held);
+    EXPECT_TRUE(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(form.CB_press.Count(), 1);
+    ASSERT_EQ(errors.Errors().size(), 1u);
+    EXPECT_EQ(errors.Errors()[0], "Unable to delete " + path + ".");
+
     form.BdelPattern.onClick();
     EXPECT_FALSE(test::FileExists(path));
     EXPECT_EQ(form.CB_press.Count(), 0);
@@ -266,6 +296,7 @@ TEST(SettingsFormRemembered, TheSelectedPatternIsWrittenBackOnceConfigHoldsOne) 
     FillStickerDefaults(blocks, "c", "b", "d", 0, 0);
     form.FillForSticker(nullptr, blocks.caption, blocks.date, blocks.body, blocks.placement, 0);
     EXPECT_EQ(form.CB_press.SelectedText(), "A||a.pat");         // selected ignoring case
+    EXPECT_TRUE(::IsWindowEnabled(form.B_press_prim.Handle()));  // and ready to load
     form.CB_press.Select(form.CB_press.FindExact("B||b.pat"));
     form.BNOClick();
     EXPECT_EQ(PrivateProfileReader(folder.File("config.txt")).Read("Settings", "pattern", ""), "B||b.pat");
