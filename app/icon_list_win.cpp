@@ -24,13 +24,17 @@ std::string SizeText(const graphics::Picture& picture) {
     return graphics::IconSizeLabel(picture.Width(), picture.Height());
 }
 
-// At least 32 high: drawn on white at its own size; lower: centred on a white 32 x 32. Taller than 32
-// and not 32 x 32 then: scaled to 32 x 32.
+// Always 32 x 32, drawn on white: the image list cuts a wider bitmap into several images and takes none
+// from a narrower one, and either would show every later entry with another's picture. A picture at
+// least 32 high that does not fit is drawn at its own size and scaled to 32 x 32; any other is centred
+// on the square (so one 32 high and narrower is padded at its sides).
 graphics::Picture Thumbnail(const graphics::Picture& picture) {
+    const bool fits = picture.Width() <= kThumbnailSide && picture.Height() <= kThumbnailSide;
+    const bool scaled = !fits && picture.Height() >= kThumbnailSide;
     graphics::Picture white;
     int x = 0;
     int y = 0;
-    if (picture.Height() >= kThumbnailSide) {
+    if (scaled) {
         white.Reset(picture.Width() > 0 ? picture.Width() : 1, picture.Height(), 24);
     } else {
         white.Reset(kThumbnailSide, kThumbnailSide, 24);
@@ -39,17 +43,17 @@ graphics::Picture Thumbnail(const graphics::Picture& picture) {
     }
     for (int row = 0; row < white.Height(); ++row) std::memset(white.Row(row), 0xFF, white.RowBytes());
     if (!picture.Empty()) graphics::DrawAlphaOver24(picture, white, x, y);
-    if ((white.Width() != kThumbnailSide || white.Height() != kThumbnailSide) && white.Height() > kThumbnailSide) {
-        graphics::Picture scaled(kThumbnailSide, kThumbnailSide, 24);
-        graphics::ResampleMitchell(white, scaled);
-        return scaled;
-    }
-    return white;
+    if (!scaled) return white;
+    graphics::Picture square(kThumbnailSide, kThumbnailSide, 24);
+    graphics::ResampleMitchell(white, square);
+    return square;
 }
 
 void AddThumbnail(HIMAGELIST list, const graphics::Picture& picture) {
     UniqueBitmap bitmap = CreateDibFromPicture(Thumbnail(picture));
-    ImageList_Add(list, bitmap.get(), bitmap.get());
+    // A bitmap the system could not make still takes its place (empty), so the later entries stay in step.
+    if (ImageList_Add(list, bitmap.get(), bitmap.get()) < 0)
+        ImageList_SetImageCount(list, static_cast<UINT>(ImageList_GetImageCount(list) + 1));
 }
 
 }  // namespace

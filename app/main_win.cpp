@@ -85,8 +85,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TFormStickerMess formStickerMess(newStickerHost);
     try {
         formStickerMess.FormCreate();
-        velpin.SetNewStickerDialog({[&formStickerMess] { return formStickerMess.Showing(); },
-                                    [&formStickerMess] { formStickerMess.ShowNewSticker(); }});
+        velpin.SetNewStickerDialog({[&formStickerMess] { formStickerMess.ShowNewSticker(); }});
     } catch (const std::exception& error) {
         // The program goes on without the dialog; the tray's quick new sticker still works.
         ShowErrorBox(error.what());

@@ -16,6 +16,7 @@
 #include "ui/error_box_win.h"
 #include "ui/handle_value_win.h"
 #include "ui/menu_text_win.h"
+#include "ui/modal_win.h"
 
 namespace velpiners {
 namespace {
@@ -159,11 +160,11 @@ void TVelpin::OnHotKeyNotification(WPARAM wParam) {
     // Only the key whose item is checked counts (a library may report others).
     const UINT item = HotKeyItemOfTag(HotKeyTagOfChoice(*key));
     if ((::GetMenuState(m_hotCreateMenu, item, MF_BYCOMMAND) & MF_CHECKED) == 0) return;
-    ShowNewStickerDialog(false);
+    ShowNewStickerDialog();
 }
 
-void TVelpin::ShowNewStickerDialog(bool evenWhenShowing) {
-    if (!evenWhenShowing && m_newStickerDialog.showing && m_newStickerDialog.showing()) return;
+void TVelpin::ShowNewStickerDialog() {
+    if (BringModalToFront()) return;
     if (m_newStickerDialog.show) m_newStickerDialog.show();
 }
 

@@ -19,6 +19,7 @@
 #include "tray/tray_icon_win.h"
 #include "ui/handle_value_win.h"
 #include "ui/menu_text_win.h"
+#include "ui/modal_win.h"
 
 namespace velpiners {
 namespace {
@@ -269,6 +270,8 @@ void TVelpin::PostToEverySticker(WPARAM wParam, std::uint32_t code) const {
 }
 
 void TVelpin::Ndeleteall1Click() {
+    // The question would open over (or, under a topmost dialog, behind) one that waits for the user.
+    if (BringModalToFront()) return;
     if (m_formDialog == nullptr ||
         !m_formDialog->Confirm(ShownText(TextKey::dialCaptionDeleteAll), ShownText(TextKey::dialTextDeleteAll)))
         return;
@@ -282,9 +285,8 @@ void TVelpin::NAboutClick() {
 }
 
 void TVelpin::OpenProperties(HWND sticker, const StickerRecord& blocks, int page) {
-    // Never a second time while it shows (a sticker behind the dialog cannot be clicked, but its menu can be
-    // reached from the keyboard).
-    if (m_settingsForm == nullptr || m_settingsForm->Showing()) return;
+    // Not while any dialog shows: a sticker made meanwhile is not disabled by it.
+    if (BringModalToFront() || m_settingsForm == nullptr) return;
     m_settingsForm->ShowForSticker(sticker, blocks.caption, blocks.date, blocks.body, blocks.placement, page);
 }
 
@@ -325,7 +327,7 @@ void TVelpin::OnMenuCommand(UINT id) {
             MakeDefaultSticker();
             return;
         case MenuId::kNewst1:
-            ShowNewStickerDialog(true);
+            ShowNewStickerDialog();
             return;
         case MenuId::kNdeleteall:
             Ndeleteall1Click();

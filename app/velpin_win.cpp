@@ -84,7 +84,7 @@ bool TVelpin::FormCreate(bool showTray) {
         m_tray = std::make_unique<TTrayIconAdv>(Handle());
         m_tray->SetPopupMenu(m_menu.get());
         m_tray->SetHint("Velpiners\r\nv1.4");
-        m_tray->OnLButtonDblClick = [this](TTrayIconAdv&) { ShowNewStickerDialog(false); };
+        m_tray->OnLButtonDblClick = [this](TTrayIconAdv&) { ShowNewStickerDialog(); };
     }
 
     try {
@@ -331,7 +331,7 @@ LRESULT TVelpin::OnUserCommand(WPARAM wParam, LPARAM lParam) {
             return m_table->Count();
         case protocol::kUserMake:
             if (wParam == protocol::kUserMakeDefault) MakeDefaultSticker();
-            if (wParam == protocol::kUserMakeDialog) ShowNewStickerDialog(false);
+            if (wParam == protocol::kUserMakeDialog) ShowNewStickerDialog();
             return 0;
         case protocol::kUserHotKey:
             OnHotKeyNotification(wParam);

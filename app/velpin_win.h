@@ -70,9 +70,8 @@ public:
     };
     static constexpr int kLanguageFileLimit = 400;
 
-    // The new-sticker dialog as the controller opens it: whether it shows, and how to show it.
+    // The new-sticker dialog as the controller opens it.
     struct NewStickerDialog {
-        std::function<bool()> showing;
         std::function<void()> show;
     };
 
@@ -84,9 +83,9 @@ public:
     void SetFormDialog(TFormDialog* dialog) { m_formDialog = dialog; }
     void SetNewStickerDialog(NewStickerDialog dialog) { m_newStickerDialog = std::move(dialog); }
     // The one way the new-sticker dialog opens: the tray's "New sticker (Properties)", the tray's double
-    // click, WM_USER 11/102 and the hot keys. The last three ask nothing of a dialog that shows; the dialog
-    // itself ignores any request while it shows.
-    void ShowNewStickerDialog(bool evenWhenShowing);
+    // click, WM_USER 11/102 and the hot keys. While any dialog shows modally (this one included), that one
+    // comes to the front instead.
+    void ShowNewStickerDialog();
     // The about box the tray's about command shows; none means the command shows nothing.
     void SetAboutForm(TAboutForm* about) { m_aboutForm = about; }
     // The properties dialog a sticker opens; none means a sticker's request opens nothing.

@@ -65,7 +65,15 @@ void TFormDialog::PrepareButtons(const std::wstring& caption) {
     m_okMarker = 0;
 }
 
+bool TFormDialog::ShowingAlready() const {
+    if (::IsWindowVisible(Handle()) == FALSE) return false;
+    // Its texts and answer belong to the question it shows.
+    BringModalToFront();
+    return true;
+}
+
 bool TFormDialog::Confirm(const std::wstring& caption, const std::wstring& text) {
+    if (ShowingAlready()) return false;
     PrepareButtons(caption);
     HWND label = Control(kLText);
     ::SetWindowLongPtrW(label, GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_CENTER);
@@ -79,6 +87,7 @@ bool TFormDialog::Confirm(const std::wstring& caption, const std::wstring& text)
 }
 
 bool TFormDialog::AskText(const std::wstring& caption, const std::wstring& prompt) {
+    if (ShowingAlready()) return false;
     PrepareButtons(caption);
     HWND label = Control(kLText);
     ::SetWindowLongPtrW(label, GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFT);

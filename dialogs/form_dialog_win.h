@@ -19,7 +19,8 @@ public:
 
     bool FormCreate(TextLookup texts);
 
-    // True when the user pressed BOK.
+    // True when the user pressed BOK. Asked while it shows, it answers false and the question that shows
+    // comes to the front.
     bool Confirm(const std::wstring& caption, const std::wstring& text);
     // True when the user pressed BOK; the answer is then Answer(), in the ANSI code page.
     bool AskText(const std::wstring& caption, const std::wstring& prompt);
@@ -31,6 +32,7 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    [[nodiscard]] bool ShowingAlready() const;
     void PrepareButtons(const std::wstring& caption);
     bool RunModal();
     void BOKClick();

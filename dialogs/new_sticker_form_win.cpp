@@ -9,6 +9,7 @@
 #include "graphics/preview_win.h"
 #include "sticker/sticker_state.h"
 #include "store/pattern.h"
+#include "ui/modal_win.h"
 
 namespace velpiners {
 namespace {
@@ -249,7 +250,10 @@ void TFormStickerMess::ApplyTexts() {
 }
 
 void TFormStickerMess::ShowNewSticker() {
-    if (Showing()) return;
+    if (Showing()) {
+        BringModalToFront();
+        return;
+    }
     FillFromDefaults();
     MakeTopmost();
     const LifeWatch life = WatchLife();
@@ -327,7 +331,7 @@ NewStickerLook TFormStickerMess::LookOfControls() const {
     look.showPicture = m_CB_pic_use.Checked();
     look.pictureNumber = m_CB_icons.PictureNumber();
     look.hideAtPointer = m_CB_mouse_atas.Checked();
-    look.hideDelayStep = static_cast<std::uint8_t>(m_TB_Ma.Position());
+    look.hideDelayStep = static_cast<std::uint8_t>(m_TB_Ma.Value());
     look.patternCaptionShadow = m_patternCaptionShadow;
     look.patternTextShadow = m_patternTextShadow;
     return look;
@@ -355,7 +359,7 @@ void TFormStickerMess::CB_autoPerClick() { m_Memo.SetWordWrap(m_CB_autoPer.Check
 void TFormStickerMess::MemoChange() { m_LCount.SetText(m_Memo.CounterText()); }
 
 void TFormStickerMess::TB_MaChange() {
-    const std::string seconds = FormatSeconds(m_TB_Ma.Position());  // digits and a comma
+    const std::string seconds = FormatSeconds(m_TB_Ma.Value());  // digits and a comma
     m_L_sec.SetText(std::wstring(seconds.begin(), seconds.end()) + L" " + m_host.ShownText(TextKey::vidIntSec));
 }
 

@@ -1,7 +1,7 @@
 // TFormStickerMess, the new-sticker dialog: the user writes a new sticker (caption, date, body text) and
 // chooses its look, which opens as the defaults for new stickers and becomes them with OK; then the
 // controller makes the sticker. One instance lives for the whole program, hidden between showings; a
-// request to show it while it shows does nothing.
+// request to show it while it shows only brings it to the front.
 //
 // What it needs of the controller comes through NewStickerHost. The look the user chose becomes the
 // defaults only with OK (dialogs/new_sticker_apply.h): a pattern loaded and then cancelled changes nothing.
@@ -91,7 +91,7 @@ public:
     void FormCreate();
 
     // Fills the dialog from the defaults, shows it modally, and after OK has the controller make the sticker.
-    // Does nothing while the dialog shows.
+    // While the dialog shows, only brings it to the front.
     void ShowNewSticker();
     // The interface texts of the current language.
     void ApplyTexts();

@@ -1,9 +1,12 @@
 #include "dialogs/settings_apply.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "protocol/protocol.h"
+#include "sticker/sticker_state.h"
 
 namespace velpiners {
 namespace {
@@ -12,7 +15,6 @@ constexpr int kSmallestSize = 6;
 constexpr int kSizeStep = 2;
 constexpr int kFirstIcon = 1;
 constexpr std::uint32_t kFirstIconNumber = 1;
-constexpr double kMillisecondsPerStep = 20;
 constexpr double kMillisecondsPerSecond = 1000;
 constexpr double kSecondsRounding = 10000;  // 4 decimals
 
@@ -90,7 +92,10 @@ std::vector<SettingsMessage> SettingsApplyMessages(SettingsValues& values, Setti
 }
 
 std::string FormatSeconds(int step) {
-    const double seconds = step * kMillisecondsPerStep / kMillisecondsPerSecond;
+    // Step 0 is no position of the bar, but a sticker that keeps it hides after an interval of its own. A
+    // sticker keeps the step in a byte.
+    const auto stored = static_cast<std::uint8_t>(std::clamp(step, 0, static_cast<int>(UINT8_MAX)));
+    const double seconds = HideDelayMilliseconds(stored) / kMillisecondsPerSecond;
     const double rounded = std::round(seconds * kSecondsRounding) / kSecondsRounding;
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", rounded);

@@ -69,8 +69,8 @@ struct SettingsMessage {
 // selection leaves the size alone (no size command).
 [[nodiscard]] std::vector<SettingsMessage> SettingsApplyMessages(SettingsValues& values, SettingsOpening& opening);
 
-// The hide delay as the position label shows it: the step in seconds (step x 20 ms) rounded to 4 decimals,
-// printed with 2 and a decimal comma: step 30 gives "0,60".
+// The hide delay as the position label shows it: the step's interval in seconds (step x 20 ms, 3 s for
+// step 0) rounded to 4 decimals, printed with 2 and a decimal comma: step 30 gives "0,60", step 0 "3,00".
 [[nodiscard]] std::string FormatSeconds(int step);
 
 }  // namespace velpiners

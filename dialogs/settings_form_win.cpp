@@ -8,6 +8,7 @@
 #include "protocol/protocol.h"
 #include "store/pattern.h"
 #include "ui/error_box_win.h"
+#include "ui/modal_win.h"
 
 namespace velpiners {
 namespace {
@@ -328,6 +329,11 @@ void TSettingsForm::ApplyTexts() {
 
 void TSettingsForm::ShowForSticker(HWND sticker, const TextStyleBlock& caption, const TextStyleBlock& date,
                                    const TextStyleBlock& body, const PlacementBlock& placement, int page) {
+    // Filling it now would turn the showing dialog to another sticker.
+    if (Showing()) {
+        BringModalToFront();
+        return;
+    }
     FillForSticker(sticker, caption, date, body, placement, page);
     CentreOnDesktop();
     ShowModalDialog();
@@ -347,6 +353,8 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     trackBar.SetPosition(placement.opacity);
     CBListFonts.SelectFont(caption.fontName.View());
     CBFontNameText.SelectFont(body.fontName.View());
+    // The memo previews this sticker's face, not one chosen for another and cancelled.
+    memo.SetFontFace(body.fontName.View());
     CB_lockMove.SetChecked(placement.locked != 0);
     CB_capt.SetSelected(caption.color);
     CBColor.SetSelected(body.color);
@@ -384,9 +392,8 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     CB_autoPer.SetChecked(placement.wordWrap != 0);
     memo.SetWordWrap(placement.wordWrap != 0);
     SetAlignment(placement.alignment);
-    // Steps 19 and 20.
+    // Steps 19 and 20: Load starts disabled, and the remembered pattern's click enables it.
     FillPatterns();
-    B_press_prim.SetEnabled(false);
     m_opening.dateUseToggled = false;
     m_filling = false;
 }
@@ -414,7 +421,7 @@ SettingsValues TSettingsForm::ReadValues() const {
     v.onDesktop = RB_bott.Checked();
     v.wordWrap = CB_autoPer.Checked();
     v.hideAtPointer = CB_mouse_atas.Checked();
-    v.hideDelayStep = static_cast<std::uint8_t>(TB_Ma.Position());
+    v.hideDelayStep = static_cast<std::uint8_t>(TB_Ma.Value());
     v.captionColor = CB_capt.Selected();
     v.textColor = CBColor.Selected();
     v.shadowColor = CBColorSh.Selected();
@@ -504,11 +511,13 @@ void TSettingsForm::EdateTextChange() {
 }
 
 void TSettingsForm::TB_MaChange() {
-    const std::wstring seconds = Wide(FormatSeconds(TB_Ma.Position()));
+    const std::wstring seconds = Wide(FormatSeconds(TB_Ma.Value()));
     L_sec.SetText(seconds + L" " + (m_services.texts ? m_services.texts(TextKey::vidIntSec) : std::wstring()));
 }
 
 void TSettingsForm::FillPatterns() {
+    // Loading waits for a pattern chosen in the box; the click on the remembered one counts.
+    B_press_prim.SetEnabled(false);
     FillPatternList(CB_press, m_services.programFolder, m_rememberedPattern);
     // No pattern chosen: the preview shows its empty frame, not what it showed before.
     if (CB_press.Selected() < 0 && m_services.pictures != nullptr)
@@ -517,11 +526,12 @@ void TSettingsForm::FillPatterns() {
 
 void TSettingsForm::CB_pressClick() {
     const std::string path = SelectedPatternPath(CB_press, m_services.programFolder);
-    if (path.empty() || m_services.pictures == nullptr) return;
+    if (path.empty()) return;
+    B_press_prim.SetEnabled(true);
+    if (m_services.pictures == nullptr) return;
     StickerRecord pattern{};
     ReadPatternFile(path, pattern);
     graphics::RenderPatternPreview(pattern, I_press, memo.Text(), *m_services.pictures);
-    B_press_prim.SetEnabled(true);
 }
 
 void TSettingsForm::B_press_primClick() {
@@ -554,17 +564,19 @@ void TSettingsForm::B_press_primClick() {
 void TSettingsForm::BsavePattern1Click() {
     std::string name;
     if (!m_services.askPatternName || !m_services.askPatternName(name)) return;
+    // A box without a selection saves what the sticker has, as OK sends it.
+    const SettingsValues values = ReadValues();
     PatternLook look;
     look.style = std::max(CB_style.Selected(), 0);
     look.useColor = CBuseColor.Checked();
     look.color = CBColorMask.Selected();
     look.transparent = trackBar.Position();
     look.shadowColor = CBColorSh.Selected();
-    look.textFont = CBFontNameText.SelectedFont();
-    look.textSize = CBsizetext.Selected() >= 0 ? TextSizeOfIndex(CBsizetext.Selected()) : kDefaultTextSize;
+    look.textFont = values.textFont.value_or(m_opening.body.fontName.Get());
+    look.textSize = values.sizeIndex ? TextSizeOfIndex(*values.sizeIndex) : m_opening.body.fontSize;
     look.textColor = CBColor.Selected();
     look.textShadow = CBShadText.Checked();
-    look.captionFont = CBListFonts.SelectedFont();
+    look.captionFont = values.captionFont.value_or(m_opening.caption.fontName.Get());
     look.captionColor = CB_capt.Selected();
     look.captionShadow = CBShadCapt.Checked();
     look.alignment = Alignment() >= 0 ? Alignment() : kNoAlignment;
@@ -576,7 +588,7 @@ void TSettingsForm::BsavePattern1Click() {
 void TSettingsForm::BdelPattern1Click() {
     const std::string path = SelectedPatternPath(CB_press, m_services.programFolder);
     if (path.empty()) return;
-    DeletePatternFile(path);
+    DeletePatternFile(path);  // a failure goes to the error box and leaves the list as it is
     FillPatterns();
 }
 

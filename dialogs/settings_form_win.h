@@ -56,7 +56,7 @@ public:
     void FormCreate(SettingsFormServices services);
 
     // Fills the dialog from one sticker and shows it modally on `page` (kLastShownPage keeps the page last
-    // shown); returns when it closes.
+    // shown); returns when it closes. While it shows, it is only brought to the front.
     void ShowForSticker(HWND sticker, const TextStyleBlock& caption, const TextStyleBlock& date,
                         const TextStyleBlock& body, const PlacementBlock& placement, int page);
     // The filling of ShowForSticker without the showing.

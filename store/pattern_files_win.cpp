@@ -98,9 +98,13 @@ std::string SelectedPatternPath(const ComboBox& box, const std::string& programF
     return IsFile(path) ? path : std::string();
 }
 
-bool DeletePatternFile(const std::string& path) {
+void DeletePatternFile(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
     ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    return ::DeleteFileA(path.c_str()) != FALSE;
+    if (::DeleteFileA(path.c_str())) return;
+    // The file stays, and so does what protected it.
+    if (attributes != INVALID_FILE_ATTRIBUTES) ::SetFileAttributesA(path.c_str(), attributes);
+    throw AppError("Unable to delete " + path);
 }
 
 std::string ReadRememberedPattern(const std::string& programFolder) {

@@ -53,7 +53,8 @@ void FillPatternList(ComboBox& box, const std::string& programFolder, std::strin
 [[nodiscard]] std::string ReadRememberedPattern(const std::string& programFolder);
 bool WriteRememberedPattern(const std::string& programFolder, const std::string& item);
 
-// Deletes a pattern file, also a read-only one. False when it could not be deleted.
-bool DeletePatternFile(const std::string& path);
+// Deletes a pattern file, also a read-only one. Throws AppError "Unable to delete <path>" when the file
+// stays, with its attributes as they were.
+void DeletePatternFile(const std::string& path);
 
 }  // namespace velpiners

@@ -1,9 +1,25 @@
 #include "ui/modal_win.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace velpiners {
 namespace {
+
+// The windows in ShowModal's loops, outermost first. The program's windows live on its one UI thread.
+std::vector<HWND>& ModalStack() {
+    static std::vector<HWND> stack;
+    return stack;
+}
+
+// Keeps a window on the stack for the length of its loop, whatever ends the loop.
+class ModalEntry {
+public:
+    explicit ModalEntry(HWND dialog) { ModalStack().push_back(dialog); }
+    ~ModalEntry() { ModalStack().pop_back(); }
+    ModalEntry(const ModalEntry&) = delete;
+    ModalEntry& operator=(const ModalEntry&) = delete;
+};
 
 struct DisableState {
     HWND dialog;
@@ -22,6 +38,12 @@ BOOL CALLBACK DisableWindow(HWND hwnd, LPARAM lParam) {
 }  // namespace
 
 void ShowModal(HWND dialog) {
+    const std::vector<HWND>& stack = ModalStack();
+    if (std::find(stack.begin(), stack.end(), dialog) != stack.end()) {
+        BringModalToFront();
+        return;
+    }
+    const ModalEntry entry(dialog);
     DisableState state{dialog, {}};
     ::EnumThreadWindows(::GetCurrentThreadId(), &DisableWindow, reinterpret_cast<LPARAM>(&state));
     ::ShowWindow(dialog, SW_SHOW);
@@ -44,6 +66,24 @@ void ShowModal(HWND dialog) {
         if (::IsWindow(hwnd)) ::EnableWindow(hwnd, TRUE);
     if (::IsWindow(dialog)) ::ShowWindow(dialog, SW_HIDE);
     if (quit) ::PostQuitMessage(exitCode);
+}
+
+HWND ShowingModal() {
+    const std::vector<HWND>& stack = ModalStack();
+    // A window that hid itself is on the stack until its loop sees it, after the handler that hid it.
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+        if (::IsWindow(*it) && ::IsWindowVisible(*it)) return *it;
+    return nullptr;
+}
+
+bool BringModalToFront() {
+    HWND modal = ShowingModal();
+    if (modal == nullptr) return false;
+    if (::IsIconic(modal)) ::ShowWindow(modal, SW_RESTORE);
+    // Raised even where the system refuses the activation (a request from another program).
+    ::SetWindowPos(modal, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SetForegroundWindow(modal);
+    return true;
 }
 
 void CentreOnWorkArea(HWND window) {

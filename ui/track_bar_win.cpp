@@ -21,17 +21,18 @@ void TrackBar::Create(HWND parent, const Bounds& bounds, const TrackBarSetup& se
 
 void TrackBar::SetPosition(int position) {
     ::SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
-    m_reported = Position();
+    m_value = position;
 }
 
 int TrackBar::Position() const { return static_cast<int>(::SendMessageA(Handle(), TBM_GETPOS, 0, 0)); }
 
 bool TrackBar::OnReflected(UINT message, WPARAM, LPARAM, LRESULT& result) {
     if (message != WM_HSCROLL) return false;
-    // Every move reports several scroll codes (the thumb's track, its end): one event per new position.
+    // Every move reports several scroll codes (the thumb's track, its end): one event per new value. Only
+    // the user scrolls the bar, so from here on its value is the thumb's.
     const int position = Position();
-    if (position != m_reported) {
-        m_reported = position;
+    if (position != m_value) {
+        m_value = position;
         if (onChange) onChange();
     }
     result = 0;

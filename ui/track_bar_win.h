@@ -28,9 +28,13 @@ inline constexpr TrackBarSetup kHideDelayTrackBar{1, 255, 1, 8, 20, 20, false, 0
 class TrackBar : public Control {
 public:
     void Create(HWND parent, const Bounds& bounds, const TrackBarSetup& setup);
-    // Moves the thumb (no event); kept within the range.
+    // Moves the thumb (no event), kept within the range. The value stays `position` itself, also outside
+    // the range, until the user moves the thumb: a stored value that the bar cannot show (a hide delay of 0)
+    // does not change by being shown.
     void SetPosition(int position);
     [[nodiscard]] int Position() const;
+    // What SetPosition set, or where the user has moved the thumb since.
+    [[nodiscard]] int Value() const { return m_value; }
 
     // The user moved the thumb.
     std::function<void()> onChange;
@@ -39,7 +43,7 @@ protected:
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    int m_reported = 0;
+    int m_value = 0;
 };
 
 }  // namespace velpiners

@@ -139,6 +139,7 @@ TEST(SettingsApply, SecondsWithADecimalComma) {
     EXPECT_EQ(FormatSeconds(1), "0,02");
     EXPECT_EQ(FormatSeconds(30), "0,60");
     EXPECT_EQ(FormatSeconds(255), "5,10");
+    EXPECT_EQ(FormatSeconds(0), "3,00");  // a kept step 0 hides after 3 s
 }
 
 }  // namespace

@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "app/velpin_win.h"
+#include "dialogs/form_dialog_win.h"
 #include "dialogs/new_sticker_form_win.h"
+#include "dialogs/settings_form_win.h"
 #include "protocol/protocol.h"
 #include "store/pattern_files_win.h"
 #include "tests/win32/test_support.h"
@@ -85,12 +87,14 @@ private:
 };
 
 std::function<void()> g_whileShown;
-HWND g_dialog = nullptr;
+// The dialogs a test may leave showing.
+std::vector<HWND> g_dialogs;
 
 // Ends, every few seconds, a showing that the test's action did not end (a failed expectation, or a dialog
-// opened a second time, which runs a loop of its own).
+// opened once more, which runs a loop of its own).
 void CALLBACK CloseLeftOpen(HWND, UINT, UINT_PTR, DWORD) {
-    if (::IsWindowVisible(g_dialog)) ::PostMessageA(g_dialog, WM_CLOSE, 0, 0);
+    for (HWND dialog : g_dialogs)
+        if (::IsWindowVisible(dialog)) ::PostMessageA(dialog, WM_CLOSE, 0, 0);
 }
 
 void CALLBACK RunWhileShown(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -131,8 +135,7 @@ protected:
         host = std::make_unique<Host>(*controller);
         dialog = std::make_unique<TFormStickerMess>(*host);
         dialog->FormCreate();
-        g_dialog = dialog->Handle();
-        controller->SetNewStickerDialog({[this] { return dialog->Showing(); }, [this] { dialog->ShowNewSticker(); }});
+        controller->SetNewStickerDialog({[this] { dialog->ShowNewSticker(); }});
         fonts = InstalledScreenFonts();
         ASSERT_GE(fonts.size(), 2u);
     }
@@ -142,11 +145,14 @@ protected:
         PumpMessages();
     }
 
-    // Opens the dialog and runs `action` once it shows; the action ends by pressing a button.
-    void ShowAnd(std::function<void()> action) {
+    // Opens the dialog and runs `action` once it shows; the action ends by pressing a button. A failed
+    // expectation that leaves it (or any of `others`) open is ended by a watchdog.
+    void ShowAnd(std::function<void()> action, std::vector<HWND> others = {}) {
         // A controller destroyed by an earlier test leaves its quit message, which would end the modal loop.
         MSG quit;
         while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
+        g_dialogs = std::move(others);
+        g_dialogs.push_back(dialog->Handle());
         g_whileShown = std::move(action);
         ::SetTimer(nullptr, 0, 50, &RunWhileShown);
         const UINT_PTR watchdog = ::SetTimer(nullptr, 0, 3000, &CloseLeftOpen);
@@ -274,6 +280,7 @@ TEST_F(NewStickerTest, OkMakesTheLookTheDefaultsAndOneStickerOnTheDesktopWhenNot
     ShellDesktop desktop;
     host->defaults.textFont = "No Such Font";
     host->defaults.onTop = true;
+    host->defaults.hideDelayStep = 0;  // 3 s, no position of the bar
     ColorValue colour = 0;
     ShowAnd([&] {
         SetText(Part::kECaption, "Buy milk");
@@ -305,6 +312,7 @@ TEST_F(NewStickerTest, OkMakesTheLookTheDefaultsAndOneStickerOnTheDesktopWhenNot
     EXPECT_FALSE(d.onTop);
     EXPECT_EQ(d.stickerColor, colour);
     EXPECT_EQ(d.textFont, "No Such Font");  // no installed font matched: the default stays
+    EXPECT_EQ(d.hideDelayStep, 0);          // the bar was not moved
 
     PumpMessages();
     ASSERT_EQ(controller->Table().Slot(0).inUse, 1);
@@ -363,6 +371,59 @@ TEST_F(NewStickerTest, APatternLoadedAndCancelledLeavesEveryDefaultAndWithOkBrin
     EXPECT_EQ(host->defaults.style, 9);
     EXPECT_TRUE(host->defaults.captionShadow);
     EXPECT_TRUE(host->defaults.textShadow);
+}
+
+// The controller and the tray are hidden, so the dialog does not disable them: every way to another dialog
+// (or to this one again) brings this one to the front instead and opens nothing. A plain new sticker is no
+// dialog and is made.
+TEST_F(NewStickerTest, WhileItShowsEveryRequestForADialogBringsItForwardAndOpensNothing) {
+    TFormDialog question;
+    ASSERT_TRUE(question.FormCreate([this](TextKey key) { return controller->ShownText(key); }));
+    controller->SetFormDialog(&question);
+    SettingsFormServices services;
+    services.programFolder = folder.Path();
+    services.controller = controller->Handle();
+    TSettingsForm properties;
+    properties.FormCreate(std::move(services));
+    controller->SetSettingsForm(&properties);
+    HWND window = controller->Handle();
+    const auto command = [window](TVelpin::MenuId id) { ::SendMessageA(window, WM_COMMAND, MenuCommand(id), 0); };
+    command(TVelpin::MenuId::kNWin);  // the hot key Win with "+"
+    HWND elsewhere =
+        ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
+
+    ShowAnd(
+        [&] {
+            SetText(Part::kECaption, "Typed");
+            const auto expectBroughtForward = [&](const char* request, const std::function<void()>& ask) {
+                ::SetForegroundWindow(elsewhere);
+                ASSERT_EQ(::GetForegroundWindow(), elsewhere);
+                ask();
+                EXPECT_EQ(::GetForegroundWindow(), dialog->Handle()) << request;
+                EXPECT_EQ(TextOf(Part::kECaption), "Typed") << request;
+            };
+            expectBroughtForward("delete all", [&] { command(TVelpin::MenuId::kNdeleteall); });
+            expectBroughtForward("new sticker (properties)", [&] { command(TVelpin::MenuId::kNewst1); });
+            expectBroughtForward("WM_USER 11/102", [&] {
+                ::SendMessageA(window, WM_USER, protocol::kUserMakeDialog, protocol::kUserMake);
+            });
+            expectBroughtForward("hot key", [&] { ::SendMessageA(window, WM_USER, 201, protocol::kUserHotKey); });
+            command(TVelpin::MenuId::kN1);
+            ASSERT_EQ(controller->Table().Count(), 1);
+            const StickerRecord& made = controller->Table().Slot(0);
+            expectBroughtForward("a sticker's properties", [&] {
+                controller->OpenProperties(HandleFromValue(made.window), made, TSettingsForm::kTextPage);
+            });
+            // Neither of the others was ever filled to be shown.
+            EXPECT_EQ(WindowTextOf(question.Control(TFormDialog::kLText)), "");
+            EXPECT_EQ(WindowTextOf(properties.Handle()), "");
+            Click(Part::kBNO);
+        },
+        {question.Handle(), properties.Handle()});
+    EXPECT_TRUE(host->made.empty());
+    controller->SetFormDialog(nullptr);
+    controller->SetSettingsForm(nullptr);
+    ::DestroyWindow(elsewhere);
 }
 
 }  // namespace

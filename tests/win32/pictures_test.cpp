@@ -17,15 +17,34 @@ using test::ErrorCapture;
 using test::TempFolder;
 using test::WriteAll;
 
-std::vector<std::uint8_t> IconFile(int size, std::uint8_t shade) {
-    graphics::Picture picture(size, size, 32);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) {
+std::vector<std::uint8_t> IconFile(int width, int height, std::uint8_t shade) {
+    graphics::Picture picture(width, height, 32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
             std::uint8_t* p = picture.Pixel(x, y);
             p[0] = p[1] = p[2] = shade;
             p[3] = 255;
         }
     return graphics::EncodeBmp(picture);
+}
+
+std::vector<std::uint8_t> IconFile(int size, std::uint8_t shade) { return IconFile(size, size, shade); }
+
+// The grey level at (x, y) of an image of the list, drawn on black.
+int ShadeAt(HIMAGELIST list, int image, int x, int y) {
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 32, 32);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = ::SelectObject(dc, bitmap);
+    RECT all{0, 0, 32, 32};
+    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    ImageList_Draw(list, image, dc, 0, 0, ILD_NORMAL);
+    const int shade = GetGValue(::GetPixel(dc, x, y));
+    ::SelectObject(dc, previous);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+    return shade;
 }
 
 class PicturesTest : public ::testing::Test {
@@ -88,20 +107,34 @@ TEST_F(PicturesTest, BuiltInNumbersOutsideTheRangeGiveTheFirstIcon) {
     EXPECT_TRUE(errors.Errors().empty());
 }
 
-TEST_F(PicturesTest, IconListHasAnEmptyEntryTheBuiltInsAndTheUserPictures) {
+// Each entry adds exactly one 32 x 32 image, whatever its picture's size: the image of entry i is image
+// i - 1, and shows that entry's picture.
+TEST_F(PicturesTest, IconListHasAnEmptyEntryTheBuiltInsAndTheUserPicturesOneImageEach) {
     ASSERT_TRUE(::CreateDirectoryA(folder.File("pic").c_str(), nullptr));
-    WriteAll(folder.File("pic\\mine.vpi"), graphics::BuildPack({{150, IconFile(64, 90)}}, false));
+    WriteAll(folder.File("pic\\mine.vpi"), graphics::BuildPack({{150, IconFile(64, 90)},
+                                                                {151, IconFile(64, 32, 40)},
+                                                                {152, IconFile(32, 32, 120)},
+                                                                {153, IconFile(16, 32, 60)}},
+                                                               false));
     Start();
     HIMAGELIST list = ImageList_Create(32, 32, ILC_COLOR24 | ILC_MASK, 40, 0);
     std::vector<std::string> items;
     controller->FillIconList(list, items);
-    ASSERT_EQ(items.size(), 36u);
+    ASSERT_EQ(items.size(), 39u);
     EXPECT_EQ(items[0], "");
     graphics::Picture first;
     controller->PictureByNumber(first, 1);
     EXPECT_EQ(items[1], " (" + std::to_string(first.Width()) + "x" + std::to_string(first.Height()) + ")");
     EXPECT_EQ(items[35], "|150|| (64x64)");
-    EXPECT_EQ(ImageList_GetImageCount(list), 35);
+    EXPECT_EQ(items[36], "|151|| (64x32)");
+    EXPECT_EQ(items[38], "|153|| (16x32)");
+    EXPECT_EQ(ImageList_GetImageCount(list), 38);
+    // Scaled down (64 x 64, 64 x 32), as it is, and padded with white at its sides (16 x 32).
+    EXPECT_EQ(ShadeAt(list, 34, 16, 16), 90);
+    EXPECT_EQ(ShadeAt(list, 35, 16, 16), 40);
+    EXPECT_EQ(ShadeAt(list, 36, 16, 16), 120);
+    EXPECT_EQ(ShadeAt(list, 37, 16, 16), 60);
+    EXPECT_NE(ShadeAt(list, 37, 4, 16), 60);
     ImageList_Destroy(list);
 }
 

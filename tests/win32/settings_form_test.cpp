@@ -1,6 +1,8 @@
 // The properties dialog with a stand-in sticker window that records what reaches it: what OK and Apply
 // send and in which order, what Cancel leaves, the icon of a user picture that is gone, a font that is not
-// installed, patterns deleted even when read-only, and the remembered pattern written back at the close.
+// installed, the memo's font and a hide delay of 0 at each opening, patterns saved with empty font boxes,
+// deleted even when read-only (and told when they stay), and the remembered pattern, ready to load and
+// written back at the close.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -110,6 +112,12 @@ protected:
             if (!a.copy) codes.push_back(a.code);
         return codes;
     }
+    [[nodiscard]] std::string MemoFace() const {
+        LOGFONTA font{};
+        ::GetObjectA(reinterpret_cast<HGDIOBJ>(::SendMessageA(form.memo.Handle(), WM_GETFONT, 0, 0)), sizeof font,
+                     &font);
+        return font.lfFaceName;
+    }
     [[nodiscard]] static const Arrival* Posted(std::uint32_t code) {
         for (const Arrival& a : g_arrivals)
             if (!a.copy && a.code == code) return &a;
@@ -191,6 +199,51 @@ TEST_F(SettingsFormTest, AGoneUserIconOpensAsNoIconAndAMissingFontKeepsTheStored
     EXPECT_EQ(Posted(protocol::kStkPictureNumber)->value, 101u);
 }
 
+TEST_F(SettingsFormTest, EachOpeningPreviewsItsStickersFontAndKeepsAHideDelayOfZeroUntilMoved) {
+    const std::vector<std::string> fonts = InstalledScreenFonts();
+    ASSERT_GE(fonts.size(), 2u);
+    blocks.body.fontName.Set(fonts[0]);
+    blocks.placement.hideDelayStep = 0;  // 3 s: the bar starts at 1
+    Open();
+    EXPECT_EQ(MemoFace(), fonts[0]);
+    form.CBFontNameText.SelectFont(fonts[1]);
+    form.CBFontNameText.onChange();
+    EXPECT_EQ(MemoFace(), fonts[1]);
+    form.BNOClick();
+    Open();
+    EXPECT_EQ(MemoFace(), fonts[0]);
+
+    wchar_t seconds[32] = {};
+    ::GetWindowTextW(form.L_sec.Handle(), seconds, 32);
+    EXPECT_EQ(std::wstring(seconds), L"3,00 <vidIntSec>");
+    Apply();
+    ASSERT_NE(Posted(protocol::kStkHideDelay), nullptr);
+    EXPECT_EQ(Posted(protocol::kStkHideDelay)->value, 0u);
+    // The user drags the thumb.
+    ::SendMessageA(form.TB_Ma.Handle(), TBM_SETPOS, TRUE, 40);
+    ::SendMessageA(::GetParent(form.TB_Ma.Handle()), WM_HSCROLL, TB_ENDTRACK,
+                   reinterpret_cast<LPARAM>(form.TB_Ma.Handle()));
+    g_arrivals.clear();
+    Apply();
+    EXPECT_EQ(Posted(protocol::kStkHideDelay)->value, 40u);
+}
+
+TEST_F(SettingsFormTest, APatternSavedWithEmptyFontAndSizeBoxesKeepsTheStickersOwn) {
+    blocks.body.fontName.Set("No Such Text Font");
+    blocks.caption.fontName.Set("No Such Caption Font");
+    blocks.body.fontSize = 24;  // beyond the size box
+    Open(TSettingsForm::kPatternsPage);
+    ASSERT_EQ(form.CBsizetext.Selected(), -1);
+    patternName = "Odd";
+    form.BsavePattern.onClick();
+    ASSERT_EQ(form.CB_press.Count(), 1);
+    StickerRecord saved{};
+    ReadPatternFile(folder.File("patterns\\" + PatternFileOf(form.CB_press.Item(0))), saved);
+    EXPECT_EQ(saved.body.fontName.Get(), "No Such Text Font");
+    EXPECT_EQ(saved.caption.fontName.Get(), "No Such Caption Font");
+    EXPECT_EQ(saved.body.fontSize, 24);
+}
+
 TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheClose) {
     Open(TSettingsForm::kPatternsPage);
     patternName = "Blue look";
@@ -209,6 +262,18 @@ TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheCl
     ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     Open(TSettingsForm::kPatternsPage);
     form.CB_press.Select(0);
+    // Held open by another program, it stays as it was and the user is told.
+    HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const LPARAM inside = MAKELPARAM(4, 4);
+    ::SendMessageA(form.BdelPattern.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    ::SendMessageA(form.BdelPattern.Handle(), WM_LBUTTONUP, 0, inside);
+    ::CloseHandle(held);
+    EXPECT_TRUE(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(form.CB_press.Count(), 1);
+    ASSERT_EQ(errors.Errors().size(), 1u);
+    EXPECT_EQ(errors.Errors()[0], "Unable to delete " + path + ".");
+
     form.BdelPattern.onClick();
     EXPECT_FALSE(test::FileExists(path));
     EXPECT_EQ(form.CB_press.Count(), 0);
@@ -230,7 +295,8 @@ TEST(SettingsFormRemembered, TheSelectedPatternIsWrittenBackOnceConfigHoldsOne) 
     StickerRecord blocks{};
     FillStickerDefaults(blocks, "c", "b", "d", 0, 0);
     form.FillForSticker(nullptr, blocks.caption, blocks.date, blocks.body, blocks.placement, 0);
-    EXPECT_EQ(form.CB_press.SelectedText(), "A||a.pat");  // selected ignoring case
+    EXPECT_EQ(form.CB_press.SelectedText(), "A||a.pat");         // selected ignoring case
+    EXPECT_TRUE(::IsWindowEnabled(form.B_press_prim.Handle()));  // and ready to load
     form.CB_press.Select(form.CB_press.FindExact("B||b.pat"));
     form.BNOClick();
     EXPECT_EQ(PrivateProfileReader(folder.File("config.txt")).Read("Settings", "pattern", ""), "B||b.pat");

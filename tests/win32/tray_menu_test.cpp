@@ -11,6 +11,7 @@
 #include "dialogs/form_dialog_win.h"
 #include "sticker/stick_form_win.h"
 #include "tests/win32/test_support.h"
+#include "ui/control_win.h"
 #include "ui/menu_text_win.h"
 #include "ui/handle_value_win.h"
 
@@ -369,6 +370,22 @@ TEST_F(TrayMenuTest, AskTextKeepsThePreviousAnswer) {
     EXPECT_FALSE(dialog.AskText(L"Velpiners: Confirmation", L"Name:"));
     EXPECT_EQ(dialog.Answer(), "my pattern");
     EXPECT_FALSE(::IsWindowVisible(dialog.Handle()));
+}
+
+// The controller is hidden, so the question does not disable it: "Delete all" chosen meanwhile must neither
+// turn the question into its own nor take its answer (on the question's OK, all would go).
+TEST_F(TrayMenuTest, DeleteAllWhileThePatternNameIsAskedLeavesTheQuestionAlone) {
+    StickerWithBody("one");
+    StickerWithBody("two");
+    ::SetWindowTextA(dialog.Control(TFormDialog::kEText), "Blue");
+    ::PostMessageA(controller.Handle(), WM_COMMAND, MenuCommand(TVelpin::MenuId::kNdeleteall), 0);
+    ::PostMessageA(dialog.Control(TFormDialog::kBOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(dialog.AskText(L"Velpiners: Confirmation", L"Name:"));
+    EXPECT_EQ(dialog.Answer(), "Blue");
+    EXPECT_EQ(WindowTextOf(dialog.Control(TFormDialog::kLText)), "Name:");
+    PumpMessages();
+    EXPECT_EQ(controller.Table().Count(), 2);
+    EXPECT_EQ(CountWindows("TStickForm"), 2);
 }
 
 }  // namespace
