@@ -9,6 +9,7 @@
 #include "sticker/sticker_state.h"
 #include "ui/handle_value_win.h"
 #include "ui/menu_text_win.h"
+#include "ui/modal_win.h"
 
 namespace velpiners {
 namespace {
@@ -408,12 +409,14 @@ void TStickForm::OnWindowPosChanged() {
     if (m_reassertingTopmost) return;
     // Already topmost with no window above it: the call would change nothing and cost a round of
     // position messages (under Wine a restacking on the X server).
-    if ((::GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 &&
-        ::GetWindow(Handle(), GW_HWNDPREV) == nullptr)
-        return;
-    m_reassertingTopmost = true;
-    ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    m_reassertingTopmost = false;
+    if ((::GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) == 0 ||
+        ::GetWindow(Handle(), GW_HWNDPREV) != nullptr) {
+        m_reassertingTopmost = true;
+        ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+        m_reassertingTopmost = false;
+    }
+    // Above all windows, but never above a dialog that shows while the sticker waits for it.
+    KeepModalOnTop();
 }
 
 void TStickForm::OnMouseEnter() {

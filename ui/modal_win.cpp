@@ -46,6 +46,7 @@ void ShowModal(HWND dialog) {
     const ModalEntry entry(dialog);
     DisableState state{dialog, {}};
     ::EnumThreadWindows(::GetCurrentThreadId(), &DisableWindow, reinterpret_cast<LPARAM>(&state));
+    ::SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::ShowWindow(dialog, SW_SHOW);
     ::SetForegroundWindow(dialog);
 
@@ -74,6 +75,11 @@ HWND ShowingModal() {
     for (auto it = stack.rbegin(); it != stack.rend(); ++it)
         if (::IsWindow(*it) && ::IsWindowVisible(*it)) return *it;
     return nullptr;
+}
+
+void KeepModalOnTop() {
+    HWND modal = ShowingModal();
+    if (modal != nullptr) ::SetWindowPos(modal, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 bool BringModalToFront() {

@@ -12,7 +12,13 @@ namespace velpiners {
 
 // Shows `dialog` and returns once it is hidden (or destroyed). A WM_QUIT met meanwhile ends the loop and is
 // posted again for the main loop. A dialog that is showing modally already is only brought to the front.
+// The dialog is topmost while it shows: the program's own topmost windows (stickers kept above all
+// windows) cannot cover a dialog that disables them.
 void ShowModal(HWND dialog);
+
+// A topmost window of the program that has just put itself above the others (a sticker keeping its layer)
+// puts the innermost modal dialog back above it; nothing when no dialog shows.
+void KeepModalOnTop();
 
 // The innermost window that ShowModal shows now; nullptr when none shows.
 [[nodiscard]] HWND ShowingModal();

@@ -208,6 +208,45 @@ TEST_F(TrayMenuTest, ShowingFaintAndOffScreenStickersIsSaved) {
     EXPECT_GT(second.placement.left, -5000);
 }
 
+// Whether `upper` stands above `lower` in the z-order.
+bool Above(HWND upper, HWND lower) {
+    for (HWND w = ::GetWindow(lower, GW_HWNDPREV); w != nullptr; w = ::GetWindow(w, GW_HWNDPREV))
+        if (w == upper) return true;
+    return false;
+}
+
+// Runs inside the question's modal loop: where the question stands against the sticker then.
+HWND g_question = nullptr;
+HWND g_topmostSticker = nullptr;
+bool g_questionAbove = false;
+LRESULT CALLBACK LookAtZOrder(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP) g_questionAbove = Above(g_question, g_topmostSticker);
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST_F(TrayMenuTest, QuestionsStandAboveStickersKeptOnTop) {
+    TStickForm* sticker = StickerWithBody("above all windows");
+    ASSERT_NE(sticker, nullptr);
+    ::SendMessageA(sticker->Handle(), WM_COMMAND, MenuCommand(TStickForm::MenuId::kNUpper), 0);
+    ASSERT_EQ(sticker->Placement().layer, 0);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &LookAtZOrder;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ZOrderLook";
+    ::RegisterClassA(&wc);
+    HWND look = ::CreateWindowExA(0, "ZOrderLook", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    g_question = dialog.Handle();
+    g_topmostSticker = sticker->Handle();
+    g_questionAbove = false;
+    // While the question shows, the sticker puts itself on top again (the tray's "Show" does that).
+    ::PostMessageA(sticker->Handle(), protocol::kStickerCommandMessage, 98, protocol::kStkRaise);
+    ::PostMessageA(look, WM_APP, 0, 0);
+    ::PostMessageA(dialog.Control(TFormDialog::kBNO), BM_CLICK, 0, 0);
+    EXPECT_FALSE(dialog.Confirm(L"Question", L"Above the notes?"));
+    EXPECT_TRUE(g_questionAbove);
+    ::DestroyWindow(look);
+}
+
 TEST_F(TrayMenuTest, AFullTableMakesNothing) {
     for (int i = 0; i < kSlotCount; ++i) controller.Table().Occupy(0x7000 + static_cast<std::uint32_t>(i));
     EXPECT_EQ(controller.MakeDefaultSticker(), nullptr);
