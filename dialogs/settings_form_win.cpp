@@ -516,18 +516,26 @@ void TSettingsForm::TB_MaChange() {
 }
 
 void TSettingsForm::FillPatterns() {
-    // Loading waits for a pattern chosen in the box; the click on the remembered one counts.
+    // Loading and deleting wait for a pattern chosen in the box; the click on the remembered one counts.
     B_press_prim.SetEnabled(false);
+    BdelPattern.SetEnabled(false);
     FillPatternList(CB_press, m_services.programFolder, m_rememberedPattern);
-    // No pattern chosen: the preview shows its empty frame, not what it showed before.
-    if (CB_press.Selected() < 0 && m_services.pictures != nullptr)
-        graphics::RenderStylePreview(I_press, kNoStyle, 0, *m_services.pictures);
+    if (CB_press.Selected() < 0) ShowNoPattern();
+}
+
+void TSettingsForm::ShowNoPattern() {
+    CB_press.Select(-1);
+    B_press_prim.SetEnabled(false);
+    BdelPattern.SetEnabled(false);
+    // The preview shows its empty frame, not what it showed before.
+    if (m_services.pictures != nullptr) graphics::RenderStylePreview(I_press, kNoStyle, 0, *m_services.pictures);
 }
 
 void TSettingsForm::CB_pressClick() {
     const std::string path = SelectedPatternPath(CB_press, m_services.programFolder);
     if (path.empty()) return;
     B_press_prim.SetEnabled(true);
+    BdelPattern.SetEnabled(true);
     if (m_services.pictures == nullptr) return;
     StickerRecord pattern{};
     ReadPatternFile(path, pattern);
@@ -581,8 +589,15 @@ void TSettingsForm::BsavePattern1Click() {
     look.captionShadow = CBShadCapt.Checked();
     look.alignment = Alignment() >= 0 ? Alignment() : kNoAlignment;
     look.pictureNumber = CB_icons.PictureNumber();
-    (void)WritePatternFile(m_services.programFolder, name, look, PatternTimeNow());
+    const std::string fileName = WritePatternFile(m_services.programFolder, name, look, PatternTimeNow());
     FillPatterns();
+    // The new pattern is the chosen one, previewed and ready to load or delete.
+    for (int i = 0; i < CB_press.Count(); ++i) {
+        if (PatternFileOf(CB_press.Item(i)) != fileName) continue;
+        CB_press.Select(i);
+        CB_pressClick();
+        return;
+    }
 }
 
 void TSettingsForm::BdelPattern1Click() {
@@ -590,6 +605,8 @@ void TSettingsForm::BdelPattern1Click() {
     if (path.empty()) return;
     DeletePatternFile(path);  // a failure goes to the error box and leaves the list as it is
     FillPatterns();
+    // The deleted pattern was the chosen one: none is now.
+    ShowNoPattern();
 }
 
 }  // namespace velpiners

@@ -147,6 +147,8 @@ private:
     void BsavePattern1Click();
     void BdelPattern1Click();
     void FillPatterns();
+    // No pattern chosen: the box without a selection, Load and Delete disabled, the preview empty.
+    void ShowNoPattern();
 
     SettingsFormServices m_services;
     SpeedButtonGroup m_alignment;

@@ -1,8 +1,8 @@
 // The properties dialog with a stand-in sticker window that records what reaches it: what OK and Apply
 // send and in which order, what Cancel leaves, the icon of a user picture that is gone, a font that is not
-// installed, the memo's font and a hide delay of 0 at each opening, patterns saved with empty font boxes,
-// deleted even when read-only (and told when they stay), and the remembered pattern, ready to load and
-// written back at the close.
+// installed, the memo's font and a hide delay of 0 at each opening, patterns saved with empty font boxes
+// (and chosen once saved), deleted even when read-only (and told when they stay; none chosen after), and the
+// remembered pattern, ready to load and written back at the close.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -247,12 +247,17 @@ TEST_F(SettingsFormTest, APatternSavedWithEmptyFontAndSizeBoxesKeepsTheStickersO
 TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheClose) {
     Open(TSettingsForm::kPatternsPage);
     patternName = "Blue look";
+    EXPECT_FALSE(::IsWindowEnabled(form.BdelPattern.Handle()));  // nothing chosen to delete
     form.BsavePattern.onClick();
     ASSERT_EQ(form.CB_press.Count(), 1);
     const std::string item = form.CB_press.Item(0);
     EXPECT_EQ(PatternNameOf(item), "Blue look");
     const std::string path = folder.File("patterns\\" + PatternFileOf(item));
     ASSERT_TRUE(test::FileExists(path));
+    // The new pattern is the chosen one, ready to load or delete.
+    EXPECT_EQ(form.CB_press.Selected(), 0);
+    EXPECT_TRUE(::IsWindowEnabled(form.B_press_prim.Handle()));
+    EXPECT_TRUE(::IsWindowEnabled(form.BdelPattern.Handle()));
 
     // With no remembered pattern in config.txt, closing writes none.
     form.CB_press.Select(0);
@@ -262,6 +267,7 @@ TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheCl
     ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     Open(TSettingsForm::kPatternsPage);
     form.CB_press.Select(0);
+    form.CB_press.onClick();
     // Held open by another program, it stays as it was and the user is told.
     HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -277,6 +283,9 @@ TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheCl
     form.BdelPattern.onClick();
     EXPECT_FALSE(test::FileExists(path));
     EXPECT_EQ(form.CB_press.Count(), 0);
+    EXPECT_EQ(form.CB_press.Selected(), -1);
+    EXPECT_FALSE(::IsWindowEnabled(form.B_press_prim.Handle()));
+    EXPECT_FALSE(::IsWindowEnabled(form.BdelPattern.Handle()));
 }
 
 TEST(SettingsFormRemembered, TheSelectedPatternIsWrittenBackOnceConfigHoldsOne) {
