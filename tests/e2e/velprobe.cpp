@@ -53,6 +53,7 @@
 #include <vector>
 
 #include "protocol/protocol.h"
+#include "sticker/sticker_state.h"
 #include "store/record.h"
 #include "tests/common/synthetic_stickers.h"
 
@@ -333,40 +334,17 @@ int MakeDatabase(const char* path, int count, int tail) {
     return out ? 0 : 1;
 }
 
-// A plain opaque, unrolled sticker with a caption, a date line and a body text, in its own colour.
+// A plain opaque, unrolled sticker with a caption, a date line and a body text, in its own colour: a new
+// sticker's blocks with these values.
 velpiners::StickerRecord PlainSticker(const std::string& caption, const std::string& body, std::int32_t left,
                                       std::int32_t top, std::uint8_t style, std::int32_t color, std::uint8_t layer) {
     velpiners::StickerRecord r;
-    std::memset(&r, 0, sizeof r);
-    for (velpiners::TextStyleBlock* block : {&r.caption, &r.date, &r.body}) {
-        block->color = 0xFFFFFF;
-        block->shadow = 1;
-        block->x = 14;
-        block->y = 2;
-        block->width = 255;
-        block->fontSize = 10;
-        block->fontName.Set("Tahoma");
-    }
-    r.caption.text.Set(caption);
-    r.date.fontSize = 7;
-    r.date.text.Set("8.12.26");
-    r.date.SetShowDate(1);
-    r.body.x = 16;
-    r.body.y = 26;
-    r.body.width = 208;
-    r.body.fontSize = 8;
-    r.body.text.Set(body);
+    velpiners::FillStickerDefaults(r, caption, body, "8.12.26", left, top);
     velpiners::PlacementBlock& p = r.placement;
-    p.left = left;
-    p.top = top;
-    p.opacity = 255;
     p.style = style;
     p.useOwnColor = 1;
     p.color = color;
-    p.unrolled = 1;
     p.layer = layer;
-    p.wordWrap = 1;
-    p.hideDelayStep = 30;
     r.inUse = 1;
     return r;
 }
