@@ -70,8 +70,8 @@ void CheckWritableSize(int width, int height) {
                             " pixels");
 }
 
-// Everything the headers say, checked against the buffer: once this returns, reading the colour table and
-// every row stays inside the file. Nothing is allocated, so a size can be judged before it is decoded.
+// Everything the headers say, checked against the buffer: once ReadLayout returns, reading the colour table
+// and every row stays inside the file. Nothing is allocated, so a size can be judged before it is decoded.
 struct Layout {
     BmpInfo info;
     std::uint32_t offBits = 0;
@@ -80,7 +80,9 @@ struct Layout {
     std::uint64_t stride = 0;
 };
 
-Layout ReadLayout(const std::uint8_t* data, std::size_t size) {
+// The checks the headers decide alone, first, so that the first kBmpHeadersBytes of a file fail exactly as
+// the whole file does.
+Layout ReadHeaders(const std::uint8_t* data, std::size_t size) {
     if (data == nullptr || size < kFileHeaderSize + 4) Invalid("the file is too short");
     if (data[0] != 'B' || data[1] != 'M') Invalid("no BM signature");
     const std::uint32_t offBits = ReadLe32(data + 10);
@@ -120,8 +122,10 @@ Layout ReadLayout(const std::uint8_t* data, std::size_t size) {
     layout.paletteStart =
         kFileHeaderSize + headerSize + (headerSize == kInfoHeaderSize && compression == kCompressionBitfields ? 12 : 0);
     if (offBits < layout.paletteStart) Invalid("the pixel data overlap the headers");
-    if (offBits > size) Invalid("the pixel data start past the end of the file");
 
+    // The table a header announces: all the colours of its depth unless it names fewer; a 24- or 32-bit
+    // file may carry one it does not need (at most as large as an 8-bit file's).
+    std::uint64_t tableColors = std::min<std::uint64_t>(colorsUsed, kBmpMaxPaletteColors);
     if (bits <= 8) {
         const std::uint32_t maxColors = 1u << bits;
         const std::size_t room = (offBits - layout.paletteStart) / kBmpPaletteEntrySize;
@@ -133,13 +137,23 @@ Layout ReadLayout(const std::uint8_t* data, std::size_t size) {
             layout.paletteCount = colorsUsed;
         }
         if (layout.paletteCount == 0) Invalid("no colour table");
+        tableColors = colorsUsed == 0 ? maxColors : colorsUsed;
     }
 
-    // The last row may lack its padding; every other row is a whole stride.
     layout.stride = StrideOf(static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(bits));
-    const std::uint64_t lastRowBytes = (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bits) + 7) / 8;
-    const std::uint64_t needed = layout.stride * static_cast<std::uint64_t>(height - 1) + lastRowBytes;
-    if (size - offBits < needed) Invalid("the pixel data are truncated");
+    layout.info.neededBytes =
+        layout.paletteStart + tableColors * kBmpPaletteEntrySize + layout.stride * static_cast<std::uint64_t>(height);
+    return layout;
+}
+
+Layout ReadLayout(const std::uint8_t* data, std::size_t size) {
+    const Layout layout = ReadHeaders(data, size);
+    if (layout.offBits > size) Invalid("the pixel data start past the end of the file");
+    // The last row may lack its padding; every other row is a whole stride.
+    const std::uint64_t lastRowBytes =
+        (static_cast<std::uint64_t>(layout.info.width) * static_cast<std::uint64_t>(layout.info.bitsPerPixel) + 7) / 8;
+    const std::uint64_t needed = layout.stride * static_cast<std::uint64_t>(layout.info.height - 1) + lastRowBytes;
+    if (size - layout.offBits < needed) Invalid("the pixel data are truncated");
     return layout;
 }
 
@@ -179,6 +193,10 @@ Picture DecodeBmp(const std::uint8_t* data, std::size_t size, BmpInfo* info) {
 }
 
 BmpInfo PeekBmp(const std::uint8_t* data, std::size_t size) { return ReadLayout(data, size).info; }
+
+BmpInfo PeekBmpHeaders(const std::uint8_t* data, std::size_t size) {
+    return ReadHeaders(data, std::min(size, kBmpHeadersBytes)).info;
+}
 
 std::vector<std::uint8_t> EncodeBmp(const Picture& picture) {
     CheckWritableSize(picture.Width(), picture.Height());

@@ -19,6 +19,9 @@ inline constexpr std::size_t kBmpLargestInfoHeaderSize = 124;  // BITMAPV5HEADER
 inline constexpr std::size_t kBmpMaxPaletteColors = 256;
 inline constexpr std::size_t kBmpPaletteEntrySize = 4;
 inline constexpr std::size_t kBmpMaxBytesPerPixel = 4;  // 32-bit rows, which need no padding
+// Every header the reader looks at (the largest information header holds the colour masks) lies within this
+// many bytes from the start of the file.
+inline constexpr std::size_t kBmpHeadersBytes = kBmpFileHeaderSize + kBmpLargestInfoHeaderSize;
 
 // The largest BMP file of a width x height picture without gaps or trailing bytes: the largest information
 // header, a whole 256-colour table and 32-bit rows. Width and height at most kMaxPictureDimension.
@@ -33,6 +36,9 @@ struct BmpInfo {
     int height = 0;
     int bitsPerPixel = 0;  // 1, 8, 24 or 32 as stored
     bool topDown = false;
+    // The most bytes a file with these headers has a use for: the headers, the colour table they announce
+    // and every row with its padding. A longer file carries bytes between or after them that nothing reads.
+    std::uint64_t neededBytes = 0;
 };
 
 // Reads a complete BMP file. 32-bit files give a 32-bit picture (the fourth byte as stored); 24-bit
@@ -46,6 +52,11 @@ inline Picture DecodeBmp(const std::vector<std::uint8_t>& file, BmpInfo* info = 
 // Checks a complete BMP file exactly as DecodeBmp does (headers, colour table, every row present) and
 // reports what it holds, without decoding or allocating the picture. Throws what DecodeBmp would throw.
 BmpInfo PeekBmp(const std::uint8_t* data, std::size_t size);
+
+// Checks what the headers alone decide, from the first bytes of a file (its first kBmpHeadersBytes, or the
+// whole file when it is shorter), before the rest of it is at hand. What it throws, DecodeBmp throws for
+// the whole file too; what it reports, PeekBmp reports.
+BmpInfo PeekBmpHeaders(const std::uint8_t* data, std::size_t size);
 
 // Writes a bottom-up BMP file (14-byte file header, 40-byte information header, no compression) with
 // the picture's own depth (24 or 32 bits).

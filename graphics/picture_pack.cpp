@@ -1,8 +1,9 @@
 // Picture packs and the user icon collection. A pack is read entry by entry in table order, so a damaged
 // entry leaves the ones before it in the collection. Every count, size and offset is checked against the
 // file before it is used: nothing is allocated for a count or size the file cannot back. An entry's
-// picture size is read from its BMP headers and held against the caps before it is decoded, and a
-// compressed entry inflates into at most kMaxPackEntryFileBytes, so a small file cannot pin much memory.
+// picture size is read from its BMP headers and held against the caps before it is decoded; a compressed
+// entry is inflated as far as its headers first, and then only as far as they need, so a small file can
+// neither pin much memory nor cost much inflating.
 #include "graphics/picture_pack.h"
 
 #include <algorithm>
@@ -48,6 +49,22 @@ void TATBitmap::CheckRoomFor(int width, int height) const {
     if (ChargeOf(width, height) > kMaxCollectionPixelBytes - m_pixelBytes) ReadError();
 }
 
+std::vector<std::uint8_t> TATBitmap::InflateEntry(const std::uint8_t* data, std::size_t size,
+                                                  std::uint64_t budget) const {
+    const std::size_t limit = static_cast<std::size_t>(std::min<std::uint64_t>(budget, kMaxPackEntryFileBytes));
+    PartialInflater inflater(data, size);
+    std::vector<std::uint8_t> file;
+    const bool ended = inflater.InflateUpTo(file, std::min(kBmpHeadersBytes, limit));
+    if (ended) return file;                           // the whole file: read as a plain entry is
+    if (file.size() < kBmpHeadersBytes) ReadError();  // the pack's budget ends within the headers
+    const BmpInfo headers = PeekBmpHeaders(file.data(), file.size());
+    CheckRoomFor(headers.width, headers.height);
+    if (headers.neededBytes < file.size()) ReadError();
+    if (!inflater.InflateUpTo(file, static_cast<std::size_t>(std::min<std::uint64_t>(headers.neededBytes, limit))))
+        ReadError();  // longer than its headers need, or past the pack's budget
+    return file;
+}
+
 void TATBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
     if (data == nullptr || size < kPackHeaderSize) ReadError();
     const std::int32_t count = ReadLe32Signed(data);
@@ -58,6 +75,7 @@ void TATBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
     if (dataStart > size) ReadError();
 
     std::uint64_t offset = dataStart;
+    std::uint64_t inflatedBytes = 0;
     for (std::int32_t i = 0; i < count; ++i) {
         const std::uint8_t* record = data + kPackHeaderSize + kPackRecordSize * static_cast<std::size_t>(i);
         const std::int32_t entrySize = ReadLe32Signed(record + 4);
@@ -67,16 +85,16 @@ void TATBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
         std::size_t bmpSize = static_cast<std::size_t>(entrySize);
         std::vector<std::uint8_t> inflated;
         if (compressed) {
-            try {
-                inflated = InflateBytes(bmp, bmpSize, kMaxPackEntryFileBytes);
-            } catch (const InflateLimitError&) {
-                ReadError();  // more than any entry within the caps can be
-            }
+            inflated = InflateEntry(bmp, bmpSize, kMaxPackInflatedBytes - inflatedBytes);
+            inflatedBytes += inflated.size();
             bmp = inflated.data();
             bmpSize = inflated.size();
         }
         const BmpInfo info = PeekBmp(bmp, bmpSize);
         CheckRoomFor(info.width, info.height);
+        // Bytes beyond what the headers need (padding before the rows, a tail) are never read: an entry
+        // that carries them is refused, as a pack made of such entries costs far more to read than it holds.
+        if (bmpSize > info.neededBytes) ReadError();
         AddBitmap(DecodeBmp(bmp, bmpSize), number);
         offset += static_cast<std::uint64_t>(entrySize);
     }

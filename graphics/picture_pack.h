@@ -6,7 +6,9 @@
 //
 // What a collection holds is bounded whatever its files say: an entry is at most kMaxPackEntrySide
 // pixels either way, and all entries together at most kMaxCollectionPixelBytes of 32-bit pixels. Both
-// are checked from the BMP headers before anything of the entry's size is allocated.
+// are checked from the BMP headers before anything of the entry's size is allocated. What a pack costs to
+// read is bounded too: an entry's file is no longer than its headers need, and the compressed entries of
+// one pack inflate to at most kMaxPackInflatedBytes together.
 #pragma once
 
 #include <cstddef>
@@ -27,8 +29,12 @@ inline constexpr std::uint64_t kMaxCollectionPixelBytes = 64u * 1024u * 1024u;
 // Every entry counts as at least this many bytes against that sum, for its own bookkeeping, so a pack of
 // millions of one-pixel entries is bounded as well: at most 65536 entries fit.
 inline constexpr std::uint64_t kMinEntryCharge = 1024;
-// The largest BMP file an entry within kMaxPackEntrySide can be: a compressed entry that inflates to
-// more is refused as soon as its output passes this.
+// Bytes that all compressed entries of one pack may inflate to: the entry that would pass it is refused
+// as soon as its output does. Without it, 65536 small entries padded to the largest file below would
+// cost gigabytes of inflating at every start.
+inline constexpr std::uint64_t kMaxPackInflatedBytes = 64u * 1024u * 1024u;
+// The largest BMP file an entry within kMaxPackEntrySide can be, as no entry's file may be longer than its
+// headers need: a compressed entry never inflates to more.
 inline constexpr std::size_t kMaxPackEntryFileBytes = LargestBmpFileSize(kMaxPackEntrySide, kMaxPackEntrySide);
 
 struct PackEntry {
@@ -41,8 +47,8 @@ public:
     void Clear();
     // Adds every entry of a pack file image in table order. Entries added before a damaged entry stay;
     // the damage is then thrown as GraphicsError ("Stream read error" for a short file, and for an entry
-    // over kMaxPackEntrySide or the collection's remaining room, or one that inflates past
-    // kMaxPackEntryFileBytes).
+    // over kMaxPackEntrySide or the collection's remaining room, one whose file is longer than its headers
+    // need, or one that inflates past the pack's kMaxPackInflatedBytes).
     void LoadFromMemory(const std::uint8_t* data, std::size_t size);
     // Nothing when the file does not exist.
     void LoadFromFile(const std::string& path);
@@ -57,6 +63,11 @@ public:
 private:
     // Throws "Stream read error" unless a width x height entry fits both caps.
     void CheckRoomFor(int width, int height) const;
+    // The BMP file of a compressed entry, inflated no further than its headers need nor past `budget`
+    // bytes; an entry over either, or over the caps its headers tell, is refused before the rest of it is
+    // inflated.
+    [[nodiscard]] std::vector<std::uint8_t> InflateEntry(const std::uint8_t* data, std::size_t size,
+                                                         std::uint64_t budget) const;
 
     std::vector<PackEntry> m_entries;
     std::uint64_t m_pixelBytes = 0;  // 32-bit pixel bytes of every entry held

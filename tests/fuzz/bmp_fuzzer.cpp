@@ -1,6 +1,9 @@
 // DecodeBmp on arbitrary bytes: it either throws GraphicsError or returns a picture that matches the
 // header it reports and survives a write and a second read unchanged. PeekBmp must agree: the same error
-// text, or the same header. Any other exception, crash or sanitizer report is a finding.
+// text, or the same header. PeekBmpHeaders on the first bytes, where the headers lie, may pass a file the
+// whole of which fails, but otherwise agrees as well. Any other exception, crash or sanitizer report is a
+// finding.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,8 +16,19 @@ using velpiners::graphics::BmpInfo;
 using velpiners::graphics::DecodeBmp;
 using velpiners::graphics::EncodeBmp;
 using velpiners::graphics::GraphicsError;
+using velpiners::graphics::kBmpHeadersBytes;
 using velpiners::graphics::PeekBmp;
+using velpiners::graphics::PeekBmpHeaders;
 using velpiners::graphics::Picture;
+
+namespace {
+
+bool SameInfo(const BmpInfo& a, const BmpInfo& b) {
+    return a.width == b.width && a.height == b.height && a.bitsPerPixel == b.bitsPerPixel && a.topDown == b.topDown &&
+           a.neededBytes == b.neededBytes;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     BmpInfo peeked;
@@ -24,6 +38,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const GraphicsError& e) {
         peekError = e.what();
     }
+    BmpInfo headers;
+    std::string headersError;
+    try {
+        headers = PeekBmpHeaders(data, std::min(size, kBmpHeadersBytes));
+    } catch (const GraphicsError& e) {
+        headersError = e.what();
+    }
+    if (!headersError.empty() && headersError != peekError) std::abort();
+    if (headersError.empty() && peekError.empty() && !SameInfo(headers, peeked)) std::abort();
+
     Picture picture;
     BmpInfo info;
     try {
@@ -32,9 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (peekError != e.what()) std::abort();
         return 0;
     }
-    if (!peekError.empty() || peeked.width != info.width || peeked.height != info.height ||
-        peeked.bitsPerPixel != info.bitsPerPixel || peeked.topDown != info.topDown)
-        std::abort();
+    if (!peekError.empty() || !SameInfo(peeked, info)) std::abort();
     if (picture.Width() != info.width || picture.Height() != info.height) std::abort();
     if (picture.BitsPerPixel() != (info.bitsPerPixel == 32 ? 32 : 24)) std::abort();
 

@@ -10,7 +10,7 @@
 #include "app/hot_key.h"
 #include "base/profile_integer.h"
 #include "store/config_file.h"
-#include "tests/host/fake_ini.h"
+#include "tests/common/fake_ini.h"
 
 namespace velpiners {
 namespace {

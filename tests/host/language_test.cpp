@@ -4,7 +4,7 @@
 #include "lang/language_choice.h"
 #include "lang/language_info.h"
 #include "lang/text_table.h"
-#include "tests/host/fake_ini.h"
+#include "tests/common/fake_ini.h"
 
 namespace velpiners {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "store/pattern.h"
-#include "tests/host/fake_ini.h"
+#include "tests/common/fake_ini.h"
 
 namespace velpiners {
 namespace {

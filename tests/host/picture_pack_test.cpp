@@ -335,33 +335,127 @@ TEST(PicturePackTest, EveryEntryCountsAsAtLeastAKibibyte) {
     EXPECT_EQ(icons.Count(), 65536);
 }
 
-TEST(PicturePackTest, CompressedEntryIsInflatedOnlyUpToTheLargestEntryFile) {
-    // 32 MiB of zeros deflate to about 32 KB; inflated whole they would be one 32 MiB buffer.
-    const Bytes pack = BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), {102, Bytes(32u << 20, 0)}}, true);
-    TATBitmap icons;
-    const auto [error, largest] = LoadWatched(icons, pack);
-    EXPECT_EQ(error, "Stream read error");
-    EXPECT_EQ(icons.Count(), 1);
-    EXPECT_LE(largest, kMaxPackEntryFileBytes);
+TEST(PicturePackTest, CompressedEntryIsInflatedOnlyAsFarAsItsHeadersNeed) {
+    // 32 MiB of zeros deflate to about 32 KB; inflated whole they would be one 32 MiB buffer. Behind the
+    // headers of a 1 x 1 picture (a 58-byte file) they are refused once the first 138 bytes, where every
+    // header lies, are out; without any header they fail as a BMP file there.
+    const Bytes zeros(32u << 20, 0);
+    Bytes padded = EncodeBmp(Solid(1, 1, 24, 7, 8, 9));
+    padded.insert(padded.end(), zeros.begin(), zeros.end());
+    const struct {
+        Bytes file;
+        const char* error;
+    } bombs[] = {{padded, "Stream read error"}, {zeros, "Bitmap image is not valid: no BM signature"}};
+    for (const auto& bomb : bombs) {
+        const Bytes pack = BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), {102, bomb.file}}, true);
+        TATBitmap icons;
+        const auto [error, largest] = LoadWatched(icons, pack);
+        EXPECT_EQ(error, bomb.error);
+        EXPECT_EQ(icons.Count(), 1);
+        EXPECT_LE(largest, kBmpHeadersBytes);
+    }
 
-    // The largest file a 256 x 256 entry can be: a 14-byte file header, the 124-byte V5 header, a
-    // 256-colour table and 32-bit rows, 14 + 124 + 1024 + 262144 = 263306 bytes. It loads; one more
-    // byte after it is refused.
+    // The largest file a 256 x 256 entry can be: a 14-byte file header, the 124-byte V5 header, the
+    // 256-colour table it announces and 32-bit rows, 14 + 124 + 1024 + 262144 = 263306 bytes. It loads;
+    // one more byte after it is refused, and so is the same file whose header announces no table.
+    TATBitmap icons;
     const Bytes plain = EncodeBmp(Solid(256, 256, 32, 9, 8, 7, 6));
     Bytes largestFile(plain.begin(), plain.begin() + 54);
     largestFile.resize(14 + 124 + 1024, 0);
     PutLe32(largestFile, 2, 263306);
     PutLe32(largestFile, 10, 14 + 124 + 1024);
     PutLe32(largestFile, 14, 124);
+    PutLe32(largestFile, 46, 256);
     largestFile.insert(largestFile.end(), plain.begin() + 54, plain.end());
     ASSERT_EQ(largestFile.size(), 263306u);
     EXPECT_EQ(ErrorText(icons, BuildPack({{103, largestFile}}, true)), "(no error)");
-    ASSERT_EQ(icons.Count(), 2);
-    ExpectPixel(icons.Items(1).bitmap, 255, 255, 9, 8, 7, 6);
+    ASSERT_EQ(icons.Count(), 1);
+    ExpectPixel(icons.Items(0).bitmap, 255, 255, 9, 8, 7, 6);
 
+    Bytes noTable = largestFile;
+    PutLe32(noTable, 46, 0);
+    EXPECT_EQ(ErrorText(icons, BuildPack({{104, noTable}}, true)), "Stream read error");
     largestFile.push_back(0);
     EXPECT_EQ(ErrorText(icons, BuildPack({{104, largestFile}}, true)), "Stream read error");
-    EXPECT_EQ(icons.Count(), 2);
+    EXPECT_EQ(icons.Count(), 1);
+}
+
+TEST(PicturePackTest, EntryLongerThanItsHeadersNeedIsRefused) {
+    // A 3 x 2 24-bit file: 54 header bytes and two rows of 9 pixel bytes padded to 12, 78 bytes. A file may
+    // end without its last row's padding, so its rows may start up to those 3 bytes late; no more.
+    const Bytes exact = EncodeBmp(Solid(3, 2, 24, 1, 2, 3));
+    ASSERT_EQ(exact.size(), 78u);
+    const auto rowsLater = [&exact](std::uint32_t gap, std::size_t cutTail) {
+        Bytes file(exact.begin(), exact.begin() + 54);
+        file.insert(file.end(), gap, 0);
+        file.insert(file.end(), exact.begin() + 54, exact.end() - static_cast<std::ptrdiff_t>(cutTail));
+        PutLe32(file, 10, 54 + gap);
+        return file;
+    };
+    Bytes tail = exact;
+    tail.push_back(0);
+    // An 8-bit file whose header announces 2 colours, with 4 bytes between its table and its rows.
+    Bytes afterTable = EncodeIndexedBmp(4, 1, 8, {0x000000, 0xFFFFFF}, {0, 1, 1, 0});
+    afterTable.insert(afterTable.begin() + 54 + 8, 4, 0);
+    PutLe32(afterTable, 10, 54 + 8 + 4);
+
+    const struct {
+        Bytes file;
+        bool kept;
+        const char* what;
+    } cases[] = {
+        {rowsLater(3, 3), true, "rows 3 bytes late, last row unpadded (78 bytes)"},
+        {rowsLater(4, 3), false, "rows 4 bytes late, last row unpadded (79 bytes)"},
+        {rowsLater(1, 0), false, "rows 1 byte late (79 bytes)"},
+        {tail, false, "a byte after the rows"},
+        {afterTable, false, "4 bytes after a 2-colour table"},
+    };
+    for (bool compressed : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(compressed ? "compressed: " : "plain: ") + c.what);
+            TATBitmap icons;
+            const Bytes pack =
+                BuildPack({Source(101, Solid(1, 1, 24, 1, 2, 3)), {102, c.file}, Source(103, Solid(1, 1, 24, 4, 5, 6))},
+                          compressed);
+            EXPECT_EQ(ErrorText(icons, pack), c.kept ? "(no error)" : "Stream read error");
+            ASSERT_EQ(icons.Count(), c.kept ? 3 : 1);
+            EXPECT_EQ(icons.Items(0).number, 101);
+            if (c.kept) ExpectPixel(icons.Items(1).bitmap, 2, 1, 1, 2, 3, 255);
+        }
+    }
+}
+
+TEST(PicturePackTest, CompressedEntriesOfAPackInflateToAtMost64MiB) {
+    // A 16 x 16 8-bit file with a 256-colour table is 54 + 1024 + 256 = 1334 bytes, held as 1 KiB: 50306
+    // of them inflate to 67108204 bytes, the next one would pass 64 MiB = 67108864. The collection's own
+    // cap (65536 such entries) is far off.
+    std::vector<std::uint32_t> colors(256);
+    for (std::uint32_t i = 0; i < 256; ++i) colors[i] = i * 0x010101u;
+    Bytes indices(16 * 16);
+    for (std::size_t i = 0; i < indices.size(); ++i) indices[i] = static_cast<std::uint8_t>(i);
+    const Bytes file = EncodeIndexedBmp(16, 16, 8, colors, indices);
+    ASSERT_EQ(file.size(), 1334u);
+    const Bytes stream = DeflateBytes(file.data(), file.size());
+    const int entries = 50308;
+    Bytes pack = BuildPack({}, true);
+    PutLe32(pack, 0, static_cast<std::uint32_t>(entries));
+    for (int i = 0; i < entries; ++i) {
+        AppendLe32(pack, 0);
+        AppendLe32(pack, static_cast<std::uint32_t>(stream.size()));
+        AppendLe32(pack, static_cast<std::uint32_t>(101 + i));
+    }
+    for (int i = 0; i < entries; ++i) pack.insert(pack.end(), stream.begin(), stream.end());
+
+    TATBitmap icons;
+    EXPECT_EQ(ErrorText(icons, pack), "Stream read error");
+    ASSERT_EQ(icons.Count(), 50306);
+    EXPECT_EQ(icons.Items(50305).number, 101 + 50305);
+    ExpectPixel(icons.Items(50305).bitmap, 3, 1, 19, 19, 19, 255);  // index 16 + 3, grey 19
+
+    // The budget is each pack's own: the next pack inflates from nothing.
+    const Bytes next = BuildPack({{200, file}}, true);
+    EXPECT_EQ(ErrorText(icons, next), "(no error)");
+    EXPECT_EQ(icons.Count(), 50307);
 }
 
 TEST(PicturePackTest, AddBitmapCopiesThePixels) {

@@ -11,7 +11,7 @@
 #include "lang/cp1251.h"
 #include "lang/menu_captions.h"
 #include "lang/text_table.h"
-#include "tests/host/fake_ini.h"
+#include "tests/common/fake_ini.h"
 
 namespace velpiners {
 namespace {

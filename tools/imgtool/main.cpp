@@ -198,11 +198,16 @@ void RunPack(const std::vector<std::string>& args) {
         entry.number = ParseInt(std::string_view(args[i]).substr(0, equals), "NUMBER", kFirstUserPicture, 65535);
         const std::string path = args[i].substr(equals + 1);
         entry.bmpFile = ReadFile(path);
+        BmpInfo info;
         try {
-            (void)DecodeBmp(entry.bmpFile);
+            (void)DecodeBmp(entry.bmpFile, &info);
         } catch (const GraphicsError& e) {
             throw GraphicsError(path + ": " + e.what());
         }
+        // The program refuses such an entry, and every one after it in the pack.
+        if (entry.bmpFile.size() > info.neededBytes)
+            throw GraphicsError(path + ": " + std::to_string(entry.bmpFile.size() - info.neededBytes) +
+                                " bytes more than its headers and rows need");
         entries.push_back(std::move(entry));
     }
     if (entries.empty()) throw UsageError(usage);
