@@ -43,6 +43,7 @@ void Tmassiv::ClearFlags() {
         slot.inUse = 0;
         slot.reported = 0;
     }
+    m_saveEndAsked = false;
 }
 
 int Tmassiv::FirstFreeSlot() const {

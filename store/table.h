@@ -35,7 +35,8 @@ public:
     // The owner is handling step 202: the next complete set of reports asks for another write.
     void SaveEndTaken() { m_saveEndAsked = false; }
     void ReleaseSlot(int index);
-    // Clears the in-use and reported flags of every slot (before the table is loaded anew).
+    // Clears the in-use and reported flags of every slot (before the table is loaded anew); the next complete
+    // set of reports asks for a write again.
     void ClearFlags();
 
     [[nodiscard]] int FirstFreeSlot() const;

@@ -105,6 +105,9 @@ void StoreString(StickerRecord& record, Input& in) {
     }
 }
 
+// A write asked for (step 202) that the owner has not taken yet.
+bool g_writeAsked = false;
+
 void Report(Tmassiv& table, Input& in, int& saveEnds) {
     StickerRecord report;
     std::memcpy(&report, in.Take(sizeof report), sizeof report);
@@ -112,6 +115,7 @@ void Report(Tmassiv& table, Input& in, int& saveEnds) {
     const auto before = std::make_unique<StickerRecord[]>(kReachableSlots);
     std::memcpy(before.get(), &table.Slot(0), kReachableBytes);
     const int endsBefore = saveEnds;
+    const bool askedBefore = g_writeAsked;
     if (table.AcceptReport(report) != (slot >= 0)) std::abort();
     if (slot < 0) {
         if (std::memcmp(before.get(), &table.Slot(0), kReachableBytes) != 0 || saveEnds != endsBefore) std::abort();
@@ -122,18 +126,23 @@ void Report(Tmassiv& table, Input& in, int& saveEnds) {
                     offsetof(StickerRecord, inUse) - offsetof(StickerRecord, caption)) != 0 ||
         taken.window != report.window || taken.inUse != 1 || taken.reported != 1)
         std::abort();
-    if (saveEnds != endsBefore + (table.AllInUseReported() ? 1 : 0)) std::abort();
+    // One write in flight: a complete set of reports asks again only once the owner took the last request.
+    if (saveEnds != endsBefore + (table.AllInUseReported() && !askedBefore ? 1 : 0)) std::abort();
 }
 
 void TableStep(Tmassiv& table, Input& in) {
     const std::uint8_t step = *in.Take(1);
     const std::uint8_t window = *in.Take(1);
-    switch (step % 3) {
+    switch (step % 4) {
         case 0:
             if (table.Count() < kReachableSlots) table.Occupy(window);
             break;
         case 1:
             table.ReleaseSlot(window % kReachableSlots);
+            break;
+        case 2:
+            table.SaveEndTaken();  // the owner writes
+            g_writeAsked = false;
             break;
         default:
             table.BeginSaveCycle(window);
@@ -150,8 +159,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Tmassiv* const table = new Tmassiv;
     table->ClearFlags();
     int saveEnds = 0;
+    g_writeAsked = false;
     table->SetNotifier([&saveEnds](std::uint32_t, std::uint32_t, std::uint32_t code) {
-        if (code == protocol::kCtlSaveEnd) ++saveEnds;
+        if (code != protocol::kCtlSaveEnd) return;
+        if (g_writeAsked) std::abort();  // never a second write asked for while one is in flight
+        g_writeAsked = true;
+        ++saveEnds;
     });
     for (std::uint32_t window = 1; window <= 3; ++window) table->Occupy(window);
 
