@@ -2,7 +2,7 @@
 
 #include "app/program_path_win.h"
 #include "base/app_error.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

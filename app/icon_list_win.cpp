@@ -9,10 +9,10 @@
 
 #include "app/velpin_win.h"
 #include "graphics/effects.h"
-#include "graphics/icon_items.h"
+#include "dialogs/icon_items.h"
 #include "graphics/ress.h"
-#include "ui/dib_bitmap_win.h"
-#include "ui/unique_handle_win.h"
+#include "graphics/dib_bitmap_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 namespace {
@@ -21,7 +21,7 @@ namespace {
 constexpr int kThumbnailSide = 32;
 
 std::string SizeText(const graphics::Picture& picture) {
-    return graphics::IconSizeLabel(picture.Width(), picture.Height());
+    return dialogs::IconSizeLabel(picture.Width(), picture.Height());
 }
 
 // Always 32 x 32, drawn on white: the image list cuts a wider bitmap into several images and takes none
@@ -68,7 +68,7 @@ void TVelpin::FillIconList(HIMAGELIST list, std::vector<std::string>& items) {
     }
     for (int i = 0; i < m_userPictures.Count(); ++i) {
         const graphics::PackEntry& entry = m_userPictures.Items(i);
-        items.push_back(graphics::UserIconItem(entry.number, SizeText(entry.bitmap)));
+        items.push_back(dialogs::UserIconItem(entry.number, SizeText(entry.bitmap)));
         AddThumbnail(list, entry.bitmap);
     }
 }

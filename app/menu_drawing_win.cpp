@@ -2,8 +2,8 @@
 
 #include "app/hot_key_pictures.h"
 #include "graphics/gdi_effects_win.h"
-#include "ui/dib_bitmap_win.h"
-#include "ui/unique_handle_win.h"
+#include "graphics/dib_bitmap_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 namespace {

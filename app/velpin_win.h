@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "base/app_error.h"
-#include "app/defaults.h"
+#include "app/sticker_rules.h"
 #include "app/hot_key.h"
 #include "app/hot_key_library_win.h"
 #include "app/shared_pictures_win.h"
 #include "graphics/picture_pack.h"
-#include "graphics/preview.h"
+#include "dialogs/preview.h"
 #include "lang/text_table.h"
 #include "sticker/sticker_host_win.h"
 #include "store/database_aside.h"
@@ -28,7 +28,7 @@
 #include "store/record.h"
 #include "store/table.h"
 #include "ui/form_win.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 
@@ -38,7 +38,7 @@ class TSettingsForm;
 class TFormDialog;
 class TTrayIconAdv;
 
-class TVelpin : public Form, public StickerHost, public graphics::PreviewPictures {
+class TVelpin : public Form, public StickerHost, public dialogs::PreviewPictures {
 public:
     // programFolder: the folder that holds base.db, with a trailing backslash; empty means the folder of the
     // executable.

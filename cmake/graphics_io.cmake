@@ -3,7 +3,8 @@
 velpiners_part(graphics_io
   PORTABLE graphics/bmp.cpp graphics/bmp.h graphics/byte_order.h graphics/inflate.cpp graphics/inflate.h
            graphics/picture.h graphics/picture_pack.cpp graphics/picture_pack.h graphics/ress.cpp graphics/ress.h
-  WIN32 graphics/ress_loader_win.cpp graphics/ress_loader_win.h
+  WIN32 graphics/dib_bitmap_win.cpp graphics/dib_bitmap_win.h graphics/dib_section_win.cpp graphics/dib_section_win.h
+        graphics/gdi_surface_win.cpp graphics/gdi_surface_win.h graphics/ress_loader_win.cpp graphics/ress_loader_win.h
 )
 
 if(WIN32)

@@ -4,9 +4,9 @@
 velpiners_part(graphics_pixels
   PORTABLE graphics/background_cache.cpp graphics/background_cache.h graphics/color.cpp graphics/color.h
            graphics/compositor.cpp graphics/compositor.h graphics/effects.cpp graphics/effects.h
-           graphics/icon_items.cpp graphics/icon_items.h graphics/preview.cpp graphics/preview.h graphics/rect.h
+           graphics/rect.h
            graphics/resample.cpp graphics/resample.h
-  WIN32 graphics/gdi_effects_win.cpp graphics/gdi_effects_win.h graphics/preview_win.cpp graphics/preview_win.h
+  WIN32 graphics/gdi_effects_win.cpp graphics/gdi_effects_win.h
 )
 
 # The floating-point flags that make every build give the same pixels are set for all targets (the

@@ -2,7 +2,7 @@
 # Windows), WIN32 files into velshell; the graphics part lists its files in graphics_io.cmake and
 # graphics_pixels.cmake with its tools. What each layer may include is checked by scripts/check-layers.
 
-# Error texts, fixed-width stored types, INI access, folder listing.
+# Error texts, fixed-width stored types, INI access, folder listing, handle owners.
 velpiners_part(base
   PORTABLE base/app_error.h base/color_value.h base/display_text.h base/file_identity.h base/ini_reader.h
            base/ini_writer.h base/phase_times.cpp base/phase_times.h base/profile_integer.cpp
@@ -10,7 +10,7 @@ velpiners_part(base
   WIN32 base/app_error_win.cpp base/bounded_send_win.cpp base/bounded_send_win.h base/file_list_win.cpp
         base/file_list_win.h base/file_probe_win.cpp base/file_probe_win.h base/ini_file_replacement_win.cpp
         base/ini_file_replacement_win.h base/private_profile_win.cpp base/private_profile_win.h
-        base/wide_string_win.cpp base/wide_string_win.h
+        base/unique_handle_win.h base/wide_string_win.cpp base/wide_string_win.h
 )
 
 # Message numbers, command codes, payload layouts.
@@ -34,16 +34,14 @@ velpiners_part(lang
   WIN32 lang/language_file_win.cpp lang/language_file_win.h lang/shown_text_win.cpp lang/shown_text_win.h
 )
 
-# The forms-and-controls layer: form base, handle owners, GDI surfaces, modal showing, the error box, and the
-# controls both sticker dialogs are built from.
+# The forms-and-controls layer: form base, modal showing, the error box, and the controls both sticker
+# dialogs are built from.
 velpiners_part(ui
   WIN32 ui/combo_box_win.cpp ui/combo_box_win.h ui/control_win.cpp ui/control_win.h ui/dialog_form_win.cpp
-        ui/dialog_form_win.h ui/dib_bitmap_win.cpp ui/dib_bitmap_win.h ui/dib_section_win.cpp ui/dib_section_win.h
-        ui/error_box_win.cpp ui/error_box_win.h ui/form_win.cpp ui/form_win.h ui/gdi_surface_win.cpp ui/gdi_surface_win.h ui/handle_value_win.h
-        ui/hints_win.cpp ui/hints_win.h ui/image_control_win.cpp ui/image_control_win.h ui/memo_win.cpp
-        ui/memo_win.h ui/menu_text_win.h ui/modal_win.cpp ui/modal_win.h ui/panel_win.cpp ui/panel_win.h
-        ui/speed_button_win.cpp ui/speed_button_win.h ui/track_bar_win.cpp ui/track_bar_win.h
-        ui/unique_handle_win.h
+        ui/dialog_form_win.h ui/error_box_win.cpp ui/error_box_win.h ui/form_win.cpp ui/form_win.h
+        ui/handle_value_win.h ui/hints_win.cpp ui/hints_win.h ui/image_control_win.cpp ui/image_control_win.h
+        ui/memo_win.cpp ui/memo_win.h ui/menu_text_win.h ui/modal_win.cpp ui/modal_win.h ui/panel_win.cpp
+        ui/panel_win.h ui/speed_button_win.cpp ui/speed_button_win.h ui/track_bar_win.cpp ui/track_bar_win.h
 )
 
 # The tray icon component.
@@ -58,20 +56,22 @@ velpiners_part(sticker
         sticker/stick_form_win.h sticker/stick_interaction_win.cpp sticker/sticker_host_win.h
 )
 
-# The dialogs: what they decide without a window (portable) and the forms.
+# The dialogs: what they decide without a window, the miniature sticker and the icon items (portable); the
+# forms, the icon and pattern boxes and the previews drawn into them.
 velpiners_part(dialogs
-  PORTABLE dialogs/new_sticker_apply.cpp dialogs/new_sticker_apply.h dialogs/settings_apply.cpp
-           dialogs/settings_apply.h
-  WIN32 dialogs/about_form_win.cpp dialogs/about_form_win.h dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp
+  PORTABLE dialogs/icon_items.cpp dialogs/icon_items.h dialogs/new_sticker_apply.cpp dialogs/new_sticker_apply.h
+           dialogs/preview.cpp dialogs/preview.h dialogs/settings_apply.cpp dialogs/settings_apply.h
+  WIN32 dialogs/icon_box_win.cpp dialogs/icon_box_win.h dialogs/pattern_box_win.cpp dialogs/pattern_box_win.h
+        dialogs/preview_win.cpp dialogs/preview_win.h dialogs/about_form_win.cpp dialogs/about_form_win.h dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp
         dialogs/form_dialog_win.h dialogs/new_sticker_form_win.cpp dialogs/new_sticker_form_win.h
         dialogs/settings_form_win.cpp dialogs/settings_form_win.h dialogs/task_panel_win.cpp
         dialogs/task_panel_win.h
 )
 
-# The program: command line, defaults, the hot-key choice and its pictures (portable), the controller,
+# The program: command line, the menu caption and new sticker placement rules, the hot-key choice and its pictures (portable), the controller,
 # autorun, shared pictures, the hot-key library bridge, the owner-drawn menu items.
 velpiners_part(app
-  PORTABLE app/command_line.cpp app/command_line.h app/defaults.cpp app/defaults.h app/hot_key.cpp app/hot_key.h
+  PORTABLE app/command_line.cpp app/command_line.h app/sticker_rules.cpp app/sticker_rules.h app/hot_key.cpp app/hot_key.h
            app/hot_key_pictures.cpp app/hot_key_pictures.h
   WIN32 app/autorun_win.cpp app/autorun_win.h app/hot_key_library_win.cpp app/hot_key_library_win.h
         app/icon_list_win.cpp app/menu_drawing_win.cpp app/menu_drawing_win.h app/program_path_win.cpp

@@ -11,7 +11,7 @@
 
 #include "graphics/picture.h"
 #include "ui/form_win.h"
-#include "ui/gdi_surface_win.h"
+#include "graphics/gdi_surface_win.h"
 
 namespace velpiners {
 

@@ -9,7 +9,7 @@
 
 #include "ui/form_win.h"
 #include "lang/text_lookup.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

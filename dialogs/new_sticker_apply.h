@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/defaults.h"
+#include "store/config_file.h"
 #include "base/color_value.h"
 
 namespace velpiners {

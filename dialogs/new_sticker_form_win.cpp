@@ -6,7 +6,7 @@
 #include <string>
 
 #include "dialogs/settings_apply.h"
-#include "graphics/preview_win.h"
+#include "dialogs/preview_win.h"
 #include "sticker/sticker_state.h"
 #include "store/pattern.h"
 #include "ui/modal_win.h"
@@ -303,7 +303,7 @@ void TFormStickerMess::FillFromDefaults() {
 
     // The pattern box's click on the remembered pattern previews it and enables loading.
     m_B_press_prim.SetEnabled(false);
-    graphics::RenderStylePreview(m_I_press, kNoStyle, 0, m_host);
+    dialogs::RenderStylePreview(m_I_press, kNoStyle, 0, m_host);
     FillPatternList(m_CB_press, m_host.ProgramFolder(), ReadRememberedPattern(m_host.ProgramFolder()));
 }
 
@@ -364,14 +364,14 @@ void TFormStickerMess::TB_MaChange() {
 }
 
 void TFormStickerMess::CB_styleClick() {
-    graphics::RenderStylePreview(m_I_style, m_CB_style.Selected(), m_CBColorMask.Selected(), m_host);
+    dialogs::RenderStylePreview(m_I_style, m_CB_style.Selected(), m_CBColorMask.Selected(), m_host);
 }
 
 void TFormStickerMess::CB_pressClick() {
     const std::string path = SelectedPatternPath(m_CB_press, m_host.ProgramFolder());
     if (path.empty()) return;
     ReadPatternFile(path, m_scratch);
-    graphics::RenderPatternPreview(m_scratch, m_I_press, m_Memo.Text(), m_host);
+    dialogs::RenderPatternPreview(m_scratch, m_I_press, m_Memo.Text(), m_host);
     m_B_press_prim.SetEnabled(true);
 }
 

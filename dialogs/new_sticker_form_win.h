@@ -14,10 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "app/defaults.h"
+#include "store/config_file.h"
 #include "dialogs/new_sticker_apply.h"
-#include "graphics/preview.h"
+#include "dialogs/preview.h"
 #include "lang/text_table.h"
+#include "dialogs/icon_box_win.h"
+#include "dialogs/pattern_box_win.h"
 #include "store/pattern_files_win.h"
 #include "store/record.h"
 #include "ui/combo_box_win.h"
@@ -31,7 +33,7 @@
 
 namespace velpiners {
 
-class NewStickerHost : public graphics::PreviewPictures {
+class NewStickerHost : public dialogs::PreviewPictures {
 public:
     // An interface text of the current language, as the screen shows it.
     [[nodiscard]] virtual std::wstring ShownText(TextKey key) const = 0;

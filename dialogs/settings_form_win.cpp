@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "graphics/icon_items.h"
-#include "graphics/preview_win.h"
+#include "dialogs/icon_items.h"
+#include "dialogs/preview_win.h"
 #include "graphics/ress_loader_win.h"
 #include "protocol/protocol.h"
 #include "store/pattern.h"
@@ -497,7 +497,7 @@ void TSettingsForm::SBrandomClick() {
 
 void TSettingsForm::CB_styleClick() {
     if (m_services.pictures == nullptr) return;
-    graphics::RenderStylePreview(I_style, CB_style.Selected(), CBColorMask.Selected(), *m_services.pictures);
+    dialogs::RenderStylePreview(I_style, CB_style.Selected(), CBColorMask.Selected(), *m_services.pictures);
 }
 
 void TSettingsForm::CBDatauseClick() {
@@ -528,7 +528,7 @@ void TSettingsForm::ShowNoPattern() {
     B_press_prim.SetEnabled(false);
     BdelPattern.SetEnabled(false);
     // The preview shows its empty frame, not what it showed before.
-    if (m_services.pictures != nullptr) graphics::RenderStylePreview(I_press, kNoStyle, 0, *m_services.pictures);
+    if (m_services.pictures != nullptr) dialogs::RenderStylePreview(I_press, kNoStyle, 0, *m_services.pictures);
 }
 
 void TSettingsForm::CB_pressClick() {
@@ -539,7 +539,7 @@ void TSettingsForm::CB_pressClick() {
     if (m_services.pictures == nullptr) return;
     StickerRecord pattern{};
     ReadPatternFile(path, pattern);
-    graphics::RenderPatternPreview(pattern, I_press, memo.Text(), *m_services.pictures);
+    dialogs::RenderPatternPreview(pattern, I_press, memo.Text(), *m_services.pictures);
 }
 
 void TSettingsForm::B_press_primClick() {

@@ -15,8 +15,10 @@
 
 #include "dialogs/settings_apply.h"
 #include "dialogs/task_panel_win.h"
-#include "graphics/preview.h"
+#include "dialogs/preview.h"
 #include "lang/text_lookup.h"
+#include "dialogs/icon_box_win.h"
+#include "dialogs/pattern_box_win.h"
 #include "store/pattern_files_win.h"
 #include "store/record.h"
 #include "ui/combo_box_win.h"
@@ -35,7 +37,7 @@ struct SettingsFormServices {
     TextLookup texts;
     // The program folder, with its trailing backslash: patterns\ and config.txt lie there.
     std::string programFolder;
-    graphics::PreviewPictures* pictures = nullptr;
+    dialogs::PreviewPictures* pictures = nullptr;
     // Fills an image list and its items with the icon list (the controller's).
     std::function<void(HIMAGELIST, std::vector<std::string>&)> fillIconList;
     // Asks for a new pattern's name (the confirmation dialog); true and the name (ANSI) when given.

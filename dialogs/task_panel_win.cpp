@@ -6,7 +6,7 @@
 #include <array>
 
 #include "graphics/gdi_effects_win.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 namespace {

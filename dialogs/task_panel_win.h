@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "base/color_value.h"
-#include "ui/gdi_surface_win.h"
+#include "graphics/gdi_surface_win.h"
 #include "ui/panel_win.h"
 
 namespace velpiners {

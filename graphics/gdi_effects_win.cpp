@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ui/gdi_surface_win.h"
-#include "ui/unique_handle_win.h"
+#include "graphics/gdi_surface_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners::graphics {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "graphics/ress.h"
-#include "ui/dib_bitmap_win.h"
+#include "graphics/dib_bitmap_win.h"
 #include "base/app_error.h"
 
 namespace velpiners::graphics {

@@ -16,8 +16,8 @@
 #include <string>
 #include <utility>
 
-#include "ui/gdi_surface_win.h"
-#include "ui/unique_handle_win.h"
+#include "graphics/gdi_surface_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

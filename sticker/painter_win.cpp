@@ -30,7 +30,7 @@
 #include "sticker/paint_share_win.h"
 #include "sticker/stick_form_win.h"
 #include "sticker/sticker_state.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 namespace {

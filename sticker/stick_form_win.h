@@ -18,8 +18,8 @@
 #include "sticker/sticker_host_win.h"
 #include "store/record.h"
 #include "ui/form_win.h"
-#include "ui/dib_section_win.h"
-#include "ui/unique_handle_win.h"
+#include "graphics/dib_section_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

@@ -5,7 +5,7 @@
 #include "store/database_image.h"
 #include "base/app_error.h"
 #include "base/file_probe_win.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 namespace {

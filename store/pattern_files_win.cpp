@@ -6,7 +6,7 @@
 #include "base/file_list_win.h"
 #include "base/ini_file_replacement_win.h"
 #include "base/private_profile_win.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 namespace {
@@ -41,10 +41,6 @@ bool IsPlainFileName(const std::string& name) {
 
 }  // namespace
 
-void PatternBox::Create(HWND parent, const Bounds& bounds, HFONT font) {
-    ComboBox::Create(parent, bounds, font, Kind::kOwnerDrawFixed, kItemHeight, true);
-}
-
 std::string PatternFolderOf(const std::string& programFolder) { return programFolder + std::string(kPatternFolder); }
 
 PatternTime PatternTimeNow() {
@@ -77,22 +73,15 @@ void ReadPatternFile(const std::string& path, StickerRecord& record) {
 
 std::string ReadPatternFileName(const std::string& path) { return ReadPatternName(PrivateProfileReader(path)); }
 
-void FillPatternList(ComboBox& box, const std::string& programFolder, std::string_view remembered) {
+bool ListPatternFiles(const std::string& programFolder, std::vector<std::string>& names) {
     const std::string folder = PatternFolderOf(programFolder);
-    if (!IsFolder(folder)) return;
-    std::vector<std::string> names;
+    if (!IsFolder(folder)) return false;
     ListFilesWithExtension(folder, kPatternExtension, names);
-    box.Clear();
-    for (const std::string& name : names) box.Add(PatternItem(ReadPatternFileName(folder + name), name));
-    if (remembered.empty()) return;
-    box.SelectText(remembered);
-    box.PressAndRelease();
+    return true;
 }
 
-std::string SelectedPatternPath(const ComboBox& box, const std::string& programFolder) {
-    const int index = box.Selected();
-    if (index < 0) return {};
-    const std::string fileName = PatternFileOf(box.Item(index));
+std::string PatternPathOfItem(const std::string& programFolder, const std::string& item) {
+    const std::string fileName = PatternFileOf(item);
     if (!IsPlainFileName(fileName)) return {};
     const std::string path = PatternFolderOf(programFolder) + fileName;
     return IsFile(path) ? path : std::string();

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

@@ -10,7 +10,6 @@
 #include <set>
 
 #include "graphics/color.h"
-#include "graphics/icon_items.h"
 
 namespace velpiners {
 namespace {
@@ -21,13 +20,6 @@ constexpr int kDroppedListBorder = 2;
 // Fonts drawn in a font box are kept; past this many the cache starts again.
 constexpr std::size_t kMostKeptFonts = 256;
 constexpr int kDefaultFontHeight = -11;
-
-// Icon box drawing.
-constexpr std::string_view kNoIconText = "--/--";
-constexpr int kNoIconTextLeft = 6;
-constexpr int kIconLeft = 4;
-constexpr int kIconSlotHeight = 36;
-constexpr int kIconLabelLeft = 44;
 
 // Colour box drawing.
 constexpr int kSwatchInset = 1;
@@ -289,35 +281,6 @@ void FontBox::DrawItem(HDC dc, const RECT& rect, int index, UINT state) {
     HFONT font = FontFor(face, FontHeightOf(Font()));
     SelectGuard select(dc, font != nullptr ? font : Font());
     DrawItemText(dc, rect, textLeft, face);
-}
-
-void IconBox::Create(HWND parent, const Bounds& bounds, HFONT font, int itemHeight, bool variable) {
-    m_images.reset(ImageList_Create(kImageSide, kImageSide, ILC_COLOR24, 0, kImageSide));
-    ComboBox::Create(parent, bounds, font, variable ? Kind::kOwnerDrawVariable : Kind::kOwnerDrawFixed, itemHeight);
-}
-
-void IconBox::SetItems(std::vector<std::string> items) {
-    m_items = std::move(items);
-    Clear();
-    for (const std::string& item : m_items) Add(item);
-}
-
-void IconBox::SelectPicture(int number) { Select(graphics::IconItemIndex(number, m_items)); }
-
-int IconBox::PictureNumber() const { return graphics::PictureNumberAt(Selected(), m_items); }
-
-void IconBox::DrawItem(HDC dc, const RECT& rect, int index, UINT state) {
-    FillItem(dc, rect, state);
-    if (index < 0) return;
-    if (index == 0) {
-        DrawItemText(dc, rect, kNoIconTextLeft, kNoIconText);
-        return;
-    }
-    const int height = rect.bottom - rect.top;
-    ImageList_Draw(m_images.get(), index - 1, dc, rect.left + kIconLeft, rect.top + (height - kIconSlotHeight) / 2,
-                   ILD_NORMAL);
-    // The label sits where "--/--" would: both are one line of the box's font.
-    DrawItemText(dc, rect, kIconLabelLeft, graphics::IconLabelOf(Item(index)));
 }
 
 void ColorBox::Create(HWND parent, const Bounds& bounds, HFONT font) {

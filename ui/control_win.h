@@ -24,7 +24,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

@@ -10,8 +10,8 @@
 
 #include "graphics/picture.h"
 #include "ui/control_win.h"
-#include "ui/gdi_surface_win.h"
-#include "ui/unique_handle_win.h"
+#include "graphics/gdi_surface_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "ui/control_win.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/app_error.h"
-#include "ui/gdi_surface_win.h"
+#include "graphics/gdi_surface_win.h"
 
 namespace velpiners {
 

@@ -14,7 +14,7 @@
 
 #include "ui/control_win.h"
 #include "ui/form_win.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

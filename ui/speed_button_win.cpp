@@ -6,7 +6,7 @@
 #include <array>
 #include <cstring>
 
-#include "ui/dib_bitmap_win.h"
+#include "graphics/dib_bitmap_win.h"
 
 namespace velpiners {
 namespace {

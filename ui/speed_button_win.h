@@ -12,7 +12,7 @@
 
 #include "graphics/picture.h"
 #include "ui/control_win.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

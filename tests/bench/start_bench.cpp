@@ -19,7 +19,7 @@
 #include "base/phase_times.h"
 #include "graphics/background_cache.h"
 #include "graphics/compositor.h"
-#include "ui/gdi_surface_win.h"
+#include "graphics/gdi_surface_win.h"
 #include "tests/common/synthetic_stickers.h"
 #include "tests/common/program_beside_win.h"
 

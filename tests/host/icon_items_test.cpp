@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "graphics/icon_items.h"
+#include "dialogs/icon_items.h"
 
-namespace velpiners::graphics {
+namespace velpiners::dialogs {
 namespace {
 
 std::vector<std::string> IconList() {
@@ -45,4 +45,4 @@ TEST(IconItemsTest, ItemOfAPictureNumberAndBack) {
 }
 
 }  // namespace
-}  // namespace velpiners::graphics
+}  // namespace velpiners::dialogs

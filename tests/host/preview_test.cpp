@@ -5,10 +5,12 @@
 
 #include <cstring>
 
-#include "graphics/preview.h"
+#include "dialogs/preview.h"
 
-namespace velpiners::graphics {
+namespace velpiners::dialogs {
 namespace {
+
+using namespace graphics;
 
 Picture Flat(int w, int h, int bits, std::uint8_t level) {
     Picture picture(w, h, bits);
@@ -155,4 +157,4 @@ TEST(PreviewTest, PatternIconOnAFramedStyleAndTheTooHighOne) {
 }
 
 }  // namespace
-}  // namespace velpiners::graphics
+}  // namespace velpiners::dialogs

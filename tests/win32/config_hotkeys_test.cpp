@@ -19,7 +19,7 @@
 #include "sticker/stick_form_win.h"
 #include "tests/win32/test_support.h"
 #include "tray/tray_icon_win.h"
-#include "ui/gdi_surface_win.h"
+#include "graphics/gdi_surface_win.h"
 #include "ui/handle_value_win.h"
 #include "ui/menu_text_win.h"
 

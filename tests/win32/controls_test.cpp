@@ -15,12 +15,13 @@
 
 #include "app/velpin_win.h"
 #include "graphics/bmp.h"
-#include "graphics/icon_items.h"
+#include "dialogs/icon_items.h"
 #include "graphics/picture_pack.h"
 #include "tests/win32/test_support.h"
+#include "dialogs/icon_box_win.h"
 #include "ui/combo_box_win.h"
 #include "ui/dialog_form_win.h"
-#include "ui/gdi_surface_win.h"
+#include "graphics/gdi_surface_win.h"
 #include "ui/memo_win.h"
 #include "ui/panel_win.h"
 #include "ui/speed_button_win.h"
@@ -186,7 +187,7 @@ TEST_F(ControlsTest, IconBoxShowsTheControllersIconListWithSizeLabels) {
 
     graphics::Picture first;
     controller.PictureByNumber(first, 1);
-    EXPECT_EQ(box.Item(1), graphics::IconSizeLabel(first.Width(), first.Height()));
+    EXPECT_EQ(box.Item(1), dialogs::IconSizeLabel(first.Width(), first.Height()));
     EXPECT_EQ(box.Item(35), "|300|| (16x16)");
 
     HFONT font = host.DialogFont();

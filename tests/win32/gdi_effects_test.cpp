@@ -6,8 +6,8 @@
 
 #include "graphics/color.h"
 #include "graphics/gdi_effects_win.h"
-#include "ui/gdi_surface_win.h"
-#include "ui/unique_handle_win.h"
+#include "graphics/gdi_surface_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners::graphics {
 namespace {

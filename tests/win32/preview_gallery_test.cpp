@@ -15,7 +15,7 @@
 #include "app/velpin_win.h"
 #include "graphics/bmp.h"
 #include "graphics/gdi_effects_win.h"
-#include "graphics/preview_win.h"
+#include "dialogs/preview_win.h"
 #include "sticker/sticker_state.h"
 #include "tests/win32/test_support.h"
 #include "ui/dialog_form_win.h"
@@ -26,7 +26,7 @@ namespace {
 
 using graphics::Picture;
 
-class ControllerPictures : public graphics::PreviewPictures {
+class ControllerPictures : public dialogs::PreviewPictures {
 public:
     explicit ControllerPictures(TVelpin& controller) : m_controller(controller) {}
     const Picture& SharedPicture(std::string_view name) const override { return m_controller.SharedPicture(name); }
@@ -95,7 +95,7 @@ TEST_F(PreviewGalleryTest, EveryStyleAndThreePatternsIntoOneSheet) {
     for (int y = 0; y < sheet.Height(); ++y) std::memset(sheet.Row(y), 0xFF, sheet.RowBytes());
 
     for (int style = 0; style < graphics::kStyleCount; ++style) {
-        graphics::RenderStylePreview(styleImage, style, kStickerColors[style % 6], pictures);
+        dialogs::RenderStylePreview(styleImage, style, kStickerColors[style % 6], pictures);
         const Picture& shot = styleImage.Picture();
         EXPECT_EQ(At(shot, 0, 0), shadow) << style;
         EXPECT_EQ(At(shot, 3, 60), face) << style;
@@ -147,7 +147,7 @@ TEST_F(PreviewGalleryTest, EveryStyleAndThreePatternsIntoOneSheet) {
         record.body.shadow = 1;
         record.body.fontName.Set("Tahoma");
         record.body.fontSize = 10;
-        graphics::RenderPatternPreview(record, patternImage, sample.text, pictures);
+        dialogs::RenderPatternPreview(record, patternImage, sample.text, pictures);
         EXPECT_EQ(patternImage.CanvasFace(), "Tahoma");
         EXPECT_EQ(patternImage.CanvasPoints(), 10);
 

@@ -15,8 +15,8 @@
 #include "graphics/inflate.h"
 #include "graphics/ress_loader_win.h"
 #include "base/app_error.h"
-#include "ui/gdi_surface_win.h"
-#include "ui/unique_handle_win.h"
+#include "graphics/gdi_surface_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners::graphics {
 namespace {

@@ -48,7 +48,7 @@ LRESULT CALLBACK RecordSticker(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-class Pictures : public graphics::PreviewPictures {
+class Pictures : public dialogs::PreviewPictures {
 public:
     Pictures() { shared.Load(test::ProgramResources()); }
     const graphics::Picture& SharedPicture(std::string_view name) const override { return shared.Get(name); }

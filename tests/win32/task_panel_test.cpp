@@ -7,7 +7,7 @@
 #include "dialogs/task_panel_win.h"
 #include "graphics/gdi_effects_win.h"
 #include "ui/dialog_form_win.h"
-#include "ui/gdi_surface_win.h"
+#include "graphics/gdi_surface_win.h"
 
 namespace velpiners {
 namespace {

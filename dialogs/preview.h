@@ -1,7 +1,7 @@
 // The miniature sticker looks of the two sticker dialogs, as pixel work on the opaque 24-bit picture of an
 // image control: the style preview (a style's skin in a colour) and the pattern preview (a sticker with a
 // saved pattern's look and one line of text). The text itself is drawn with GDI by the caller
-// (graphics/preview_win.h); these routines say where it goes.
+// (dialogs/preview_win.h); these routines say where it goes.
 //
 // Every working picture is a local of the routine, so all are freed on every exit, also when a picture
 // operation throws. Colours must be plain RGB (system colours looked up by the caller).
@@ -15,7 +15,11 @@
 #include "graphics/picture.h"
 #include "graphics/rect.h"
 
-namespace velpiners::graphics {
+namespace velpiners::dialogs {
+
+using graphics::Color;
+using graphics::Picture;
+using graphics::Rect;
 
 // The style preview leaves this many pixels of the control around a framed skin (8 on each side).
 inline constexpr int kStylePreviewMargin = 16;
@@ -93,4 +97,4 @@ PreviewText DrawStylePreview(int style, const Picture& skin, const Picture& mask
 PreviewText DrawPatternPreview(int style, const Picture& skin, const Picture& mask, const Picture& icon, Color color,
                                bool shadow, int textWidth, int textHeight, Picture& target);
 
-}  // namespace velpiners::graphics
+}  // namespace velpiners::dialogs

@@ -1,13 +1,16 @@
-#include "graphics/preview_win.h"
+#include "dialogs/preview_win.h"
 
 #include <windows.h>
 
 #include <string>
 
 #include "graphics/gdi_effects_win.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
-namespace velpiners::graphics {
+namespace velpiners::dialogs {
+
+// The miniature sticker is drawn with the graphics core throughout.
+using namespace graphics;
 namespace {
 
 // Both previews start from the button face framed in the button shadow colour.
@@ -84,4 +87,4 @@ void RenderPatternPreview(const StickerRecord& record, ImageControl& image, std:
     image.Refresh();
 }
 
-}  // namespace velpiners::graphics
+}  // namespace velpiners::dialogs

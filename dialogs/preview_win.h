@@ -1,16 +1,16 @@
 // The style and pattern previews drawn into an image control of a sticker dialog: the framed grey
-// background (button face, button shadow frame), the pixel work of graphics/preview.h and the text with
+// background (button face, button shadow frame), the pixel work of dialogs/preview.h and the text with
 // GDI in the control's canvas font; then the control shows it.
 #pragma once
 
 #include <string_view>
 
 #include "base/color_value.h"
-#include "graphics/preview.h"
+#include "dialogs/preview.h"
 #include "store/record.h"
 #include "ui/image_control_win.h"
 
-namespace velpiners::graphics {
+namespace velpiners::dialogs {
 
 // The skin of `style` (0..16; any other value draws the background only) in `color`; icon styles with
 // picture 1 and the word "Text".
@@ -21,4 +21,4 @@ void RenderStylePreview(ImageControl& image, int style, ColorValue color, Previe
 void RenderPatternPreview(const StickerRecord& record, ImageControl& image, std::string_view text,
                           PreviewPictures& pictures);
 
-}  // namespace velpiners::graphics
+}  // namespace velpiners::dialogs

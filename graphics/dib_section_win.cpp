@@ -1,4 +1,4 @@
-#include "ui/dib_section_win.h"
+#include "graphics/dib_section_win.h"
 
 #include <cstring>
 

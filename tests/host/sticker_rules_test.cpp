@@ -1,7 +1,7 @@
 // The Stickers submenu caption and the place of a new sticker.
 #include <gtest/gtest.h>
 
-#include "app/defaults.h"
+#include "app/sticker_rules.h"
 
 namespace velpiners {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace velpiners::graphics {
+namespace velpiners::dialogs {
 
 // " (<width>x<height>)".
 [[nodiscard]] std::string IconSizeLabel(int width, int height);
@@ -30,4 +30,4 @@ namespace velpiners::graphics {
 // The picture number an item stands for: its index for items 0..34, else the number it carries.
 [[nodiscard]] int PictureNumberAt(int index, const std::vector<std::string>& items);
 
-}  // namespace velpiners::graphics
+}  // namespace velpiners::dialogs

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "graphics/picture.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

@@ -1,4 +1,4 @@
-#include "app/defaults.h"
+#include "app/sticker_rules.h"
 
 #include "base/display_text.h"
 

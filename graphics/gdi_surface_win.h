@@ -10,8 +10,8 @@
 #include <windows.h>
 
 #include "graphics/picture.h"
-#include "ui/dib_section_win.h"
-#include "ui/unique_handle_win.h"
+#include "graphics/dib_section_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

@@ -1,4 +1,4 @@
-#include "ui/gdi_surface_win.h"
+#include "graphics/gdi_surface_win.h"
 
 #include <cstring>
 

@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "graphics/picture.h"
-#include "ui/unique_handle_win.h"
+#include "base/unique_handle_win.h"
 
 namespace velpiners {
 

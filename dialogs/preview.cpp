@@ -1,10 +1,13 @@
 // Style and pattern previews; see preview.h.
-#include "graphics/preview.h"
+#include "dialogs/preview.h"
 
 #include "base/display_text.h"
 #include "graphics/effects.h"
 
-namespace velpiners::graphics {
+namespace velpiners::dialogs {
+
+// The miniature sticker is drawn with the graphics core throughout.
+using namespace graphics;
 namespace {
 
 // Pattern icons on framed styles: by the picture's height.
@@ -136,4 +139,4 @@ PreviewText DrawPatternPreview(int style, const Picture& skin, const Picture& ma
     return text;
 }
 
-}  // namespace velpiners::graphics
+}  // namespace velpiners::dialogs

@@ -1,8 +1,8 @@
-#include "graphics/icon_items.h"
+#include "dialogs/icon_items.h"
 
 #include "graphics/ress.h"
 
-namespace velpiners::graphics {
+namespace velpiners::dialogs {
 namespace {
 
 constexpr std::string_view kNumberEnd = "||";
@@ -42,17 +42,17 @@ int PictureNumberOfItem(std::string_view item) {
 
 int IconItemIndex(int number, const std::vector<std::string>& items) {
     if (number < 0) return 0;
-    if (number <= kBuiltInPictures) return number;
-    if (number < kFirstUserPicture) return 1;
-    for (std::size_t i = kBuiltInPictures + 1; i < items.size(); ++i)
+    if (number <= graphics::kBuiltInPictures) return number;
+    if (number < graphics::kFirstUserPicture) return 1;
+    for (std::size_t i = graphics::kBuiltInPictures + 1; i < items.size(); ++i)
         if (PictureNumberOfItem(items[i]) == number) return static_cast<int>(i);
     return 0;
 }
 
 int PictureNumberAt(int index, const std::vector<std::string>& items) {
-    if (index <= kBuiltInPictures) return index < 0 ? 0 : index;
+    if (index <= graphics::kBuiltInPictures) return index < 0 ? 0 : index;
     if (static_cast<std::size_t>(index) >= items.size()) return 0;
     return PictureNumberOfItem(items[static_cast<std::size_t>(index)]);
 }
 
-}  // namespace velpiners::graphics
+}  // namespace velpiners::dialogs
