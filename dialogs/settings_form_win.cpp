@@ -166,8 +166,8 @@ void TSettingsForm::CreateCaptionPage(Panel& page) {
     CBListFonts.Create(parent, kCBListFonts, font);
     CBListFonts.FillInstalledFonts();
     // The caption's font box lists in its own face, as the design's does.
-    static UniqueFont listFont = CreatePixelFont(kFontListFace, kFontListHeight);
-    CBListFonts.SetFont(listFont.get());
+    m_listFont = CreatePixelFont(kFontListFace, kFontListHeight);
+    CBListFonts.SetFont(m_listFont.get());
     LCaptColor.Create(parent, kLCaptColor, font);
     CB_capt.Create(parent, kCB_capt, font);
     B_cap.Create(parent, kB_cap, Bevel::Shape::kTopLine);
