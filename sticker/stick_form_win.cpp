@@ -4,6 +4,7 @@
 
 #include "base/bounded_send_win.h"
 #include "base/phase_times.h"
+#include "base/today_text_win.h"
 #include "protocol/protocol.h"
 #include "sticker/paint_share_win.h"
 #include "sticker/sticker_state.h"
@@ -25,12 +26,6 @@ constexpr int kDesignLeft = 309;
 constexpr int kDesignTop = 431;
 constexpr int kDesignWidth = 120;
 constexpr int kDesignHeight = 68;
-
-std::string TodayText() {
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    return FormatStickerDate(now.wDay, now.wMonth, now.wYear);
-}
 
 HWND DesktopWindowOfShell() { return ::FindWindowA("Progman", "Program Manager"); }
 

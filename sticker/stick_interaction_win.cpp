@@ -10,6 +10,7 @@
 #include "sticker/stick_form_win.h"
 #include "sticker/sticker_state.h"
 #include "base/app_error.h"
+#include "base/wide_string_win.h"
 #include "ui/menu_text_win.h"
 
 namespace velpiners {
@@ -223,9 +224,7 @@ void TStickForm::CopyTextToClipboard() {
     if (text.empty()) return;
     ClipboardSession session(Handle());
     if (::IsClipboardFormatAvailable(CF_UNICODETEXT)) {
-        const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-        std::wstring wide(static_cast<std::size_t>(length), L'\0');
-        ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+        const std::wstring wide = WideFromCodePage(text, CP_ACP);
         PutOnClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
     } else {
         PutOnClipboard(CF_TEXT, text.c_str(), text.size() + 1);
