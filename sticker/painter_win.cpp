@@ -28,7 +28,7 @@
 #include "sticker/hit_test.h"
 #include "sticker/layout.h"
 #include "sticker/paint_share_win.h"
-#include "sticker/stick_form_win.h"
+#include "sticker/painter_win.h"
 #include "sticker/sticker_state.h"
 #include "base/unique_handle_win.h"
 
@@ -86,6 +86,12 @@ bool SameRect(const RECT& a, const RECT& b) {
 
 HFONT FontOf(const TextStyleBlock& block) { return PaintShare::Get().Font(block.fontName.Get(), block.fontSize); }
 
+int TextWidthIn(const TextStyleBlock& block, const std::string& text) {
+    GdiSurface& scratch = PaintShare::Get().Scratch();
+    SelectGuard select(scratch.Dc(), FontOf(block));
+    return TextExtent(scratch.Dc(), text).cx;
+}
+
 UINT BodyFormat(const PlacementBlock& p) {
     UINT alignment = DT_LEFT;
     if (p.alignment == 1) alignment = DT_CENTER;
@@ -95,13 +101,13 @@ UINT BodyFormat(const PlacementBlock& p) {
 
 }  // namespace
 
-bool TStickForm::MeasureInput::operator==(const MeasureInput& other) const {
+bool StickerPainter::MeasureInput::operator==(const MeasureInput& other) const {
     return SameBlock(caption, other.caption) && SameBlock(date, other.date) && SameBlock(body, other.body) &&
            inkColor == other.inkColor && wordWrap == other.wordWrap && frame == other.frame &&
            showPicture == other.showPicture && pictureWidth == other.pictureWidth;
 }
 
-bool TStickForm::TextLayerInput::operator==(const TextLayerInput& other) const {
+bool StickerPainter::TextLayerInput::operator==(const TextLayerInput& other) const {
     return background == other.background && SameBlock(caption, other.caption) && SameBlock(date, other.date) &&
            SameBlock(body, other.body) && SameRect(textRect, other.textRect) && SameRect(calcRect, other.calcRect) &&
            tint == other.tint && shadow == other.shadow && captionColor == other.captionColor &&
@@ -110,14 +116,7 @@ bool TStickForm::TextLayerInput::operator==(const TextLayerInput& other) const {
            showPicture == other.showPicture && alignment == other.alignment && wordWrap == other.wordWrap;
 }
 
-int TStickForm::TextWidthIn(const TextStyleBlock& block, const std::string& text) const {
-    GdiSurface& scratch = PaintShare::Get().Scratch();
-    SelectGuard select(scratch.Dc(), FontOf(block));
-    return TextExtent(scratch.Dc(), text).cx;
-}
-
-void TStickForm::MeasureText(const TextStyleBlock& block) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::MeasureText(const PlacementBlock& p, const TextStyleBlock& block) {
     const std::string text = block.text.Get();
     GdiSurface& scratch = PaintShare::Get().Scratch();
     HFONT font = FontOf(block);
@@ -169,8 +168,7 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
                       std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent)};
 }
 
-void TStickForm::RemeasureText(const TextStyleBlock& block) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::RemeasureText(const PlacementBlock& p, const TextStyleBlock& block) {
     const std::string text = block.text.Get();
     GdiSurface& scratch = PaintShare::Get().Scratch();
     HFONT font = FontOf(block);
@@ -190,18 +188,18 @@ void TStickForm::RemeasureText(const TextStyleBlock& block) {
     if (ink.top < scratch.Height()) m_textRect.bottom = std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent);
 }
 
-void TStickForm::MeasureHeader() {
-    m_captionRightEdge = SaturatedSum(m_blocks.caption.x, TextWidthIn(m_blocks.caption, m_blocks.caption.text.Get()));
-    m_dateWidth = m_blocks.date.ShowDate() ? TextWidthIn(m_blocks.date, m_blocks.date.text.Get()) : 0;
+void StickerPainter::MeasureHeader(const StickerRecord& r) {
+    m_captionRightEdge = SaturatedSum(r.caption.x, TextWidthIn(r.caption, r.caption.text.Get()));
+    m_dateWidth = r.date.ShowDate() ? TextWidthIn(r.date, r.date.text.Get()) : 0;
 }
 
-void TStickForm::Measure(std::uint8_t style) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::Measure(const StickerRecord& r, std::uint8_t style) {
+    const PlacementBlock& p = r.placement;
     MeasureInput input;
-    input.caption = m_blocks.caption;
-    input.date = m_blocks.date;
-    input.body = m_blocks.body;
-    input.inkColor = RgbOf(m_blocks.body.color - 1);
+    input.caption = r.caption;
+    input.date = r.date;
+    input.body = r.body;
+    input.inkColor = RgbOf(r.body.color - 1);
     input.wordWrap = p.wordWrap;
     input.frame = IsFrameStyle(style) ? 1 : 0;
     input.showPicture = p.showPicture;
@@ -217,17 +215,17 @@ void TStickForm::Measure(std::uint8_t style) {
     }
 
     const phase::Scope timing(phase::Phase::kMeasure);
-    MeasureText(m_blocks.body);
-    if (!IsFrameStyle(style)) MeasureHeader();
+    MeasureText(p, r.body);
+    if (!IsFrameStyle(style)) MeasureHeader(r);
     if (p.showPicture != 0)
         m_captionRightEdge =
             SaturatedSum(m_captionRightEdge, std::int64_t{m_stickerPicture.Width()} + layout::kPictureCaptionGap);
     if (!IsFrameStyle(style)) {
         const std::int32_t need = SaturatedSum(std::int64_t{m_captionRightEdge} + m_dateWidth,
-                                               std::int64_t{m_blocks.caption.x} + layout::kCaptionDateGap);
+                                               std::int64_t{r.caption.x} + layout::kCaptionDateGap);
         if (need > m_textRect.right) {
             m_textRect.right = std::min(need, kMaxTextExtent);
-            RemeasureText(m_blocks.body);
+            RemeasureText(p, r.body);
         }
     }
     PaintShare::Get().Scratch().Resize(1, 1);
@@ -242,9 +240,8 @@ void TStickForm::Measure(std::uint8_t style) {
     m_measured = true;
 }
 
-void TStickForm::LoadPicture() {
+void StickerPainter::LoadPicture(PlacementBlock& p) {
     const phase::Scope timing(phase::Phase::kLoadPicture);
-    PlacementBlock& p = m_blocks.placement;
     if (p.pictureLow == 0) {
         p.showPicture = 0;
         m_stickerPicture.Reset(0, 0, 32);
@@ -254,9 +251,8 @@ void TStickForm::LoadPicture() {
     m_host.PictureByNumber(m_stickerPicture, p.PictureNumber());
 }
 
-void TStickForm::ComposeBackground(std::uint8_t style) {
+void StickerPainter::ComposeBackground(const PlacementBlock& p, std::uint8_t style) {
     const phase::Scope timing(phase::Phase::kCompose);
-    const PlacementBlock& p = m_blocks.placement;
     const graphics::StyleSkin& skin = graphics::kStyleSkins[style];
     const graphics::Picture& skinPicture = m_host.SharedPicture(skin.skin);
     const graphics::Picture& maskPicture = m_host.SharedPicture(skin.mask);
@@ -302,28 +298,32 @@ void TStickForm::ComposeBackground(std::uint8_t style) {
     }
 }
 
-void TStickForm::Relayout() {
-    if (m_closing) return;
-    const std::uint8_t style = PaintedStyle(m_blocks.placement.style);
+void StickerPainter::Relayout(StickerRecord& record, bool focused) {
+    const std::uint8_t style = PaintedStyle(record.placement.style);
     // The picture first: what the measuring finds depends on its width, not the other way round.
-    LoadPicture();
-    Measure(style);
-    ComposeBackground(style);
-    m_blocks.caption.y = style == layout::kLowCaptionStyle ? layout::kLowCaptionRow : layout::kCaptionRow;
-    PaintSteps(true);
+    LoadPicture(record.placement);
+    Measure(record, style);
+    ComposeBackground(record.placement, style);
+    record.caption.y = style == layout::kLowCaptionStyle ? layout::kLowCaptionRow : layout::kCaptionRow;
+    PaintSteps(record, true, focused);
 }
 
-void TStickForm::Repaint() {
-    if (m_closing) return;
-    if (!m_background || m_background->Empty()) {
-        Relayout();
-        return;
-    }
-    PaintSteps(false);
+bool StickerPainter::Repaint(const StickerRecord& record, bool focused) {
+    if (!m_background || m_background->Empty()) return false;
+    PaintSteps(record, false, focused);
+    return true;
 }
 
-int TStickForm::PictureRows() const {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::Release() {
+    m_composed.Release();
+    m_canvas = graphics::Picture();
+    m_background.reset();
+    m_textLayer = graphics::Picture();
+    m_textLayerValid = false;
+    m_stickerPicture.Reset(0, 0, 32);
+}
+
+int StickerPainter::PictureRows(const PlacementBlock& p) const {
     const std::uint8_t style = PaintedStyle(p.style);
     if (IsIconStyle(style) || p.showPicture == 0 || m_stickerPicture.Empty()) return 0;
     const int h = m_stickerPicture.Height();
@@ -332,20 +332,20 @@ int TStickForm::PictureRows() const {
                                         : std::max(h - layout::kPictureOverlap, 0);
 }
 
-TStickForm::TextLayerInput TStickForm::CurrentTextLayerInput() const {
-    const PlacementBlock& p = m_blocks.placement;
+StickerPainter::TextLayerInput StickerPainter::CurrentTextLayerInput(const StickerRecord& r) const {
+    const PlacementBlock& p = r.placement;
     TextLayerInput input;
     input.background = m_backgroundGeneration;
-    input.caption = m_blocks.caption;
-    input.date = m_blocks.date;
-    input.body = m_blocks.body;
+    input.caption = r.caption;
+    input.date = r.date;
+    input.body = r.body;
     input.textRect = m_textRect;
     input.calcRect = m_calcRect;
     input.tint = RgbOf(p.color);
     input.shadow = RgbOf(p.shadowColor);
-    input.captionColor = RgbOf(m_blocks.caption.color);
-    input.dateColor = RgbOf(m_blocks.date.color);
-    input.bodyColor = RgbOf(m_blocks.body.color);
+    input.captionColor = RgbOf(r.caption.color);
+    input.dateColor = RgbOf(r.date.color);
+    input.bodyColor = RgbOf(r.body.color);
     input.pictureWidth = m_stickerPicture.Width();
     input.style = PaintedStyle(p.style);
     input.useOwnColor = p.useOwnColor;
@@ -356,8 +356,8 @@ TStickForm::TextLayerInput TStickForm::CurrentTextLayerInput() const {
     return input;
 }
 
-void TStickForm::PaintTextLayer() {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::PaintTextLayer(const StickerRecord& r) {
+    const PlacementBlock& p = r.placement;
     const std::uint8_t style = PaintedStyle(p.style);
     const bool icon = IsIconStyle(style);
     const bool frame = IsFrameStyle(style);
@@ -370,24 +370,24 @@ void TStickForm::PaintTextLayer() {
     }
     if (style <= layout::kLastCaptionStyle) {
         const phase::Scope timing(phase::Phase::kCaptionDate);
-        PaintCaption(m_blocks.caption);
+        PaintCaption(p, r.caption);
     }
     {
         const phase::Scope timing(phase::Phase::kBodyText);
         if (!icon) {
-            if (p.unrolled != 0) PaintText(m_blocks.body, frame ? layout::kFrameTextLift : 0);
+            if (p.unrolled != 0) PaintText(p, r.body, frame ? layout::kFrameTextLift : 0);
         } else if (p.unrolled != 0 || m_stickerPicture.Width() < 2) {
-            PaintText(m_blocks.body, 0);
+            PaintText(p, r.body, 0);
         }
     }
-    if (style <= layout::kLastCaptionStyle && m_blocks.date.ShowDate()) {
+    if (style <= layout::kLastCaptionStyle && r.date.ShowDate()) {
         const phase::Scope timing(phase::Phase::kCaptionDate);
-        PaintDate(m_blocks.date);
+        PaintDate(r.date, p.shadowColor);
     }
 }
 
-void TStickForm::PaintSteps(bool fromRelayout) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::PaintSteps(const StickerRecord& r, bool fromRelayout, bool focused) {
+    const PlacementBlock& p = r.placement;
     const std::uint8_t style = PaintedStyle(p.style);
     const bool icon = IsIconStyle(style);
     const bool frame = IsFrameStyle(style);
@@ -395,7 +395,7 @@ void TStickForm::PaintSteps(bool fromRelayout) {
 
     // A picture taller than the caption strip sticks out above the skin: the rows it adds are made at once
     // (transparent black), and everything else is drawn below them, on the canvas.
-    const int rows = PictureRows();
+    const int rows = PictureRows(p);
     {
         const phase::Scope timing(phase::Phase::kTint);
         m_composed.Resize(background.Width(), background.Height() + rows);
@@ -406,14 +406,14 @@ void TStickForm::PaintSteps(bool fromRelayout) {
 
     // The text layer is kept from the first repaint on: a sticker that is only laid out (every sticker at
     // the start) holds no second picture.
-    const TextLayerInput input = CurrentTextLayerInput();
+    const TextLayerInput input = CurrentTextLayerInput(r);
     if (m_textLayerValid && input == m_textLayerInput) {
         const phase::Scope timing(phase::Phase::kTint);
         for (int y = 0; y < m_textLayer.Height(); ++y)
             std::memcpy(m_canvas.Row(y), m_textLayer.Row(y), m_textLayer.RowBytes());
     } else {
         m_textLayerValid = false;
-        PaintTextLayer();
+        PaintTextLayer(r);
         if (!fromRelayout) {
             m_textLayer = m_canvas;
             m_textLayerInput = input;
@@ -423,7 +423,7 @@ void TStickForm::PaintSteps(bool fromRelayout) {
 
     {
         const phase::Scope timing(phase::Phase::kPictures);
-        if (!icon || fromRelayout || m_focused) {
+        if (!icon || fromRelayout || focused) {
             const graphics::Picture& point =
                 m_host.SharedPicture(p.layer == 1 ? "BITMAP_POINT_ON" : "BITMAP_POINT_OFF");
             if (!point.Empty()) {
@@ -432,13 +432,13 @@ void TStickForm::PaintSteps(bool fromRelayout) {
                                     frame ? layout::kFramePointRow : layout::kPointRow, kMagentaKey);
             }
         }
-        if (m_focused && !icon) PaintPinRow(m_canvas);
+        if (focused && !icon) PaintPinRow(p);
 
         if (p.showPicture != 0 && !m_stickerPicture.Empty()) {
             const int h = m_stickerPicture.Height();
             if (!icon) {
                 const int o = frame ? layout::kFramePictureInset : 0;
-                const int x = m_blocks.caption.x - layout::kPictureLeftOfCaption + o;
+                const int x = r.caption.x - layout::kPictureLeftOfCaption + o;
                 if (h < layout::kSmallPictureHeight) {
                     graphics::DrawAlphaOver32(m_stickerPicture, m_canvas, x, layout::kSmallPictureRow - o);
                 } else if (h < layout::kLargestCaptionPicture) {
@@ -450,13 +450,12 @@ void TStickForm::PaintSteps(bool fromRelayout) {
                                           (background.Height() - h) / 2);
             }
         }
-        if (m_focused && icon) PaintPinRow(m_canvas);
+        if (focused && icon) PaintPinRow(p);
     }
-    Present(p.opacity);
 }
 
-void TStickForm::PaintPinRow(graphics::Picture& target) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::PaintPinRow(const PlacementBlock& p) {
+    graphics::Picture& target = m_canvas;
     const PinOffsets o = PinOffsetsOf(PaintedStyle(p.style), p.unrolled != 0);
     const int x = target.Width() - o.dx;
     const int y = target.Height() - o.dy;
@@ -467,7 +466,7 @@ void TStickForm::PaintPinRow(graphics::Picture& target) {
                               x - 3 * layout::kPinStep, y);
 }
 
-void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8_t shadow) {
+void StickerPainter::PaintLine(const TextStyleBlock& block, int x, int y, ColorValue shadowColor) {
     const std::string text = block.text.Get();
     GdiSurface& scratch = PaintShare::Get().Scratch();
     scratch.Resize(m_canvas.Width(), m_canvas.Height());
@@ -477,8 +476,8 @@ void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8
     {
         SelectGuard select(dc, font);
         ::SetBkMode(dc, TRANSPARENT);
-        if (shadow != 0) {
-            ::SetTextColor(dc, RgbOf(m_blocks.placement.shadowColor));
+        if (block.shadow != 0) {
+            ::SetTextColor(dc, RgbOf(shadowColor));
             ::TextOutA(dc, SaturatedSum(x, 1), SaturatedSum(y, 1), text.c_str(), static_cast<int>(text.size()));
         }
         ::SetTextColor(dc, RgbOf(block.color));
@@ -489,22 +488,21 @@ void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8
     scratch.Resize(1, 1);
 }
 
-void TStickForm::PaintCaption(const TextStyleBlock& block) {
+void StickerPainter::PaintCaption(const PlacementBlock& p, const TextStyleBlock& block) {
     if (block.text.Length() == 0) return;
-    const int shift = m_blocks.placement.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0;
-    PaintLine(block, SaturatedSum(block.x, shift), block.y, block.shadow);
+    const int shift = p.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0;
+    PaintLine(block, SaturatedSum(block.x, shift), block.y, p.shadowColor);
 }
 
-void TStickForm::PaintDate(const TextStyleBlock& block) {
+void StickerPainter::PaintDate(const TextStyleBlock& block, ColorValue shadowColor) {
     if (block.text.Length() == 0) return;
     const int textWidth = TextWidthIn(block, block.text.Get());
     const int width = m_canvas.Width();
     // Right-aligned; the block's X and Y are not used.
-    PaintLine(block, width - textWidth - layout::kDateRightMargin, layout::kDateRow, block.shadow);
+    PaintLine(block, width - textWidth - layout::kDateRightMargin, layout::kDateRow, shadowColor);
 }
 
-void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::PaintText(const PlacementBlock& p, const TextStyleBlock& block, int lift) {
     const std::uint8_t style = PaintedStyle(p.style);
     const bool icon = IsIconStyle(style);
     const bool frame = IsFrameStyle(style);
