@@ -142,8 +142,8 @@ void StickerPainter::MeasureText(const PlacementBlock& p, const TextStyleBlock& 
         SelectGuard select(dc, font);
         ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | kNoteTextFlags | WrapFlag(p));
     }
-    m_calcRect = r;
-    m_contentRect = text.empty() ? RECT{0, 0, 0, 0} : r;
+    m_layout.calcRect = r;
+    m_layout.contentRect = text.empty() ? RECT{0, 0, 0, 0} : r;
 
     int height = scratchHeight;
     if (height < r.bottom) height = std::min<int>(r.bottom, kMaxScratchExtent);
@@ -155,7 +155,7 @@ void StickerPainter::MeasureText(const PlacementBlock& p, const TextStyleBlock& 
         d.right = r.right;
     }
     scratch.Resize(width, height);
-    m_wrapRight = d.right;
+    m_layout.wrapRight = d.right;
     HDC dc = scratch.Dc();
     SelectGuard select(dc, font);
     FillWhite(scratch.Pixels());
@@ -164,33 +164,34 @@ void StickerPainter::MeasureText(const PlacementBlock& p, const TextStyleBlock& 
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, kNoteTextFlags | WrapFlag(p));
 
     const graphics::Rect ink = graphics::InkBounds(scratch.Pixels());
-    m_textRect = RECT{ink.left, ink.top, std::min(ink.right, kMaxTextExtent),
-                      std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent)};
+    m_layout.textRect = RECT{ink.left, ink.top, std::min(ink.right, kMaxTextExtent),
+                             std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent)};
 }
 
 void StickerPainter::RemeasureText(const PlacementBlock& p, const TextStyleBlock& block) {
     const std::string text = block.text.Get();
     GdiSurface& scratch = PaintShare::Get().Scratch();
     HFONT font = FontOf(block);
-    scratch.Resize(std::clamp<int>(m_textRect.right + layout::kInkMargin, 1, graphics::kMaxPictureDimension),
-                   std::clamp<int>(m_textRect.bottom + layout::kInkMargin, 1, graphics::kMaxPictureDimension));
+    scratch.Resize(std::clamp<int>(m_layout.textRect.right + layout::kInkMargin, 1, graphics::kMaxPictureDimension),
+                   std::clamp<int>(m_layout.textRect.bottom + layout::kInkMargin, 1, graphics::kMaxPictureDimension));
     HDC dc = scratch.Dc();
     SelectGuard select(dc, font);
     FillWhite(scratch.Pixels());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RgbOf(block.color - 1));
-    RECT d{block.x, block.y, m_textRect.right, m_textRect.bottom};
-    m_wrapRight = d.right;
+    RECT d{block.x, block.y, m_layout.textRect.right, m_layout.textRect.bottom};
+    m_layout.wrapRight = d.right;
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, kNoteTextFlags | WrapFlag(p));
     const graphics::Rect ink = graphics::InkBounds(scratch.Pixels());
     // No ink (an empty or blank text): the scan would report the scratch's margin row, 23 rows below
     // the height MeasureText found; the empty sticker stays as high as five lines, like the frame styles.
-    if (ink.top < scratch.Height()) m_textRect.bottom = std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent);
+    if (ink.top < scratch.Height())
+        m_layout.textRect.bottom = std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent);
 }
 
 void StickerPainter::MeasureHeader(const StickerRecord& r) {
-    m_captionRightEdge = SaturatedSum(r.caption.x, TextWidthIn(r.caption, r.caption.text.Get()));
-    m_dateWidth = r.date.ShowDate() ? TextWidthIn(r.date, r.date.text.Get()) : 0;
+    m_layout.captionRightEdge = SaturatedSum(r.caption.x, TextWidthIn(r.caption, r.caption.text.Get()));
+    m_layout.dateWidth = r.date.ShowDate() ? TextWidthIn(r.date, r.date.text.Get()) : 0;
 }
 
 void StickerPainter::Measure(const StickerRecord& r, std::uint8_t style) {
@@ -205,12 +206,7 @@ void StickerPainter::Measure(const StickerRecord& r, std::uint8_t style) {
     input.showPicture = p.showPicture;
     input.pictureWidth = m_stickerPicture.Width();
     if (m_measured && input == m_measureInput) {
-        m_textRect = m_measuredText;
-        m_calcRect = m_measuredCalc;
-        m_contentRect = m_measuredContent;
-        m_captionRightEdge = m_measuredCaptionRight;
-        m_dateWidth = m_measuredDateWidth;
-        m_wrapRight = m_measuredWrapRight;
+        m_layout = m_measuredLayout;
         return;
     }
 
@@ -218,25 +214,20 @@ void StickerPainter::Measure(const StickerRecord& r, std::uint8_t style) {
     MeasureText(p, r.body);
     if (!IsFrameStyle(style)) MeasureHeader(r);
     if (p.showPicture != 0)
-        m_captionRightEdge =
-            SaturatedSum(m_captionRightEdge, std::int64_t{m_stickerPicture.Width()} + layout::kPictureCaptionGap);
+        m_layout.captionRightEdge = SaturatedSum(m_layout.captionRightEdge,
+                                                 std::int64_t{m_stickerPicture.Width()} + layout::kPictureCaptionGap);
     if (!IsFrameStyle(style)) {
-        const std::int32_t need = SaturatedSum(std::int64_t{m_captionRightEdge} + m_dateWidth,
+        const std::int32_t need = SaturatedSum(std::int64_t{m_layout.captionRightEdge} + m_layout.dateWidth,
                                                std::int64_t{r.caption.x} + layout::kCaptionDateGap);
-        if (need > m_textRect.right) {
-            m_textRect.right = std::min(need, kMaxTextExtent);
+        if (need > m_layout.textRect.right) {
+            m_layout.textRect.right = std::min(need, kMaxTextExtent);
             RemeasureText(p, r.body);
         }
     }
     PaintShare::Get().Scratch().Resize(1, 1);
 
     m_measureInput = input;
-    m_measuredText = m_textRect;
-    m_measuredCalc = m_calcRect;
-    m_measuredContent = m_contentRect;
-    m_measuredCaptionRight = m_captionRightEdge;
-    m_measuredDateWidth = m_dateWidth;
-    m_measuredWrapRight = m_wrapRight;
+    m_measuredLayout = m_layout;
     m_measured = true;
 }
 
@@ -258,11 +249,12 @@ void StickerPainter::ComposeBackground(const PlacementBlock& p, std::uint8_t sty
     const graphics::Picture& maskPicture = m_host.SharedPicture(skin.mask);
     std::shared_ptr<const graphics::Picture> background;
     if (!skinPicture.Empty() && !maskPicture.Empty()) {
-        const graphics::Rect content =
-            skin.framed ? graphics::Rect{m_textRect.left, m_textRect.top, m_textRect.right, m_textRect.bottom}
-                        : graphics::Rect{m_contentRect.left, m_contentRect.top,
-                                         std::min<int>(m_contentRect.right, kMaxTextExtent),
-                                         std::min<int>(m_contentRect.bottom, kMaxTextExtent)};
+        const graphics::Rect content = skin.framed
+                                           ? graphics::Rect{m_layout.textRect.left, m_layout.textRect.top,
+                                                            m_layout.textRect.right, m_layout.textRect.bottom}
+                                           : graphics::Rect{m_layout.contentRect.left, m_layout.contentRect.top,
+                                                            std::min<int>(m_layout.contentRect.right, kMaxTextExtent),
+                                                            std::min<int>(m_layout.contentRect.bottom, kMaxTextExtent)};
         const graphics::Rect icon{0, 0, m_stickerPicture.Width(), m_stickerPicture.Height()};
         const bool unrolled = p.unrolled != 0;
         try {
@@ -277,9 +269,9 @@ void StickerPainter::ComposeBackground(const PlacementBlock& p, std::uint8_t sty
     if (!background) {
         // Without the program's pictures: a plain opaque grey panel of the content's size.
         auto panel = std::make_shared<graphics::Picture>(
-            std::clamp<int>(m_textRect.right + layout::kPanelMargin, layout::kPanelMinWidth,
+            std::clamp<int>(m_layout.textRect.right + layout::kPanelMargin, layout::kPanelMinWidth,
                             kMaxTextExtent + layout::kPanelMargin),
-            std::clamp<int>(m_textRect.bottom + layout::kPanelMargin, layout::kPanelMinHeight,
+            std::clamp<int>(m_layout.textRect.bottom + layout::kPanelMargin, layout::kPanelMinHeight,
                             kMaxTextExtent + layout::kPanelMargin),
             32);
         for (int y = 0; y < panel->Height(); ++y) {
@@ -339,8 +331,8 @@ StickerPainter::TextLayerInput StickerPainter::CurrentTextLayerInput(const Stick
     input.caption = r.caption;
     input.date = r.date;
     input.body = r.body;
-    input.textRect = m_textRect;
-    input.calcRect = m_calcRect;
+    input.textRect = m_layout.textRect;
+    input.calcRect = m_layout.calcRect;
     input.tint = RgbOf(p.color);
     input.shadow = RgbOf(p.shadowColor);
     input.captionColor = RgbOf(r.caption.color);
@@ -513,21 +505,24 @@ void StickerPainter::PaintText(const PlacementBlock& p, const TextStyleBlock& bl
     int height = 0;
     RECT t{};
     if (!icon) {
-        width = frame ? (windowWidth > m_textRect.right ? windowWidth : SaturatedSum(m_textRect.right, block.x))
+        width = frame ? (windowWidth > m_layout.textRect.right ? windowWidth
+                                                               : SaturatedSum(m_layout.textRect.right, block.x))
                       : windowWidth;
-        height = m_textRect.bottom + layout::kTextBottomMargin;
+        height = m_layout.textRect.bottom + layout::kTextBottomMargin;
         // Where the measuring broke the lines: the box's own edge, or further right when a word longer
         // than the line or the caption widened it.
-        t = RECT{block.x, SaturatedSum(block.y, -lift), std::max<std::int32_t>(m_wrapRight, m_textRect.right), height};
+        t = RECT{block.x, SaturatedSum(block.y, -lift),
+                 std::max<std::int32_t>(m_layout.wrapRight, m_layout.textRect.right), height};
         if (frame) {
-            t.right = m_calcRect.right < layout::kFrameTextRightFrom ? layout::kFrameTextRight : m_calcRect.right;
+            t.right = m_layout.calcRect.right < layout::kFrameTextRightFrom ? layout::kFrameTextRight
+                                                                            : m_layout.calcRect.right;
             if (width < t.right + 1) width = t.right + 1;
         }
     } else {
         width = background.Width();
         height = background.Height();
-        const int cw = m_calcRect.right - m_calcRect.left;
-        const int ch = m_calcRect.bottom - m_calcRect.top;
+        const int cw = m_layout.calcRect.right - m_layout.calcRect.left;
+        const int ch = m_layout.calcRect.bottom - m_layout.calcRect.top;
         t.left = layout::kIconTextLeft + (p.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0);
         t.right = t.left + cw;
         t.top = (background.Height() - ch) / 2;

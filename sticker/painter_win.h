@@ -39,6 +39,20 @@ public:
     [[nodiscard]] const graphics::Picture& StickerPicture() const { return m_stickerPicture; }
 
 private:
+    // What the measuring finds: the body text's ink extent (the framed skins' content), the rectangle the
+    // measuring call returned, the icon styles' content (zero for an empty text), the caption's right edge
+    // and the date's width.
+    struct Layout {
+        RECT textRect{};
+        RECT calcRect{};
+        RECT contentRect{};
+        std::int32_t captionRightEdge = 0;
+        std::int32_t dateWidth = 0;
+        // The right edge the body text was last measured in: the painting breaks its lines there too, so it
+        // shows every line the size was made for (the ink's edge lies left of it, and a word longer than the
+        // line would break once more).
+        std::int32_t wrapRight = 0;
+    };
     // Everything the measuring of a layout reads.
     struct MeasureInput {
         TextStyleBlock caption{};
@@ -99,28 +113,15 @@ private:
     std::shared_ptr<const graphics::Picture> m_background;
     std::uint64_t m_backgroundGeneration = 0;
     graphics::Picture m_stickerPicture{0, 0, 32};
-    // What the last measuring read and what it found.
+    // The layout being painted, and what the last measuring read and found.
+    Layout m_layout;
     MeasureInput m_measureInput;
+    Layout m_measuredLayout;
     bool m_measured = false;
-    RECT m_measuredText{};
-    RECT m_measuredCalc{};
-    RECT m_measuredContent{};
-    std::int32_t m_measuredCaptionRight = 0;
-    std::int32_t m_measuredDateWidth = 0;
-    std::int32_t m_measuredWrapRight = 0;
     // The canvas after the date line, with what it was drawn from.
     TextLayerInput m_textLayerInput;
     graphics::Picture m_textLayer;
     bool m_textLayerValid = false;
-    RECT m_textRect{};
-    RECT m_calcRect{};
-    RECT m_contentRect{};
-    // The right edge the body text was last measured in: the painting breaks its lines there too, so it
-    // shows every line the size was made for (the ink's edge lies left of it, and a word longer than the
-    // line would break once more).
-    std::int32_t m_wrapRight = 0;
-    std::int32_t m_captionRightEdge = 0;
-    std::int32_t m_dateWidth = 0;
 };
 
 }  // namespace velpiners
