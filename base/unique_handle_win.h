@@ -133,8 +133,8 @@ private:
     HDC m_dc;
 };
 
-// A window's painting: EndPaint follows BeginPaint however the painting ends, so the window is validated
-// and the caret shown again after a throw as well.
+// A window's painting: EndPaint follows BeginPaint however the painting ends, so the paint's device context
+// is given back and the caret shown again after a throw as well.
 class PaintDc {
 public:
     explicit PaintDc(HWND hwnd) : m_hwnd(hwnd), m_dc(::BeginPaint(hwnd, &m_paint)) {}
