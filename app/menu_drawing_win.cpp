@@ -42,13 +42,10 @@ void FillSolid(HDC dc, const RECT& rect, graphics::Color colour) {
 
 void MeasureChoiceItem(MEASUREITEMSTRUCT& item, const ChoiceItemLook& look, const std::wstring& caption, HFONT font) {
     if (caption != kSeparatorCaption) item.itemHeight = static_cast<UINT>(look.height);
-    HDC screen = ::GetDC(nullptr);
+    const WindowDc screen(nullptr);
     SIZE size{};
-    {
-        SelectGuard selected(screen, font);
-        ::GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &size);
-    }
-    ::ReleaseDC(nullptr, screen);
+    SelectGuard selected(screen.get(), font);
+    ::GetTextExtentPoint32W(screen.get(), caption.c_str(), static_cast<int>(caption.size()), &size);
     item.itemWidth = static_cast<UINT>(kChoiceCaptionX + size.cx + kCaptionRightMargin);
 }
 
@@ -96,20 +93,19 @@ void DrawChoiceItem(const DRAWITEMSTRUCT& item, const ChoiceItemLook& look, cons
                 DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
 }
 
-HIMAGELIST CreateHotKeyImages() {
-    HIMAGELIST list =
-        ::ImageList_Create(kHotKeyPictureSize, kHotKeyPictureSize, ILC_COLOR24 | ILC_MASK, kHotKeyPictureCount, 0);
-    if (list == nullptr) return nullptr;
+UniqueImageList CreateHotKeyImages() {
+    UniqueImageList list(
+        ::ImageList_Create(kHotKeyPictureSize, kHotKeyPictureSize, ILC_COLOR24 | ILC_MASK, kHotKeyPictureCount, 0));
+    if (!list) return list;
     try {
         const HotKeyPictures pictures = DrawHotKeyPictures();
         const UniqueBitmap image = CreateDibFromPicture(pictures.image);
         const UniqueBitmap mask = CreateMaskFromPicture(pictures.mask);
-        if (::ImageList_Add(list, image.get(), mask.get()) >= 0) return list;
+        if (::ImageList_Add(list.get(), image.get(), mask.get()) >= 0) return list;
     } catch (const std::exception&) {
         // Without the pictures the items show their captions alone.
     }
-    ::ImageList_Destroy(list);
-    return nullptr;
+    return {};
 }
 
 HFONT CreateMenuFont() {

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "base/unique_handle_win.h"
 #include "graphics/picture.h"
 
 namespace velpiners {
@@ -38,7 +39,7 @@ void DrawChoiceItem(const DRAWITEMSTRUCT& item, const ChoiceItemLook& look, cons
 
 // The image list of the hot-key pictures (16 x 16, masked): 0 Back, 1 Forward, 2 Find, 3 Favourite.
 // nullptr when it cannot be made.
-[[nodiscard]] HIMAGELIST CreateHotKeyImages();
+[[nodiscard]] UniqueImageList CreateHotKeyImages();
 
 // The menu font of the system, for measuring and drawing owner-drawn items.
 [[nodiscard]] HFONT CreateMenuFont();

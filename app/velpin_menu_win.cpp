@@ -230,11 +230,11 @@ bool TVelpin::DrawMenuItem(const DRAWITEMSTRUCT& item) {
     HMENU menu = reinterpret_cast<HMENU>(item.hwndItem);
     const std::wstring caption = MenuItemText(menu, item.itemID, false);
     if (IsLanguageItem(item.itemID)) {
-        DrawChoiceItem(item, kLanguageItemLook, caption, m_flags, ImageOf(item.itemData), m_menuFont.get());
+        DrawChoiceItem(item, kLanguageItemLook, caption, m_flags.get(), ImageOf(item.itemData), m_menuFont.get());
         return true;
     }
     if (IsHotKeyItem(item.itemID)) {
-        DrawChoiceItem(item, kHotKeyItemLook, caption, m_hotKeyImages, ImageOf(item.itemData), m_menuFont.get());
+        DrawChoiceItem(item, kHotKeyItemLook, caption, m_hotKeyImages.get(), ImageOf(item.itemData), m_menuFont.get());
         return true;
     }
     return false;

@@ -46,8 +46,6 @@ TVelpin::~TVelpin() {
     DestroyStickerWindows();
     DestroyFormWindow();
     m_hotKeyLibrary.Unload();
-    if (m_flags != nullptr) ImageList_Destroy(m_flags);
-    if (m_hotKeyImages != nullptr) ImageList_Destroy(m_hotKeyImages);
 }
 
 void TVelpin::DestroyStickerWindows() {
@@ -102,9 +100,9 @@ bool TVelpin::FormCreate(bool showTray) {
         ReadConfig();
     }
 
-    m_flags = ImageList_Create(kFlagWidth, kFlagHeight, ILC_COLOR24 | ILC_MASK, kFlagCount, 0);
+    m_flags.reset(ImageList_Create(kFlagWidth, kFlagHeight, ILC_COLOR24 | ILC_MASK, kFlagCount, 0));
     try {
-        graphics::LoadRessImageList("BITMAP_FLAGS", m_flags, m_resources);
+        graphics::LoadRessImageList("BITMAP_FLAGS", m_flags.get(), m_resources);
     } catch (const std::exception& error) {
         ShowErrorBox(error.what());
     }

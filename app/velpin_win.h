@@ -183,7 +183,7 @@ public:
     // built-in icons, then the user pictures, each as a 32 x 32 image on white.
     [[nodiscard]] const graphics::TATBitmap& UserPictures() const { return m_userPictures; }
     void FillIconList(HIMAGELIST list, std::vector<std::string>& items);
-    [[nodiscard]] HIMAGELIST FlagImages() const { return m_flags; }
+    [[nodiscard]] HIMAGELIST FlagImages() const { return m_flags.get(); }
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -214,8 +214,8 @@ private:
     HMODULE m_resources = nullptr;
     SharedPictures m_pictures;
     graphics::TATBitmap m_userPictures;
-    HIMAGELIST m_flags = nullptr;         // IL: the flag strip of the language submenu
-    HIMAGELIST m_hotKeyImages = nullptr;  // ILHK: the key pictures of the hot-key submenu
+    UniqueImageList m_flags;         // IL: the flag strip of the language submenu
+    UniqueImageList m_hotKeyImages;  // ILHK: the key pictures of the hot-key submenu
     UniqueFont m_menuFont;
     UINT m_taskbarCreated = 0;
     // Made with the object: an error box of the start dispatches messages whose handlers read the table.

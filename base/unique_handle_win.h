@@ -133,4 +133,20 @@ private:
     HDC m_dc;
 };
 
+// A window's painting: EndPaint follows BeginPaint however the painting ends, so the paint's device context
+// is given back and the caret shown again after a throw as well.
+class PaintDc {
+public:
+    explicit PaintDc(HWND hwnd) : m_hwnd(hwnd), m_dc(::BeginPaint(hwnd, &m_paint)) {}
+    ~PaintDc() { ::EndPaint(m_hwnd, &m_paint); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    [[nodiscard]] HDC get() const { return m_dc; }
+
+private:
+    HWND m_hwnd;
+    PAINTSTRUCT m_paint{};
+    HDC m_dc;
+};
+
 }  // namespace velpiners

@@ -63,9 +63,7 @@ LRESULT TImageAdv::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_PAINT: {
             // Nothing of its own to show: the box draws the button into its picture.
-            PAINTSTRUCT paint;
-            ::BeginPaint(Handle(), &paint);
-            ::EndPaint(Handle(), &paint);
+            const PaintDc validated(Handle());
             return 0;
         }
         case WM_ERASEBKGND:
@@ -132,9 +130,8 @@ void TAboutForm::Present() {
     SIZE size{buffer.Width(), buffer.Height()};
     POINT source{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, kOpaque, AC_SRC_ALPHA};
-    HDC screen = ::GetDC(nullptr);
-    ::UpdateLayeredWindow(Handle(), screen, &destination, &size, m_buffer.Dc(), &source, 0, &blend, ULW_ALPHA);
-    ::ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    ::UpdateLayeredWindow(Handle(), screen.get(), &destination, &size, m_buffer.Dc(), &source, 0, &blend, ULW_ALPHA);
 }
 
 void TAboutForm::IAMouseEnter() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/today_text_win.h"
 #include "dialogs/settings_apply.h"
 #include "dialogs/preview_win.h"
 #include "sticker/sticker_state.h"
@@ -90,12 +91,6 @@ constexpr int kNoStyle = -1;
 constexpr std::string_view kProgramFont = "tahoma";
 
 enum Page : int { kTextPage = 0, kLookPage = 1, kTextOptionsPage = 2, kPatternsPage = 3 };
-
-std::string TodayText() {
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    return FormatStickerDate(now.wDay, now.wMonth, now.wYear);
-}
 
 // " text ": a group box caption that keeps a little room from the frame.
 std::wstring Spaced(const std::wstring& text) { return L" " + text + L" "; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/wide_string_win.h"
 #include "dialogs/icon_items.h"
 #include "dialogs/preview_win.h"
 #include "graphics/ress_loader_win.h"
@@ -107,14 +108,6 @@ constexpr int kNoStyle = -1;
 // The memo previews the text at this size while the size box has no selection.
 constexpr int kDefaultTextSize = 8;
 
-std::wstring Wide(std::string_view ansi) {
-    if (ansi.empty()) return {};
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
-    return wide;
-}
-
 graphics::Picture Glyph(const char* name, HMODULE resources) {
     try {
         return graphics::LoadRessBitmap(name, resources);
@@ -166,8 +159,8 @@ void TSettingsForm::CreateCaptionPage(Panel& page) {
     CBListFonts.Create(parent, kCBListFonts, font);
     CBListFonts.FillInstalledFonts();
     // The caption's font box lists in its own face, as the design's does.
-    static UniqueFont listFont = CreatePixelFont(kFontListFace, kFontListHeight);
-    CBListFonts.SetFont(listFont.get());
+    m_listFont = CreatePixelFont(kFontListFace, kFontListHeight);
+    CBListFonts.SetFont(m_listFont.get());
     LCaptColor.Create(parent, kLCaptColor, font);
     CB_capt.Create(parent, kCB_capt, font);
     B_cap.Create(parent, kB_cap, Bevel::Shape::kTopLine);
@@ -358,8 +351,8 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     CB_lockMove.SetChecked(placement.locked != 0);
     CB_capt.SetSelected(caption.color);
     CBColor.SetSelected(body.color);
-    const std::wstring title =
-        (m_services.texts ? m_services.texts(TextKey::fConfig) : std::wstring()) + L" " + Wide(caption.text.View());
+    const std::wstring title = (m_services.texts ? m_services.texts(TextKey::fConfig) : std::wstring()) + L" " +
+                               WideFromCodePage(caption.text.View(), CP_ACP);
     SetCaption(title);
     CBuseColor.SetChecked(placement.useOwnColor != 0);
     CBColorMask.SetSelected(placement.color);
@@ -511,7 +504,7 @@ void TSettingsForm::EdateTextChange() {
 }
 
 void TSettingsForm::TB_MaChange() {
-    const std::wstring seconds = Wide(FormatSeconds(TB_Ma.Value()));
+    const std::wstring seconds = WideFromCodePage(FormatSeconds(TB_Ma.Value()), CP_ACP);
     L_sec.SetText(seconds + L" " + (m_services.texts ? m_services.texts(TextKey::vidIntSec) : std::wstring()));
 }
 

@@ -153,6 +153,7 @@ private:
     void ShowNoPattern();
 
     SettingsFormServices m_services;
+    UniqueFont m_listFont;  // CBListFonts's own face
     SpeedButtonGroup m_alignment;
     HWND m_sticker = nullptr;
     SettingsOpening m_opening;

@@ -179,10 +179,10 @@ LRESULT TTaskPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         }
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = ::BeginPaint(Handle(), &paint);
-            Paint(dc);
-            ::EndPaint(Handle(), &paint);
+            {
+                const PaintDc dc(Handle());
+                Paint(dc.get());
+            }
             // The etched edge goes round the whole control, whatever part was to be painted.
             HDC window = ::GetWindowDC(Handle());
             RECT edge{};

@@ -16,12 +16,8 @@ PaintShare& PaintShare::Get() {
     return share;
 }
 
-PaintShare::PaintShare() : m_screenDc(::GetDC(nullptr)), m_presentDc(::CreateCompatibleDC(nullptr)) {
-    m_dpi = m_screenDc != nullptr ? ::GetDeviceCaps(m_screenDc, LOGPIXELSY) : kDefaultDpi;
-}
-
-PaintShare::~PaintShare() {
-    if (m_screenDc != nullptr) ::ReleaseDC(nullptr, m_screenDc);
+PaintShare::PaintShare() : m_presentDc(::CreateCompatibleDC(nullptr)) {
+    m_dpi = m_screenDc.get() != nullptr ? ::GetDeviceCaps(m_screenDc.get(), LOGPIXELSY) : kDefaultDpi;
 }
 
 HFONT PaintShare::Font(const std::string& face, int points) {

@@ -29,7 +29,7 @@ public:
     PaintShare& operator=(const PaintShare&) = delete;
 
     // The whole screen's device context.
-    [[nodiscard]] HDC ScreenDc() const { return m_screenDc; }
+    [[nodiscard]] HDC ScreenDc() const { return m_screenDc.get(); }
     // A memory context to select a sticker's picture into for a layered-window update.
     [[nodiscard]] HDC PresentDc() const { return m_presentDc.get(); }
     // 24-bit work surfaces, 1 x 1 between painting steps.
@@ -42,9 +42,8 @@ public:
 
 private:
     PaintShare();
-    ~PaintShare();
 
-    HDC m_screenDc = nullptr;
+    WindowDc m_screenDc{nullptr};
     UniqueMemoryDc m_presentDc;
     int m_dpi = 0;
     GdiSurface m_scratch{24};

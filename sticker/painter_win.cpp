@@ -28,7 +28,7 @@
 #include "sticker/hit_test.h"
 #include "sticker/layout.h"
 #include "sticker/paint_share_win.h"
-#include "sticker/stick_form_win.h"
+#include "sticker/painter_win.h"
 #include "sticker/sticker_state.h"
 #include "base/unique_handle_win.h"
 
@@ -86,6 +86,12 @@ bool SameRect(const RECT& a, const RECT& b) {
 
 HFONT FontOf(const TextStyleBlock& block) { return PaintShare::Get().Font(block.fontName.Get(), block.fontSize); }
 
+int TextWidthIn(const TextStyleBlock& block, const std::string& text) {
+    GdiSurface& scratch = PaintShare::Get().Scratch();
+    SelectGuard select(scratch.Dc(), FontOf(block));
+    return TextExtent(scratch.Dc(), text).cx;
+}
+
 UINT BodyFormat(const PlacementBlock& p) {
     UINT alignment = DT_LEFT;
     if (p.alignment == 1) alignment = DT_CENTER;
@@ -95,13 +101,13 @@ UINT BodyFormat(const PlacementBlock& p) {
 
 }  // namespace
 
-bool TStickForm::MeasureInput::operator==(const MeasureInput& other) const {
+bool StickerPainter::MeasureInput::operator==(const MeasureInput& other) const {
     return SameBlock(caption, other.caption) && SameBlock(date, other.date) && SameBlock(body, other.body) &&
            inkColor == other.inkColor && wordWrap == other.wordWrap && frame == other.frame &&
            showPicture == other.showPicture && pictureWidth == other.pictureWidth;
 }
 
-bool TStickForm::TextLayerInput::operator==(const TextLayerInput& other) const {
+bool StickerPainter::TextLayerInput::operator==(const TextLayerInput& other) const {
     return background == other.background && SameBlock(caption, other.caption) && SameBlock(date, other.date) &&
            SameBlock(body, other.body) && SameRect(textRect, other.textRect) && SameRect(calcRect, other.calcRect) &&
            tint == other.tint && shadow == other.shadow && captionColor == other.captionColor &&
@@ -110,14 +116,7 @@ bool TStickForm::TextLayerInput::operator==(const TextLayerInput& other) const {
            showPicture == other.showPicture && alignment == other.alignment && wordWrap == other.wordWrap;
 }
 
-int TStickForm::TextWidthIn(const TextStyleBlock& block, const std::string& text) const {
-    GdiSurface& scratch = PaintShare::Get().Scratch();
-    SelectGuard select(scratch.Dc(), FontOf(block));
-    return TextExtent(scratch.Dc(), text).cx;
-}
-
-void TStickForm::MeasureText(const TextStyleBlock& block) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::MeasureText(const PlacementBlock& p, const TextStyleBlock& block) {
     const std::string text = block.text.Get();
     GdiSurface& scratch = PaintShare::Get().Scratch();
     HFONT font = FontOf(block);
@@ -143,8 +142,8 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
         SelectGuard select(dc, font);
         ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | kNoteTextFlags | WrapFlag(p));
     }
-    m_calcRect = r;
-    m_contentRect = text.empty() ? RECT{0, 0, 0, 0} : r;
+    m_layout.calcRect = r;
+    m_layout.contentRect = text.empty() ? RECT{0, 0, 0, 0} : r;
 
     int height = scratchHeight;
     if (height < r.bottom) height = std::min<int>(r.bottom, kMaxScratchExtent);
@@ -156,7 +155,7 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
         d.right = r.right;
     }
     scratch.Resize(width, height);
-    m_wrapRight = d.right;
+    m_layout.wrapRight = d.right;
     HDC dc = scratch.Dc();
     SelectGuard select(dc, font);
     FillWhite(scratch.Pixels());
@@ -165,86 +164,75 @@ void TStickForm::MeasureText(const TextStyleBlock& block) {
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, kNoteTextFlags | WrapFlag(p));
 
     const graphics::Rect ink = graphics::InkBounds(scratch.Pixels());
-    m_textRect = RECT{ink.left, ink.top, std::min(ink.right, kMaxTextExtent),
-                      std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent)};
+    m_layout.textRect = RECT{ink.left, ink.top, std::min(ink.right, kMaxTextExtent),
+                             std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent)};
 }
 
-void TStickForm::RemeasureText(const TextStyleBlock& block) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::RemeasureText(const PlacementBlock& p, const TextStyleBlock& block) {
     const std::string text = block.text.Get();
     GdiSurface& scratch = PaintShare::Get().Scratch();
     HFONT font = FontOf(block);
-    scratch.Resize(std::clamp<int>(m_textRect.right + layout::kInkMargin, 1, graphics::kMaxPictureDimension),
-                   std::clamp<int>(m_textRect.bottom + layout::kInkMargin, 1, graphics::kMaxPictureDimension));
+    scratch.Resize(std::clamp<int>(m_layout.textRect.right + layout::kInkMargin, 1, graphics::kMaxPictureDimension),
+                   std::clamp<int>(m_layout.textRect.bottom + layout::kInkMargin, 1, graphics::kMaxPictureDimension));
     HDC dc = scratch.Dc();
     SelectGuard select(dc, font);
     FillWhite(scratch.Pixels());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RgbOf(block.color - 1));
-    RECT d{block.x, block.y, m_textRect.right, m_textRect.bottom};
-    m_wrapRight = d.right;
+    RECT d{block.x, block.y, m_layout.textRect.right, m_layout.textRect.bottom};
+    m_layout.wrapRight = d.right;
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, kNoteTextFlags | WrapFlag(p));
     const graphics::Rect ink = graphics::InkBounds(scratch.Pixels());
     // No ink (an empty or blank text): the scan would report the scratch's margin row, 23 rows below
     // the height MeasureText found; the empty sticker stays as high as five lines, like the frame styles.
-    if (ink.top < scratch.Height()) m_textRect.bottom = std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent);
+    if (ink.top < scratch.Height())
+        m_layout.textRect.bottom = std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent);
 }
 
-void TStickForm::MeasureHeader() {
-    m_captionRightEdge = SaturatedSum(m_blocks.caption.x, TextWidthIn(m_blocks.caption, m_blocks.caption.text.Get()));
-    m_dateWidth = m_blocks.date.ShowDate() ? TextWidthIn(m_blocks.date, m_blocks.date.text.Get()) : 0;
+void StickerPainter::MeasureHeader(const StickerRecord& r) {
+    m_layout.captionRightEdge = SaturatedSum(r.caption.x, TextWidthIn(r.caption, r.caption.text.Get()));
+    m_layout.dateWidth = r.date.ShowDate() ? TextWidthIn(r.date, r.date.text.Get()) : 0;
 }
 
-void TStickForm::Measure(std::uint8_t style) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::Measure(const StickerRecord& r, std::uint8_t style) {
+    const PlacementBlock& p = r.placement;
     MeasureInput input;
-    input.caption = m_blocks.caption;
-    input.date = m_blocks.date;
-    input.body = m_blocks.body;
-    input.inkColor = RgbOf(m_blocks.body.color - 1);
+    input.caption = r.caption;
+    input.date = r.date;
+    input.body = r.body;
+    input.inkColor = RgbOf(r.body.color - 1);
     input.wordWrap = p.wordWrap;
     input.frame = IsFrameStyle(style) ? 1 : 0;
     input.showPicture = p.showPicture;
     input.pictureWidth = m_stickerPicture.Width();
     if (m_measured && input == m_measureInput) {
-        m_textRect = m_measuredText;
-        m_calcRect = m_measuredCalc;
-        m_contentRect = m_measuredContent;
-        m_captionRightEdge = m_measuredCaptionRight;
-        m_dateWidth = m_measuredDateWidth;
-        m_wrapRight = m_measuredWrapRight;
+        m_layout = m_measuredLayout;
         return;
     }
 
     const phase::Scope timing(phase::Phase::kMeasure);
-    MeasureText(m_blocks.body);
-    if (!IsFrameStyle(style)) MeasureHeader();
+    MeasureText(p, r.body);
+    if (!IsFrameStyle(style)) MeasureHeader(r);
     if (p.showPicture != 0)
-        m_captionRightEdge =
-            SaturatedSum(m_captionRightEdge, std::int64_t{m_stickerPicture.Width()} + layout::kPictureCaptionGap);
+        m_layout.captionRightEdge = SaturatedSum(m_layout.captionRightEdge,
+                                                 std::int64_t{m_stickerPicture.Width()} + layout::kPictureCaptionGap);
     if (!IsFrameStyle(style)) {
-        const std::int32_t need = SaturatedSum(std::int64_t{m_captionRightEdge} + m_dateWidth,
-                                               std::int64_t{m_blocks.caption.x} + layout::kCaptionDateGap);
-        if (need > m_textRect.right) {
-            m_textRect.right = std::min(need, kMaxTextExtent);
-            RemeasureText(m_blocks.body);
+        const std::int32_t need = SaturatedSum(std::int64_t{m_layout.captionRightEdge} + m_layout.dateWidth,
+                                               std::int64_t{r.caption.x} + layout::kCaptionDateGap);
+        if (need > m_layout.textRect.right) {
+            m_layout.textRect.right = std::min(need, kMaxTextExtent);
+            RemeasureText(p, r.body);
         }
     }
     PaintShare::Get().Scratch().Resize(1, 1);
 
     m_measureInput = input;
-    m_measuredText = m_textRect;
-    m_measuredCalc = m_calcRect;
-    m_measuredContent = m_contentRect;
-    m_measuredCaptionRight = m_captionRightEdge;
-    m_measuredDateWidth = m_dateWidth;
-    m_measuredWrapRight = m_wrapRight;
+    m_measuredLayout = m_layout;
     m_measured = true;
 }
 
-void TStickForm::LoadPicture() {
+void StickerPainter::LoadPicture(PlacementBlock& p) {
     const phase::Scope timing(phase::Phase::kLoadPicture);
-    PlacementBlock& p = m_blocks.placement;
     if (p.pictureLow == 0) {
         p.showPicture = 0;
         m_stickerPicture.Reset(0, 0, 32);
@@ -254,19 +242,19 @@ void TStickForm::LoadPicture() {
     m_host.PictureByNumber(m_stickerPicture, p.PictureNumber());
 }
 
-void TStickForm::ComposeBackground(std::uint8_t style) {
+void StickerPainter::ComposeBackground(const PlacementBlock& p, std::uint8_t style) {
     const phase::Scope timing(phase::Phase::kCompose);
-    const PlacementBlock& p = m_blocks.placement;
     const graphics::StyleSkin& skin = graphics::kStyleSkins[style];
     const graphics::Picture& skinPicture = m_host.SharedPicture(skin.skin);
     const graphics::Picture& maskPicture = m_host.SharedPicture(skin.mask);
     std::shared_ptr<const graphics::Picture> background;
     if (!skinPicture.Empty() && !maskPicture.Empty()) {
-        const graphics::Rect content =
-            skin.framed ? graphics::Rect{m_textRect.left, m_textRect.top, m_textRect.right, m_textRect.bottom}
-                        : graphics::Rect{m_contentRect.left, m_contentRect.top,
-                                         std::min<int>(m_contentRect.right, kMaxTextExtent),
-                                         std::min<int>(m_contentRect.bottom, kMaxTextExtent)};
+        const graphics::Rect content = skin.framed
+                                           ? graphics::Rect{m_layout.textRect.left, m_layout.textRect.top,
+                                                            m_layout.textRect.right, m_layout.textRect.bottom}
+                                           : graphics::Rect{m_layout.contentRect.left, m_layout.contentRect.top,
+                                                            std::min<int>(m_layout.contentRect.right, kMaxTextExtent),
+                                                            std::min<int>(m_layout.contentRect.bottom, kMaxTextExtent)};
         const graphics::Rect icon{0, 0, m_stickerPicture.Width(), m_stickerPicture.Height()};
         const bool unrolled = p.unrolled != 0;
         try {
@@ -281,9 +269,9 @@ void TStickForm::ComposeBackground(std::uint8_t style) {
     if (!background) {
         // Without the program's pictures: a plain opaque grey panel of the content's size.
         auto panel = std::make_shared<graphics::Picture>(
-            std::clamp<int>(m_textRect.right + layout::kPanelMargin, layout::kPanelMinWidth,
+            std::clamp<int>(m_layout.textRect.right + layout::kPanelMargin, layout::kPanelMinWidth,
                             kMaxTextExtent + layout::kPanelMargin),
-            std::clamp<int>(m_textRect.bottom + layout::kPanelMargin, layout::kPanelMinHeight,
+            std::clamp<int>(m_layout.textRect.bottom + layout::kPanelMargin, layout::kPanelMinHeight,
                             kMaxTextExtent + layout::kPanelMargin),
             32);
         for (int y = 0; y < panel->Height(); ++y) {
@@ -302,28 +290,32 @@ void TStickForm::ComposeBackground(std::uint8_t style) {
     }
 }
 
-void TStickForm::Relayout() {
-    if (m_closing) return;
-    const std::uint8_t style = PaintedStyle(m_blocks.placement.style);
+void StickerPainter::Relayout(StickerRecord& record, bool focused) {
+    const std::uint8_t style = PaintedStyle(record.placement.style);
     // The picture first: what the measuring finds depends on its width, not the other way round.
-    LoadPicture();
-    Measure(style);
-    ComposeBackground(style);
-    m_blocks.caption.y = style == layout::kLowCaptionStyle ? layout::kLowCaptionRow : layout::kCaptionRow;
-    PaintSteps(true);
+    LoadPicture(record.placement);
+    Measure(record, style);
+    ComposeBackground(record.placement, style);
+    record.caption.y = style == layout::kLowCaptionStyle ? layout::kLowCaptionRow : layout::kCaptionRow;
+    PaintSteps(record, true, focused);
 }
 
-void TStickForm::Repaint() {
-    if (m_closing) return;
-    if (!m_background || m_background->Empty()) {
-        Relayout();
-        return;
-    }
-    PaintSteps(false);
+bool StickerPainter::Repaint(const StickerRecord& record, bool focused) {
+    if (!m_background || m_background->Empty()) return false;
+    PaintSteps(record, false, focused);
+    return true;
 }
 
-int TStickForm::PictureRows() const {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::Release() {
+    m_composed.Release();
+    m_canvas = graphics::Picture();
+    m_background.reset();
+    m_textLayer = graphics::Picture();
+    m_textLayerValid = false;
+    m_stickerPicture.Reset(0, 0, 32);
+}
+
+int StickerPainter::PictureRows(const PlacementBlock& p) const {
     const std::uint8_t style = PaintedStyle(p.style);
     if (IsIconStyle(style) || p.showPicture == 0 || m_stickerPicture.Empty()) return 0;
     const int h = m_stickerPicture.Height();
@@ -332,20 +324,20 @@ int TStickForm::PictureRows() const {
                                         : std::max(h - layout::kPictureOverlap, 0);
 }
 
-TStickForm::TextLayerInput TStickForm::CurrentTextLayerInput() const {
-    const PlacementBlock& p = m_blocks.placement;
+StickerPainter::TextLayerInput StickerPainter::CurrentTextLayerInput(const StickerRecord& r) const {
+    const PlacementBlock& p = r.placement;
     TextLayerInput input;
     input.background = m_backgroundGeneration;
-    input.caption = m_blocks.caption;
-    input.date = m_blocks.date;
-    input.body = m_blocks.body;
-    input.textRect = m_textRect;
-    input.calcRect = m_calcRect;
+    input.caption = r.caption;
+    input.date = r.date;
+    input.body = r.body;
+    input.textRect = m_layout.textRect;
+    input.calcRect = m_layout.calcRect;
     input.tint = RgbOf(p.color);
     input.shadow = RgbOf(p.shadowColor);
-    input.captionColor = RgbOf(m_blocks.caption.color);
-    input.dateColor = RgbOf(m_blocks.date.color);
-    input.bodyColor = RgbOf(m_blocks.body.color);
+    input.captionColor = RgbOf(r.caption.color);
+    input.dateColor = RgbOf(r.date.color);
+    input.bodyColor = RgbOf(r.body.color);
     input.pictureWidth = m_stickerPicture.Width();
     input.style = PaintedStyle(p.style);
     input.useOwnColor = p.useOwnColor;
@@ -356,8 +348,8 @@ TStickForm::TextLayerInput TStickForm::CurrentTextLayerInput() const {
     return input;
 }
 
-void TStickForm::PaintTextLayer() {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::PaintTextLayer(const StickerRecord& r) {
+    const PlacementBlock& p = r.placement;
     const std::uint8_t style = PaintedStyle(p.style);
     const bool icon = IsIconStyle(style);
     const bool frame = IsFrameStyle(style);
@@ -370,24 +362,24 @@ void TStickForm::PaintTextLayer() {
     }
     if (style <= layout::kLastCaptionStyle) {
         const phase::Scope timing(phase::Phase::kCaptionDate);
-        PaintCaption(m_blocks.caption);
+        PaintCaption(p, r.caption);
     }
     {
         const phase::Scope timing(phase::Phase::kBodyText);
         if (!icon) {
-            if (p.unrolled != 0) PaintText(m_blocks.body, frame ? layout::kFrameTextLift : 0);
+            if (p.unrolled != 0) PaintText(p, r.body, frame ? layout::kFrameTextLift : 0);
         } else if (p.unrolled != 0 || m_stickerPicture.Width() < 2) {
-            PaintText(m_blocks.body, 0);
+            PaintText(p, r.body, 0);
         }
     }
-    if (style <= layout::kLastCaptionStyle && m_blocks.date.ShowDate()) {
+    if (style <= layout::kLastCaptionStyle && r.date.ShowDate()) {
         const phase::Scope timing(phase::Phase::kCaptionDate);
-        PaintDate(m_blocks.date);
+        PaintDate(r.date, p.shadowColor);
     }
 }
 
-void TStickForm::PaintSteps(bool fromRelayout) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::PaintSteps(const StickerRecord& r, bool fromRelayout, bool focused) {
+    const PlacementBlock& p = r.placement;
     const std::uint8_t style = PaintedStyle(p.style);
     const bool icon = IsIconStyle(style);
     const bool frame = IsFrameStyle(style);
@@ -395,7 +387,7 @@ void TStickForm::PaintSteps(bool fromRelayout) {
 
     // A picture taller than the caption strip sticks out above the skin: the rows it adds are made at once
     // (transparent black), and everything else is drawn below them, on the canvas.
-    const int rows = PictureRows();
+    const int rows = PictureRows(p);
     {
         const phase::Scope timing(phase::Phase::kTint);
         m_composed.Resize(background.Width(), background.Height() + rows);
@@ -406,14 +398,14 @@ void TStickForm::PaintSteps(bool fromRelayout) {
 
     // The text layer is kept from the first repaint on: a sticker that is only laid out (every sticker at
     // the start) holds no second picture.
-    const TextLayerInput input = CurrentTextLayerInput();
+    const TextLayerInput input = CurrentTextLayerInput(r);
     if (m_textLayerValid && input == m_textLayerInput) {
         const phase::Scope timing(phase::Phase::kTint);
         for (int y = 0; y < m_textLayer.Height(); ++y)
             std::memcpy(m_canvas.Row(y), m_textLayer.Row(y), m_textLayer.RowBytes());
     } else {
         m_textLayerValid = false;
-        PaintTextLayer();
+        PaintTextLayer(r);
         if (!fromRelayout) {
             m_textLayer = m_canvas;
             m_textLayerInput = input;
@@ -423,7 +415,7 @@ void TStickForm::PaintSteps(bool fromRelayout) {
 
     {
         const phase::Scope timing(phase::Phase::kPictures);
-        if (!icon || fromRelayout || m_focused) {
+        if (!icon || fromRelayout || focused) {
             const graphics::Picture& point =
                 m_host.SharedPicture(p.layer == 1 ? "BITMAP_POINT_ON" : "BITMAP_POINT_OFF");
             if (!point.Empty()) {
@@ -432,13 +424,13 @@ void TStickForm::PaintSteps(bool fromRelayout) {
                                     frame ? layout::kFramePointRow : layout::kPointRow, kMagentaKey);
             }
         }
-        if (m_focused && !icon) PaintPinRow(m_canvas);
+        if (focused && !icon) PaintPinRow(p);
 
         if (p.showPicture != 0 && !m_stickerPicture.Empty()) {
             const int h = m_stickerPicture.Height();
             if (!icon) {
                 const int o = frame ? layout::kFramePictureInset : 0;
-                const int x = m_blocks.caption.x - layout::kPictureLeftOfCaption + o;
+                const int x = r.caption.x - layout::kPictureLeftOfCaption + o;
                 if (h < layout::kSmallPictureHeight) {
                     graphics::DrawAlphaOver32(m_stickerPicture, m_canvas, x, layout::kSmallPictureRow - o);
                 } else if (h < layout::kLargestCaptionPicture) {
@@ -450,13 +442,12 @@ void TStickForm::PaintSteps(bool fromRelayout) {
                                           (background.Height() - h) / 2);
             }
         }
-        if (m_focused && icon) PaintPinRow(m_canvas);
+        if (focused && icon) PaintPinRow(p);
     }
-    Present(p.opacity);
 }
 
-void TStickForm::PaintPinRow(graphics::Picture& target) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::PaintPinRow(const PlacementBlock& p) {
+    graphics::Picture& target = m_canvas;
     const PinOffsets o = PinOffsetsOf(PaintedStyle(p.style), p.unrolled != 0);
     const int x = target.Width() - o.dx;
     const int y = target.Height() - o.dy;
@@ -467,7 +458,7 @@ void TStickForm::PaintPinRow(graphics::Picture& target) {
                               x - 3 * layout::kPinStep, y);
 }
 
-void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8_t shadow) {
+void StickerPainter::PaintLine(const TextStyleBlock& block, int x, int y, ColorValue shadowColor) {
     const std::string text = block.text.Get();
     GdiSurface& scratch = PaintShare::Get().Scratch();
     scratch.Resize(m_canvas.Width(), m_canvas.Height());
@@ -477,8 +468,8 @@ void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8
     {
         SelectGuard select(dc, font);
         ::SetBkMode(dc, TRANSPARENT);
-        if (shadow != 0) {
-            ::SetTextColor(dc, RgbOf(m_blocks.placement.shadowColor));
+        if (block.shadow != 0) {
+            ::SetTextColor(dc, RgbOf(shadowColor));
             ::TextOutA(dc, SaturatedSum(x, 1), SaturatedSum(y, 1), text.c_str(), static_cast<int>(text.size()));
         }
         ::SetTextColor(dc, RgbOf(block.color));
@@ -489,22 +480,21 @@ void TStickForm::PaintLine(const TextStyleBlock& block, int x, int y, std::uint8
     scratch.Resize(1, 1);
 }
 
-void TStickForm::PaintCaption(const TextStyleBlock& block) {
+void StickerPainter::PaintCaption(const PlacementBlock& p, const TextStyleBlock& block) {
     if (block.text.Length() == 0) return;
-    const int shift = m_blocks.placement.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0;
-    PaintLine(block, SaturatedSum(block.x, shift), block.y, block.shadow);
+    const int shift = p.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0;
+    PaintLine(block, SaturatedSum(block.x, shift), block.y, p.shadowColor);
 }
 
-void TStickForm::PaintDate(const TextStyleBlock& block) {
+void StickerPainter::PaintDate(const TextStyleBlock& block, ColorValue shadowColor) {
     if (block.text.Length() == 0) return;
     const int textWidth = TextWidthIn(block, block.text.Get());
     const int width = m_canvas.Width();
     // Right-aligned; the block's X and Y are not used.
-    PaintLine(block, width - textWidth - layout::kDateRightMargin, layout::kDateRow, block.shadow);
+    PaintLine(block, width - textWidth - layout::kDateRightMargin, layout::kDateRow, shadowColor);
 }
 
-void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
-    const PlacementBlock& p = m_blocks.placement;
+void StickerPainter::PaintText(const PlacementBlock& p, const TextStyleBlock& block, int lift) {
     const std::uint8_t style = PaintedStyle(p.style);
     const bool icon = IsIconStyle(style);
     const bool frame = IsFrameStyle(style);
@@ -515,21 +505,24 @@ void TStickForm::PaintText(const TextStyleBlock& block, int lift) {
     int height = 0;
     RECT t{};
     if (!icon) {
-        width = frame ? (windowWidth > m_textRect.right ? windowWidth : SaturatedSum(m_textRect.right, block.x))
+        width = frame ? (windowWidth > m_layout.textRect.right ? windowWidth
+                                                               : SaturatedSum(m_layout.textRect.right, block.x))
                       : windowWidth;
-        height = m_textRect.bottom + layout::kTextBottomMargin;
+        height = m_layout.textRect.bottom + layout::kTextBottomMargin;
         // Where the measuring broke the lines: the box's own edge, or further right when a word longer
         // than the line or the caption widened it.
-        t = RECT{block.x, SaturatedSum(block.y, -lift), std::max<std::int32_t>(m_wrapRight, m_textRect.right), height};
+        t = RECT{block.x, SaturatedSum(block.y, -lift),
+                 std::max<std::int32_t>(m_layout.wrapRight, m_layout.textRect.right), height};
         if (frame) {
-            t.right = m_calcRect.right < layout::kFrameTextRightFrom ? layout::kFrameTextRight : m_calcRect.right;
+            t.right = m_layout.calcRect.right < layout::kFrameTextRightFrom ? layout::kFrameTextRight
+                                                                            : m_layout.calcRect.right;
             if (width < t.right + 1) width = t.right + 1;
         }
     } else {
         width = background.Width();
         height = background.Height();
-        const int cw = m_calcRect.right - m_calcRect.left;
-        const int ch = m_calcRect.bottom - m_calcRect.top;
+        const int cw = m_layout.calcRect.right - m_layout.calcRect.left;
+        const int ch = m_layout.calcRect.bottom - m_layout.calcRect.top;
         t.left = layout::kIconTextLeft + (p.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0);
         t.right = t.left + cw;
         t.top = (background.Height() - ch) / 2;

@@ -4,6 +4,7 @@
 
 #include "base/bounded_send_win.h"
 #include "base/phase_times.h"
+#include "base/today_text_win.h"
 #include "protocol/protocol.h"
 #include "sticker/paint_share_win.h"
 #include "sticker/sticker_state.h"
@@ -25,12 +26,6 @@ constexpr int kDesignLeft = 309;
 constexpr int kDesignTop = 431;
 constexpr int kDesignWidth = 120;
 constexpr int kDesignHeight = 68;
-
-std::string TodayText() {
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    return FormatStickerDate(now.wDay, now.wMonth, now.wYear);
-}
 
 HWND DesktopWindowOfShell() { return ::FindWindowA("Progman", "Program Manager"); }
 
@@ -82,8 +77,6 @@ void TStickForm::FormCreate() {
     SetLayerChecks();
 
     m_doubleClickPending = m_focused = m_closing = m_clickedSinceFocus = m_raised = false;
-    m_captionRightEdge = 0;
-    m_dateWidth = 0;
 
     // Given at creation; setting a style again costs a round of style messages.
     const LONG_PTR exStyle = ::GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
@@ -99,12 +92,7 @@ void TStickForm::FormCreate() {
 
 void TStickForm::FormClose() {
     m_closing = true;
-    m_composed.Release();
-    m_canvas = graphics::Picture();
-    m_background.reset();
-    m_textLayer = graphics::Picture();
-    m_textLayerValid = false;
-    m_stickerPicture.Reset(0, 0, 32);
+    m_painter.Release();
     StopHideTimer();
 }
 
@@ -156,6 +144,21 @@ void TStickForm::ApplyMenuCaptions() {
     setCaption(MenuId::kBuffTextOut, TextKey::buffIn);
 }
 
+void TStickForm::Relayout() {
+    if (m_closing) return;
+    m_painter.Relayout(m_blocks, m_focused);
+    Present(m_blocks.placement.opacity);
+}
+
+void TStickForm::Repaint() {
+    if (m_closing) return;
+    if (!m_painter.Repaint(m_blocks, m_focused)) {
+        Relayout();
+        return;
+    }
+    Present(m_blocks.placement.opacity);
+}
+
 void TStickForm::Present(std::uint8_t opacity) {
     HWND hwnd = Handle();
     POINT destination{};
@@ -163,8 +166,9 @@ void TStickForm::Present(std::uint8_t opacity) {
     {
         const phase::Scope timing(phase::Phase::kPresentOwn);
         // Presented before its first paint: one transparent pixel.
-        if (m_composed.Bitmap() == nullptr) m_composed.Resize(1, 1);
-        const graphics::Picture& picture = m_composed.Pixels();
+        DibSection& composed = m_painter.Composed();
+        if (composed.Bitmap() == nullptr) composed.Resize(1, 1);
+        const graphics::Picture& picture = composed.Pixels();
         const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
         if ((exStyle & WS_EX_LAYERED) == 0) ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
         // The window takes the picture's size from the update itself (a separate resize before it would move
@@ -175,7 +179,7 @@ void TStickForm::Present(std::uint8_t opacity) {
         size = SIZE{picture.Width(), picture.Height()};
     }
     const PaintShare& share = PaintShare::Get();
-    SelectGuard select(share.PresentDc(), m_composed.Bitmap());
+    SelectGuard select(share.PresentDc(), m_painter.Composed().Bitmap());
     POINT origin{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
     {

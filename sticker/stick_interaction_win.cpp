@@ -10,6 +10,7 @@
 #include "sticker/stick_form_win.h"
 #include "sticker/sticker_state.h"
 #include "base/app_error.h"
+#include "base/wide_string_win.h"
 #include "ui/menu_text_win.h"
 
 namespace velpiners {
@@ -100,12 +101,12 @@ std::string ClipboardText(HWND owner, std::size_t limit) {
 
 }  // namespace
 
-int TStickForm::PictureWidth() const { return m_blocks.placement.showPicture != 0 ? m_stickerPicture.Width() : 0; }
+int TStickForm::PictureWidth() const { return m_blocks.placement.showPicture != 0 ? StickerPicture().Width() : 0; }
 
 int TStickForm::PinUnder(int x, int y) const {
     const PlacementBlock& p = m_blocks.placement;
-    return PinAt(PaintedStyle(p.style), p.unrolled != 0, m_clickedSinceFocus, m_composed.Width(), m_composed.Height(),
-                 x, y);
+    return PinAt(PaintedStyle(p.style), p.unrolled != 0, m_clickedSinceFocus, m_painter.Composed().Width(),
+                 m_painter.Composed().Height(), x, y);
 }
 
 void TStickForm::PostSaveRequest() const {
@@ -150,13 +151,13 @@ void TStickForm::FormMouseDown(int button, int x, int y) {
     if (m_doubleClickPending) {
         const LifeWatch life = WatchLife();
         if (IsIconStyle(PaintedStyle(p.style))) {
-            const int pictureWidth = p.pictureLow != 0 ? m_stickerPicture.Width() : 0;
+            const int pictureWidth = p.pictureLow != 0 ? StickerPicture().Width() : 0;
             if (x < pictureWidth + kIconRollMargin && p.pictureLow != 0)
                 ToggleRollUp();
             else
                 m_host.OpenProperties(Handle(), m_blocks, kTextPage);
         } else {
-            const int lift = p.showPicture != 0 ? m_stickerPicture.Width() / 2 : 0;
+            const int lift = p.showPicture != 0 ? StickerPicture().Width() / 2 : 0;
             if (y < lift + kCaptionStripHeight)
                 ToggleRollUp();
             else
@@ -195,7 +196,7 @@ void TStickForm::FormMouseDown(int button, int x, int y) {
                 break;
         }
         if (!life.Alive()) return;
-    } else if (PushpinAt(style, m_composed.Width(), PictureWidth(), x, y) &&
+    } else if (PushpinAt(style, m_painter.Composed().Width(), PictureWidth(), x, y) &&
                (!IsIconStyle(style) || m_clickedSinceFocus)) {
         ToggleLayer();
         return;
@@ -223,9 +224,7 @@ void TStickForm::CopyTextToClipboard() {
     if (text.empty()) return;
     ClipboardSession session(Handle());
     if (::IsClipboardFormatAvailable(CF_UNICODETEXT)) {
-        const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-        std::wstring wide(static_cast<std::size_t>(length), L'\0');
-        ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+        const std::wstring wide = WideFromCodePage(text, CP_ACP);
         PutOnClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
     } else {
         PutOnClipboard(CF_TEXT, text.c_str(), text.size() + 1);

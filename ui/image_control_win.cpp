@@ -28,8 +28,8 @@ LRESULT ImageControl::OnControlMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = ::BeginPaint(Handle(), &paint);
+            const PaintDc painting(Handle());
+            HDC dc = painting.get();
             RECT client{};
             ::GetClientRect(Handle(), &client);
             ::GdiFlush();
@@ -39,7 +39,6 @@ LRESULT ImageControl::OnControlMessage(UINT message, WPARAM wParam, LPARAM lPara
             RECT below{0, m_surface.Height(), m_surface.Width(), client.bottom};
             if (right.left < right.right) ::FillRect(dc, &right, ::GetSysColorBrush(COLOR_BTNFACE));
             if (below.top < below.bottom) ::FillRect(dc, &below, ::GetSysColorBrush(COLOR_BTNFACE));
-            ::EndPaint(Handle(), &paint);
             return 0;
         }
         default:

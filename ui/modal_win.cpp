@@ -54,14 +54,14 @@ void ShowModal(HWND dialog) {
     bool quit = false;
     int exitCode = 0;
     while (::IsWindow(dialog) && ::IsWindowVisible(dialog)) {
-        if (::GetMessageA(&message, nullptr, 0, 0) <= 0) {
+        if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
             quit = true;
             exitCode = static_cast<int>(message.wParam);
             break;
         }
-        if (::IsDialogMessageA(dialog, &message)) continue;
+        if (::IsDialogMessageW(dialog, &message)) continue;
         ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+        ::DispatchMessageW(&message);
     }
     for (HWND hwnd : state.disabled)
         if (::IsWindow(hwnd)) ::EnableWindow(hwnd, TRUE);

@@ -78,10 +78,8 @@ bool SpeedButton::PointerInside(LPARAM lParam) const {
 LRESULT SpeedButton::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = ::BeginPaint(Handle(), &paint);
-            Paint(dc);
-            ::EndPaint(Handle(), &paint);
+            const PaintDc dc(Handle());
+            Paint(dc.get());
             return 0;
         }
         case WM_ERASEBKGND:

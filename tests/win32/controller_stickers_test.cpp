@@ -305,8 +305,8 @@ TEST_F(StoredStickersTest, AWindowThatNeverAnswersHoldsUpNeitherSavesNorCommands
     const DWORD start = ::GetTickCount();
     MSG message;
     while (!test::FileExists(folder.File("base.db")) && ::GetTickCount() - start < HungWindow::kHungFor) {
-        if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::DispatchMessageA(&message);
+        if (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageW(&message);
         } else {
             ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
         }

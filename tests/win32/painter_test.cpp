@@ -14,7 +14,9 @@
 #include <string>
 
 #include "app/shared_pictures_win.h"
+#include "sticker/painter_win.h"
 #include "sticker/stick_form_win.h"
+#include "sticker/sticker_state.h"
 #include "tests/win32/test_support.h"
 
 namespace velpiners {
@@ -558,6 +560,52 @@ TEST_F(PainterTest, AHostileRecordPaintsWithinBounds) {
         EXPECT_EQ(sticker->PresentedOpacity(), 0);
         EXPECT_EQ(Placement().style, style);  // painted as some style, stored as it came
     }
+}
+
+// --- The painter on its own: a record in, a picture out -------------------------------------------------
+
+TEST(StickerPainterTest, PaintsARecordWithoutAWindowAsTheWindowShowsIt) {
+    PainterHost host;
+    host.MakeIcon(200, 16);
+    StickerRecord record{};
+    FillStickerDefaults(record, "Note", "Hello", "", 0, 0);
+    record.placement.style = 3;
+    record.placement.SetPictureNumber(200);
+    record.placement.showPicture = 0;
+    record.caption.y = 9;
+
+    StickerPainter painter(host);
+    // Nothing to repaint from before the first layout: the caller lays out instead.
+    EXPECT_FALSE(painter.Repaint(record, false));
+    EXPECT_EQ(painter.Composed().Bitmap(), nullptr);
+
+    painter.Relayout(record, false);
+    // What a layout decides goes back into the record it was handed.
+    EXPECT_EQ(record.placement.showPicture, 1);
+    EXPECT_EQ(record.caption.y, 2);
+    const Picture laidOut = painter.Composed().Pixels();
+    // The icon at (caption X - 2, 4): 12, 4 with the default caption X of 14.
+    EXPECT_TRUE(IsPureRed(laidOut.Pixel(12, 4)));
+    EXPECT_TRUE(IsPureRed(laidOut.Pixel(27, 19)));
+    EXPECT_FALSE(IsPureRed(laidOut.Pixel(28, 19)));
+
+    TStickForm* window = TStickForm::Create(host, nullptr);
+    ASSERT_NE(window, nullptr);
+    window->Blocks().caption = record.caption;
+    window->Blocks().date = record.date;
+    window->Blocks().body = record.body;
+    window->Blocks().placement = record.placement;
+    window->Relayout();
+    EXPECT_TRUE(Same(window->Composed(), laidOut));
+    ::DestroyWindow(window->Handle());
+    test::PumpMessages();
+
+    // An unfocused repaint of a framed style gives the layout's picture again; once released, the painter
+    // needs a layout again.
+    ASSERT_TRUE(painter.Repaint(record, false));
+    EXPECT_TRUE(Same(painter.Composed().Pixels(), laidOut));
+    painter.Release();
+    EXPECT_FALSE(painter.Repaint(record, false));
 }
 
 }  // namespace

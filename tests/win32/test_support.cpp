@@ -86,10 +86,10 @@ HMODULE ProgramResources() {
 void PumpMessages() {
     MSG message;
     for (int idle = 0; idle < 3;) {
-        if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             idle = 0;
             ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
+            ::DispatchMessageW(&message);
         } else {
             ++idle;
             ::Sleep(1);
