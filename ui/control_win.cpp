@@ -166,15 +166,15 @@ void Control::CreateControl(HWND parent, const wchar_t* windowClass, std::wstrin
 
 bool Control::OnReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-LRESULT Control::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallDefault(message, wParam, lParam);
+LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefaultHandler(message, wParam, lParam);
 }
 
-LRESULT Control::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Control::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
 }
 
-const wchar_t* Control::PlainWindowClass(const wchar_t* name) {
+const wchar_t* Control::PlainWindowClass(const wchar_t* name, HBRUSH background) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     WNDCLASSEXW wc{};
     if (::GetClassInfoExW(instance, name, &wc)) return name;
@@ -183,6 +183,7 @@ const wchar_t* Control::PlainWindowClass(const wchar_t* name) {
     wc.lpfnWndProc = &::DefWindowProcW;
     wc.hInstance = instance;
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
     wc.lpszClassName = name;
     ::RegisterClassExW(&wc);
     return name;
@@ -204,7 +205,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
         return ::DefSubclassProc(hwnd, message, wParam, lParam);
     }
     try {
-        return control->OnControlMessage(message, wParam, lParam);
+        return control->OnMessage(message, wParam, lParam);
     } catch (const std::exception& error) {
         ShowErrorBox(error.what());
     } catch (...) {
