@@ -218,6 +218,20 @@ void Label::Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_v
     CreateControl(parent, L"STATIC", text, WS_VISIBLE | alignment, 0, bounds, font);
 }
 
+void Label::SetAlignment(DWORD alignment) {
+    const LONG_PTR style = ::GetWindowLongPtrW(Handle(), GWL_STYLE);
+    ::SetWindowLongPtrW(Handle(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | alignment);
+}
+
+int Label::TextHeight(int width) const {
+    const std::wstring text = WideText();
+    WindowDc dc(Handle());
+    SelectGuard select(dc.get(), Font());
+    RECT rect{0, 0, width, 0};
+    ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    return rect.bottom - rect.top;
+}
+
 void Button::Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text, int id, bool isDefault) {
     CreateControl(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0,
                   bounds, font, id);

@@ -1,12 +1,13 @@
-// The controls layer's base: one object per child window (controls and the containers of controls), and the reflection
-// that hands a child control's notifications (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM, WM_HSCROLL,
-// WM_VSCROLL, WM_CTLCOLOR*) from its container back to the control's object, which turns them into its events (onClick,
-// onChange). Every container of this layer (dialog forms, panels, pages) reflects first, so a dialog wires events and
-// never decodes a notification itself.
+// The controls layer's base: one object per child window (controls and the panels that hold them), and the
+// reflection that hands a child control's notifications (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM,
+// WM_HSCROLL, WM_VSCROLL, WM_CTLCOLOR*) from its container back to the control's object, which turns them into
+// its events (onClick, onChange). Every container of this layer (dialog forms, panels, pages) reflects first,
+// so a dialog wires events and never decodes a notification itself.
 //
-// The object is bound to its window by a window property and a subclass; both go when the object goes (the window stays
-// for its parent to destroy) or when the window is destroyed first. Events run on the user-interface thread; an
-// exception in one reaches the container's dispatcher, which shows it in the standard error box.
+// The object is bound to its window by a window property and a subclass; both go when the object goes (the
+// window stays for its parent to destroy) or when the window is destroyed first. Events run on the
+// user-interface thread; an exception in one reaches the container's dispatcher, which shows it in the
+// standard error box.
 //
 // Controls are Unicode windows, as forms are: interface texts (captions, tab and list texts of the current
 // language) go in as UTF-16 (std::wstring_view, ShownText of lang/shown_text_win.h); the program's data
@@ -115,6 +116,9 @@ private:
 class Label : public Control {
 public:
     void Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text = {}, DWORD alignment = SS_LEFT);
+    void SetAlignment(DWORD alignment);
+    // The height of its text wrapped at words to `width`, in its font.
+    [[nodiscard]] int TextHeight(int width) const;
 };
 
 // A push button. IDOK and IDCANCEL as `id` make Enter and Esc press it.
