@@ -7,15 +7,15 @@
 
 #include <string>
 
-#include "ui/form_win.h"
 #include "lang/text_lookup.h"
-#include "base/unique_handle_win.h"
+#include "ui/control_win.h"
+#include "ui/dialog_form_win.h"
 
 namespace velpiners {
 
-class TFormDialog : public Form {
+class TFormDialog : public DialogForm {
 public:
-    enum ControlId : int { kLText = 100, kEText = 101, kBOK = IDOK, kBNO = IDCANCEL };
+    enum ControlId : int { kLText, kEText, kBOK, kBNO };
 
     bool FormCreate(TextLookup texts);
 
@@ -24,23 +24,22 @@ public:
     bool Confirm(const std::wstring& caption, const std::wstring& text);
     // True when the user pressed BOK; the answer is then Answer(), in the ANSI code page.
     bool AskText(const std::wstring& caption, const std::wstring& prompt);
-    [[nodiscard]] std::string Answer() const;
+    [[nodiscard]] std::string Answer() const { return E_text.Text(); }
 
-    [[nodiscard]] HWND Control(ControlId id) const { return ::GetDlgItem(Handle(), id); }
-
-protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    [[nodiscard]] HWND Control(ControlId id) const;
 
 private:
     [[nodiscard]] bool ShowingAlready() const;
     void PrepareButtons(const std::wstring& caption);
     bool RunModal();
     void BOKClick();
-    void BNOClick();
 
     TextLookup m_texts;
-    UniqueFont m_font;
-    int m_okMarker = 0;
+    Label LText;
+    Edit E_text;
+    // Its tag is the OK marker: 1 once the user confirmed.
+    Button BOK;
+    Button BNO;
 };
 
 }  // namespace velpiners

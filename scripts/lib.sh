@@ -27,3 +27,23 @@ windows_arch() {
 wine_loader() {
   if [ -x /usr/lib/wine/wine64 ] && ! can_run_i386; then echo /usr/lib/wine/wine64; else echo wine; fi
 }
+
+# Boots the Wine prefix $WINEPREFIX once (with the loader $1 and the wineserver $2), then puts Wine's own
+# fonts (Tahoma, the stickers' default face, among them) into its Fonts folder. Debian's Wine neither copies
+# them there at the boot nor reads them from its data folder, so a prefix without them offers the program
+# only the system's fontconfig faces: font boxes then find no sticker's font. Fonts already there stay.
+boot_prefix() {  # loader wineserver
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    "$1" wineboot -i >/dev/null 2>&1
+    "$2" -w
+  fi
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" data font
+  for data in /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
+    [ -d "$data" ] || continue
+    mkdir -p "$fonts"
+    for font in "$data"/*; do
+      [ -e "$fonts/${font##*/}" ] || cp "$font" "$fonts/"
+    done
+    return 0
+  done
+}

@@ -164,13 +164,13 @@ void ComboBox::PressAndRelease() {
     ::SendMessageA(Handle(), WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
 }
 
-LRESULT ComboBox::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ComboBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_pressing && message == WM_LBUTTONDOWN) return 0;
     if (m_pressing && message == WM_LBUTTONUP) {
         if (onClick) onClick();
         return 0;
     }
-    return CallDefault(message, wParam, lParam);
+    return DefaultHandler(message, wParam, lParam);
 }
 
 void ComboBox::Chosen() {

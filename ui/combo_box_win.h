@@ -64,7 +64,7 @@ public:
 
 protected:
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    LRESULT OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Owner-drawn boxes: draws item `index` (-1 for an empty selection field) into `rect`.
     virtual void DrawItem(HDC dc, const RECT& rect, int index, UINT state);

@@ -166,15 +166,15 @@ void Control::CreateControl(HWND parent, const wchar_t* windowClass, std::wstrin
 
 bool Control::OnReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-LRESULT Control::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallDefault(message, wParam, lParam);
+LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefaultHandler(message, wParam, lParam);
 }
 
-LRESULT Control::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Control::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
 }
 
-const wchar_t* Control::PlainWindowClass(const wchar_t* name) {
+const wchar_t* Control::PlainWindowClass(const wchar_t* name, HBRUSH background) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     WNDCLASSEXW wc{};
     if (::GetClassInfoExW(instance, name, &wc)) return name;
@@ -183,6 +183,7 @@ const wchar_t* Control::PlainWindowClass(const wchar_t* name) {
     wc.lpfnWndProc = &::DefWindowProcW;
     wc.hInstance = instance;
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
     wc.lpszClassName = name;
     ::RegisterClassExW(&wc);
     return name;
@@ -204,7 +205,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
         return ::DefSubclassProc(hwnd, message, wParam, lParam);
     }
     try {
-        return control->OnControlMessage(message, wParam, lParam);
+        return control->OnMessage(message, wParam, lParam);
     } catch (const std::exception& error) {
         ShowErrorBox(error.what());
     } catch (...) {
@@ -215,6 +216,20 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
 
 void Label::Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text, DWORD alignment) {
     CreateControl(parent, L"STATIC", text, WS_VISIBLE | alignment, 0, bounds, font);
+}
+
+void Label::SetAlignment(DWORD alignment) {
+    const LONG_PTR style = ::GetWindowLongPtrW(Handle(), GWL_STYLE);
+    ::SetWindowLongPtrW(Handle(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | alignment);
+}
+
+int Label::TextHeight(int width) const {
+    const std::wstring text = WideText();
+    WindowDc dc(Handle());
+    SelectGuard select(dc.get(), Font());
+    RECT rect{0, 0, width, 0};
+    ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    return rect.bottom - rect.top;
 }
 
 void Button::Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text, int id, bool isDefault) {

@@ -1,13 +1,13 @@
-// The controls layer's base: one object per control window, and the reflection that hands a child control's
-// notifications (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM, WM_HSCROLL, WM_VSCROLL, WM_CTLCOLOR*)
-// from its container back to the control's object, which turns them into its events (onClick, onChange).
-// Every container of this layer (dialog forms, panels, pages) reflects first, so a dialog wires events and
-// never decodes a notification itself.
+// The controls layer's base: one object per child window (controls and the panels that hold them), and the
+// reflection that hands a child control's notifications (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM,
+// WM_HSCROLL, WM_VSCROLL, WM_CTLCOLOR*) from its container back to the control's object, which turns them into
+// its events (onClick, onChange). Every container of this layer (dialog forms, panels, pages) reflects first,
+// so a dialog wires events and never decodes a notification itself.
 //
-// The object is bound to its window by a window property and, where the control handles its own messages,
-// a subclass; both go when the object goes (the window stays for its parent to destroy) or when the window
-// is destroyed first. Events run on the user-interface thread; an exception in one reaches the container's
-// dispatcher, which shows it in the standard error box.
+// The object is bound to its window by a window property and a subclass; both go when the object goes (the
+// window stays for its parent to destroy) or when the window is destroyed first. Events run on the
+// user-interface thread; an exception in one reaches the container's dispatcher, which shows it in the
+// standard error box.
 //
 // Controls are Unicode windows, as forms are: interface texts (captions, tab and list texts of the current
 // language) go in as UTF-16 (std::wstring_view, ShownText of lang/shown_text_win.h); the program's data
@@ -93,17 +93,16 @@ protected:
     // A notification of this control that reached its container. The default answers nothing.
     virtual bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    // From the call on, the control's own messages go through OnControlMessage.
-    void Subclass();
-    virtual LRESULT OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
+    // The window's own messages, once it is made; the default hands them to the window's class.
+    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Unbinds the object from its window (the window stays).
     void Detach();
 
-    // Registers (once) a window class of this name that draws nothing by itself, for controls that paint
-    // and handle the mouse in OnControlMessage; returns the name.
-    static const wchar_t* PlainWindowClass(const wchar_t* name);
+    // Registers (once) a window class of this name whose only drawing is its `background` (none when null),
+    // for controls that paint and handle the mouse in OnMessage; returns the name.
+    static const wchar_t* PlainWindowClass(const wchar_t* name, HBRUSH background = nullptr);
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -117,6 +116,9 @@ private:
 class Label : public Control {
 public:
     void Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text = {}, DWORD alignment = SS_LEFT);
+    void SetAlignment(DWORD alignment);
+    // The height of its text wrapped at words to `width`, in its font.
+    [[nodiscard]] int TextHeight(int width) const;
 };
 
 // A push button. IDOK and IDCANCEL as `id` make Enter and Esc press it.

@@ -23,7 +23,7 @@ void ImageControl::SetCanvasFont(std::string_view face, int points) {
     m_points = points;
 }
 
-LRESULT ImageControl::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ImageControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND:
             return 1;
@@ -42,7 +42,7 @@ LRESULT ImageControl::OnControlMessage(UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         }
         default:
-            return CallDefault(message, wParam, lParam);
+            return DefaultHandler(message, wParam, lParam);
     }
 }
 

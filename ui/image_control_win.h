@@ -41,7 +41,7 @@ public:
     void Refresh() { Invalidate(); }
 
 protected:
-    LRESULT OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     // Declared first, so it goes after the canvas it is selected into.

@@ -72,13 +72,4 @@ void Memo::SetText(std::string_view text) {
     if (onChange) onChange();
 }
 
-void Memo::SelectAll() { ::SendMessageA(Handle(), EM_SETSEL, 0, -1); }
-
-bool Memo::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message != WM_COMMAND || HIWORD(wParam) != EN_CHANGE) return false;
-    if (onChange) onChange();
-    result = 0;
-    return true;
-}
-
 }  // namespace velpiners

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,7 +14,8 @@
 
 namespace velpiners {
 
-class Memo : public Control {
+// An edit: SelectAll and onChange (the text changed, by the user or from code) are the edit's.
+class Memo : public Edit {
 public:
     static constexpr int kMaxLength = 255;
 
@@ -36,14 +36,6 @@ public:
     // The text's length and "/255", as the counter beside the memo shows it.
     [[nodiscard]] std::string CounterText() const;
     [[nodiscard]] int Length() const { return ::GetWindowTextLengthA(Handle()); }
-
-    void SelectAll();
-
-    // The text changed, by the user or from code.
-    std::function<void()> onChange;
-
-protected:
-    bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     [[nodiscard]] DWORD Style() const;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "base/app_error.h"
+#include "base/wide_string_win.h"
 #include "graphics/gdi_surface_win.h"
 
 namespace velpiners {
@@ -16,25 +16,10 @@ namespace velpiners {
 void Panel::Create(HWND parent, const Bounds& bounds, const char* className, bool clipChildren) {
     // A container takes part in dialog navigation: Tab and the arrow keys go into it.
     const DWORD style = WS_VISIBLE | WS_CLIPSIBLINGS | (clipChildren ? WS_CLIPCHILDREN : 0);
-    if (!CreateChildFormWindow(className, parent, 0, bounds.x, bounds.y, bounds.width, bounds.height, style,
-                               WS_EX_CONTROLPARENT | WS_EX_NOPARENTNOTIFY))
-        throw AppError(std::string("Cannot create a window of class ") + className);
+    const std::wstring name = WideFromCodePage(className, CP_ACP);
+    CreateControl(parent, PlainWindowClass(name.c_str(), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)), L"", style,
+                  WS_EX_CONTROLPARENT, bounds, nullptr);
 }
-
-void Panel::SetBounds(const Bounds& bounds) {
-    ::SetWindowPos(Handle(), nullptr, bounds.x, bounds.y, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-Bounds Panel::GetBounds() const {
-    RECT rect{};
-    ::GetWindowRect(Handle(), &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(Handle()), reinterpret_cast<POINT*>(&rect), 2);
-    return Bounds{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
-void Panel::SetVisible(bool visible) { ::ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
-
-bool Panel::Visible() const { return (::GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_VISIBLE) != 0; }
 
 void Panel::Redraw() { ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
 

@@ -1,4 +1,4 @@
-// Containers of controls: the panel (a child window with the button-face background whose child controls'
+// Containers of controls: the panel (a control with the button-face background whose child controls'
 // notifications reach their objects through Control::Reflect) and the page control (tabs over pages, each
 // page a panel). Containers do not clip their children unless told to: group boxes and bevels are drawn
 // over the container's face, which must lie beneath them. A panel never closes: WM_CLOSE (a multi-line edit's
@@ -13,20 +13,15 @@
 #include <vector>
 
 #include "ui/control_win.h"
-#include "ui/form_win.h"
 #include "base/unique_handle_win.h"
 
 namespace velpiners {
 
-class Panel : public Form {
+class Panel : public Control {
 public:
     // Makes the panel at `bounds` in `parent`, visible. Throws AppError when the window cannot be made.
     void Create(HWND parent, const Bounds& bounds, const char* className = "TPanel", bool clipChildren = false);
 
-    void SetBounds(const Bounds& bounds);
-    [[nodiscard]] Bounds GetBounds() const;
-    void SetVisible(bool visible);
-    [[nodiscard]] bool Visible() const;
     // Repaints the panel and every control on it.
     void Redraw();
 

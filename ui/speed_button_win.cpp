@@ -75,7 +75,7 @@ bool SpeedButton::PointerInside(LPARAM lParam) const {
     return ::PtInRect(&client, point) != FALSE;
 }
 
-LRESULT SpeedButton::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SpeedButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
             const PaintDc dc(Handle());
@@ -126,7 +126,7 @@ LRESULT SpeedButton::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam
         default:
             break;
     }
-    return CallDefault(message, wParam, lParam);
+    return DefaultHandler(message, wParam, lParam);
 }
 
 void SpeedButton::Paint(HDC dc) {

@@ -35,7 +35,7 @@ public:
     void Click();
 
 protected:
-    LRESULT OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     friend class SpeedButtonGroup;

@@ -199,6 +199,13 @@ TEST_F(SettingsFormTest, AGoneUserIconOpensAsNoIconAndAMissingFontKeepsTheStored
     EXPECT_EQ(Posted(protocol::kStkPictureNumber)->value, 101u);
 }
 
+// Tahoma, the face of every new sticker, is one of Wine's own fonts: both font boxes show it chosen.
+TEST_F(SettingsFormTest, ANewStickersTahomaIsChosenInBothFontBoxes) {
+    Open();
+    EXPECT_EQ(form.CBListFonts.SelectedFont(), "Tahoma");
+    EXPECT_EQ(form.CBFontNameText.SelectedFont(), "Tahoma");
+}
+
 TEST_F(SettingsFormTest, EachOpeningPreviewsItsStickersFontAndKeepsAHideDelayOfZeroUntilMoved) {
     const std::vector<std::string> fonts = InstalledScreenFonts();
     ASSERT_GE(fonts.size(), 2u);

@@ -411,6 +411,26 @@ TEST_F(TrayMenuTest, AskTextKeepsThePreviousAnswer) {
     EXPECT_FALSE(::IsWindowVisible(dialog.Handle()));
 }
 
+// The question box speaks in the dialogs' font, and the keyboard answers it: Enter in the answer box is OK,
+// Esc is Cancel.
+TEST_F(TrayMenuTest, TheQuestionIsInTheDialogsFontAndEnterOrEscAnswersIt) {
+    for (TFormDialog::ControlId id : {TFormDialog::kLText, TFormDialog::kEText, TFormDialog::kBOK, TFormDialog::kBNO}) {
+        LOGFONTA font{};
+        ::GetObjectA(reinterpret_cast<HGDIOBJ>(::SendMessageA(dialog.Control(id), WM_GETFONT, 0, 0)), sizeof font,
+                     &font);
+        EXPECT_STREQ(font.lfFaceName, "MS Sans Serif") << id;
+        EXPECT_EQ(font.lfHeight, -11) << id;
+    }
+    HWND answer = dialog.Control(TFormDialog::kEText);
+    ::SetWindowTextA(answer, "typed");
+    ::PostMessageA(answer, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(dialog.AskText(L"Velpiners: Confirmation", L"Name:"));
+    EXPECT_EQ(dialog.Answer(), "typed");
+    ::PostMessageA(answer, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(dialog.AskText(L"Velpiners: Confirmation", L"Name:"));
+    EXPECT_FALSE(::IsWindowVisible(dialog.Handle()));
+}
+
 // The controller is hidden, so the question does not disable it: "Delete all" chosen meanwhile must neither
 // turn the question into its own nor take its answer (on the question's OK, all would go).
 TEST_F(TrayMenuTest, DeleteAllWhileThePatternNameIsAskedLeavesTheQuestionAlone) {
