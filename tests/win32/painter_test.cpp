@@ -14,6 +14,8 @@
 #include <string>
 
 #include "app/shared_pictures_win.h"
+#include "graphics/gdi_surface_win.h"
+#include "sticker/paint_share_win.h"
 #include "sticker/painter_win.h"
 #include "sticker/stick_form_win.h"
 #include "sticker/sticker_state.h"
@@ -303,14 +305,29 @@ TEST_F(PainterTest, EveryLineOfATextWithAWordLongerThanTheLineIsDrawn) {
 
 TEST_F(PainterTest, AmpersandsArePaintedAsTyped) {
     // 60 ampersands in one word: a mnemonic prefix would paint half of them ("&&" as "&") and leave the
-    // word inside the box.
+    // word inside the box. The word's ink as TextOut (which knows no prefixes) draws it in the body's font
+    // is what the sticker must be as wide as.
     TextStyleBlock& body = Blocks().body;
     const std::string word(60, '&');
-    const int wordWidth = ExtentIn(body, word).cx;
-    ASSERT_GT(wordWidth, body.width + 30);
+    GdiSurface typed(24);
+    typed.Resize(2 * ExtentIn(body, word).cx, 2 * LineHeightIn(body));
+    ::PatBlt(typed.Dc(), 0, 0, typed.Width(), typed.Height(), WHITENESS);
+    ::SelectObject(typed.Dc(), PaintShare::Get().Font(body.fontName.Get(), body.fontSize));
+    ::TextOutA(typed.Dc(), 0, 0, word.c_str(), static_cast<int>(word.size()));
+    const graphics::Picture& ink = typed.Pixels();
+    int inkLeft = ink.Width();
+    int inkRight = -1;
+    for (int y = 0; y < ink.Height(); ++y)
+        for (int x = 0; x < ink.Width(); ++x)
+            if (ink.Pixel(x, y)[0] < 128) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+    const int inkWidth = inkRight - inkLeft + 1;
+    ASSERT_GT(inkWidth, body.width + 30);
     body.text.Set(word);
     sticker->Relayout();
-    EXPECT_NEAR(Width(), body.x + wordWidth + 16, 3);
+    EXPECT_NEAR(Width(), body.x + inkWidth + 16, 3);
 }
 
 // --- Pictures --------------------------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/velpin_win.h"
+#include "graphics/gdi_surface_win.h"
 #include "graphics/bmp.h"
 #include "graphics/gdi_effects_win.h"
 #include "dialogs/preview_win.h"
@@ -151,10 +152,24 @@ TEST_F(PreviewGalleryTest, EveryStyleAndThreePatternsIntoOneSheet) {
         EXPECT_EQ(patternImage.CanvasFace(), "Tahoma");
         EXPECT_EQ(patternImage.CanvasPoints(), 10);
 
-        // The text is as wide as the cut line: from the first letter's stem (pure text colour) to the last
-        // pixel with the text colour's mark (smoothed edges blend it with what lies beneath).
+        // The text is as wide as the cut line's ink (TextOut in the canvas font on white): from the first
+        // letter's stem (pure text colour) to the last pixel with the text colour's mark (smoothed edges
+        // blend it with what lies beneath).
         SIZE cut{};
         ::GetTextExtentPoint32A(patternImage.Canvas(), sample.shown, static_cast<int>(std::strlen(sample.shown)), &cut);
+        GdiSurface typed(24);
+        typed.Resize(2 * cut.cx, 2 * cut.cy);
+        ::PatBlt(typed.Dc(), 0, 0, typed.Width(), typed.Height(), WHITENESS);
+        ::SelectObject(typed.Dc(), ::GetCurrentObject(patternImage.Canvas(), OBJ_FONT));
+        ::TextOutA(typed.Dc(), 0, 0, sample.shown, static_cast<int>(std::strlen(sample.shown)));
+        int inkLeft = typed.Width();
+        int inkRight = -1;
+        for (int y = 0; y < typed.Height(); ++y)
+            for (int x = 0; x < typed.Width(); ++x)
+                if (typed.Pixels().Pixel(x, y)[0] < 128) {
+                    inkLeft = std::min(inkLeft, x);
+                    inkRight = std::max(inkRight, x);
+                }
         const Picture& shot = patternImage.Picture();
         int textLeft = shot.Width();
         int textTop = shot.Height();
@@ -169,7 +184,7 @@ TEST_F(PreviewGalleryTest, EveryStyleAndThreePatternsIntoOneSheet) {
         for (int y = textTop; y < std::min(textTop + static_cast<int>(cut.cy), shot.Height()); ++y)
             for (int x = textLeft; x < shot.Width(); ++x)
                 if (LooksLikeText(At(shot, x, y))) right = std::max(right, x);
-        EXPECT_NEAR(right - textLeft + 1, cut.cx, 3) << sample.style;
+        EXPECT_NEAR(right - textLeft + 1, inkRight - inkLeft + 1, 3) << sample.style;
 
         Paste(shot, sheet, kGap + (index % 2) * (305 + kGap), patternTop + (index / 2) * (129 + kGap));
         ++index;
