@@ -9,6 +9,7 @@
 #include "dialogs/preview_win.h"
 #include "sticker/sticker_state.h"
 #include "store/pattern.h"
+#include "store/pattern_files_win.h"
 #include "ui/modal_win.h"
 
 namespace velpiners {
@@ -30,29 +31,22 @@ constexpr Bounds kLCountBounds{287, 184, 80, 13};
 constexpr int kCaptionLimit = 255;
 constexpr std::string_view kEmptyCounter = "0/255";
 
-// Appearance page.
-constexpr Bounds kGBBounds{8, 2, 161, 178};
-constexpr Bounds kI_styleBounds{16, 18, 145, 121};
-constexpr Bounds kCB_styleBounds{16, 146, 145, 21};
-constexpr Bounds kLtranBounds{177, 2, 190, 58};
-constexpr Bounds kTrackBarBounds{183, 18, 178, 34};
-constexpr Bounds kCBuseColorBounds{177, 66, 190, 17};
-constexpr Bounds kCBColorMaskBounds{177, 86, 158, 22};
-constexpr Bounds kSBrandomBounds{341, 85, 24, 24};
-constexpr Bounds kTS5Bounds{177, 114, 190, 66};
-constexpr Bounds kCB_iconsBounds{185, 132, 174, 42};
-constexpr Bounds kCB_pic_useBounds{185, 160, 100, 17};
+// Appearance page, in the order of the layout's fields; its icon items are taller and all of one height.
 constexpr int kIconItemHeight = 36;
-
-// The random colour button's glyph: four colour squares inside a border of the transparent colour.
-constexpr int kGlyphSide = 16;
-constexpr std::array<std::array<std::uint8_t, 3>, 4> kGlyphColors = {{
-    {0x30, 0x30, 0xE0},  // B, G, R
-    {0x30, 0xC0, 0x30},
-    {0xE0, 0x60, 0x30},
-    {0x30, 0xD0, 0xE0},
-}};
-constexpr std::array<std::uint8_t, 3> kGlyphTransparent = {0xFF, 0x00, 0xFF};
+constexpr LookPageLayout kLook{{8, 2, 161, 178},
+                               {16, 18, 145, 121},
+                               {16, 146, 145, 21},
+                               {177, 2, 190, 58},
+                               {183, 18, 178, 34},
+                               {177, 66, 190, 17},
+                               {177, 86, 158, 22},
+                               {341, 85, 24, 24},
+                               {177, 114, 190, 66},
+                               {185, 132, 174, 42},
+                               {185, 160, 100, 17},
+                               kIconItemHeight,
+                               false,
+                               true};
 
 // Text options page.
 constexpr Bounds kGB_captBounds{8, 2, 359, 52};
@@ -75,18 +69,13 @@ constexpr TrackBarSetup kHideDelaySetup = [] {
 }();
 
 // Patterns page.
-constexpr Bounds kGB_prew_pressBounds{8, 2, 361, 154};
-constexpr Bounds kI_pressBounds{16, 18, 345, 129};
-constexpr Bounds kCB_pressBounds{8, 166, 270, 22};
-constexpr Bounds kB_press_primBounds{286, 164, 83, 25};
+const PatternsPageLayout kPatterns{{8, 2, 361, 154}, {16, 18, 345, 129}, {8, 166, 270, 22}, {286, 164, 83, 25}, {}, {}};
 
 // Below the pages.
 constexpr Bounds kCBPosBounds{8, 253, 220, 17};
 constexpr Bounds kBOKBounds{238, 249, 75, 25};
 constexpr Bounds kBNOBounds{318, 249, 75, 25};
 
-// Any value that is no style draws the preview's empty frame.
-constexpr int kNoStyle = -1;
 constexpr std::string_view kProgramFont = "tahoma";
 
 enum Page : int { kTextPage = 0, kLookPage = 1, kTextOptionsPage = 2, kPatternsPage = 3 };
@@ -108,9 +97,14 @@ void TFormStickerMess::FormCreate() {
     m_pages.Create(Handle(), kPagesBounds, font);
     for (int i = 0; i < kPageCount; ++i) m_pages.AddPage(L"");
     CreateTextPage(m_pages.Page(kTextPage), font);
-    CreateLookPage(m_pages.Page(kLookPage), font);
+    look.Create(m_pages.Page(kLookPage).Handle(), kLook, font, &m_host);
+    std::vector<std::string> items;
+    m_host.FillIconList(look.CB_icons.Images(), items);
+    look.CB_icons.SetItems(std::move(items));
     CreateTextOptionsPage(m_pages.Page(kTextOptionsPage), font);
-    CreatePatternsPage(m_pages.Page(kPatternsPage), font);
+    patterns.Create(m_pages.Page(kPatternsPage).Handle(), kPatterns, font, m_host.ProgramFolder(), m_Memo, &m_host,
+                    nullptr);
+    patterns.onLoad = [this](const StickerRecord& pattern) { LoadPattern(pattern); };
 
     m_CBPos.Create(Handle(), kCBPosBounds, font);
     m_BOK.Create(Handle(), kBOKBounds, font, {}, IDOK, true);
@@ -137,48 +131,6 @@ void TFormStickerMess::CreateTextPage(Panel& page, HFONT font) {
     m_CB_autoPer.onClick = [this] { CB_autoPerClick(); };
 }
 
-void TFormStickerMess::CreateLookPage(Panel& page, HFONT font) {
-    HWND parent = page.Handle();
-    m_GB.Create(parent, kGBBounds, font);
-    m_I_style.Create(parent, kI_styleBounds);
-    m_I_style.SetCanvasFont(kProgramFont, ImageControl::kDefaultPoints);
-    m_CB_style.Create(parent, kCB_styleBounds, font, ComboBox::Kind::kList, 0, false, graphics::kStyleCount);
-    m_Ltran.Create(parent, kLtranBounds, font);
-    m_TrackBar.Create(parent, kTrackBarBounds, kTransparencyTrackBar);
-    m_CBuseColor.Create(parent, kCBuseColorBounds, font);
-    m_CBColorMask.Create(parent, kCBColorMaskBounds, font);
-    m_SBrandom.Create(parent, kSBrandomBounds, font);
-    CreateRandomGlyph();
-    m_TS5.Create(parent, kTS5Bounds, font);
-    m_CB_icons.Create(parent, kCB_iconsBounds, font, kIconItemHeight, false);
-    m_CB_pic_use.Create(parent, kCB_pic_useBounds, font);
-    m_CB_pic_use.SetVisible(false);
-
-    std::vector<std::string> items;
-    m_host.FillIconList(m_CB_icons.Images(), items);
-    m_CB_icons.SetItems(std::move(items));
-
-    m_CB_style.onClick = [this] { CB_styleClick(); };
-    // The preview shows the skin colour too, so choosing one draws it again.
-    m_CBColorMask.onChange = [this] { CB_styleClick(); };
-    m_SBrandom.onClick = [this] { SBrandomClick(); };
-}
-
-void TFormStickerMess::CreateRandomGlyph() {
-    graphics::Picture glyph(kGlyphSide, kGlyphSide, 24);
-    const int half = kGlyphSide / 2;
-    for (int y = 0; y < kGlyphSide; ++y) {
-        for (int x = 0; x < kGlyphSide; ++x) {
-            const bool border = x == 0 || y == 0 || x == kGlyphSide - 1 || y == kGlyphSide - 1;
-            const auto& color = border
-                                    ? kGlyphTransparent
-                                    : kGlyphColors[static_cast<std::size_t>((y < half ? 0 : 2) + (x < half ? 0 : 1))];
-            std::copy(color.begin(), color.end(), glyph.Pixel(x, y));
-        }
-    }
-    m_SBrandom.SetGlyph(glyph);
-}
-
 void TFormStickerMess::CreateTextOptionsPage(Panel& page, HFONT font) {
     HWND parent = page.Handle();
     m_GB_capt.Create(parent, kGB_captBounds, font);
@@ -197,24 +149,11 @@ void TFormStickerMess::CreateTextOptionsPage(Panel& page, HFONT font) {
         box->FillInstalledFonts();
         box->SelectFont(kProgramFont);
     }
-    for (int size = kSmallestTextSize; size <= kLargestTextSize; size += kTextSizeStep)
-        m_CBsizetext.Add(std::to_string(size));
+    FillTextSizes(m_CBsizetext);
 
     m_CBFontNameText.onChange = [this] { CBFontNameTextChange(); };
-    m_CBsizetext.onChange = [this] { CBsizetextChange(); };
+    m_CBsizetext.onChange = [this] { ShowTextSize(m_CBsizetext, m_Memo); };
     m_TB_Ma.onChange = [this] { TB_MaChange(); };
-}
-
-void TFormStickerMess::CreatePatternsPage(Panel& page, HFONT font) {
-    HWND parent = page.Handle();
-    m_GB_prew_press.Create(parent, kGB_prew_pressBounds, font);
-    m_I_press.Create(parent, kI_pressBounds);
-    m_I_press.SetCanvasFont(kProgramFont, ImageControl::kDefaultPoints);
-    m_CB_press.Create(parent, kCB_pressBounds, font);
-    m_B_press_prim.Create(parent, kB_press_primBounds, font);
-    m_B_press_prim.SetEnabled(false);
-    m_CB_press.onClick = [this] { CB_pressClick(); };
-    m_B_press_prim.onClick = [this] { B_press_primClick(); };
 }
 
 void TFormStickerMess::ApplyTexts() {
@@ -229,23 +168,13 @@ void TFormStickerMess::ApplyTexts() {
     m_pages.SetPageCaption(kLookPage, text(TextKey::tabVid));
     m_pages.SetPageCaption(kTextOptionsPage, text(TextKey::mConfig));
     m_pages.SetPageCaption(kPatternsPage, text(TextKey::tabPattern));
-    m_Ltran.SetText(Spaced(text(TextKey::vidLTransp)));
-    m_GB.SetText(Spaced(text(TextKey::vidBGSt)));
-    m_GB_prew_press.SetText(Spaced(text(TextKey::vidBGSt)));
-    m_CBuseColor.SetText(text(TextKey::fUseColor));
-    FormHints().Set(m_SBrandom.Handle(), text(TextKey::fSBrandhint));
+    look.ApplyTexts(text, FormHints());
+    patterns.ApplyTexts(text, FormHints());
     m_CB_autoPer.SetText(text(TextKey::capCBAutoPer));
     m_GB_text.SetText(Spaced(text(TextKey::tabText)));
     m_GB_capt.SetText(Spaced(text(TextKey::tabCapt)));
-    m_TS5.SetText(text(TextKey::tabIcon));
     m_CB_mouse_atas.SetText(text(TextKey::vidMouseLook));
     m_GB_ml.SetText(text(TextKey::vidInterval));
-    m_B_press_prim.SetText(text(TextKey::bPattPrim));
-    const int style = m_CB_style.Selected();
-    m_CB_style.Clear();
-    for (int i = 0; i < graphics::kStyleCount; ++i)
-        m_CB_style.Add(text(static_cast<TextKey>(static_cast<int>(TextKey::vidSt1) + i)));
-    m_CB_style.Select(style);
     TB_MaChange();
 }
 
@@ -274,9 +203,11 @@ void TFormStickerMess::FillFromDefaults() {
     m_Memo.SetText(m_host.Text(TextKey::dfText));
 
     const StickerDefaults& d = m_host.Defaults();
-    m_CB_style.Select(d.style);
-    m_TrackBar.SetPosition(d.opacity);
-    m_CBuseColor.SetChecked(d.useOwnColor);
+    // The colour is not the defaults': every opening proposes a random one below.
+    look.CB_style.Select(d.style);
+    look.trackBar.SetPosition(d.opacity);
+    look.CBuseColor.SetChecked(d.useOwnColor);
+    look.CB_icons.SelectPicture(d.pictureNumber);
     m_CBPos.SetChecked(d.onTop);
     m_CB_autoPer.SetChecked(d.wordWrap);
     m_CB_color_capt.SetSelected(d.captionColor);
@@ -284,8 +215,7 @@ void TFormStickerMess::FillFromDefaults() {
     m_CBFontNameText.SelectFont(d.textFont);
     m_CBFontNameCapt.SelectFont(d.captionFont);
     m_Memo.SetFontFace(d.textFont);
-    m_CB_icons.SelectPicture(d.pictureNumber);
-    m_CB_pic_use.SetChecked(d.showPicture);
+    look.CB_pic_use.SetChecked(d.showPicture);
     m_CB_mouse_atas.SetChecked(d.hideAtPointer);
     m_TB_Ma.SetPosition(d.hideDelayStep);
     TB_MaChange();
@@ -293,7 +223,7 @@ void TFormStickerMess::FillFromDefaults() {
     m_Memo.SetWordWrap(d.wordWrap);
 
     // Never the last colour: every new sticker is proposed in a colour of its own. This draws the preview.
-    SBrandomClick();
+    look.SBrandomClick();
 
     m_pages.SelectPage(kTextPage);
     m_Memo.SelectAll();
@@ -301,10 +231,7 @@ void TFormStickerMess::FillFromDefaults() {
     CentreOnDesktop();
     m_CB_date.SetChecked(true);
 
-    // The pattern box's click on the remembered pattern previews it and enables loading.
-    m_B_press_prim.SetEnabled(false);
-    dialogs::RenderStylePreview(m_I_press, kNoStyle, 0, m_host);
-    FillPatternList(m_CB_press, m_host.ProgramFolder(), ReadRememberedPattern(m_host.ProgramFolder()));
+    patterns.Fill(ReadRememberedPattern(m_host.ProgramFolder()));
 }
 
 void TFormStickerMess::SelectTextSize(int size) {
@@ -315,26 +242,27 @@ void TFormStickerMess::SelectTextSize(int size) {
 
 NewStickerLook TFormStickerMess::LookOfControls() const {
     const StickerDefaults& d = m_host.Defaults();
-    NewStickerLook look;
+    NewStickerLook chosen;
+    const LookValues shown = look.Read();
     // A style the list does not hold (a damaged config.txt) stays as it was.
-    look.style = m_CB_style.Selected() >= 0 ? m_CB_style.Selected() : d.style;
-    look.opacity = static_cast<std::uint8_t>(m_TrackBar.Position());
-    look.useOwnColor = m_CBuseColor.Checked();
-    look.onTop = m_CBPos.Checked();
-    look.stickerColor = m_CBColorMask.Selected();
-    look.wordWrap = m_CB_autoPer.Checked();
-    look.textColor = m_CB_color_text.Selected();
-    look.captionColor = m_CB_color_capt.Selected();
-    if (m_CBFontNameText.Selected() >= 0) look.textFont = m_CBFontNameText.SelectedFont();
-    if (m_CBFontNameCapt.Selected() >= 0) look.captionFont = m_CBFontNameCapt.SelectedFont();
-    if (m_CBsizetext.Selected() >= 0) look.sizeIndex = m_CBsizetext.Selected();
-    look.showPicture = m_CB_pic_use.Checked();
-    look.pictureNumber = m_CB_icons.PictureNumber();
-    look.hideAtPointer = m_CB_mouse_atas.Checked();
-    look.hideDelayStep = static_cast<std::uint8_t>(m_TB_Ma.Value());
-    look.patternCaptionShadow = m_patternCaptionShadow;
-    look.patternTextShadow = m_patternTextShadow;
-    return look;
+    chosen.style = shown.style >= 0 ? shown.style : d.style;
+    chosen.opacity = shown.opacity;
+    chosen.useOwnColor = shown.useOwnColor;
+    chosen.onTop = m_CBPos.Checked();
+    chosen.stickerColor = shown.color;
+    chosen.wordWrap = m_CB_autoPer.Checked();
+    chosen.textColor = m_CB_color_text.Selected();
+    chosen.captionColor = m_CB_color_capt.Selected();
+    if (m_CBFontNameText.Selected() >= 0) chosen.textFont = m_CBFontNameText.SelectedFont();
+    if (m_CBFontNameCapt.Selected() >= 0) chosen.captionFont = m_CBFontNameCapt.SelectedFont();
+    if (m_CBsizetext.Selected() >= 0) chosen.sizeIndex = m_CBsizetext.Selected();
+    chosen.showPicture = look.CB_pic_use.Checked();
+    chosen.pictureNumber = shown.pictureNumber;
+    chosen.hideAtPointer = m_CB_mouse_atas.Checked();
+    chosen.hideDelayStep = static_cast<std::uint8_t>(m_TB_Ma.Value());
+    chosen.patternCaptionShadow = m_patternCaptionShadow;
+    chosen.patternTextShadow = m_patternTextShadow;
+    return chosen;
 }
 
 void TFormStickerMess::BOKClick() {
@@ -345,57 +273,28 @@ void TFormStickerMess::BOKClick() {
 
 void TFormStickerMess::BNOClick() { Close(); }
 
-void TFormStickerMess::SBrandomClick() {
-    m_CBColorMask.SelectRandomColor();
-    CB_styleClick();
-}
-
 void TFormStickerMess::CBFontNameTextChange() { m_Memo.SetFontFace(m_CBFontNameText.SelectedFont()); }
-
-void TFormStickerMess::CBsizetextChange() { m_Memo.SetFontSize(TextSizeOfIndex(m_CBsizetext.Selected())); }
 
 void TFormStickerMess::CB_autoPerClick() { m_Memo.SetWordWrap(m_CB_autoPer.Checked()); }
 
 void TFormStickerMess::MemoChange() { m_LCount.SetText(m_Memo.CounterText()); }
 
 void TFormStickerMess::TB_MaChange() {
-    const std::string seconds = FormatSeconds(m_TB_Ma.Value());  // digits and a comma
-    m_L_sec.SetText(std::wstring(seconds.begin(), seconds.end()) + L" " + m_host.ShownText(TextKey::vidIntSec));
+    m_L_sec.SetText(SecondsText(m_TB_Ma.Value(), m_host.ShownText(TextKey::vidIntSec)));
 }
 
-void TFormStickerMess::CB_styleClick() {
-    dialogs::RenderStylePreview(m_I_style, m_CB_style.Selected(), m_CBColorMask.Selected(), m_host);
-}
-
-void TFormStickerMess::CB_pressClick() {
-    const std::string path = SelectedPatternPath(m_CB_press, m_host.ProgramFolder());
-    if (path.empty()) return;
-    ReadPatternFile(path, m_scratch);
-    dialogs::RenderPatternPreview(m_scratch, m_I_press, m_Memo.Text(), m_host);
-    m_B_press_prim.SetEnabled(true);
-}
-
-// Loading a pattern sets the look controls the two sticker dialogs share; the shadows wait for OK here.
-void TFormStickerMess::B_press_primClick() {
-    const std::string path = SelectedPatternPath(m_CB_press, m_host.ProgramFolder());
-    if (path.empty()) return;
-    ReadPatternFile(path, m_scratch);
-    const PlacementBlock& p = m_scratch.placement;
-    m_CB_style.Select(p.style);
-    m_CBuseColor.SetChecked(p.useOwnColor != 0);
-    m_CBColorMask.SetSelected(p.color);
-    m_TrackBar.SetPosition(p.opacity);
-    m_CBFontNameText.SelectFont(m_scratch.body.fontName.View());
-    m_Memo.SetFontFace(m_scratch.body.fontName.View());
-    SelectTextSize(m_scratch.body.fontSize);
-    m_CB_color_text.SetSelected(m_scratch.body.color);
-    m_CBFontNameCapt.SelectFont(m_scratch.caption.fontName.View());
-    m_CB_color_capt.SetSelected(m_scratch.caption.color);
-    m_CB_icons.SelectPicture(p.PictureNumber());
-    m_patternCaptionShadow = m_scratch.caption.shadow != 0;
-    m_patternTextShadow = m_scratch.body.shadow != 0;
-    CB_styleClick();
-    m_B_press_prim.SetEnabled(false);
+// The shadows of a loaded pattern wait for OK here.
+void TFormStickerMess::LoadPattern(const StickerRecord& pattern) {
+    look.Fill(LookOf(pattern.placement));
+    m_CBFontNameText.SelectFont(pattern.body.fontName.View());
+    m_Memo.SetFontFace(pattern.body.fontName.View());
+    SelectTextSize(pattern.body.fontSize);
+    m_CB_color_text.SetSelected(pattern.body.color);
+    m_CBFontNameCapt.SelectFont(pattern.caption.fontName.View());
+    m_CB_color_capt.SetSelected(pattern.caption.color);
+    m_patternCaptionShadow = pattern.caption.shadow != 0;
+    m_patternTextShadow = pattern.body.shadow != 0;
+    look.CB_styleClick();
 }
 
 void TFormStickerMess::FocusControl() {
@@ -424,21 +323,21 @@ HWND TFormStickerMess::Component(Part part) const {
         case Part::kLCount:
             return m_LCount.Handle();
         case Part::kI_style:
-            return m_I_style.Handle();
+            return look.I_style.Handle();
         case Part::kCB_style:
-            return m_CB_style.Handle();
+            return look.CB_style.Handle();
         case Part::kTrackBar:
-            return m_TrackBar.Handle();
+            return look.trackBar.Handle();
         case Part::kCBuseColor:
-            return m_CBuseColor.Handle();
+            return look.CBuseColor.Handle();
         case Part::kCBColorMask:
-            return m_CBColorMask.Handle();
+            return look.CBColorMask.Handle();
         case Part::kSBrandom:
-            return m_SBrandom.Handle();
+            return look.SBrandom.Handle();
         case Part::kCB_icons:
-            return m_CB_icons.Handle();
+            return look.CB_icons.Handle();
         case Part::kCB_pic_use:
-            return m_CB_pic_use.Handle();
+            return look.CB_pic_use.Handle();
         case Part::kCBFontNameCapt:
             return m_CBFontNameCapt.Handle();
         case Part::kCB_color_capt:
@@ -456,11 +355,11 @@ HWND TFormStickerMess::Component(Part part) const {
         case Part::kL_sec:
             return m_L_sec.Handle();
         case Part::kI_press:
-            return m_I_press.Handle();
+            return patterns.I_press.Handle();
         case Part::kCB_press:
-            return m_CB_press.Handle();
+            return patterns.CB_press.Handle();
         case Part::kB_press_prim:
-            return m_B_press_prim.Handle();
+            return patterns.B_press_prim.Handle();
         case Part::kCBPos:
             return m_CBPos.Handle();
         case Part::kBOK:

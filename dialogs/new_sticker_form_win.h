@@ -18,17 +18,14 @@
 #include "dialogs/new_sticker_apply.h"
 #include "dialogs/preview.h"
 #include "lang/text_table.h"
-#include "dialogs/icon_box_win.h"
-#include "dialogs/pattern_box_win.h"
-#include "store/pattern_files_win.h"
+#include "dialogs/look_page_win.h"
+#include "dialogs/patterns_page_win.h"
 #include "store/record.h"
 #include "ui/combo_box_win.h"
 #include "ui/control_win.h"
 #include "ui/dialog_form_win.h"
-#include "ui/image_control_win.h"
 #include "ui/memo_win.h"
 #include "ui/panel_win.h"
-#include "ui/speed_button_win.h"
 #include "ui/track_bar_win.h"
 
 namespace velpiners {
@@ -107,10 +104,7 @@ protected:
 
 private:
     void CreateTextPage(Panel& page, HFONT font);
-    void CreateLookPage(Panel& page, HFONT font);
     void CreateTextOptionsPage(Panel& page, HFONT font);
-    void CreatePatternsPage(Panel& page, HFONT font);
-    void CreateRandomGlyph();
     // Steps of ShowNewSticker before the dialog shows.
     void FillFromDefaults();
     void SelectTextSize(int size);
@@ -120,22 +114,16 @@ private:
 
     void BOKClick();
     void BNOClick();
-    void SBrandomClick();
     void CBFontNameTextChange();
-    void CBsizetextChange();
     void CB_autoPerClick();
     void MemoChange();
     void TB_MaChange();
-    void CB_styleClick();
-    void CB_pressClick();
-    void B_press_primClick();
+    void LoadPattern(const StickerRecord& pattern);
 
     NewStickerHost& m_host;
     // The shadows of a pattern loaded since the opening; they become defaults with OK.
     std::optional<bool> m_patternCaptionShadow;
     std::optional<bool> m_patternTextShadow;
-    // Receives a pattern for its preview and its loading.
-    StickerRecord m_scratch{};
     // Topmost is asserted again after every move; this keeps that from answering itself.
     bool m_assertingTopmost = false;
     // The control that had the focus when the dialog was last left.
@@ -150,18 +138,7 @@ private:
     Memo m_Memo;
     CheckBox m_CB_autoPer;
     Label m_LCount;
-    // Appearance page.
-    GroupBox m_GB;
-    ImageControl m_I_style;
-    ComboBox m_CB_style;
-    GroupBox m_Ltran;
-    TrackBar m_TrackBar;
-    CheckBox m_CBuseColor;
-    ColorBox m_CBColorMask;
-    SpeedButton m_SBrandom;
-    GroupBox m_TS5;
-    IconBox m_CB_icons;
-    CheckBox m_CB_pic_use;
+    LookPage look;
     // Text options page.
     GroupBox m_GB_capt;
     FontBox m_CBFontNameCapt;
@@ -174,11 +151,7 @@ private:
     CheckBox m_CB_mouse_atas;
     TrackBar m_TB_Ma;
     Label m_L_sec;
-    // Patterns page.
-    GroupBox m_GB_prew_press;
-    ImageControl m_I_press;
-    PatternBox m_CB_press;
-    Button m_B_press_prim;
+    PatternsPage patterns;
     // Below the pages.
     CheckBox m_CBPos;
     Button m_BOK;

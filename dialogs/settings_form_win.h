@@ -17,18 +17,15 @@
 #include "dialogs/task_panel_win.h"
 #include "dialogs/preview.h"
 #include "lang/text_lookup.h"
-#include "dialogs/icon_box_win.h"
-#include "dialogs/pattern_box_win.h"
-#include "store/pattern_files_win.h"
+#include "dialogs/look_page_win.h"
+#include "dialogs/patterns_page_win.h"
 #include "store/record.h"
 #include "ui/combo_box_win.h"
 #include "ui/control_win.h"
 #include "ui/dialog_form_win.h"
-#include "ui/image_control_win.h"
 #include "ui/memo_win.h"
 #include "ui/panel_win.h"
 #include "ui/speed_button_win.h"
-#include "ui/track_bar_win.h"
 
 namespace velpiners {
 
@@ -91,14 +88,7 @@ public:
     CheckBox CBShadText;
     SpeedButton SB_text_l, SB_text_c, SB_text_r;
     // Appearance page.
-    GroupBox GB, Ltran, TS5;
-    ImageControl I_style;
-    ComboBox CB_style;
-    TrackBar trackBar;
-    CheckBox CBuseColor, CB_pic_use;
-    ColorBox CBColorMask;
-    SpeedButton SBrandom;
-    IconBox CB_icons;
+    LookPage look;
     // Position page.
     RadioButton RB_upp, RB_bott;
     CheckBox CB_lockMove, CB_mouse_atas;
@@ -106,11 +96,7 @@ public:
     TrackBar TB_Ma;
     Label L_sec;
     // Patterns page.
-    GroupBox GB_prew_press;
-    ImageControl I_press;
-    PatternBox CB_press;
-    Button B_press_prim;
-    SpeedButton BsavePattern, BdelPattern;
+    PatternsPage patterns;
     // Below the pages.
     Button Ok, BNO, BPRIM;
 
@@ -123,9 +109,7 @@ protected:
 private:
     void CreateCaptionPage(Panel& page);
     void CreateTextPage(Panel& page);
-    void CreateAppearancePage(Panel& page);
     void CreatePositionPage(Panel& page);
-    void CreatePatternsPage(Panel& page);
     void LayOutTextPage();
 
     [[nodiscard]] SettingsValues ReadValues() const;
@@ -135,22 +119,14 @@ private:
     [[nodiscard]] int Alignment() const;
 
     void CBFontNameTextChange();
-    void CBsizetextChange();
     void CB_autoPerClick();
     void MemoChange();
-    void CBuseColorClick();
-    void SBrandomClick();
-    void CB_styleClick();
     void CBDatauseClick();
     void EdateTextChange();
     void TB_MaChange();
-    void CB_pressClick();
-    void B_press_primClick();
+    void LoadPattern(const StickerRecord& pattern);
     void BsavePattern1Click();
     void BdelPattern1Click();
-    void FillPatterns();
-    // No pattern chosen: the box without a selection, Load and Delete disabled, the preview empty.
-    void ShowNoPattern();
 
     SettingsFormServices m_services;
     SpeedButtonGroup m_alignment;

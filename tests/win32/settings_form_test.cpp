@@ -18,6 +18,7 @@
 #include "protocol/protocol.h"
 #include "sticker/sticker_state.h"
 #include "store/pattern.h"
+#include "store/pattern_files_win.h"
 #include "tests/win32/test_support.h"
 
 namespace velpiners {
@@ -157,14 +158,14 @@ TEST_F(SettingsFormTest, OkSendsStringsAtOnceThenTheCommandsInOrderAndAsksForASa
 TEST_F(SettingsFormTest, AnEmptyNoteWithoutIconGetsTheFirstOneAndAColourOnlyRepaints) {
     Open();
     form.memo.SetText(" ");
-    form.CB_icons.Select(0);
+    form.look.CB_icons.Select(0);
     Apply();
     ASSERT_NE(Posted(protocol::kStkPictureNumber), nullptr);
     EXPECT_EQ(Posted(protocol::kStkPictureNumber)->value, 1u);
-    EXPECT_EQ(form.CB_icons.Selected(), 1);
+    EXPECT_EQ(form.look.CB_icons.Selected(), 1);
 
     Open();
-    form.CBColorMask.SetSelected(0x00FF00);
+    form.look.CBColorMask.SetSelected(0x00FF00);
     Apply();
     EXPECT_EQ(PostedCodes().back(), protocol::kStkRepaint);
     EXPECT_EQ(Posted(protocol::kStkColor)->value, 0x00FF00u);
@@ -189,11 +190,11 @@ TEST_F(SettingsFormTest, AGoneUserIconOpensAsNoIconAndAMissingFontKeepsTheStored
     blocks.placement.SetPictureNumber(250);  // no user icon carries it
     blocks.caption.fontName.Set("No Such Font Here");
     Open();
-    EXPECT_EQ(form.CB_icons.Selected(), 0);
+    EXPECT_EQ(form.look.CB_icons.Selected(), 0);
     EXPECT_EQ(form.CBListFonts.Selected(), -1);
     blocks.placement.SetPictureNumber(101);
     Open();
-    EXPECT_EQ(form.CB_icons.Selected(), 35);
+    EXPECT_EQ(form.look.CB_icons.Selected(), 35);
     Apply();
     EXPECT_EQ(g_arrivals[0].text, "No Such Font Here");
     EXPECT_EQ(Posted(protocol::kStkPictureNumber)->value, 101u);
@@ -235,10 +236,10 @@ TEST_F(SettingsFormTest, APatternSavedWithEmptyFontAndSizeBoxesKeepsTheStickersO
     Open(TSettingsForm::kPatternsPage);
     ASSERT_EQ(form.CBsizetext.Selected(), -1);
     patternName = "Odd";
-    form.BsavePattern.onClick();
-    ASSERT_EQ(form.CB_press.Count(), 1);
+    form.patterns.BsavePattern.onClick();
+    ASSERT_EQ(form.patterns.CB_press.Count(), 1);
     StickerRecord saved{};
-    ReadPatternFile(folder.File("patterns\\" + PatternFileOf(form.CB_press.Item(0))), saved);
+    ReadPatternFile(folder.File("patterns\\" + PatternFileOf(form.patterns.CB_press.Item(0))), saved);
     EXPECT_EQ(saved.body.fontName.Get(), "No Such Text Font");
     EXPECT_EQ(saved.caption.fontName.Get(), "No Such Caption Font");
     EXPECT_EQ(saved.body.fontSize, 24);
@@ -247,45 +248,45 @@ TEST_F(SettingsFormTest, APatternSavedWithEmptyFontAndSizeBoxesKeepsTheStickersO
 TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheClose) {
     Open(TSettingsForm::kPatternsPage);
     patternName = "Blue look";
-    EXPECT_FALSE(::IsWindowEnabled(form.BdelPattern.Handle()));  // nothing chosen to delete
-    form.BsavePattern.onClick();
-    ASSERT_EQ(form.CB_press.Count(), 1);
-    const std::string item = form.CB_press.Item(0);
+    EXPECT_FALSE(::IsWindowEnabled(form.patterns.BdelPattern.Handle()));  // nothing chosen to delete
+    form.patterns.BsavePattern.onClick();
+    ASSERT_EQ(form.patterns.CB_press.Count(), 1);
+    const std::string item = form.patterns.CB_press.Item(0);
     EXPECT_EQ(PatternNameOf(item), "Blue look");
     const std::string path = folder.File("patterns\\" + PatternFileOf(item));
     ASSERT_TRUE(test::FileExists(path));
     // The new pattern is the chosen one, ready to load or delete.
-    EXPECT_EQ(form.CB_press.Selected(), 0);
-    EXPECT_TRUE(::IsWindowEnabled(form.B_press_prim.Handle()));
-    EXPECT_TRUE(::IsWindowEnabled(form.BdelPattern.Handle()));
+    EXPECT_EQ(form.patterns.CB_press.Selected(), 0);
+    EXPECT_TRUE(::IsWindowEnabled(form.patterns.B_press_prim.Handle()));
+    EXPECT_TRUE(::IsWindowEnabled(form.patterns.BdelPattern.Handle()));
 
     // With no remembered pattern in config.txt, closing writes none.
-    form.CB_press.Select(0);
+    form.patterns.CB_press.Select(0);
     form.BNOClick();
     EXPECT_FALSE(test::FileExists(folder.File("config.txt")));
 
     ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     Open(TSettingsForm::kPatternsPage);
-    form.CB_press.Select(0);
-    form.CB_press.onClick();
+    form.patterns.CB_press.Select(0);
+    form.patterns.CB_press.onClick();
     // Held open by another program, it stays as it was and the user is told.
     HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const LPARAM inside = MAKELPARAM(4, 4);
-    ::SendMessageA(form.BdelPattern.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
-    ::SendMessageA(form.BdelPattern.Handle(), WM_LBUTTONUP, 0, inside);
+    ::SendMessageA(form.patterns.BdelPattern.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    ::SendMessageA(form.patterns.BdelPattern.Handle(), WM_LBUTTONUP, 0, inside);
     ::CloseHandle(held);
     EXPECT_TRUE(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(form.CB_press.Count(), 1);
+    EXPECT_EQ(form.patterns.CB_press.Count(), 1);
     ASSERT_EQ(errors.Errors().size(), 1u);
     EXPECT_EQ(errors.Errors()[0], "Unable to delete " + path + ".");
 
-    form.BdelPattern.onClick();
+    form.patterns.BdelPattern.onClick();
     EXPECT_FALSE(test::FileExists(path));
-    EXPECT_EQ(form.CB_press.Count(), 0);
-    EXPECT_EQ(form.CB_press.Selected(), -1);
-    EXPECT_FALSE(::IsWindowEnabled(form.B_press_prim.Handle()));
-    EXPECT_FALSE(::IsWindowEnabled(form.BdelPattern.Handle()));
+    EXPECT_EQ(form.patterns.CB_press.Count(), 0);
+    EXPECT_EQ(form.patterns.CB_press.Selected(), -1);
+    EXPECT_FALSE(::IsWindowEnabled(form.patterns.B_press_prim.Handle()));
+    EXPECT_FALSE(::IsWindowEnabled(form.patterns.BdelPattern.Handle()));
 }
 
 TEST(SettingsFormRemembered, TheSelectedPatternIsWrittenBackOnceConfigHoldsOne) {
@@ -304,9 +305,9 @@ TEST(SettingsFormRemembered, TheSelectedPatternIsWrittenBackOnceConfigHoldsOne) 
     StickerRecord blocks{};
     FillStickerDefaults(blocks, "c", "b", "d", 0, 0);
     form.FillForSticker(nullptr, blocks.caption, blocks.date, blocks.body, blocks.placement, 0);
-    EXPECT_EQ(form.CB_press.SelectedText(), "A||a.pat");         // selected ignoring case
-    EXPECT_TRUE(::IsWindowEnabled(form.B_press_prim.Handle()));  // and ready to load
-    form.CB_press.Select(form.CB_press.FindExact("B||b.pat"));
+    EXPECT_EQ(form.patterns.CB_press.SelectedText(), "A||a.pat");         // selected ignoring case
+    EXPECT_TRUE(::IsWindowEnabled(form.patterns.B_press_prim.Handle()));  // and ready to load
+    form.patterns.CB_press.Select(form.patterns.CB_press.FindExact("B||b.pat"));
     form.BNOClick();
     EXPECT_EQ(PrivateProfileReader(folder.File("config.txt")).Read("Settings", "pattern", ""), "B||b.pat");
 }
