@@ -94,87 +94,86 @@ std::wstring Spaced(const std::wstring& text) { return L" " + text + L" "; }
 void TFormStickerMess::FormCreate() {
     CreateDialogForm("TFormStickerMess", kClientWidth, kClientHeight, DialogBorder::kToolWindow);
     HFONT font = DialogFont();
-    m_pages.Create(Handle(), kPagesBounds, font);
-    for (int i = 0; i < kPageCount; ++i) m_pages.AddPage(L"");
-    CreateTextPage(m_pages.Page(kTextPage), font);
-    look.Create(m_pages.Page(kLookPage).Handle(), kLook, font, &m_host);
+    PC.Create(Handle(), kPagesBounds, font);
+    for (int i = 0; i < kPageCount; ++i) PC.AddPage(L"");
+    CreateTextPage(PC.Page(kTextPage), font);
+    look.Create(PC.Page(kLookPage).Handle(), kLook, font, &m_host);
     std::vector<std::string> items;
     m_host.FillIconList(look.CB_icons.Images(), items);
     look.CB_icons.SetItems(std::move(items));
-    CreateTextOptionsPage(m_pages.Page(kTextOptionsPage), font);
-    patterns.Create(m_pages.Page(kPatternsPage).Handle(), kPatterns, font, m_host.ProgramFolder(), m_Memo, &m_host,
-                    nullptr);
+    CreateTextOptionsPage(PC.Page(kTextOptionsPage), font);
+    patterns.Create(PC.Page(kPatternsPage).Handle(), kPatterns, font, m_host.ProgramFolder(), memo, &m_host, nullptr);
     patterns.onLoad = [this](const StickerRecord& pattern) { LoadPattern(pattern); };
 
-    m_CBPos.Create(Handle(), kCBPosBounds, font);
-    m_BOK.Create(Handle(), kBOKBounds, font, {}, IDOK, true);
-    m_BNO.Create(Handle(), kBNOBounds, font, {}, IDCANCEL);
-    m_BOK.onClick = [this] { BOKClick(); };
-    m_BNO.onClick = [this] { BNOClick(); };
+    CBPos.Create(Handle(), kCBPosBounds, font);
+    BOK.Create(Handle(), kBOKBounds, font, {}, IDOK, true);
+    BNO.Create(Handle(), kBNOBounds, font, {}, IDCANCEL);
+    BOK.onClick = [this] { BOKClick(); };
+    BNO.onClick = [this] { BNOClick(); };
 
-    m_pages.SelectPage(kTextPage);
+    PC.SelectPage(kTextPage);
     ApplyTexts();
 }
 
 void TFormStickerMess::CreateTextPage(Panel& page, HFONT font) {
     HWND parent = page.Handle();
-    m_LCaption.Create(parent, kLCaptionBounds, font);
-    m_ECaption.Create(parent, kECaptionBounds, font, {}, kCaptionLimit);
-    m_CB_date.Create(parent, kCB_dateBounds, font);
-    m_Edate.Create(parent, kEdateBounds, font, {}, kCaptionLimit);
-    m_Memo.Create(parent, kMemoBounds, font, true);
-    m_CB_autoPer.Create(parent, kCB_autoPerBounds, font);
-    m_CB_autoPer.SetChecked(true);
-    m_LCount.Create(parent, kLCountBounds, font, {}, SS_RIGHT);
-    m_LCount.SetText(kEmptyCounter);
-    m_Memo.onChange = [this] { MemoChange(); };
-    m_CB_autoPer.onClick = [this] { CB_autoPerClick(); };
+    LCaption.Create(parent, kLCaptionBounds, font);
+    ECaption.Create(parent, kECaptionBounds, font, {}, kCaptionLimit);
+    CB_date.Create(parent, kCB_dateBounds, font);
+    Edate.Create(parent, kEdateBounds, font, {}, kCaptionLimit);
+    memo.Create(parent, kMemoBounds, font, true);
+    CB_autoPer.Create(parent, kCB_autoPerBounds, font);
+    CB_autoPer.SetChecked(true);
+    LCount.Create(parent, kLCountBounds, font, {}, SS_RIGHT);
+    LCount.SetText(kEmptyCounter);
+    memo.onChange = [this] { MemoChange(); };
+    CB_autoPer.onClick = [this] { CB_autoPerClick(); };
 }
 
 void TFormStickerMess::CreateTextOptionsPage(Panel& page, HFONT font) {
     HWND parent = page.Handle();
-    m_GB_capt.Create(parent, kGB_captBounds, font);
-    m_CBFontNameCapt.Create(parent, kCBFontNameCaptBounds, font);
-    m_CB_color_capt.Create(parent, kCB_color_captBounds, font);
-    m_GB_text.Create(parent, kGB_textBounds, font);
-    m_CBFontNameText.Create(parent, kCBFontNameTextBounds, font);
-    m_CBsizetext.Create(parent, kCBsizetextBounds, font);
-    m_CB_color_text.Create(parent, kCB_color_textBounds, font);
-    m_GB_ml.Create(parent, kGB_mlBounds, font);
-    m_CB_mouse_atas.Create(parent, kCB_mouse_atasBounds, font);
-    m_TB_Ma.Create(parent, kTB_MaBounds, kHideDelaySetup);
-    m_L_sec.Create(parent, kL_secBounds, font);
+    GB_capt.Create(parent, kGB_captBounds, font);
+    CBFontNameCapt.Create(parent, kCBFontNameCaptBounds, font);
+    CB_color_capt.Create(parent, kCB_color_captBounds, font);
+    GB_text.Create(parent, kGB_textBounds, font);
+    CBFontNameText.Create(parent, kCBFontNameTextBounds, font);
+    CBsizetext.Create(parent, kCBsizetextBounds, font);
+    CB_color_text.Create(parent, kCB_color_textBounds, font);
+    GB_ml.Create(parent, kGB_mlBounds, font);
+    CB_mouse_atas.Create(parent, kCB_mouse_atasBounds, font);
+    TB_Ma.Create(parent, kTB_MaBounds, kHideDelaySetup);
+    L_sec.Create(parent, kL_secBounds, font);
 
-    for (FontBox* box : {&m_CBFontNameText, &m_CBFontNameCapt}) {
+    for (FontBox* box : {&CBFontNameText, &CBFontNameCapt}) {
         box->FillInstalledFonts();
         box->SelectFont(kProgramFont);
     }
-    FillTextSizes(m_CBsizetext);
+    FillTextSizes(CBsizetext);
 
-    m_CBFontNameText.onChange = [this] { CBFontNameTextChange(); };
-    m_CBsizetext.onChange = [this] { ShowTextSize(m_CBsizetext, m_Memo); };
-    m_TB_Ma.onChange = [this] { TB_MaChange(); };
+    CBFontNameText.onChange = [this] { CBFontNameTextChange(); };
+    CBsizetext.onChange = [this] { ShowTextSize(CBsizetext, memo); };
+    TB_Ma.onChange = [this] { TB_MaChange(); };
 }
 
 void TFormStickerMess::ApplyTexts() {
     const auto text = [this](TextKey key) { return m_host.ShownText(key); };
     SetCaption(L" Velpiners: " + text(TextKey::mNewStick));
-    m_LCaption.SetText(text(TextKey::capLtext));
-    m_CB_date.SetText(text(TextKey::capCBusedata));
-    m_BOK.SetText(text(TextKey::bOk));
-    m_BNO.SetText(text(TextKey::bNO));
-    m_CBPos.SetText(text(TextKey::posUp));
-    m_pages.SetPageCaption(kTextPage, text(TextKey::tabText));
-    m_pages.SetPageCaption(kLookPage, text(TextKey::tabVid));
-    m_pages.SetPageCaption(kTextOptionsPage, text(TextKey::mConfig));
-    m_pages.SetPageCaption(kPatternsPage, text(TextKey::tabPattern));
+    LCaption.SetText(text(TextKey::capLtext));
+    CB_date.SetText(text(TextKey::capCBusedata));
+    BOK.SetText(text(TextKey::bOk));
+    BNO.SetText(text(TextKey::bNO));
+    CBPos.SetText(text(TextKey::posUp));
+    PC.SetPageCaption(kTextPage, text(TextKey::tabText));
+    PC.SetPageCaption(kLookPage, text(TextKey::tabVid));
+    PC.SetPageCaption(kTextOptionsPage, text(TextKey::mConfig));
+    PC.SetPageCaption(kPatternsPage, text(TextKey::tabPattern));
     look.ApplyTexts(text, FormHints());
     patterns.ApplyTexts(text, FormHints());
-    m_CB_autoPer.SetText(text(TextKey::capCBAutoPer));
-    m_GB_text.SetText(Spaced(text(TextKey::tabText)));
-    m_GB_capt.SetText(Spaced(text(TextKey::tabCapt)));
-    m_CB_mouse_atas.SetText(text(TextKey::vidMouseLook));
-    m_GB_ml.SetText(text(TextKey::vidInterval));
+    CB_autoPer.SetText(text(TextKey::capCBAutoPer));
+    GB_text.SetText(Spaced(text(TextKey::tabText)));
+    GB_capt.SetText(Spaced(text(TextKey::tabCapt)));
+    CB_mouse_atas.SetText(text(TextKey::vidMouseLook));
+    GB_ml.SetText(text(TextKey::vidInterval));
     TB_MaChange();
 }
 
@@ -187,20 +186,19 @@ void TFormStickerMess::ShowNewSticker() {
     MakeTopmost();
     const LifeWatch life = WatchLife();
     ShowModalDialog();
-    if (!life.Alive() || m_BOK.tag <= 0) return;
-    m_host.MakeStickerFromDialog(m_ECaption.Text(), m_Edate.Text(), m_CBPos.Checked(), m_CB_date.Checked(),
-                                 m_Memo.Text());
+    if (!life.Alive() || BOK.tag <= 0) return;
+    m_host.MakeStickerFromDialog(ECaption.Text(), Edate.Text(), CBPos.Checked(), CB_date.Checked(), memo.Text());
 }
 
 void TFormStickerMess::FillFromDefaults() {
-    m_BOK.tag = 0;
+    BOK.tag = 0;
     m_patternCaptionShadow.reset();
     m_patternTextShadow.reset();
     ApplyTexts();
 
-    m_ECaption.SetText(m_host.Text(TextKey::dfNapom));
-    m_Edate.SetText(TodayText());
-    m_Memo.SetText(m_host.Text(TextKey::dfText));
+    ECaption.SetText(m_host.Text(TextKey::dfNapom));
+    Edate.SetText(TodayText());
+    memo.SetText(m_host.Text(TextKey::dfText));
 
     const StickerDefaults& d = m_host.Defaults();
     // The colour is not the defaults': every opening proposes a random one below.
@@ -208,36 +206,36 @@ void TFormStickerMess::FillFromDefaults() {
     look.trackBar.SetPosition(d.opacity);
     look.CBuseColor.SetChecked(d.useOwnColor);
     look.CB_icons.SelectPicture(d.pictureNumber);
-    m_CBPos.SetChecked(d.onTop);
-    m_CB_autoPer.SetChecked(d.wordWrap);
-    m_CB_color_capt.SetSelected(d.captionColor);
-    m_CB_color_text.SetSelected(d.textColor);
-    m_CBFontNameText.SelectFont(d.textFont);
-    m_CBFontNameCapt.SelectFont(d.captionFont);
-    m_Memo.SetFontFace(d.textFont);
+    CBPos.SetChecked(d.onTop);
+    CB_autoPer.SetChecked(d.wordWrap);
+    CB_color_capt.SetSelected(d.captionColor);
+    CB_color_text.SetSelected(d.textColor);
+    CBFontNameText.SelectFont(d.textFont);
+    CBFontNameCapt.SelectFont(d.captionFont);
+    memo.SetFontFace(d.textFont);
     look.CB_pic_use.SetChecked(d.showPicture);
-    m_CB_mouse_atas.SetChecked(d.hideAtPointer);
-    m_TB_Ma.SetPosition(d.hideDelayStep);
+    CB_mouse_atas.SetChecked(d.hideAtPointer);
+    TB_Ma.SetPosition(d.hideDelayStep);
     TB_MaChange();
     SelectTextSize(d.textSize);
-    m_Memo.SetWordWrap(d.wordWrap);
+    memo.SetWordWrap(d.wordWrap);
 
     // Never the last colour: every new sticker is proposed in a colour of its own. This draws the preview.
     look.SBrandomClick();
 
-    m_pages.SelectPage(kTextPage);
-    m_Memo.SelectAll();
-    m_focused = m_Memo.Handle();
+    PC.SelectPage(kTextPage);
+    memo.SelectAll();
+    m_focused = memo.Handle();
     CentreOnDesktop();
-    m_CB_date.SetChecked(true);
+    CB_date.SetChecked(true);
 
     patterns.Fill(ReadRememberedPattern(m_host.ProgramFolder()));
 }
 
 void TFormStickerMess::SelectTextSize(int size) {
     const int index = TextSizeIndex(size);
-    m_CBsizetext.Select(index);
-    m_Memo.SetFontSize(index >= 0 ? TextSizeOfIndex(index) : std::clamp(size, kSmallestTextSize, kLargestTextSize));
+    CBsizetext.Select(index);
+    memo.SetFontSize(index >= 0 ? TextSizeOfIndex(index) : std::clamp(size, kSmallestTextSize, kLargestTextSize));
 }
 
 NewStickerLook TFormStickerMess::LookOfControls() const {
@@ -248,50 +246,50 @@ NewStickerLook TFormStickerMess::LookOfControls() const {
     chosen.style = shown.style >= 0 ? shown.style : d.style;
     chosen.opacity = shown.opacity;
     chosen.useOwnColor = shown.useOwnColor;
-    chosen.onTop = m_CBPos.Checked();
+    chosen.onTop = CBPos.Checked();
     chosen.stickerColor = shown.color;
-    chosen.wordWrap = m_CB_autoPer.Checked();
-    chosen.textColor = m_CB_color_text.Selected();
-    chosen.captionColor = m_CB_color_capt.Selected();
-    if (m_CBFontNameText.Selected() >= 0) chosen.textFont = m_CBFontNameText.SelectedFont();
-    if (m_CBFontNameCapt.Selected() >= 0) chosen.captionFont = m_CBFontNameCapt.SelectedFont();
-    if (m_CBsizetext.Selected() >= 0) chosen.sizeIndex = m_CBsizetext.Selected();
+    chosen.wordWrap = CB_autoPer.Checked();
+    chosen.textColor = CB_color_text.Selected();
+    chosen.captionColor = CB_color_capt.Selected();
+    if (CBFontNameText.Selected() >= 0) chosen.textFont = CBFontNameText.SelectedFont();
+    if (CBFontNameCapt.Selected() >= 0) chosen.captionFont = CBFontNameCapt.SelectedFont();
+    if (CBsizetext.Selected() >= 0) chosen.sizeIndex = CBsizetext.Selected();
     chosen.showPicture = look.CB_pic_use.Checked();
     chosen.pictureNumber = shown.pictureNumber;
-    chosen.hideAtPointer = m_CB_mouse_atas.Checked();
-    chosen.hideDelayStep = static_cast<std::uint8_t>(m_TB_Ma.Value());
+    chosen.hideAtPointer = CB_mouse_atas.Checked();
+    chosen.hideDelayStep = static_cast<std::uint8_t>(TB_Ma.Value());
     chosen.patternCaptionShadow = m_patternCaptionShadow;
     chosen.patternTextShadow = m_patternTextShadow;
     return chosen;
 }
 
 void TFormStickerMess::BOKClick() {
-    m_BOK.tag = 1;
+    BOK.tag = 1;
     ApplyNewStickerLook(LookOfControls(), m_host.Defaults());
     Close();
 }
 
 void TFormStickerMess::BNOClick() { Close(); }
 
-void TFormStickerMess::CBFontNameTextChange() { m_Memo.SetFontFace(m_CBFontNameText.SelectedFont()); }
+void TFormStickerMess::CBFontNameTextChange() { memo.SetFontFace(CBFontNameText.SelectedFont()); }
 
-void TFormStickerMess::CB_autoPerClick() { m_Memo.SetWordWrap(m_CB_autoPer.Checked()); }
+void TFormStickerMess::CB_autoPerClick() { memo.SetWordWrap(CB_autoPer.Checked()); }
 
-void TFormStickerMess::MemoChange() { m_LCount.SetText(m_Memo.CounterText()); }
+void TFormStickerMess::MemoChange() { LCount.SetText(memo.CounterText()); }
 
 void TFormStickerMess::TB_MaChange() {
-    m_L_sec.SetText(SecondsText(m_TB_Ma.Value(), m_host.ShownText(TextKey::vidIntSec)));
+    L_sec.SetText(SecondsText(TB_Ma.Value(), m_host.ShownText(TextKey::vidIntSec)));
 }
 
 // The shadows of a loaded pattern wait for OK here.
 void TFormStickerMess::LoadPattern(const StickerRecord& pattern) {
     look.Fill(LookOf(pattern.placement));
-    m_CBFontNameText.SelectFont(pattern.body.fontName.View());
-    m_Memo.SetFontFace(pattern.body.fontName.View());
+    CBFontNameText.SelectFont(pattern.body.fontName.View());
+    memo.SetFontFace(pattern.body.fontName.View());
     SelectTextSize(pattern.body.fontSize);
-    m_CB_color_text.SetSelected(pattern.body.color);
-    m_CBFontNameCapt.SelectFont(pattern.caption.fontName.View());
-    m_CB_color_capt.SetSelected(pattern.caption.color);
+    CB_color_text.SetSelected(pattern.body.color);
+    CBFontNameCapt.SelectFont(pattern.caption.fontName.View());
+    CB_color_capt.SetSelected(pattern.caption.color);
     m_patternCaptionShadow = pattern.caption.shadow != 0;
     m_patternTextShadow = pattern.body.shadow != 0;
     look.CB_styleClick();
@@ -302,72 +300,8 @@ void TFormStickerMess::FocusControl() {
     if (m_focused != nullptr && ::IsWindow(m_focused) && ::IsChild(Handle(), m_focused)) {
         ::SetFocus(m_focused);
     } else {
-        m_Memo.Focus();
+        memo.Focus();
     }
-}
-
-HWND TFormStickerMess::Component(Part part) const {
-    switch (part) {
-        case Part::kPC:
-            return m_pages.Handle();
-        case Part::kECaption:
-            return m_ECaption.Handle();
-        case Part::kCB_date:
-            return m_CB_date.Handle();
-        case Part::kEdate:
-            return m_Edate.Handle();
-        case Part::kMemo:
-            return m_Memo.Handle();
-        case Part::kCB_autoPer:
-            return m_CB_autoPer.Handle();
-        case Part::kLCount:
-            return m_LCount.Handle();
-        case Part::kI_style:
-            return look.I_style.Handle();
-        case Part::kCB_style:
-            return look.CB_style.Handle();
-        case Part::kTrackBar:
-            return look.trackBar.Handle();
-        case Part::kCBuseColor:
-            return look.CBuseColor.Handle();
-        case Part::kCBColorMask:
-            return look.CBColorMask.Handle();
-        case Part::kSBrandom:
-            return look.SBrandom.Handle();
-        case Part::kCB_icons:
-            return look.CB_icons.Handle();
-        case Part::kCB_pic_use:
-            return look.CB_pic_use.Handle();
-        case Part::kCBFontNameCapt:
-            return m_CBFontNameCapt.Handle();
-        case Part::kCB_color_capt:
-            return m_CB_color_capt.Handle();
-        case Part::kCBFontNameText:
-            return m_CBFontNameText.Handle();
-        case Part::kCBsizetext:
-            return m_CBsizetext.Handle();
-        case Part::kCB_color_text:
-            return m_CB_color_text.Handle();
-        case Part::kCB_mouse_atas:
-            return m_CB_mouse_atas.Handle();
-        case Part::kTB_Ma:
-            return m_TB_Ma.Handle();
-        case Part::kL_sec:
-            return m_L_sec.Handle();
-        case Part::kI_press:
-            return patterns.I_press.Handle();
-        case Part::kCB_press:
-            return patterns.CB_press.Handle();
-        case Part::kB_press_prim:
-            return patterns.B_press_prim.Handle();
-        case Part::kCBPos:
-            return m_CBPos.Handle();
-        case Part::kBOK:
-            return m_BOK.Handle();
-        case Part::kBNO:
-            return m_BNO.Handle();
-    }
-    return nullptr;
 }
 
 LRESULT TFormStickerMess::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

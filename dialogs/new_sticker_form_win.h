@@ -6,6 +6,8 @@
 // What it needs of the controller comes through NewStickerHost. The look the user chose becomes the
 // defaults only with OK (dialogs/new_sticker_apply.h): a pattern loaded and then cancelled changes nothing.
 // Every opening proposes today's date with the date shown and a fresh random skin colour.
+//
+// The controls are public under their form names, as the dialog's tests drive them.
 #pragma once
 
 #include <windows.h>
@@ -49,38 +51,6 @@ public:
 
 class TFormStickerMess : public DialogForm {
 public:
-    // The dialog's components by their names, for tests that drive it through its windows.
-    enum class Part {
-        kPC,
-        kECaption,
-        kCB_date,
-        kEdate,
-        kMemo,
-        kCB_autoPer,
-        kLCount,
-        kI_style,
-        kCB_style,
-        kTrackBar,
-        kCBuseColor,
-        kCBColorMask,
-        kSBrandom,
-        kCB_icons,
-        kCB_pic_use,
-        kCBFontNameCapt,
-        kCB_color_capt,
-        kCBFontNameText,
-        kCBsizetext,
-        kCB_color_text,
-        kCB_mouse_atas,
-        kTB_Ma,
-        kL_sec,
-        kI_press,
-        kCB_press,
-        kB_press_prim,
-        kCBPos,
-        kBOK,
-        kBNO,
-    };
     static constexpr int kPageCount = 4;
 
     explicit TFormStickerMess(NewStickerHost& host) : m_host(host) {}
@@ -95,9 +65,36 @@ public:
     // The interface texts of the current language.
     void ApplyTexts();
 
-    [[nodiscard]] HWND Component(Part part) const;
-    // The page shown (0 text, 1 appearance, 2 text options, 3 patterns).
-    [[nodiscard]] int ActivePage() const { return m_pages.ActivePage(); }
+    // The pages show in this order: 0 text, 1 appearance, 2 text options, 3 patterns.
+    PageControl PC;
+    // Text page.
+    Label LCaption;
+    Edit ECaption;
+    CheckBox CB_date;
+    Edit Edate;
+    Memo memo;
+    CheckBox CB_autoPer;
+    Label LCount;
+    // Appearance page.
+    LookPage look;
+    // Text options page.
+    GroupBox GB_capt;
+    FontBox CBFontNameCapt;
+    ColorBox CB_color_capt;
+    GroupBox GB_text;
+    FontBox CBFontNameText;
+    ComboBox CBsizetext;
+    ColorBox CB_color_text;
+    GroupBox GB_ml;
+    CheckBox CB_mouse_atas;
+    TrackBar TB_Ma;
+    Label L_sec;
+    // Patterns page.
+    PatternsPage patterns;
+    // Below the pages.
+    CheckBox CBPos;
+    Button BOK;
+    Button BNO;
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -128,34 +125,6 @@ private:
     bool m_assertingTopmost = false;
     // The control that had the focus when the dialog was last left.
     HWND m_focused = nullptr;
-
-    PageControl m_pages;
-    // Text page.
-    Label m_LCaption;
-    Edit m_ECaption;
-    CheckBox m_CB_date;
-    Edit m_Edate;
-    Memo m_Memo;
-    CheckBox m_CB_autoPer;
-    Label m_LCount;
-    LookPage look;
-    // Text options page.
-    GroupBox m_GB_capt;
-    FontBox m_CBFontNameCapt;
-    ColorBox m_CB_color_capt;
-    GroupBox m_GB_text;
-    FontBox m_CBFontNameText;
-    ComboBox m_CBsizetext;
-    ColorBox m_CB_color_text;
-    GroupBox m_GB_ml;
-    CheckBox m_CB_mouse_atas;
-    TrackBar m_TB_Ma;
-    Label m_L_sec;
-    PatternsPage patterns;
-    // Below the pages.
-    CheckBox m_CBPos;
-    Button m_BOK;
-    Button m_BNO;
 };
 
 }  // namespace velpiners
