@@ -187,7 +187,7 @@ void TFormStickerMess::ShowNewSticker() {
     const LifeWatch life = WatchLife();
     ShowModalDialog();
     if (!life.Alive() || BOK.tag <= 0) return;
-    m_host.MakeStickerFromDialog(ECaption.Text(), Edate.Text(), CBPos.Checked(), CB_date.Checked(), memo.Text());
+    m_host.MakeNewSticker(ECaption.Text(), Edate.Text(), CBPos.Checked(), CB_date.Checked(), memo.Text());
 }
 
 void TFormStickerMess::FillFromDefaults() {

@@ -3,7 +3,7 @@
 // controller makes the sticker. One instance lives for the whole program, hidden between showings; a
 // request to show it while it shows only brings it to the front.
 //
-// What it needs of the controller comes through NewStickerHost. The look the user chose becomes the
+// What it needs of the controller (TVelpin) comes through NewStickerHost. The look the user chose becomes the
 // defaults only with OK (dialogs/new_sticker_apply.h): a pattern loaded and then cancelled changes nothing.
 // Every opening proposes today's date with the date shown and a fresh random skin colour.
 //
@@ -41,12 +41,12 @@ public:
     // The defaults new stickers are made from; OK changes them.
     [[nodiscard]] virtual StickerDefaults& Defaults() = 0;
     // The folder of base.db, config.txt and patterns\, with its trailing backslash.
-    [[nodiscard]] virtual std::string ProgramFolder() const = 0;
+    [[nodiscard]] virtual const std::string& ProgramFolder() const = 0;
     // The icon list of both sticker dialogs into an image list of 32 x 32 images and its items.
     virtual void FillIconList(HIMAGELIST list, std::vector<std::string>& items) = 0;
     // Makes the sticker from the defaults and these texts (after OK, once the dialog is hidden).
-    virtual void MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop, bool showDate,
-                                       const std::string& body) = 0;
+    virtual void MakeNewSticker(const std::string& caption, const std::string& date, bool onTop, bool showDate,
+                                const std::string& body) = 0;
 };
 
 class TFormStickerMess : public DialogForm {

@@ -100,8 +100,8 @@ std::wstring Wide(std::string_view ansi) {
 
 }  // namespace
 
-void TSettingsForm::FormCreate(SettingsFormServices services) {
-    m_services = std::move(services);
+void TSettingsForm::FormCreate(SettingsFormHost& host) {
+    m_host = &host;
     CreateDialogForm("TSettingsForm", kClientWidth, kClientHeight, DialogBorder::kSingle, true);
     HWND form = Handle();
     HFONT font = DialogFont();
@@ -110,11 +110,11 @@ void TSettingsForm::FormCreate(SettingsFormServices services) {
     for (int i = 0; i < 5; ++i) PC.AddPage(L"");
     CreateCaptionPage(PC.Page(kCaptionPage));
     CreateTextPage(PC.Page(kTextPage));
-    look.Create(PC.Page(kAppearancePage).Handle(), kLook, font, m_services.pictures);
+    look.Create(PC.Page(kAppearancePage).Handle(), kLook, font, m_host);
     look.CBuseColor.onClick = [this] { look.CBuseColorClick(); };
     CreatePositionPage(PC.Page(kPositionPage));
-    patterns.Create(PC.Page(kPatternsPage).Handle(), kPatterns, font, m_services.programFolder, memo,
-                    m_services.pictures, m_services.resources);
+    patterns.Create(PC.Page(kPatternsPage).Handle(), kPatterns, font, m_host->ProgramFolder(), memo, m_host,
+                    m_host->Resources());
     patterns.onLoad = [this](const StickerRecord& pattern) { LoadPattern(pattern); };
     patterns.BsavePattern.onClick = [this] { BsavePattern1Click(); };
     patterns.BdelPattern.onClick = [this] { BdelPattern1Click(); };
@@ -129,11 +129,11 @@ void TSettingsForm::FormCreate(SettingsFormServices services) {
 
     // Step 3: the icon list, once.
     std::vector<std::string> items;
-    if (m_services.fillIconList) m_services.fillIconList(look.CB_icons.Images(), items);
+    m_host->FillIconList(look.CB_icons.Images(), items);
     look.CB_icons.SetItems(std::move(items));
 
     // Step 5: the remembered pattern.
-    m_rememberedPattern = ReadRememberedPattern(m_services.programFolder);
+    m_rememberedPattern = ReadRememberedPattern(m_host->ProgramFolder());
     ApplyTexts();
 }
 
@@ -192,7 +192,7 @@ void TSettingsForm::CreateTextPage(Panel& page) {
     for (int i = 0; i < 3; ++i) {
         align[i]->Create(
             panel, {kAlignButton.x + i * kAlignStep, kAlignButton.y, kAlignButton.width, kAlignButton.height}, font);
-        align[i]->SetGlyph(Glyph(glyphs[i], m_services.resources));
+        align[i]->SetGlyph(Glyph(glyphs[i], m_host->Resources()));
         m_alignment.Add(*align[i]);
     }
     SB_text_l.SetDown(true);
@@ -227,7 +227,7 @@ void TSettingsForm::CreatePositionPage(Panel& page) {
 }
 
 void TSettingsForm::ApplyTexts() {
-    const auto text = [this](TextKey key) { return m_services.texts ? m_services.texts(key) : std::wstring(); };
+    const auto text = [this](TextKey key) { return m_host->ShownText(key); };
     look.ApplyTexts(text, FormHints());
     patterns.ApplyTexts(text, FormHints());
     CB_lockMove.SetText(text(TextKey::vidCBLock));
@@ -287,8 +287,7 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     CB_lockMove.SetChecked(placement.locked != 0);
     CB_capt.SetSelected(caption.color);
     CBColor.SetSelected(body.color);
-    const std::wstring title =
-        (m_services.texts ? m_services.texts(TextKey::fConfig) : std::wstring()) + L" " + Wide(caption.text.View());
+    const std::wstring title = m_host->ShownText(TextKey::fConfig) + L" " + Wide(caption.text.View());
     SetCaption(title);
     // The date text set from code is not an edit, unless the box showed another text before.
     const bool dateDiffers = EdateText.Text() != date.text.View();
@@ -389,8 +388,7 @@ void TSettingsForm::OkClick(const Button& button) {
         if (look.CB_icons.Selected() != values.iconIndex) look.CB_icons.Select(values.iconIndex);
         SendToSticker(messages);
     }
-    ::PostMessageA(m_services.controller, protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
-                   protocol::kCtlSaveRequest);
+    m_host->PostSaveRequest();
     m_opening.dateUseToggled = false;
     if (button.tag == kClosingTag) Close();
 }
@@ -401,8 +399,8 @@ void TSettingsForm::FormClose() {
     // The remembered pattern follows the box only once config.txt holds one.
     if (m_rememberedPattern.empty() || patterns.CB_press.Selected() < 0) return;
     m_rememberedPattern = patterns.CB_press.SelectedText();
-    if (!WriteRememberedPattern(m_services.programFolder, m_rememberedPattern))
-        ShowErrorBox("Unable to write to " + m_services.programFolder + "config.txt");
+    if (!WriteRememberedPattern(m_host->ProgramFolder(), m_rememberedPattern))
+        ShowErrorBox("Unable to write to " + m_host->ProgramFolder() + "config.txt");
 }
 
 void TSettingsForm::CBFontNameTextChange() { memo.SetFontFace(CBFontNameText.SelectedFont()); }
@@ -421,9 +419,7 @@ void TSettingsForm::EdateTextChange() {
     if (!m_filling) m_opening.dateTextEdited = true;
 }
 
-void TSettingsForm::TB_MaChange() {
-    L_sec.SetText(SecondsText(TB_Ma.Value(), m_services.texts ? m_services.texts(TextKey::vidIntSec) : std::wstring()));
-}
+void TSettingsForm::TB_MaChange() { L_sec.SetText(SecondsText(TB_Ma.Value(), m_host->ShownText(TextKey::vidIntSec))); }
 
 void TSettingsForm::LoadPattern(const StickerRecord& pattern) {
     const PlacementBlock& p = pattern.placement;
@@ -444,7 +440,7 @@ void TSettingsForm::LoadPattern(const StickerRecord& pattern) {
 
 void TSettingsForm::BsavePattern1Click() {
     std::string name;
-    if (!m_services.askPatternName || !m_services.askPatternName(name)) return;
+    if (!m_host->AskPatternName(name)) return;
     // A box without a selection saves what the sticker has, as OK sends it.
     const SettingsValues values = ReadValues();
     PatternLook saved;
@@ -462,7 +458,7 @@ void TSettingsForm::BsavePattern1Click() {
     saved.captionShadow = CBShadCapt.Checked();
     saved.alignment = Alignment() >= 0 ? Alignment() : kNoAlignment;
     saved.pictureNumber = values.pictureNumber;
-    const std::string fileName = WritePatternFile(m_services.programFolder, name, saved, PatternTimeNow());
+    const std::string fileName = WritePatternFile(m_host->ProgramFolder(), name, saved, PatternTimeNow());
     patterns.Fill(m_rememberedPattern);
     // The new pattern is the chosen one, previewed and ready to load or delete.
     for (int i = 0; i < patterns.CB_press.Count(); ++i) {

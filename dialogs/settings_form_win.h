@@ -9,14 +9,13 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "dialogs/settings_apply.h"
 #include "dialogs/task_panel_win.h"
 #include "dialogs/preview.h"
-#include "lang/text_lookup.h"
+#include "lang/text_table.h"
 #include "dialogs/look_page_win.h"
 #include "dialogs/patterns_page_win.h"
 #include "store/record.h"
@@ -29,20 +28,22 @@
 
 namespace velpiners {
 
-// What the dialog needs from the program.
-struct SettingsFormServices {
-    TextLookup texts;
+// What the dialog needs from the program (the controller, TVelpin): the texts, the previews' pictures, the
+// icon list, a new pattern's name and the save request after OK and Apply.
+class SettingsFormHost : public dialogs::PreviewPictures {
+public:
+    // An interface text of the current language, as the screen shows it.
+    [[nodiscard]] virtual std::wstring ShownText(TextKey key) const = 0;
     // The program folder, with its trailing backslash: patterns\ and config.txt lie there.
-    std::string programFolder;
-    dialogs::PreviewPictures* pictures = nullptr;
-    // Fills an image list and its items with the icon list (the controller's).
-    std::function<void(HIMAGELIST, std::vector<std::string>&)> fillIconList;
+    [[nodiscard]] virtual const std::string& ProgramFolder() const = 0;
+    // Fills an image list of 32 x 32 images and its items with the icon list.
+    virtual void FillIconList(HIMAGELIST list, std::vector<std::string>& items) = 0;
     // Asks for a new pattern's name (the confirmation dialog); true and the name (ANSI) when given.
-    std::function<bool(std::string& name)> askPatternName;
-    // The window that gets the save request after OK and Apply.
-    HWND controller = nullptr;
+    virtual bool AskPatternName(std::string& name) = 0;
+    // Asks the controller to save base.db (posted: the sticker has the values first).
+    virtual void PostSaveRequest() const = 0;
     // Where the glyphs' pictures are (nullptr: the program itself).
-    HMODULE resources = nullptr;
+    [[nodiscard]] virtual HMODULE Resources() const = 0;
 };
 
 class TSettingsForm : public DialogForm {
@@ -52,7 +53,7 @@ public:
     static constexpr int kLastShownPage = -1;
 
     // Makes the hidden dialog and its controls. Throws AppError when a window cannot be made.
-    void FormCreate(SettingsFormServices services);
+    void FormCreate(SettingsFormHost& host);
 
     // Fills the dialog from one sticker and shows it modally on `page` (kLastShownPage keeps the page last
     // shown); returns when it closes. While it shows, it is only brought to the front.
@@ -128,7 +129,7 @@ private:
     void BsavePattern1Click();
     void BdelPattern1Click();
 
-    SettingsFormServices m_services;
+    SettingsFormHost* m_host = nullptr;
     SpeedButtonGroup m_alignment;
     HWND m_sticker = nullptr;
     SettingsOpening m_opening;

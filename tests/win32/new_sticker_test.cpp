@@ -42,12 +42,12 @@ public:
     std::wstring ShownText(TextKey key) const override { return m_controller.ShownText(key); }
     std::string Text(TextKey key) const override { return m_controller.Text(key); }
     StickerDefaults& Defaults() override { return defaults; }
-    std::string ProgramFolder() const override { return m_controller.ProgramFolder(); }
+    const std::string& ProgramFolder() const override { return m_controller.ProgramFolder(); }
     void FillIconList(HIMAGELIST list, std::vector<std::string>& items) override {
         m_controller.FillIconList(list, items);
     }
-    void MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop, bool showDate,
-                               const std::string& body) override {
+    void MakeNewSticker(const std::string& caption, const std::string& date, bool onTop, bool showDate,
+                        const std::string& body) override {
         made.push_back({caption, date, onTop, showDate, body});
         m_controller.Defaults() = defaults;
         m_controller.MakeStickerFromDialog(caption, date, onTop, showDate, body);
@@ -383,11 +383,8 @@ TEST_F(NewStickerTest, WhileItShowsEveryRequestForADialogBringsItForwardAndOpens
     TFormDialog question;
     ASSERT_TRUE(question.FormCreate([this](TextKey key) { return controller->ShownText(key); }));
     controller->SetFormDialog(&question);
-    SettingsFormServices services;
-    services.programFolder = folder.Path();
-    services.controller = controller->Handle();
     TSettingsForm properties;
-    properties.FormCreate(std::move(services));
+    properties.FormCreate(*controller);
     controller->SetSettingsForm(&properties);
     HWND window = controller->Handle();
     const auto command = [window](TVelpin::MenuId id) { ::SendMessageA(window, WM_COMMAND, MenuCommand(id), 0); };

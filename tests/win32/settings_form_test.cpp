@@ -49,14 +49,42 @@ LRESULT CALLBACK RecordSticker(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-class Pictures : public dialogs::PreviewPictures {
+// The program as the dialog sees it: texts shown as their keys, the program's pictures, the 34 built-in icons
+// and one user icon (number 101), the pattern name the test gives and the save request posted to `receiver`.
+class Host final : public SettingsFormHost {
 public:
-    Pictures() { shared.Load(test::ProgramResources()); }
+    Host(std::string folder, HWND receiver) : m_folder(std::move(folder)), m_receiver(receiver) {
+        shared.Load(test::ProgramResources());
+    }
+    std::wstring ShownText(TextKey key) const override {
+        return L"<" + std::wstring(InfoOf(key).key.begin(), InfoOf(key).key.end()) + L">";
+    }
+    const std::string& ProgramFolder() const override { return m_folder; }
+    void FillIconList(HIMAGELIST, std::vector<std::string>& items) override {
+        items.emplace_back();
+        for (int i = 0; i < 34; ++i) items.emplace_back(" (32x32)");
+        items.emplace_back("|101|| (48x48)");
+    }
+    bool AskPatternName(std::string& name) override {
+        name = patternName;
+        return !patternName.empty();
+    }
+    void PostSaveRequest() const override {
+        ::PostMessageA(m_receiver, protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
+                       protocol::kCtlSaveRequest);
+    }
+    HMODULE Resources() const override { return nullptr; }
     const graphics::Picture& SharedPicture(std::string_view name) const override { return shared.Get(name); }
     void PictureByNumber(graphics::Picture& target, int number) override {
         if (number >= 1 && number <= 34) target = shared.BuiltInIcon(number - 1);
     }
+
     SharedPictures shared;
+    std::string patternName;
+
+private:
+    std::string m_folder;
+    HWND m_receiver;
 };
 
 class SettingsFormTest : public ::testing::Test {
@@ -71,24 +99,7 @@ protected:
                                     ::GetModuleHandleA(nullptr), nullptr);
         g_arrivals.clear();
 
-        SettingsFormServices services;
-        services.texts = [](TextKey key) {
-            return L"<" + std::wstring(InfoOf(key).key.begin(), InfoOf(key).key.end()) + L">";
-        };
-        services.programFolder = folder.Path();
-        services.pictures = &pictures;
-        // The 34 built-in icons and one user icon, number 101.
-        services.fillIconList = [](HIMAGELIST, std::vector<std::string>& items) {
-            items.emplace_back();
-            for (int i = 0; i < 34; ++i) items.emplace_back(" (32x32)");
-            items.emplace_back("|101|| (48x48)");
-        };
-        services.askPatternName = [this](std::string& name) {
-            name = patternName;
-            return !patternName.empty();
-        };
-        services.controller = controller.Handle();
-        form.FormCreate(std::move(services));
+        form.FormCreate(host);
 
         FillStickerDefaults(blocks, "Shopping", "milk", "8.12.26", 10, 20);
         blocks.placement.style = 3;
@@ -128,11 +139,10 @@ protected:
     test::TempFolder folder;
     test::ErrorCapture errors;
     test::Receiver controller;
-    Pictures pictures;
+    Host host{folder.Path(), controller.Handle()};
     TSettingsForm form;
     HWND sticker = nullptr;
     StickerRecord blocks{};
-    std::string patternName;
 };
 
 TEST_F(SettingsFormTest, OkSendsStringsAtOnceThenTheCommandsInOrderAndAsksForASave) {
@@ -235,7 +245,7 @@ TEST_F(SettingsFormTest, APatternSavedWithEmptyFontAndSizeBoxesKeepsTheStickersO
     blocks.body.fontSize = 24;  // beyond the size box
     Open(TSettingsForm::kPatternsPage);
     ASSERT_EQ(form.CBsizetext.Selected(), -1);
-    patternName = "Odd";
+    host.patternName = "Odd";
     form.patterns.BsavePattern.onClick();
     ASSERT_EQ(form.patterns.CB_press.Count(), 1);
     StickerRecord saved{};
@@ -247,7 +257,7 @@ TEST_F(SettingsFormTest, APatternSavedWithEmptyFontAndSizeBoxesKeepsTheStickersO
 
 TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheClose) {
     Open(TSettingsForm::kPatternsPage);
-    patternName = "Blue look";
+    host.patternName = "Blue look";
     EXPECT_FALSE(::IsWindowEnabled(form.patterns.BdelPattern.Handle()));  // nothing chosen to delete
     form.patterns.BsavePattern.onClick();
     ASSERT_EQ(form.patterns.CB_press.Count(), 1);
@@ -297,11 +307,9 @@ TEST(SettingsFormRemembered, TheSelectedPatternIsWrittenBackOnceConfigHoldsOne) 
     test::WriteAll(folder.File("patterns\\a.pat"), {'[', 'I', 'n', 'f', 'o', ']', '\n', 'n', 'a', 'm', 'e', '=', 'A'});
     test::WriteAll(folder.File("patterns\\b.pat"), {'[', 'I', 'n', 'f', 'o', ']', '\n', 'n', 'a', 'm', 'e', '=', 'B'});
     ASSERT_TRUE(PrivateProfileWriter(folder.File("config.txt")).Write("Settings", "pattern", "a||a.pat"));
-    SettingsFormServices services;
-    services.programFolder = folder.Path();
-    services.controller = controller.Handle();
+    Host host(folder.Path(), controller.Handle());
     TSettingsForm form;
-    form.FormCreate(std::move(services));
+    form.FormCreate(host);
     StickerRecord blocks{};
     FillStickerDefaults(blocks, "c", "b", "d", 0, 0);
     form.FillForSticker(nullptr, blocks.caption, blocks.date, blocks.body, blocks.placement, 0);
