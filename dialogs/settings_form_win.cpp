@@ -165,6 +165,8 @@ void TSettingsForm::CreateTextPage(Panel& page) {
     HFONT font = DialogFont();
     const Bounds area = page.GetBounds();
     P_text_main.Create(parent, {0, 0, area.width, area.height - kTextPanelCaption}, "TPanel");
+    // The memo's panel shows the page's background, as the other pages do behind their controls.
+    P_text_main.UseTabBody(PC.Handle());
     HWND main = P_text_main.Handle();
     memo.Create(main, {kMargin, kMargin, area.width - 2 * kMargin, 10}, font);
     memo.onChange = [this] { MemoChange(); };

@@ -9,12 +9,14 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/shared_pictures_win.h"
 #include "base/private_profile_win.h"
 #include "dialogs/settings_form_win.h"
+#include "graphics/gdi_surface_win.h"
 #include "protocol/protocol.h"
 #include "sticker/sticker_state.h"
 #include "store/pattern.h"
@@ -163,6 +165,26 @@ TEST_F(SettingsFormTest, OkSendsStringsAtOnceThenTheCommandsInOrderAndAsksForASa
     ASSERT_EQ(controller.controllerCommands.size(), 1u);
     EXPECT_EQ(controller.controllerCommands[0].second, static_cast<LPARAM>(protocol::kCtlSaveRequest));
     EXPECT_FALSE(form.Showing());
+}
+
+// The text page shows the same background behind its memo as the other pages behind their controls.
+TEST_F(SettingsFormTest, TheTextPageHasThePagesBackground) {
+    const auto printed = [](HWND window) {
+        RECT client{};
+        ::GetClientRect(window, &client);
+        auto surface = std::make_unique<GdiSurface>(24);
+        surface->Resize(client.right, client.bottom);
+        ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface->Dc()), PRF_CLIENT);
+        ::GdiFlush();
+        return surface;
+    };
+    const auto caption = printed(form.PC.Page(TSettingsForm::kCaptionPage).Handle());
+    const auto text = printed(form.P_text_main.Handle());
+    // The left margin beside the memo, and the strip between the memo and the word-wrap box.
+    for (const POINT at : {POINT{3, 40}, POINT{150, 6}}) {
+        EXPECT_EQ(std::memcmp(text->Pixels().Pixel(at.x, at.y), caption->Pixels().Pixel(at.x, at.y), 3), 0)
+            << at.x << "," << at.y;
+    }
 }
 
 TEST_F(SettingsFormTest, AnEmptyNoteWithoutIconGetsTheFirstOneAndAColourOnlyRepaints) {
