@@ -110,7 +110,9 @@ void LookPage::SBrandomClick() {
 
 void LookPage::CBuseColorClick() { CBColorMask.SetEnabled(CBuseColor.Checked()); }
 
-void FillTextSizes(ComboBox& box) {
+void CreateTextSizeBox(ComboBox& box, HWND parent, const Bounds& bounds, HFONT font) {
+    box.Create(parent, bounds, font);
+    box.SetClosedHeight(ComboBox::kRowBoxHeight);
     for (int size = kSmallestTextSize; size <= kLargestTextSize; size += kTextSizeStep) box.Add(std::to_string(size));
 }
 

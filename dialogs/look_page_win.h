@@ -73,8 +73,8 @@ private:
     bool m_spacedTransparencyCaption = false;
 };
 
-// The text sizes the size boxes list, smallest first.
-void FillTextSizes(ComboBox& box);
+// A text size box: the sizes smallest first, as high as the font and colour boxes of its row.
+void CreateTextSizeBox(ComboBox& box, HWND parent, const Bounds& bounds, HFONT font);
 // The memo previews the size chosen in the box (none chosen: it keeps its size).
 void ShowTextSize(const ComboBox& box, Memo& memo);
 // "1,5 s": the hide delay of `step` with its unit.

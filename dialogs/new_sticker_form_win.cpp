@@ -50,11 +50,11 @@ constexpr LookPageLayout kLook{{8, 2, 161, 178},
 
 // Text options page.
 constexpr Bounds kGB_captBounds{8, 2, 359, 52};
-constexpr Bounds kCBFontNameCaptBounds{16, 20, 200, 26};
+constexpr Bounds kCBFontNameCaptBounds{16, 22, 200, ComboBox::kRowBoxHeight};
 constexpr Bounds kCB_color_captBounds{224, 22, 135, 22};
 constexpr Bounds kGB_textBounds{8, 58, 359, 52};
-constexpr Bounds kCBFontNameTextBounds{16, 76, 150, 26};
-constexpr Bounds kCBsizetextBounds{172, 78, 46, 21};
+constexpr Bounds kCBFontNameTextBounds{16, 78, 150, ComboBox::kRowBoxHeight};
+constexpr Bounds kCBsizetextBounds{172, 78, 46, ComboBox::kRowBoxHeight};
 constexpr Bounds kCB_color_textBounds{224, 78, 135, 22};
 constexpr Bounds kGB_mlBounds{8, 114, 359, 84};
 constexpr Bounds kCB_mouse_atasBounds{16, 132, 340, 17};
@@ -137,7 +137,7 @@ void TFormStickerMess::CreateTextOptionsPage(Panel& page, HFONT font) {
     CB_color_capt.Create(parent, kCB_color_captBounds, font);
     GB_text.Create(parent, kGB_textBounds, font);
     CBFontNameText.Create(parent, kCBFontNameTextBounds, font);
-    CBsizetext.Create(parent, kCBsizetextBounds, font);
+    CreateTextSizeBox(CBsizetext, parent, kCBsizetextBounds, font);
     CB_color_text.Create(parent, kCB_color_textBounds, font);
     GB_ml.Create(parent, kGB_mlBounds, font);
     CB_mouse_atas.Create(parent, kCB_mouse_atasBounds, font);
@@ -148,7 +148,6 @@ void TFormStickerMess::CreateTextOptionsPage(Panel& page, HFONT font) {
         box->FillInstalledFonts();
         box->SelectFont(kProgramFont);
     }
-    FillTextSizes(CBsizetext);
 
     CBFontNameText.onChange = [this] { CBFontNameTextChange(); };
     CBsizetext.onChange = [this] { ShowTextSize(CBsizetext, memo); };

@@ -148,6 +148,7 @@ void TSettingsForm::CreateCaptionPage(Panel& page) {
     // The caption's font box lists in its own face, as the design's does.
     static UniqueFont listFont = CreatePixelFont(kFontListFace, kFontListHeight);
     CBListFonts.SetFont(listFont.get());
+    CBListFonts.SetClosedHeight(ComboBox::kRowBoxHeight);  // the font set anew sizes the box to itself
     LCaptColor.Create(parent, kLCaptColor, font);
     CB_capt.Create(parent, kCB_capt, font);
     B_cap.Create(parent, kB_cap, Bevel::Shape::kTopLine);
@@ -183,8 +184,7 @@ void TSettingsForm::CreateTextPage(Panel& page) {
     CBFontNameText.Create(panel, kCBFontNameText, font);
     CBFontNameText.FillInstalledFonts();
     CBFontNameText.onChange = [this] { CBFontNameTextChange(); };
-    CBsizetext.Create(panel, kCBsizetext, font);
-    FillTextSizes(CBsizetext);
+    CreateTextSizeBox(CBsizetext, panel, kCBsizetext, font);
     CBsizetext.onChange = [this] { ShowTextSize(CBsizetext, memo); };
     CBColor.Create(panel, kCBColor, font);
     CBShadText.Create(panel, kCBShadText, font);
