@@ -54,17 +54,20 @@ constexpr Bounds kEdateText{148, 160, 181, kRowHeight};
 constexpr Bounds kb_cap2{8, 190, 321, 2};
 
 // Text page: the memo panel fills the page above the task panel, with 8-pixel margins and a bottom strip.
-constexpr int kTextPanelHeight = 97;
+// The colour label's row above the boxes, as the caption page's labels stand above theirs.
+constexpr int kLabelRow = 15;
+constexpr int kTextPanelHeight = 97 + kLabelRow;
 constexpr int kTextPanelCaption = 21;
 constexpr int kStripHeight = 20;
 constexpr int kCounterWidth = 60;
 // Inside the task panel, below its caption strip.
-constexpr Bounds kCBFontNameText{8, 28, 150, 0};
-constexpr Bounds kCBsizetext{164, 28, 48, kRowHeight};
-constexpr Bounds kCBColor{218, 28, 111, 0};
-constexpr Bounds kCBShadText{8, 62, 130, kCheckHeight};
-constexpr Bounds kCBColorSh{144, 60, 111, 0};
-constexpr Bounds kAlignButton{261, 59, 23, 22};
+constexpr Bounds kLColor{218, 27, 111, kLabelHeight};
+constexpr Bounds kCBFontNameText{8, 28 + kLabelRow, 150, 0};
+constexpr Bounds kCBsizetext{164, 28 + kLabelRow, 48, kRowHeight};
+constexpr Bounds kCBColor{218, 28 + kLabelRow, 111, 0};
+constexpr Bounds kCBShadText{8, 62 + kLabelRow, 130, kCheckHeight};
+constexpr Bounds kCBColorSh{144, 60 + kLabelRow, 111, 0};
+constexpr Bounds kAlignButton{261, 59 + kLabelRow, 23, 22};
 constexpr int kAlignStep = 23;
 
 // Appearance page, in the order of the layout's fields.
@@ -186,6 +189,7 @@ void TSettingsForm::CreateTextPage(Panel& page) {
     CBFontNameText.onChange = [this] { CBFontNameTextChange(); };
     CreateTextSizeBox(CBsizetext, panel, kCBsizetext, font);
     CBsizetext.onChange = [this] { ShowTextSize(CBsizetext, memo); };
+    LColor.Create(panel, kLColor, font);
     CBColor.Create(panel, kCBColor, font);
     CBShadText.Create(panel, kCBShadText, font);
     CBColorSh.Create(panel, kCBColorSh, font);
@@ -238,6 +242,7 @@ void TSettingsForm::ApplyTexts() {
     LCapt.SetText(text(TextKey::capLtext));
     Lfontscap.SetText(text(TextKey::capLFont));
     LCaptColor.SetText(text(TextKey::capLColor));
+    LColor.SetText(text(TextKey::capLColor));
     PC.SetPageCaption(kCaptionPage, text(TextKey::tabCapt));
     PC.SetPageCaption(kTextPage, text(TextKey::tabText));
     PC.SetPageCaption(kAppearancePage, text(TextKey::tabVid));

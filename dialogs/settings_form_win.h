@@ -85,6 +85,7 @@ public:
     TTaskPanel TP_text;
     FontBox CBFontNameText;
     ComboBox CBsizetext;
+    Label LColor;
     ColorBox CBColor, CBColorSh;
     CheckBox CBShadText;
     SpeedButton SB_text_l, SB_text_c, SB_text_r;

@@ -206,6 +206,21 @@ TEST_F(SettingsFormTest, TheBoxesOfOneRowAreOfOneHeight) {
     }
 }
 
+// The text panel's colour box is labelled as the caption's is: its label 16 pixels above it, at its left.
+TEST_F(SettingsFormTest, TheTextPanelsColourBoxHasItsLabel) {
+    HWND label = nullptr;
+    for (HWND child = ::GetWindow(form.TP_text.Handle(), GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (WindowTextOf(child) == "<capLColor>") label = child;
+    }
+    ASSERT_NE(label, nullptr);
+    RECT text{}, box{};
+    ::GetWindowRect(label, &text);
+    ::GetWindowRect(form.CBColor.Handle(), &box);
+    EXPECT_EQ(text.left, box.left);
+    EXPECT_EQ(box.top - text.top, 16);
+}
+
 TEST_F(SettingsFormTest, AnEmptyNoteWithoutIconGetsTheFirstOneAndAColourOnlyRepaints) {
     Open();
     form.memo.SetText(" ");
