@@ -43,9 +43,10 @@ LookValues LookOf(const PlacementBlock& placement) {
     return {placement.style, placement.opacity, placement.useOwnColor != 0, placement.color, placement.PictureNumber()};
 }
 
-void LookPage::Create(HWND parent, const LookPageLayout& layout, HFONT font, dialogs::PreviewPictures* pictures) {
+void LookPage::Create(HWND parent, const LookPageLayout& layout, HFONT font, dialogs::PreviewPictures* pictures,
+                      const LookPageOptions& options) {
     m_pictures = pictures;
-    m_spacedTransparencyCaption = layout.spacedTransparencyCaption;
+    m_spacedTransparencyCaption = options.spacedTransparencyCaption;
     GB.Create(parent, layout.GB, font);
     I_style.Create(parent, layout.I_style);
     CB_style.Create(parent, layout.CB_style, font, ComboBox::Kind::kList, 0, false, graphics::kStyleCount);
@@ -56,7 +57,7 @@ void LookPage::Create(HWND parent, const LookPageLayout& layout, HFONT font, dia
     SBrandom.Create(parent, layout.SBrandom, font);
     SBrandom.SetGlyph(RandomGlyph());
     TS5.Create(parent, layout.TS5, font);
-    CB_icons.Create(parent, layout.CB_icons, font, layout.iconItemHeight, layout.iconItemsMeasured);
+    CB_icons.Create(parent, layout.CB_icons, font, options.iconItemHeight, options.iconItemsMeasured);
     CB_pic_use.Create(parent, layout.CB_pic_use, font);
     CB_pic_use.SetVisible(false);
 

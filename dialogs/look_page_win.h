@@ -26,6 +26,9 @@ namespace velpiners {
 
 struct LookPageLayout {
     Bounds GB, I_style, CB_style, Ltran, trackBar, CBuseColor, CBColorMask, SBrandom, TS5, CB_icons, CB_pic_use;
+};
+
+struct LookPageOptions {
     int iconItemHeight = IconBox::kItemHeight;
     bool iconItemsMeasured = true;
     // The transparency frame's caption keeps a space either side, as the group box captions do.
@@ -47,7 +50,8 @@ struct LookValues {
 class LookPage {
 public:
     // Makes the controls on `parent`; `pictures` draws the preview (none: no preview).
-    void Create(HWND parent, const LookPageLayout& layout, HFONT font, dialogs::PreviewPictures* pictures);
+    void Create(HWND parent, const LookPageLayout& layout, HFONT font, dialogs::PreviewPictures* pictures,
+                const LookPageOptions& options = {});
     // Captions, the random button's hint and the style names from the current language.
     void ApplyTexts(const TextLookup& text, Hints& hints);
 

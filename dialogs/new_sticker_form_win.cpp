@@ -1,12 +1,10 @@
 #include "dialogs/new_sticker_form_win.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <string>
 
 #include "dialogs/settings_apply.h"
-#include "dialogs/preview_win.h"
 #include "sticker/sticker_state.h"
 #include "store/pattern.h"
 #include "store/pattern_files_win.h"
@@ -31,22 +29,13 @@ constexpr Bounds kLCountBounds{287, 184, 80, 13};
 constexpr int kCaptionLimit = 255;
 constexpr std::string_view kEmptyCounter = "0/255";
 
-// Appearance page, in the order of the layout's fields; its icon items are taller and all of one height.
+// Appearance page, in the order of the layout's fields.
+constexpr LookPageLayout kLook{{8, 2, 161, 178},    {16, 18, 145, 121},  {16, 146, 145, 21}, {177, 2, 190, 58},
+                               {183, 18, 178, 34},  {177, 66, 190, 17},  {177, 86, 158, 22}, {341, 85, 24, 24},
+                               {177, 114, 190, 66}, {185, 132, 174, 42}, {185, 160, 100, 17}};
+// Its icon items are taller and all of one height; the transparency caption is spaced as the frames' are.
 constexpr int kIconItemHeight = 36;
-constexpr LookPageLayout kLook{{8, 2, 161, 178},
-                               {16, 18, 145, 121},
-                               {16, 146, 145, 21},
-                               {177, 2, 190, 58},
-                               {183, 18, 178, 34},
-                               {177, 66, 190, 17},
-                               {177, 86, 158, 22},
-                               {341, 85, 24, 24},
-                               {177, 114, 190, 66},
-                               {185, 132, 174, 42},
-                               {185, 160, 100, 17},
-                               kIconItemHeight,
-                               false,
-                               true};
+constexpr LookPageOptions kLookOptions{kIconItemHeight, false, true};
 
 // Text options page.
 constexpr Bounds kGB_captBounds{8, 2, 359, 52};
@@ -97,7 +86,7 @@ void TFormStickerMess::FormCreate() {
     PC.Create(Handle(), kPagesBounds, font);
     for (int i = 0; i < kPageCount; ++i) PC.AddPage(L"");
     CreateTextPage(PC.Page(kTextPage), font);
-    look.Create(PC.Page(kLookPage).Handle(), kLook, font, &m_host);
+    look.Create(PC.Page(kLookPage).Handle(), kLook, font, &m_host, kLookOptions);
     std::vector<std::string> items;
     m_host.FillIconList(look.CB_icons.Images(), items);
     look.CB_icons.SetItems(std::move(items));

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "dialogs/icon_items.h"
-#include "dialogs/preview_win.h"
-#include "graphics/ress_loader_win.h"
 #include "protocol/protocol.h"
 #include "store/pattern.h"
 #include "store/pattern_files_win.h"
