@@ -290,6 +290,14 @@ void TVelpin::OpenProperties(HWND sticker, const StickerRecord& blocks, int page
     m_settingsForm->ShowForSticker(sticker, blocks.caption, blocks.date, blocks.body, blocks.placement, page);
 }
 
+bool TVelpin::AskPatternName(std::string& name) {
+    if (m_formDialog == nullptr ||
+        !m_formDialog->AskText(ShownText(TextKey::dialCaptionDeleteAll), ShownText(TextKey::dPattFile)))
+        return false;
+    name = m_formDialog->Answer();
+    return true;
+}
+
 // Each sticker finds itself: the command's own code is its value.
 // Both change stickers that the user then sees where they are: the save cycle begins after the commands
 // (posted before its step), so the reports carry the new places and opacities.

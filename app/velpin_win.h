@@ -20,7 +20,8 @@
 #include "app/hot_key_library_win.h"
 #include "app/shared_pictures_win.h"
 #include "graphics/picture_pack.h"
-#include "dialogs/preview.h"
+#include "dialogs/new_sticker_form_win.h"
+#include "dialogs/settings_form_win.h"
 #include "lang/text_table.h"
 #include "sticker/sticker_host_win.h"
 #include "store/database_aside.h"
@@ -34,11 +35,10 @@ namespace velpiners {
 
 class TStickForm;
 class TAboutForm;
-class TSettingsForm;
 class TFormDialog;
 class TTrayIconAdv;
 
-class TVelpin : public Form, public StickerHost, public dialogs::PreviewPictures {
+class TVelpin : public Form, public StickerHost, public NewStickerHost, public SettingsFormHost {
 public:
     // programFolder: the folder that holds base.db, with a trailing backslash; empty means the folder of the
     // executable.
@@ -91,7 +91,7 @@ public:
     // The properties dialog a sticker opens; none means a sticker's request opens nothing.
     void SetSettingsForm(TSettingsForm* settings) { m_settingsForm = settings; }
 
-    [[nodiscard]] const std::string& ProgramFolder() const { return m_programFolder; }
+    [[nodiscard]] const std::string& ProgramFolder() const override { return m_programFolder; }
     [[nodiscard]] std::string DatabasePath() const { return m_programFolder + "base.db"; }
     [[nodiscard]] std::string ConfigPath() const { return m_programFolder + "config.txt"; }
     [[nodiscard]] UINT TaskbarCreatedMessage() const { return m_taskbarCreated; }
@@ -116,8 +116,12 @@ public:
     // The new-sticker dialog's OK: a sticker from the defaults and the dialog's texts, then a save request.
     TStickForm* MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop, bool showDate,
                                       const std::string& body);
+    void MakeNewSticker(const std::string& caption, const std::string& date, bool onTop, bool showDate,
+                        const std::string& body) override {
+        MakeStickerFromDialog(caption, date, onTop, showDate, body);
+    }
 
-    [[nodiscard]] StickerDefaults& Defaults() { return m_defaults; }
+    [[nodiscard]] StickerDefaults& Defaults() override { return m_defaults; }
     [[nodiscard]] HMENU Menu() const { return m_menu.get(); }
     [[nodiscard]] HMENU StickersMenu() const { return m_stickersMenu; }
     [[nodiscard]] TTrayIconAdv* Tray() const { return m_tray.get(); }
@@ -162,7 +166,7 @@ public:
     void WriteDatabase();
     void BeginSaveCycle();
     // Posts the save request (controller command 203) to itself.
-    void PostSaveRequest() const;
+    void PostSaveRequest() const override;
     // The close and the session end: every sticker reports now, and base.db is written before the windows go.
     // A write that fails is told once; the close goes on.
     void SaveBeforeClosing();
@@ -182,7 +186,10 @@ public:
     // The user pictures of "pic\" and the icon list both sticker dialogs show: an empty entry, the 34
     // built-in icons, then the user pictures, each as a 32 x 32 image on white.
     [[nodiscard]] const graphics::TATBitmap& UserPictures() const { return m_userPictures; }
-    void FillIconList(HIMAGELIST list, std::vector<std::string>& items);
+    void FillIconList(HIMAGELIST list, std::vector<std::string>& items) override;
+    // The properties dialog's new pattern name, asked by the confirmation dialog.
+    bool AskPatternName(std::string& name) override;
+    [[nodiscard]] HMODULE Resources() const override { return m_resources; }
     [[nodiscard]] HIMAGELIST FlagImages() const { return m_flags.get(); }
 
 protected:

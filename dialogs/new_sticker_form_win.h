@@ -3,9 +3,11 @@
 // controller makes the sticker. One instance lives for the whole program, hidden between showings; a
 // request to show it while it shows only brings it to the front.
 //
-// What it needs of the controller comes through NewStickerHost. The look the user chose becomes the
+// What it needs of the controller (TVelpin) comes through NewStickerHost. The look the user chose becomes the
 // defaults only with OK (dialogs/new_sticker_apply.h): a pattern loaded and then cancelled changes nothing.
 // Every opening proposes today's date with the date shown and a fresh random skin colour.
+//
+// The controls are public under their form names, as the dialog's tests drive them.
 #pragma once
 
 #include <windows.h>
@@ -18,17 +20,14 @@
 #include "dialogs/new_sticker_apply.h"
 #include "dialogs/preview.h"
 #include "lang/text_table.h"
-#include "dialogs/icon_box_win.h"
-#include "dialogs/pattern_box_win.h"
-#include "store/pattern_files_win.h"
+#include "dialogs/look_page_win.h"
+#include "dialogs/patterns_page_win.h"
 #include "store/record.h"
 #include "ui/combo_box_win.h"
 #include "ui/control_win.h"
 #include "ui/dialog_form_win.h"
-#include "ui/image_control_win.h"
 #include "ui/memo_win.h"
 #include "ui/panel_win.h"
-#include "ui/speed_button_win.h"
 #include "ui/track_bar_win.h"
 
 namespace velpiners {
@@ -42,48 +41,16 @@ public:
     // The defaults new stickers are made from; OK changes them.
     [[nodiscard]] virtual StickerDefaults& Defaults() = 0;
     // The folder of base.db, config.txt and patterns\, with its trailing backslash.
-    [[nodiscard]] virtual std::string ProgramFolder() const = 0;
+    [[nodiscard]] virtual const std::string& ProgramFolder() const = 0;
     // The icon list of both sticker dialogs into an image list of 32 x 32 images and its items.
     virtual void FillIconList(HIMAGELIST list, std::vector<std::string>& items) = 0;
     // Makes the sticker from the defaults and these texts (after OK, once the dialog is hidden).
-    virtual void MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop, bool showDate,
-                                       const std::string& body) = 0;
+    virtual void MakeNewSticker(const std::string& caption, const std::string& date, bool onTop, bool showDate,
+                                const std::string& body) = 0;
 };
 
 class TFormStickerMess : public DialogForm {
 public:
-    // The dialog's components by their names, for tests that drive it through its windows.
-    enum class Part {
-        kPC,
-        kECaption,
-        kCB_date,
-        kEdate,
-        kMemo,
-        kCB_autoPer,
-        kLCount,
-        kI_style,
-        kCB_style,
-        kTrackBar,
-        kCBuseColor,
-        kCBColorMask,
-        kSBrandom,
-        kCB_icons,
-        kCB_pic_use,
-        kCBFontNameCapt,
-        kCB_color_capt,
-        kCBFontNameText,
-        kCBsizetext,
-        kCB_color_text,
-        kCB_mouse_atas,
-        kTB_Ma,
-        kL_sec,
-        kI_press,
-        kCB_press,
-        kB_press_prim,
-        kCBPos,
-        kBOK,
-        kBNO,
-    };
     static constexpr int kPageCount = 4;
 
     explicit TFormStickerMess(NewStickerHost& host) : m_host(host) {}
@@ -98,19 +65,43 @@ public:
     // The interface texts of the current language.
     void ApplyTexts();
 
-    [[nodiscard]] HWND Component(Part part) const;
-    // The page shown (0 text, 1 appearance, 2 text options, 3 patterns).
-    [[nodiscard]] int ActivePage() const { return m_pages.ActivePage(); }
+    // The pages show in this order: 0 text, 1 appearance, 2 text options, 3 patterns.
+    PageControl PC;
+    // Text page.
+    Label LCaption;
+    Edit ECaption;
+    CheckBox CB_date;
+    Edit Edate;
+    Memo memo;
+    CheckBox CB_autoPer;
+    Label LCount;
+    // Appearance page.
+    LookPage look;
+    // Text options page.
+    GroupBox GB_capt;
+    FontBox CBFontNameCapt;
+    ColorBox CB_color_capt;
+    GroupBox GB_text;
+    FontBox CBFontNameText;
+    ComboBox CBsizetext;
+    ColorBox CB_color_text;
+    GroupBox GB_ml;
+    CheckBox CB_mouse_atas;
+    TrackBar TB_Ma;
+    Label L_sec;
+    // Patterns page.
+    PatternsPage patterns;
+    // Below the pages.
+    CheckBox CBPos;
+    Button BOK;
+    Button BNO;
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void CreateTextPage(Panel& page, HFONT font);
-    void CreateLookPage(Panel& page, HFONT font);
     void CreateTextOptionsPage(Panel& page, HFONT font);
-    void CreatePatternsPage(Panel& page, HFONT font);
-    void CreateRandomGlyph();
     // Steps of ShowNewSticker before the dialog shows.
     void FillFromDefaults();
     void SelectTextSize(int size);
@@ -120,69 +111,20 @@ private:
 
     void BOKClick();
     void BNOClick();
-    void SBrandomClick();
     void CBFontNameTextChange();
-    void CBsizetextChange();
     void CB_autoPerClick();
     void MemoChange();
     void TB_MaChange();
-    void CB_styleClick();
-    void CB_pressClick();
-    void B_press_primClick();
+    void LoadPattern(const StickerRecord& pattern);
 
     NewStickerHost& m_host;
     // The shadows of a pattern loaded since the opening; they become defaults with OK.
     std::optional<bool> m_patternCaptionShadow;
     std::optional<bool> m_patternTextShadow;
-    // Receives a pattern for its preview and its loading.
-    StickerRecord m_scratch{};
     // Topmost is asserted again after every move; this keeps that from answering itself.
     bool m_assertingTopmost = false;
     // The control that had the focus when the dialog was last left.
     HWND m_focused = nullptr;
-
-    PageControl m_pages;
-    // Text page.
-    Label m_LCaption;
-    Edit m_ECaption;
-    CheckBox m_CB_date;
-    Edit m_Edate;
-    Memo m_Memo;
-    CheckBox m_CB_autoPer;
-    Label m_LCount;
-    // Appearance page.
-    GroupBox m_GB;
-    ImageControl m_I_style;
-    ComboBox m_CB_style;
-    GroupBox m_Ltran;
-    TrackBar m_TrackBar;
-    CheckBox m_CBuseColor;
-    ColorBox m_CBColorMask;
-    SpeedButton m_SBrandom;
-    GroupBox m_TS5;
-    IconBox m_CB_icons;
-    CheckBox m_CB_pic_use;
-    // Text options page.
-    GroupBox m_GB_capt;
-    FontBox m_CBFontNameCapt;
-    ColorBox m_CB_color_capt;
-    GroupBox m_GB_text;
-    FontBox m_CBFontNameText;
-    ComboBox m_CBsizetext;
-    ColorBox m_CB_color_text;
-    GroupBox m_GB_ml;
-    CheckBox m_CB_mouse_atas;
-    TrackBar m_TB_Ma;
-    Label m_L_sec;
-    // Patterns page.
-    GroupBox m_GB_prew_press;
-    ImageControl m_I_press;
-    PatternBox m_CB_press;
-    Button m_B_press_prim;
-    // Below the pages.
-    CheckBox m_CBPos;
-    Button m_BOK;
-    Button m_BNO;
 };
 
 }  // namespace velpiners

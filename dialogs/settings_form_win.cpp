@@ -3,11 +3,9 @@
 #include <algorithm>
 
 #include "base/wide_string_win.h"
-#include "dialogs/icon_items.h"
-#include "dialogs/preview_win.h"
-#include "graphics/ress_loader_win.h"
 #include "protocol/protocol.h"
 #include "store/pattern.h"
+#include "store/pattern_files_win.h"
 #include "ui/error_box_win.h"
 #include "ui/modal_win.h"
 
@@ -54,31 +52,27 @@ constexpr Bounds kEdateText{148, 160, 181, kRowHeight};
 constexpr Bounds kb_cap2{8, 190, 321, 2};
 
 // Text page: the memo panel fills the page above the task panel, with 8-pixel margins and a bottom strip.
-constexpr int kTextPanelHeight = 97;
+// The colour label's row above the boxes, as the caption page's labels stand above theirs.
+constexpr int kLabelRow = 15;
+constexpr int kTextPanelHeight = 97 + kLabelRow;
 constexpr int kTextPanelCaption = 21;
 constexpr int kStripHeight = 20;
 constexpr int kCounterWidth = 60;
 // Inside the task panel, below its caption strip.
-constexpr Bounds kCBFontNameText{8, 28, 150, 0};
-constexpr Bounds kCBsizetext{164, 28, 48, kRowHeight};
-constexpr Bounds kCBColor{218, 28, 111, 0};
-constexpr Bounds kCBShadText{8, 62, 130, kCheckHeight};
-constexpr Bounds kCBColorSh{144, 60, 111, 0};
-constexpr Bounds kAlignButton{261, 59, 23, 22};
+constexpr Bounds kLColor{218, 27, 111, kLabelHeight};
+constexpr Bounds kCBFontNameText{8, 28 + kLabelRow, 150, 0};
+constexpr Bounds kCBsizetext{164, 28 + kLabelRow, 48, kRowHeight};
+constexpr Bounds kCBColor{218, 28 + kLabelRow, 111, 0};
+constexpr Bounds kCBShadText{8, 62 + kLabelRow, 130, kCheckHeight};
+constexpr Bounds kCBColorSh{144, 60 + kLabelRow, 111, 0};
+constexpr Bounds kAlignButton{261, 59 + kLabelRow, 23, 22};
 constexpr int kAlignStep = 23;
 
-// Appearance page.
-constexpr Bounds kGB{8, 4, 161, 174};
-constexpr Bounds kI_style{16, 20, 145, 121};
-constexpr Bounds kCB_style{16, 146, 145, kRowHeight};
-constexpr Bounds kLtran{176, 4, 153, 60};
-constexpr Bounds kTrackBar{182, 20, 141, 38};
-constexpr Bounds kCBuseColor{176, 70, 153, kCheckHeight};
-constexpr Bounds kCBColorMask{176, 90, 121, 0};
-constexpr Bounds kSBrandom{303, 89, 23, 22};
-constexpr Bounds kTS5{176, 116, 153, 64};
-constexpr Bounds kCB_icons{184, 132, 137, 0};
-constexpr Bounds kCB_pic_use{184, 184, 20, kCheckHeight};
+// Appearance page, in the order of the layout's fields.
+constexpr LookPageLayout kLook{{8, 4, 161, 174},   {16, 20, 145, 121},          {16, 146, 145, kRowHeight},
+                               {176, 4, 153, 60},  {182, 20, 141, 38},          {176, 70, 153, kCheckHeight},
+                               {176, 90, 121, 0},  {303, 89, 23, 22},           {176, 116, 153, 64},
+                               {184, 132, 137, 0}, {184, 184, 20, kCheckHeight}};
 
 // Position page.
 constexpr Bounds kRB_upp{8, 8, 321, kCheckHeight};
@@ -89,37 +83,18 @@ constexpr Bounds kCB_mouse_atas{16, 106, 305, kCheckHeight};
 constexpr Bounds kTB_Ma{16, 128, 220, 34};
 constexpr Bounds kL_sec{240, 136, 81, kLabelHeight};
 
-// Patterns page.
-constexpr Bounds kGB_prew_press{8, 4, 321, 150};
-constexpr Bounds kI_press{16, 18, 305, 129};
-constexpr Bounds kCB_press{8, 164, 172, 0};
-constexpr Bounds kB_press_prim{186, 163, 70, kButtonHeight};
-constexpr Bounds kBsavePattern{262, 160, 31, 31};
-constexpr Bounds kBdelPattern{298, 160, 31, 31};
+// Patterns page, in the order of the layout's fields.
+const PatternsPageLayout kPatterns{{8, 4, 321, 150},         {16, 18, 305, 129},
+                                   {8, 164, 172, 0},         {186, 163, 70, kButtonHeight},
+                                   Bounds{262, 160, 31, 31}, Bounds{298, 160, 31, 31}};
 
-constexpr int kStyleCount = 17;
-constexpr TextKey kStyleNames[kStyleCount] = {
-    TextKey::vidSt1,  TextKey::vidSt2,  TextKey::vidSt3,  TextKey::vidSt4,  TextKey::vidSt5,  TextKey::vidSt6,
-    TextKey::vidSt7,  TextKey::vidSt8,  TextKey::vidSt9,  TextKey::vidSt10, TextKey::vidSt11, TextKey::vidSt12,
-    TextKey::vidSt13, TextKey::vidSt14, TextKey::vidSt15, TextKey::vidSt16, TextKey::vidSt17};
-
-// The style a preview draws its empty frame for.
-constexpr int kNoStyle = -1;
 // The memo previews the text at this size while the size box has no selection.
 constexpr int kDefaultTextSize = 8;
 
-graphics::Picture Glyph(const char* name, HMODULE resources) {
-    try {
-        return graphics::LoadRessBitmap(name, resources);
-    } catch (const std::exception&) {
-        return graphics::Picture();  // a button without its picture still works
-    }
-}
-
 }  // namespace
 
-void TSettingsForm::FormCreate(SettingsFormServices services) {
-    m_services = std::move(services);
+void TSettingsForm::FormCreate(SettingsFormHost& host) {
+    m_host = &host;
     CreateDialogForm("TSettingsForm", kClientWidth, kClientHeight, DialogBorder::kSingle, true);
     HWND form = Handle();
     HFONT font = DialogFont();
@@ -128,9 +103,14 @@ void TSettingsForm::FormCreate(SettingsFormServices services) {
     for (int i = 0; i < 5; ++i) PC.AddPage(L"");
     CreateCaptionPage(PC.Page(kCaptionPage));
     CreateTextPage(PC.Page(kTextPage));
-    CreateAppearancePage(PC.Page(kAppearancePage));
+    look.Create(PC.Page(kAppearancePage).Handle(), kLook, font, m_host);
+    look.CBuseColor.onClick = [this] { look.CBuseColorClick(); };
     CreatePositionPage(PC.Page(kPositionPage));
-    CreatePatternsPage(PC.Page(kPatternsPage));
+    patterns.Create(PC.Page(kPatternsPage).Handle(), kPatterns, font, m_host->ProgramFolder(), memo, m_host,
+                    m_host->Resources());
+    patterns.onLoad = [this](const StickerRecord& pattern) { LoadPattern(pattern); };
+    patterns.BsavePattern.onClick = [this] { BsavePattern1Click(); };
+    patterns.BdelPattern.onClick = [this] { BdelPattern1Click(); };
 
     Ok.Create(form, {kOkLeft, kButtonTop, kButtonWidth, kButtonHeight}, font, L"OK", IDOK, true);
     Ok.tag = kClosingTag;
@@ -142,11 +122,11 @@ void TSettingsForm::FormCreate(SettingsFormServices services) {
 
     // Step 3: the icon list, once.
     std::vector<std::string> items;
-    if (m_services.fillIconList) m_services.fillIconList(CB_icons.Images(), items);
-    CB_icons.SetItems(std::move(items));
+    m_host->FillIconList(look.CB_icons.Images(), items);
+    look.CB_icons.SetItems(std::move(items));
 
     // Step 5: the remembered pattern.
-    m_rememberedPattern = ReadRememberedPattern(m_services.programFolder);
+    m_rememberedPattern = ReadRememberedPattern(m_host->ProgramFolder());
     ApplyTexts();
 }
 
@@ -161,6 +141,7 @@ void TSettingsForm::CreateCaptionPage(Panel& page) {
     // The caption's font box lists in its own face, as the design's does.
     m_listFont = CreatePixelFont(kFontListFace, kFontListHeight);
     CBListFonts.SetFont(m_listFont.get());
+    CBListFonts.SetClosedHeight(ComboBox::kRowBoxHeight);  // the font set anew sizes the box to itself
     LCaptColor.Create(parent, kLCaptColor, font);
     CB_capt.Create(parent, kCB_capt, font);
     B_cap.Create(parent, kB_cap, Bevel::Shape::kTopLine);
@@ -178,6 +159,8 @@ void TSettingsForm::CreateTextPage(Panel& page) {
     HFONT font = DialogFont();
     const Bounds area = page.GetBounds();
     P_text_main.Create(parent, {0, 0, area.width, area.height - kTextPanelCaption}, "TPanel");
+    // The memo's panel shows the page's background, as the other pages do behind their controls.
+    P_text_main.UseTabBody(PC.Handle());
     HWND main = P_text_main.Handle();
     memo.Create(main, {kMargin, kMargin, area.width - 2 * kMargin, 10}, font);
     memo.onChange = [this] { MemoChange(); };
@@ -194,9 +177,9 @@ void TSettingsForm::CreateTextPage(Panel& page) {
     CBFontNameText.Create(panel, kCBFontNameText, font);
     CBFontNameText.FillInstalledFonts();
     CBFontNameText.onChange = [this] { CBFontNameTextChange(); };
-    CBsizetext.Create(panel, kCBsizetext, font);
-    for (int i = 0; TextSizeOfIndex(i) <= kLargestTextSize; ++i) CBsizetext.Add(std::to_string(TextSizeOfIndex(i)));
-    CBsizetext.onChange = [this] { CBsizetextChange(); };
+    CreateTextSizeBox(CBsizetext, panel, kCBsizetext, font);
+    CBsizetext.onChange = [this] { ShowTextSize(CBsizetext, memo); };
+    LColor.Create(panel, kLColor, font);
     CBColor.Create(panel, kCBColor, font);
     CBShadText.Create(panel, kCBShadText, font);
     CBColorSh.Create(panel, kCBColorSh, font);
@@ -205,7 +188,7 @@ void TSettingsForm::CreateTextPage(Panel& page) {
     for (int i = 0; i < 3; ++i) {
         align[i]->Create(
             panel, {kAlignButton.x + i * kAlignStep, kAlignButton.y, kAlignButton.width, kAlignButton.height}, font);
-        align[i]->SetGlyph(Glyph(glyphs[i], m_services.resources));
+        align[i]->SetGlyph(Glyph(glyphs[i], m_host->Resources()));
         m_alignment.Add(*align[i]);
     }
     SB_text_l.SetDown(true);
@@ -226,27 +209,6 @@ void TSettingsForm::LayOutTextPage() {
     LCount.SetBounds({area.width - kMargin - kCounterWidth, stripTop + 4, kCounterWidth, kLabelHeight});
 }
 
-void TSettingsForm::CreateAppearancePage(Panel& page) {
-    HWND parent = page.Handle();
-    HFONT font = DialogFont();
-    GB.Create(parent, kGB, font);
-    I_style.Create(parent, kI_style);
-    CB_style.Create(parent, kCB_style, font, ComboBox::Kind::kList, 0, false, kStyleCount);
-    CB_style.onChange = [this] { CB_styleClick(); };
-    Ltran.Create(parent, kLtran, font);
-    trackBar.Create(parent, kTrackBar, kTransparencyTrackBar);
-    CBuseColor.Create(parent, kCBuseColor, font);
-    CBuseColor.onClick = [this] { CBuseColorClick(); };
-    CBColorMask.Create(parent, kCBColorMask, font);
-    CBColorMask.onChange = [this] { CB_styleClick(); };
-    SBrandom.Create(parent, kSBrandom, font, L"?");
-    SBrandom.onClick = [this] { SBrandomClick(); };
-    TS5.Create(parent, kTS5, font);
-    CB_icons.Create(parent, kCB_icons, font);
-    CB_pic_use.Create(parent, kCB_pic_use, font);
-    CB_pic_use.SetVisible(false);
-}
-
 void TSettingsForm::CreatePositionPage(Panel& page) {
     HWND parent = page.Handle();
     HFONT font = DialogFont();
@@ -260,49 +222,25 @@ void TSettingsForm::CreatePositionPage(Panel& page) {
     L_sec.Create(parent, kL_sec, font);
 }
 
-void TSettingsForm::CreatePatternsPage(Panel& page) {
-    HWND parent = page.Handle();
-    HFONT font = DialogFont();
-    GB_prew_press.Create(parent, kGB_prew_press, font);
-    I_press.Create(parent, kI_press);
-    CB_press.Create(parent, kCB_press, font);
-    CB_press.onClick = [this] { CB_pressClick(); };
-    B_press_prim.Create(parent, kB_press_prim, font);
-    B_press_prim.onClick = [this] { B_press_primClick(); };
-    BsavePattern.Create(parent, kBsavePattern, font);
-    BsavePattern.SetGlyph(Glyph("BUTTON_SAVE", m_services.resources));
-    BsavePattern.onClick = [this] { BsavePattern1Click(); };
-    BdelPattern.Create(parent, kBdelPattern, font);
-    BdelPattern.SetGlyph(Glyph("BUTTON_DELETE", m_services.resources));
-    BdelPattern.onClick = [this] { BdelPattern1Click(); };
-}
-
 void TSettingsForm::ApplyTexts() {
-    const auto text = [this](TextKey key) { return m_services.texts ? m_services.texts(key) : std::wstring(); };
-    const auto framed = [&text](TextKey key) { return L" " + text(key) + L" "; };
-    Ltran.SetText(text(TextKey::vidLTransp));
-    GB.SetText(framed(TextKey::vidBGSt));
-    GB_prew_press.SetText(framed(TextKey::vidBGSt));
+    const auto text = [this](TextKey key) { return m_host->ShownText(key); };
+    look.ApplyTexts(text, FormHints());
+    patterns.ApplyTexts(text, FormHints());
     CB_lockMove.SetText(text(TextKey::vidCBLock));
     CBShadCapt.SetText(text(TextKey::vidCBSC));
     CBShadText.SetText(text(TextKey::vidCBST));
     LCapt.SetText(text(TextKey::capLtext));
     Lfontscap.SetText(text(TextKey::capLFont));
     LCaptColor.SetText(text(TextKey::capLColor));
+    LColor.SetText(text(TextKey::capLColor));
     PC.SetPageCaption(kCaptionPage, text(TextKey::tabCapt));
     PC.SetPageCaption(kTextPage, text(TextKey::tabText));
     PC.SetPageCaption(kAppearancePage, text(TextKey::tabVid));
     PC.SetPageCaption(kPositionPage, text(TextKey::tabPos));
     PC.SetPageCaption(kPatternsPage, text(TextKey::tabPattern));
-    TS5.SetText(text(TextKey::tabIcon));
     Ok.SetText(text(TextKey::bOk));
     BNO.SetText(text(TextKey::bNO));
     BPRIM.SetText(text(TextKey::bPrim));
-    B_press_prim.SetText(text(TextKey::bPattPrim));
-    FormHints().Set(BsavePattern.Handle(), text(TextKey::bPattSave));
-    FormHints().Set(BdelPattern.Handle(), text(TextKey::bPattDel));
-    CBuseColor.SetText(text(TextKey::fUseColor));
-    FormHints().Set(SBrandom.Handle(), text(TextKey::fSBrandhint));
     CBDatause.SetText(text(TextKey::capCBusedata));
     Ltextdata.SetText(text(TextKey::capLDatatext));
     RB_upp.SetText(text(TextKey::posUp));
@@ -314,10 +252,6 @@ void TSettingsForm::ApplyTexts() {
     FormHints().Set(SB_text_r.Handle(), text(TextKey::aligR));
     CB_mouse_atas.SetText(text(TextKey::vidMouseLook));
     GB_ml.SetText(text(TextKey::vidInterval));
-    const int style = CB_style.Selected();
-    CB_style.Clear();
-    for (TextKey name : kStyleNames) CB_style.Add(std::wstring_view(text(name)));
-    CB_style.Select(style);
 }
 
 void TSettingsForm::ShowForSticker(HWND sticker, const TextStyleBlock& caption, const TextStyleBlock& date,
@@ -343,7 +277,6 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     m_opening.placement = placement;
     // Steps 2 to 8.
     ECaption.SetText(caption.text.View());
-    trackBar.SetPosition(placement.opacity);
     CBListFonts.SelectFont(caption.fontName.View());
     CBFontNameText.SelectFont(body.fontName.View());
     // The memo previews this sticker's face, not one chosen for another and cancelled.
@@ -351,11 +284,9 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     CB_lockMove.SetChecked(placement.locked != 0);
     CB_capt.SetSelected(caption.color);
     CBColor.SetSelected(body.color);
-    const std::wstring title = (m_services.texts ? m_services.texts(TextKey::fConfig) : std::wstring()) + L" " +
-                               WideFromCodePage(caption.text.View(), CP_ACP);
+    const std::wstring title =
+        m_host->ShownText(TextKey::fConfig) + L" " + WideFromCodePage(caption.text.View(), CP_ACP);
     SetCaption(title);
-    CBuseColor.SetChecked(placement.useOwnColor != 0);
-    CBColorMask.SetSelected(placement.color);
     // The date text set from code is not an edit, unless the box showed another text before.
     const bool dateDiffers = EdateText.Text() != date.text.View();
     EdateText.SetText(date.text.View());
@@ -363,14 +294,13 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     CBDatause.SetChecked(date.ShowDate());
     CBShadCapt.SetChecked(caption.shadow != 0);
     CBShadText.SetChecked(body.shadow != 0);
-    CB_pic_use.SetChecked(placement.showPicture != 0);
-    CB_icons.SelectPicture(placement.PictureNumber());
+    look.CB_pic_use.SetChecked(placement.showPicture != 0);
     memo.SetText(body.text.View());
     // Steps 9 to 12.
     ApplyTexts();
-    CB_style.Select(placement.style <= kStyleCount - 1 ? placement.style : -1);
-    CB_styleClick();
-    CBColorMask.SetEnabled(CBuseColor.Checked());
+    look.Fill(LookOf(placement));
+    look.CB_styleClick();
+    look.CBuseColorClick();
     EdateText.SetEnabled(CBDatause.Checked());
     Ltextdata.SetEnabled(CBDatause.Checked());
     CB_mouse_atas.SetChecked(placement.hideAtPointer != 0);
@@ -386,7 +316,7 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     memo.SetWordWrap(placement.wordWrap != 0);
     SetAlignment(placement.alignment);
     // Steps 19 and 20: Load starts disabled, and the remembered pattern's click enables it.
-    FillPatterns();
+    patterns.Fill(m_rememberedPattern);
     m_opening.dateUseToggled = false;
     m_filling = false;
 }
@@ -405,12 +335,13 @@ int TSettingsForm::Alignment() const { return m_alignment.DownIndex(); }
 
 SettingsValues TSettingsForm::ReadValues() const {
     SettingsValues v;
-    v.opacity = static_cast<std::uint8_t>(trackBar.Position());
+    const LookValues shown = look.Read();
+    v.opacity = shown.opacity;
     v.locked = CB_lockMove.Checked();
     v.captionShadow = CBShadCapt.Checked();
     v.textShadow = CBShadText.Checked();
     v.showDate = CBDatause.Checked();
-    v.showPicture = CB_pic_use.Checked();
+    v.showPicture = look.CB_pic_use.Checked();
     v.onDesktop = RB_bott.Checked();
     v.wordWrap = CB_autoPer.Checked();
     v.hideAtPointer = CB_mouse_atas.Checked();
@@ -420,14 +351,14 @@ SettingsValues TSettingsForm::ReadValues() const {
     v.shadowColor = CBColorSh.Selected();
     if (CBListFonts.Selected() >= 0) v.captionFont = CBListFonts.SelectedFont();
     v.captionText = ECaption.Text();
-    v.useOwnColor = CBuseColor.Checked();
-    v.stickerColor = CBColorMask.Selected();
-    v.iconIndex = std::max(CB_icons.Selected(), 0);
-    v.pictureNumber = CB_icons.PictureNumber();
+    v.useOwnColor = shown.useOwnColor;
+    v.stickerColor = shown.color;
+    v.iconIndex = std::max(look.CB_icons.Selected(), 0);
+    v.pictureNumber = shown.pictureNumber;
     v.dateText = EdateText.Text();
     v.bodyText = memo.Text();
     if (CBFontNameText.Selected() >= 0) v.textFont = CBFontNameText.SelectedFont();
-    v.style = std::max(CB_style.Selected(), 0);
+    v.style = std::max(shown.style, 0);
     const int alignment = Alignment();
     if (alignment >= 0) v.alignment = alignment;
     if (CBsizetext.Selected() >= 0) v.sizeIndex = CBsizetext.Selected();
@@ -452,11 +383,10 @@ void TSettingsForm::OkClick(const Button& button) {
         SettingsValues values = ReadValues();
         const std::vector<SettingsMessage> messages = SettingsApplyMessages(values, m_opening);
         // The empty note's first icon shows in the box as well.
-        if (CB_icons.Selected() != values.iconIndex) CB_icons.Select(values.iconIndex);
+        if (look.CB_icons.Selected() != values.iconIndex) look.CB_icons.Select(values.iconIndex);
         SendToSticker(messages);
     }
-    ::PostMessageA(m_services.controller, protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
-                   protocol::kCtlSaveRequest);
+    m_host->PostSaveRequest();
     m_opening.dateUseToggled = false;
     if (button.tag == kClosingTag) Close();
 }
@@ -465,33 +395,17 @@ void TSettingsForm::BNOClick() { Close(); }
 
 void TSettingsForm::FormClose() {
     // The remembered pattern follows the box only once config.txt holds one.
-    if (m_rememberedPattern.empty() || CB_press.Selected() < 0) return;
-    m_rememberedPattern = CB_press.SelectedText();
-    if (!WriteRememberedPattern(m_services.programFolder, m_rememberedPattern))
-        ShowErrorBox("Unable to write to " + m_services.programFolder + "config.txt");
+    if (m_rememberedPattern.empty() || patterns.CB_press.Selected() < 0) return;
+    m_rememberedPattern = patterns.CB_press.SelectedText();
+    if (!WriteRememberedPattern(m_host->ProgramFolder(), m_rememberedPattern))
+        ShowErrorBox("Unable to write to " + m_host->ProgramFolder() + "config.txt");
 }
 
 void TSettingsForm::CBFontNameTextChange() { memo.SetFontFace(CBFontNameText.SelectedFont()); }
 
-void TSettingsForm::CBsizetextChange() {
-    if (CBsizetext.Selected() >= 0) memo.SetFontSize(TextSizeOfIndex(CBsizetext.Selected()));
-}
-
 void TSettingsForm::CB_autoPerClick() { memo.SetWordWrap(CB_autoPer.Checked()); }
 
 void TSettingsForm::MemoChange() { LCount.SetText(memo.CounterText()); }
-
-void TSettingsForm::CBuseColorClick() { CBColorMask.SetEnabled(CBuseColor.Checked()); }
-
-void TSettingsForm::SBrandomClick() {
-    CBColorMask.SelectRandomColor();
-    CB_styleClick();
-}
-
-void TSettingsForm::CB_styleClick() {
-    if (m_services.pictures == nullptr) return;
-    dialogs::RenderStylePreview(I_style, CB_style.Selected(), CBColorMask.Selected(), *m_services.pictures);
-}
 
 void TSettingsForm::CBDatauseClick() {
     EdateText.SetEnabled(CBDatause.Checked());
@@ -503,50 +417,12 @@ void TSettingsForm::EdateTextChange() {
     if (!m_filling) m_opening.dateTextEdited = true;
 }
 
-void TSettingsForm::TB_MaChange() {
-    const std::wstring seconds = WideFromCodePage(FormatSeconds(TB_Ma.Value()), CP_ACP);
-    L_sec.SetText(seconds + L" " + (m_services.texts ? m_services.texts(TextKey::vidIntSec) : std::wstring()));
-}
+void TSettingsForm::TB_MaChange() { L_sec.SetText(SecondsText(TB_Ma.Value(), m_host->ShownText(TextKey::vidIntSec))); }
 
-void TSettingsForm::FillPatterns() {
-    // Loading and deleting wait for a pattern chosen in the box; the click on the remembered one counts.
-    B_press_prim.SetEnabled(false);
-    BdelPattern.SetEnabled(false);
-    FillPatternList(CB_press, m_services.programFolder, m_rememberedPattern);
-    if (CB_press.Selected() < 0) ShowNoPattern();
-}
-
-void TSettingsForm::ShowNoPattern() {
-    CB_press.Select(-1);
-    B_press_prim.SetEnabled(false);
-    BdelPattern.SetEnabled(false);
-    // The preview shows its empty frame, not what it showed before.
-    if (m_services.pictures != nullptr) dialogs::RenderStylePreview(I_press, kNoStyle, 0, *m_services.pictures);
-}
-
-void TSettingsForm::CB_pressClick() {
-    const std::string path = SelectedPatternPath(CB_press, m_services.programFolder);
-    if (path.empty()) return;
-    B_press_prim.SetEnabled(true);
-    BdelPattern.SetEnabled(true);
-    if (m_services.pictures == nullptr) return;
-    StickerRecord pattern{};
-    ReadPatternFile(path, pattern);
-    dialogs::RenderPatternPreview(pattern, I_press, memo.Text(), *m_services.pictures);
-}
-
-void TSettingsForm::B_press_primClick() {
-    const std::string path = SelectedPatternPath(CB_press, m_services.programFolder);
-    if (path.empty()) return;
-    // Only the controls change: the sticker gets the look with OK or Apply.
-    StickerRecord pattern{};
-    ReadPatternFile(path, pattern);
+void TSettingsForm::LoadPattern(const StickerRecord& pattern) {
     const PlacementBlock& p = pattern.placement;
-    CB_style.Select(p.style <= kStyleCount - 1 ? p.style : -1);
-    CBuseColor.SetChecked(p.useOwnColor != 0);
-    CBuseColorClick();
-    CBColorMask.SetSelected(p.color);
-    trackBar.SetPosition(p.opacity);
+    look.Fill(LookOf(p));
+    look.CBuseColorClick();
     CBColorSh.SetSelected(p.shadowColor);
     CBFontNameText.SelectFont(pattern.body.fontName.View());
     CBFontNameTextChange();
@@ -556,50 +432,48 @@ void TSettingsForm::B_press_primClick() {
     CBListFonts.SelectFont(pattern.caption.fontName.View());
     CBShadCapt.SetChecked(pattern.caption.shadow != 0);
     CB_capt.SetSelected(pattern.caption.color);
-    CB_icons.SelectPicture(p.PictureNumber());
     SetAlignment(p.alignment);
-    CB_styleClick();
-    B_press_prim.SetEnabled(false);
+    look.CB_styleClick();
 }
 
 void TSettingsForm::BsavePattern1Click() {
     std::string name;
-    if (!m_services.askPatternName || !m_services.askPatternName(name)) return;
+    if (!m_host->AskPatternName(name)) return;
     // A box without a selection saves what the sticker has, as OK sends it.
     const SettingsValues values = ReadValues();
-    PatternLook look;
-    look.style = std::max(CB_style.Selected(), 0);
-    look.useColor = CBuseColor.Checked();
-    look.color = CBColorMask.Selected();
-    look.transparent = trackBar.Position();
-    look.shadowColor = CBColorSh.Selected();
-    look.textFont = values.textFont.value_or(m_opening.body.fontName.Get());
-    look.textSize = values.sizeIndex ? TextSizeOfIndex(*values.sizeIndex) : m_opening.body.fontSize;
-    look.textColor = CBColor.Selected();
-    look.textShadow = CBShadText.Checked();
-    look.captionFont = values.captionFont.value_or(m_opening.caption.fontName.Get());
-    look.captionColor = CB_capt.Selected();
-    look.captionShadow = CBShadCapt.Checked();
-    look.alignment = Alignment() >= 0 ? Alignment() : kNoAlignment;
-    look.pictureNumber = CB_icons.PictureNumber();
-    const std::string fileName = WritePatternFile(m_services.programFolder, name, look, PatternTimeNow());
-    FillPatterns();
+    PatternLook saved;
+    saved.style = values.style;
+    saved.useColor = values.useOwnColor;
+    saved.color = values.stickerColor;
+    saved.transparent = values.opacity;
+    saved.shadowColor = CBColorSh.Selected();
+    saved.textFont = values.textFont.value_or(m_opening.body.fontName.Get());
+    saved.textSize = values.sizeIndex ? TextSizeOfIndex(*values.sizeIndex) : m_opening.body.fontSize;
+    saved.textColor = CBColor.Selected();
+    saved.textShadow = CBShadText.Checked();
+    saved.captionFont = values.captionFont.value_or(m_opening.caption.fontName.Get());
+    saved.captionColor = CB_capt.Selected();
+    saved.captionShadow = CBShadCapt.Checked();
+    saved.alignment = Alignment() >= 0 ? Alignment() : kNoAlignment;
+    saved.pictureNumber = values.pictureNumber;
+    const std::string fileName = WritePatternFile(m_host->ProgramFolder(), name, saved, PatternTimeNow());
+    patterns.Fill(m_rememberedPattern);
     // The new pattern is the chosen one, previewed and ready to load or delete.
-    for (int i = 0; i < CB_press.Count(); ++i) {
-        if (PatternFileOf(CB_press.Item(i)) != fileName) continue;
-        CB_press.Select(i);
-        CB_pressClick();
+    for (int i = 0; i < patterns.CB_press.Count(); ++i) {
+        if (PatternFileOf(patterns.CB_press.Item(i)) != fileName) continue;
+        patterns.CB_press.Select(i);
+        patterns.CB_pressClick();
         return;
     }
 }
 
 void TSettingsForm::BdelPattern1Click() {
-    const std::string path = SelectedPatternPath(CB_press, m_services.programFolder);
+    const std::string path = patterns.SelectedPath();
     if (path.empty()) return;
     DeletePatternFile(path);  // a failure goes to the error box and leaves the list as it is
-    FillPatterns();
+    patterns.Fill(m_rememberedPattern);
     // The deleted pattern was the chosen one: none is now.
-    ShowNoPattern();
+    patterns.ShowNoPattern();
 }
 
 }  // namespace velpiners

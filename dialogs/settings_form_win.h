@@ -9,43 +9,41 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "dialogs/settings_apply.h"
 #include "dialogs/task_panel_win.h"
 #include "dialogs/preview.h"
-#include "lang/text_lookup.h"
-#include "dialogs/icon_box_win.h"
-#include "dialogs/pattern_box_win.h"
-#include "store/pattern_files_win.h"
+#include "lang/text_table.h"
+#include "dialogs/look_page_win.h"
+#include "dialogs/patterns_page_win.h"
 #include "store/record.h"
 #include "ui/combo_box_win.h"
 #include "ui/control_win.h"
 #include "ui/dialog_form_win.h"
-#include "ui/image_control_win.h"
 #include "ui/memo_win.h"
 #include "ui/panel_win.h"
 #include "ui/speed_button_win.h"
-#include "ui/track_bar_win.h"
 
 namespace velpiners {
 
-// What the dialog needs from the program.
-struct SettingsFormServices {
-    TextLookup texts;
+// What the dialog needs from the program (the controller, TVelpin): the texts, the previews' pictures, the
+// icon list, a new pattern's name and the save request after OK and Apply.
+class SettingsFormHost : public dialogs::PreviewPictures {
+public:
+    // An interface text of the current language, as the screen shows it.
+    [[nodiscard]] virtual std::wstring ShownText(TextKey key) const = 0;
     // The program folder, with its trailing backslash: patterns\ and config.txt lie there.
-    std::string programFolder;
-    dialogs::PreviewPictures* pictures = nullptr;
-    // Fills an image list and its items with the icon list (the controller's).
-    std::function<void(HIMAGELIST, std::vector<std::string>&)> fillIconList;
+    [[nodiscard]] virtual const std::string& ProgramFolder() const = 0;
+    // Fills an image list of 32 x 32 images and its items with the icon list.
+    virtual void FillIconList(HIMAGELIST list, std::vector<std::string>& items) = 0;
     // Asks for a new pattern's name (the confirmation dialog); true and the name (ANSI) when given.
-    std::function<bool(std::string& name)> askPatternName;
-    // The window that gets the save request after OK and Apply.
-    HWND controller = nullptr;
+    virtual bool AskPatternName(std::string& name) = 0;
+    // Asks the controller to save base.db (posted: the sticker has the values first).
+    virtual void PostSaveRequest() const = 0;
     // Where the glyphs' pictures are (nullptr: the program itself).
-    HMODULE resources = nullptr;
+    [[nodiscard]] virtual HMODULE Resources() const = 0;
 };
 
 class TSettingsForm : public DialogForm {
@@ -55,7 +53,7 @@ public:
     static constexpr int kLastShownPage = -1;
 
     // Makes the hidden dialog and its controls. Throws AppError when a window cannot be made.
-    void FormCreate(SettingsFormServices services);
+    void FormCreate(SettingsFormHost& host);
 
     // Fills the dialog from one sticker and shows it modally on `page` (kLastShownPage keeps the page last
     // shown); returns when it closes. While it shows, it is only brought to the front.
@@ -87,18 +85,12 @@ public:
     TTaskPanel TP_text;
     FontBox CBFontNameText;
     ComboBox CBsizetext;
+    Label LColor;
     ColorBox CBColor, CBColorSh;
     CheckBox CBShadText;
     SpeedButton SB_text_l, SB_text_c, SB_text_r;
     // Appearance page.
-    GroupBox GB, Ltran, TS5;
-    ImageControl I_style;
-    ComboBox CB_style;
-    TrackBar trackBar;
-    CheckBox CBuseColor, CB_pic_use;
-    ColorBox CBColorMask;
-    SpeedButton SBrandom;
-    IconBox CB_icons;
+    LookPage look;
     // Position page.
     RadioButton RB_upp, RB_bott;
     CheckBox CB_lockMove, CB_mouse_atas;
@@ -106,11 +98,7 @@ public:
     TrackBar TB_Ma;
     Label L_sec;
     // Patterns page.
-    GroupBox GB_prew_press;
-    ImageControl I_press;
-    PatternBox CB_press;
-    Button B_press_prim;
-    SpeedButton BsavePattern, BdelPattern;
+    PatternsPage patterns;
     // Below the pages.
     Button Ok, BNO, BPRIM;
 
@@ -123,9 +111,7 @@ protected:
 private:
     void CreateCaptionPage(Panel& page);
     void CreateTextPage(Panel& page);
-    void CreateAppearancePage(Panel& page);
     void CreatePositionPage(Panel& page);
-    void CreatePatternsPage(Panel& page);
     void LayOutTextPage();
 
     [[nodiscard]] SettingsValues ReadValues() const;
@@ -135,24 +121,16 @@ private:
     [[nodiscard]] int Alignment() const;
 
     void CBFontNameTextChange();
-    void CBsizetextChange();
     void CB_autoPerClick();
     void MemoChange();
-    void CBuseColorClick();
-    void SBrandomClick();
-    void CB_styleClick();
     void CBDatauseClick();
     void EdateTextChange();
     void TB_MaChange();
-    void CB_pressClick();
-    void B_press_primClick();
+    void LoadPattern(const StickerRecord& pattern);
     void BsavePattern1Click();
     void BdelPattern1Click();
-    void FillPatterns();
-    // No pattern chosen: the box without a selection, Load and Delete disabled, the preview empty.
-    void ShowNoPattern();
 
-    SettingsFormServices m_services;
+    SettingsFormHost* m_host = nullptr;
     UniqueFont m_listFont;  // CBListFonts's own face
     SpeedButtonGroup m_alignment;
     HWND m_sticker = nullptr;

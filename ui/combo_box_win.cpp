@@ -106,6 +106,10 @@ void ComboBox::Create(HWND parent, const Bounds& bounds, HFONT font, Kind kind, 
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void ComboBox::SetClosedHeight(int height) {
+    ::SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - kSelectionFieldBorder);
+}
+
 void ComboBox::Clear() { ::SendMessageA(Handle(), CB_RESETCONTENT, 0, 0); }
 
 int ComboBox::Add(std::string_view text) {
@@ -255,6 +259,8 @@ std::vector<std::string> InstalledScreenFonts() {
 
 void FontBox::Create(HWND parent, const Bounds& bounds, HFONT font, int itemHeight) {
     ComboBox::Create(parent, bounds, font, Kind::kOwnerDrawFixed, itemHeight);
+    // Closed, as high as the colour and size boxes beside it; its list's items keep room for large faces.
+    SetClosedHeight(kRowBoxHeight);
 }
 
 void FontBox::FillInstalledFonts() {
@@ -282,6 +288,8 @@ void FontBox::DrawItem(HDC dc, const RECT& rect, int index, UINT state) {
     SelectGuard select(dc, font != nullptr ? font : Font());
     DrawItemText(dc, rect, textLeft, face);
 }
+
+static_assert(ColorBox::kItemHeight + kSelectionFieldBorder == ComboBox::kRowBoxHeight);
 
 void ColorBox::Create(HWND parent, const Bounds& bounds, HFONT font) {
     ComboBox::Create(parent, bounds, font, Kind::kOwnerDrawFixed, kItemHeight);

@@ -31,6 +31,11 @@ public:
     void Create(HWND parent, const Bounds& bounds, HFONT font, Kind kind = Kind::kList, int itemHeight = 0,
                 bool sorted = false, int dropDownCount = 8);
 
+    // The closed height of the boxes that stand in one row (font, size and colour boxes): a colour box's.
+    static constexpr int kRowBoxHeight = 22;
+    // The closed box's height; the dropped list keeps its items' height.
+    void SetClosedHeight(int height);
+
     void Clear();
     // Adds an item (in sorted place for a sorted box); returns its index. Data in the ANSI code page, or an
     // interface text.

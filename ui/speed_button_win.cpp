@@ -82,6 +82,10 @@ LRESULT SpeedButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Paint(dc.get());
             return 0;
         }
+        case WM_PRINTCLIENT:
+            // The same picture into another device context (PrintWindow, tests).
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
         case WM_ERASEBKGND:
             return 1;
         case WM_MOUSEMOVE: {
@@ -140,7 +144,13 @@ void SpeedButton::Paint(HDC dc) {
         ::SetBkColor(dc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
         ::FillRect(dc, &rect, face.get());
     } else {
-        ::FillRect(dc, &rect, ::GetSysColorBrush(COLOR_BTNFACE));
+        // Up, the button is flat on its container: the container's background (a page's themed body). The
+        // container may set the context's colours and brush origin for it: they go again after the fill.
+        const int saved = ::SaveDC(dc);
+        auto* back = reinterpret_cast<HBRUSH>(::SendMessageW(
+            ::GetParent(Handle()), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Handle())));
+        ::FillRect(dc, &rect, back != nullptr ? back : ::GetSysColorBrush(COLOR_BTNFACE));
+        ::RestoreDC(dc, saved);
     }
     if (sunken) {
         ::DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);

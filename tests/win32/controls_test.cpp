@@ -292,6 +292,28 @@ TEST_F(ControlsTest, GroupedSpeedButtonsKeepOneDown) {
     EXPECT_NE(::GetFocus(), right.Handle());
 }
 
+// Up and away from the pointer a speed button is flat on its page: it shows the page's background, not a
+// square of the button face.
+TEST_F(ControlsTest, AFlatSpeedButtonShowsItsPagesBackground) {
+    PageControl pages;
+    pages.Create(host.Handle(), Bounds{8, 8, 345, 233}, host.DialogFont());
+    Panel& page = pages.AddPage(L"Patterns");
+    SpeedButton button;
+    const Bounds place{262, 160, 31, 31};
+    button.Create(page.Handle(), place, host.DialogFont());
+    const Bounds area = page.GetBounds();
+    drawn.Resize(area.width, area.height);
+    ::SendMessageA(page.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(drawn.Dc()), PRF_CLIENT);
+    expected.Resize(place.width, place.height);
+    ::SendMessageA(button.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(expected.Dc()), PRF_CLIENT);
+    ::GdiFlush();
+    for (int y = 0; y < place.height; ++y)
+        ASSERT_EQ(std::memcmp(expected.Pixels().Row(y), drawn.Pixels().Pixel(place.x, place.y + y),
+                              static_cast<std::size_t>(place.width) * 3),
+                  0)
+            << "row " << y;
+}
+
 TEST_F(ControlsTest, TrackBarsTakeTheDialogsRangesAndReportMoves) {
     TrackBar alpha;
     alpha.Create(host.Handle(), Bounds{8, 8, 150, 45}, kTransparencyTrackBar);

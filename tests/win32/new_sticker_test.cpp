@@ -26,7 +26,6 @@
 namespace velpiners {
 namespace {
 
-using Part = TFormStickerMess::Part;
 using test::PumpMessages;
 
 // The controller's texts, pictures and icons, but defaults of its own and a record of every make.
@@ -43,12 +42,12 @@ public:
     std::wstring ShownText(TextKey key) const override { return m_controller.ShownText(key); }
     std::string Text(TextKey key) const override { return m_controller.Text(key); }
     StickerDefaults& Defaults() override { return defaults; }
-    std::string ProgramFolder() const override { return m_controller.ProgramFolder(); }
+    const std::string& ProgramFolder() const override { return m_controller.ProgramFolder(); }
     void FillIconList(HIMAGELIST list, std::vector<std::string>& items) override {
         m_controller.FillIconList(list, items);
     }
-    void MakeStickerFromDialog(const std::string& caption, const std::string& date, bool onTop, bool showDate,
-                               const std::string& body) override {
+    void MakeNewSticker(const std::string& caption, const std::string& date, bool onTop, bool showDate,
+                        const std::string& body) override {
         made.push_back({caption, date, onTop, showDate, body});
         m_controller.Defaults() = defaults;
         m_controller.MakeStickerFromDialog(caption, date, onTop, showDate, body);
@@ -161,17 +160,20 @@ protected:
         EXPECT_FALSE(dialog->Showing());
     }
 
-    HWND Of(Part part) const { return dialog->Component(part); }
-    std::string TextOf(Part part) const { return WindowTextOf(Of(part)); }
-    bool Checked(Part part) const { return ::SendMessageA(Of(part), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    int Selected(Part part) const { return static_cast<int>(::SendMessageA(Of(part), CB_GETCURSEL, 0, 0)); }
-    int Position(Part part) const { return static_cast<int>(::SendMessageA(Of(part), TBM_GETPOS, 0, 0)); }
-    ColorValue ColorOf(Part part) const { return static_cast<ColorBox*>(Control::Of(Of(part)))->Selected(); }
-    void Click(Part part) const { ::SendMessageA(Of(part), BM_CLICK, 0, 0); }
-    void SetText(Part part, const char* text) const { ::SetWindowTextA(Of(part), text); }
+    std::string TextOf(const Control& part) const { return WindowTextOf(part.Handle()); }
+    bool Checked(const Control& part) const { return ::SendMessageA(part.Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    int Selected(const Control& part) const {
+        return static_cast<int>(::SendMessageA(part.Handle(), CB_GETCURSEL, 0, 0));
+    }
+    int Position(const Control& part) const {
+        return static_cast<int>(::SendMessageA(part.Handle(), TBM_GETPOS, 0, 0));
+    }
+    ColorValue ColorOf(const ColorBox& box) const { return box.Selected(); }
+    void Click(const Control& part) const { ::SendMessageA(part.Handle(), BM_CLICK, 0, 0); }
+    void SetText(const Control& part, const char* text) const { ::SetWindowTextA(part.Handle(), text); }
     // The user's choice of an item, as the box reports it to its page.
-    void Choose(Part part, int index) const {
-        HWND box = Of(part);
+    void Choose(const Control& part, int index) const {
+        HWND box = part.Handle();
         ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         ::SendMessageA(::GetParent(box), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(box), CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(box));
@@ -209,39 +211,40 @@ TEST_F(NewStickerTest, EveryOpeningProposesTheDefaultsTodaysDateShownAndAFreshCo
     ::ShowWindow(topmost, SW_SHOWNOACTIVATE);
     ColorValue first = 0;
     ShowAnd([&] {
-        EXPECT_EQ(TextOf(Part::kECaption), controller->Text(TextKey::dfNapom));
-        EXPECT_EQ(TextOf(Part::kEdate), Today());
-        EXPECT_EQ(TextOf(Part::kMemo), controller->Text(TextKey::dfText));
-        EXPECT_TRUE(Checked(Part::kCB_date));
-        EXPECT_EQ(Selected(Part::kCB_style), 12);
-        EXPECT_EQ(Position(Part::kTrackBar), 200);
-        EXPECT_FALSE(Checked(Part::kCBuseColor));
-        EXPECT_FALSE(Checked(Part::kCBPos));
-        EXPECT_FALSE(Checked(Part::kCB_autoPer));
-        EXPECT_TRUE(::GetWindowLongPtrA(Of(Part::kMemo), GWL_STYLE) & WS_HSCROLL);
-        EXPECT_EQ(ColorOf(Part::kCB_color_text), 0x00FF00);
-        EXPECT_EQ(ColorOf(Part::kCB_color_capt), 0x123456);
-        EXPECT_EQ(WindowTextOf(Of(Part::kCBFontNameText)), fonts.back());
-        EXPECT_EQ(Selected(Part::kCBFontNameCapt), -1);
-        EXPECT_EQ(Selected(Part::kCBsizetext), 2);
-        EXPECT_EQ(Selected(Part::kCB_icons), 7);
-        EXPECT_TRUE(Checked(Part::kCB_pic_use));
-        EXPECT_TRUE(Checked(Part::kCB_mouse_atas));
-        EXPECT_EQ(Position(Part::kTB_Ma), 30);
+        EXPECT_EQ(TextOf(dialog->ECaption), controller->Text(TextKey::dfNapom));
+        EXPECT_EQ(TextOf(dialog->Edate), Today());
+        EXPECT_EQ(TextOf(dialog->memo), controller->Text(TextKey::dfText));
+        EXPECT_TRUE(Checked(dialog->CB_date));
+        EXPECT_EQ(Selected(dialog->look.CB_style), 12);
+        EXPECT_EQ(Position(dialog->look.trackBar), 200);
+        EXPECT_FALSE(Checked(dialog->look.CBuseColor));
+        EXPECT_FALSE(Checked(dialog->CBPos));
+        EXPECT_FALSE(Checked(dialog->CB_autoPer));
+        EXPECT_TRUE(::GetWindowLongPtrA(dialog->memo.Handle(), GWL_STYLE) & WS_HSCROLL);
+        EXPECT_EQ(ColorOf(dialog->CB_color_text), 0x00FF00);
+        EXPECT_EQ(ColorOf(dialog->CB_color_capt), 0x123456);
+        EXPECT_EQ(WindowTextOf(dialog->CBFontNameText.Handle()), fonts.back());
+        EXPECT_EQ(Selected(dialog->CBFontNameCapt), -1);
+        EXPECT_EQ(Selected(dialog->CBsizetext), 2);
+        EXPECT_EQ(Selected(dialog->look.CB_icons), 7);
+        EXPECT_TRUE(Checked(dialog->look.CB_pic_use));
+        EXPECT_TRUE(Checked(dialog->CB_mouse_atas));
+        EXPECT_EQ(Position(dialog->TB_Ma), 30);
         wchar_t seconds[64] = {};
-        ::GetWindowTextW(Of(Part::kL_sec), seconds, 64);
+        ::GetWindowTextW(dialog->L_sec.Handle(), seconds, 64);
         EXPECT_EQ(std::wstring(seconds), L"0,60 " + controller->ShownText(TextKey::vidIntSec));
-        EXPECT_EQ(TextOf(Part::kLCount), std::to_string(controller->Text(TextKey::dfText).size()) + "/255");
-        first = ColorOf(Part::kCBColorMask);
+        EXPECT_EQ(TextOf(dialog->LCount), std::to_string(controller->Text(TextKey::dfText).size()) + "/255");
+        first = ColorOf(dialog->look.CBColorMask);
         EXPECT_GE(first & 0xFF, 32);
         EXPECT_GE((first >> 8) & 0xFF, 32);
         EXPECT_GE((first >> 16) & 0xFF, 32);
-        EXPECT_EQ(dialog->ActivePage(), 0);
+        EXPECT_EQ(dialog->PC.ActivePage(), 0);
         DWORD start = 1;
         DWORD end = 0;
-        ::SendMessageA(Of(Part::kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        ::SendMessageA(dialog->memo.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                       reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(start, 0u);
-        EXPECT_EQ(static_cast<int>(end), ::GetWindowTextLengthA(Of(Part::kMemo)));
+        EXPECT_EQ(static_cast<int>(end), ::GetWindowTextLengthA(dialog->memo.Handle()));
 
         // Above a topmost window that was there first. (Wine does not set WS_EX_TOPMOST on a window that
         // owns a topmost one, its tooltip, but places it at the top all the same.)
@@ -255,25 +258,45 @@ TEST_F(NewStickerTest, EveryOpeningProposesTheDefaultsTodaysDateShownAndAFreshCo
         EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - (rect.bottom - rect.top)) / 2);
 
         // What the user changes here, the next opening does not keep.
-        Click(Part::kCB_date);
-        SetText(Part::kEdate, "1.01.99");
-        Choose(Part::kCB_style, 3);
-        Click(Part::kBNO);
+        Click(dialog->CB_date);
+        SetText(dialog->Edate, "1.01.99");
+        Choose(dialog->look.CB_style, 3);
+        Click(dialog->BNO);
     });
     EXPECT_TRUE(host->made.empty());
     EXPECT_EQ(Dump(host->defaults), before);
 
     ShowAnd([&] {
-        EXPECT_TRUE(Checked(Part::kCB_date));
-        EXPECT_EQ(TextOf(Part::kEdate), Today());
-        EXPECT_EQ(Selected(Part::kCB_style), 12);
-        EXPECT_NE(ColorOf(Part::kCBColorMask), first);
+        EXPECT_TRUE(Checked(dialog->CB_date));
+        EXPECT_EQ(TextOf(dialog->Edate), Today());
+        EXPECT_EQ(Selected(dialog->look.CB_style), 12);
+        EXPECT_NE(ColorOf(dialog->look.CBColorMask), first);
         // Esc in the text box, which hands it to its page as WM_CLOSE: the dialog closes, the page stays.
-        ::PostMessageA(Of(Part::kMemo), WM_KEYDOWN, VK_ESCAPE, 1);
+        ::PostMessageA(dialog->memo.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
     });
     EXPECT_TRUE(host->made.empty());
-    EXPECT_TRUE(::IsWindow(Of(Part::kMemo)));
+    EXPECT_TRUE(::IsWindow(dialog->memo.Handle()));
     ::DestroyWindow(topmost);
+}
+
+// The boxes of one row stand at one top and are 22 pixels high.
+TEST_F(NewStickerTest, TheBoxesOfOneRowAreOfOneHeight) {
+    const std::vector<std::vector<const Control*>> rows = {
+        {&dialog->CBFontNameCapt, &dialog->CB_color_capt},
+        {&dialog->CBFontNameText, &dialog->CBsizetext, &dialog->CB_color_text}};
+    const auto windowPlace = [](HWND window) {
+        RECT place{};
+        ::GetWindowRect(window, &place);
+        return place;
+    };
+    for (const auto& row : rows) {
+        const RECT first = windowPlace(row.front()->Handle());
+        for (const Control* box : row) {
+            const RECT place = windowPlace(box->Handle());
+            EXPECT_EQ(place.top, first.top) << box->Id();
+            EXPECT_EQ(place.bottom - place.top, 22) << box->Id();
+        }
+    }
 }
 
 TEST_F(NewStickerTest, OkMakesTheLookTheDefaultsAndOneStickerOnTheDesktopWhenNotTopmost) {
@@ -283,20 +306,20 @@ TEST_F(NewStickerTest, OkMakesTheLookTheDefaultsAndOneStickerOnTheDesktopWhenNot
     host->defaults.hideDelayStep = 0;  // 3 s, no position of the bar
     ColorValue colour = 0;
     ShowAnd([&] {
-        SetText(Part::kECaption, "Buy milk");
-        SetText(Part::kEdate, "9.12.26");
-        SetText(Part::kMemo, "Two litres\r\nand bread");
-        Choose(Part::kCB_style, 3);
-        Choose(Part::kCBsizetext, 4);
-        Click(Part::kCBPos);
-        colour = ColorOf(Part::kCBColorMask);
+        SetText(dialog->ECaption, "Buy milk");
+        SetText(dialog->Edate, "9.12.26");
+        SetText(dialog->memo, "Two litres\r\nand bread");
+        Choose(dialog->look.CB_style, 3);
+        Choose(dialog->CBsizetext, 4);
+        Click(dialog->CBPos);
+        colour = ColorOf(dialog->look.CBColorMask);
 
         // Asked again while it shows, by every way there is: nothing is filled anew, no second dialog runs.
         dialog->ShowNewSticker();
         ::SendMessageA(controller->Handle(), WM_USER, protocol::kUserMakeDialog, protocol::kUserMake);
         ::SendMessageA(controller->Handle(), WM_COMMAND, MenuCommand(TVelpin::MenuId::kNewst1), 0);
-        EXPECT_EQ(TextOf(Part::kECaption), "Buy milk");
-        Click(Part::kBOK);
+        EXPECT_EQ(TextOf(dialog->ECaption), "Buy milk");
+        Click(dialog->BOK);
     });
     ASSERT_EQ(host->made.size(), 1u);
     const Host::Made& made = host->made[0];
@@ -345,27 +368,27 @@ TEST_F(NewStickerTest, APatternLoadedAndCancelledLeavesEveryDefaultAndWithOkBrin
 
     ShowAnd([&] {
         // The remembered pattern is selected and previewed, so it can be loaded.
-        EXPECT_EQ(PatternNameOf(WindowTextOf(Of(Part::kCB_press))), "Night");
-        EXPECT_TRUE(::IsWindowEnabled(Of(Part::kB_press_prim)));
-        Click(Part::kB_press_prim);
-        EXPECT_EQ(Selected(Part::kCB_style), 9);
-        EXPECT_EQ(ColorOf(Part::kCBColorMask), 0x204060);
-        EXPECT_EQ(Position(Part::kTrackBar), 120);
-        EXPECT_EQ(WindowTextOf(Of(Part::kCBFontNameText)), fonts[0]);
-        EXPECT_EQ(WindowTextOf(Of(Part::kCBFontNameCapt)), fonts[1]);
-        EXPECT_EQ(Selected(Part::kCBsizetext), 5);
-        EXPECT_EQ(ColorOf(Part::kCB_color_text), 0x0000FF);
-        EXPECT_EQ(ColorOf(Part::kCB_color_capt), 0x00FFFF);
-        EXPECT_EQ(Selected(Part::kCB_icons), 5);
-        EXPECT_FALSE(::IsWindowEnabled(Of(Part::kB_press_prim)));
-        Click(Part::kBNO);
+        EXPECT_EQ(PatternNameOf(WindowTextOf(dialog->patterns.CB_press.Handle())), "Night");
+        EXPECT_TRUE(::IsWindowEnabled(dialog->patterns.B_press_prim.Handle()));
+        Click(dialog->patterns.B_press_prim);
+        EXPECT_EQ(Selected(dialog->look.CB_style), 9);
+        EXPECT_EQ(ColorOf(dialog->look.CBColorMask), 0x204060);
+        EXPECT_EQ(Position(dialog->look.trackBar), 120);
+        EXPECT_EQ(WindowTextOf(dialog->CBFontNameText.Handle()), fonts[0]);
+        EXPECT_EQ(WindowTextOf(dialog->CBFontNameCapt.Handle()), fonts[1]);
+        EXPECT_EQ(Selected(dialog->CBsizetext), 5);
+        EXPECT_EQ(ColorOf(dialog->CB_color_text), 0x0000FF);
+        EXPECT_EQ(ColorOf(dialog->CB_color_capt), 0x00FFFF);
+        EXPECT_EQ(Selected(dialog->look.CB_icons), 5);
+        EXPECT_FALSE(::IsWindowEnabled(dialog->patterns.B_press_prim.Handle()));
+        Click(dialog->BNO);
     });
     EXPECT_EQ(Dump(host->defaults), before);
     EXPECT_TRUE(host->made.empty());
 
     ShowAnd([&] {
-        Click(Part::kB_press_prim);
-        Click(Part::kBOK);
+        Click(dialog->patterns.B_press_prim);
+        Click(dialog->BOK);
     });
     EXPECT_EQ(host->made.size(), 1u);
     EXPECT_EQ(host->defaults.style, 9);
@@ -380,11 +403,8 @@ TEST_F(NewStickerTest, WhileItShowsEveryRequestForADialogBringsItForwardAndOpens
     TFormDialog question;
     ASSERT_TRUE(question.FormCreate([this](TextKey key) { return controller->ShownText(key); }));
     controller->SetFormDialog(&question);
-    SettingsFormServices services;
-    services.programFolder = folder.Path();
-    services.controller = controller->Handle();
     TSettingsForm properties;
-    properties.FormCreate(std::move(services));
+    properties.FormCreate(*controller);
     controller->SetSettingsForm(&properties);
     HWND window = controller->Handle();
     const auto command = [window](TVelpin::MenuId id) { ::SendMessageA(window, WM_COMMAND, MenuCommand(id), 0); };
@@ -394,13 +414,13 @@ TEST_F(NewStickerTest, WhileItShowsEveryRequestForADialogBringsItForwardAndOpens
 
     ShowAnd(
         [&] {
-            SetText(Part::kECaption, "Typed");
+            SetText(dialog->ECaption, "Typed");
             const auto expectBroughtForward = [&](const char* request, const std::function<void()>& ask) {
                 ::SetForegroundWindow(elsewhere);
                 ASSERT_EQ(::GetForegroundWindow(), elsewhere);
                 ask();
                 EXPECT_EQ(::GetForegroundWindow(), dialog->Handle()) << request;
-                EXPECT_EQ(TextOf(Part::kECaption), "Typed") << request;
+                EXPECT_EQ(TextOf(dialog->ECaption), "Typed") << request;
             };
             expectBroughtForward("delete all", [&] { command(TVelpin::MenuId::kNdeleteall); });
             expectBroughtForward("new sticker (properties)", [&] { command(TVelpin::MenuId::kNewst1); });
@@ -417,7 +437,7 @@ TEST_F(NewStickerTest, WhileItShowsEveryRequestForADialogBringsItForwardAndOpens
             // Neither of the others was ever filled to be shown.
             EXPECT_EQ(WindowTextOf(question.Control(TFormDialog::kLText)), "");
             EXPECT_EQ(WindowTextOf(properties.Handle()), "");
-            Click(Part::kBNO);
+            Click(dialog->BNO);
         },
         {question.Handle(), properties.Handle()});
     EXPECT_TRUE(host->made.empty());

@@ -9,15 +9,18 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/shared_pictures_win.h"
 #include "base/private_profile_win.h"
 #include "dialogs/settings_form_win.h"
+#include "graphics/gdi_surface_win.h"
 #include "protocol/protocol.h"
 #include "sticker/sticker_state.h"
 #include "store/pattern.h"
+#include "store/pattern_files_win.h"
 #include "tests/win32/test_support.h"
 
 namespace velpiners {
@@ -48,14 +51,42 @@ LRESULT CALLBACK RecordSticker(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-class Pictures : public dialogs::PreviewPictures {
+// The program as the dialog sees it: texts shown as their keys, the program's pictures, the 34 built-in icons
+// and one user icon (number 101), the pattern name the test gives and the save request posted to `receiver`.
+class Host final : public SettingsFormHost {
 public:
-    Pictures() { shared.Load(test::ProgramResources()); }
+    Host(std::string folder, HWND receiver) : m_folder(std::move(folder)), m_receiver(receiver) {
+        shared.Load(test::ProgramResources());
+    }
+    std::wstring ShownText(TextKey key) const override {
+        return L"<" + std::wstring(InfoOf(key).key.begin(), InfoOf(key).key.end()) + L">";
+    }
+    const std::string& ProgramFolder() const override { return m_folder; }
+    void FillIconList(HIMAGELIST, std::vector<std::string>& items) override {
+        items.emplace_back();
+        for (int i = 0; i < 34; ++i) items.emplace_back(" (32x32)");
+        items.emplace_back("|101|| (48x48)");
+    }
+    bool AskPatternName(std::string& name) override {
+        name = patternName;
+        return !patternName.empty();
+    }
+    void PostSaveRequest() const override {
+        ::PostMessageA(m_receiver, protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
+                       protocol::kCtlSaveRequest);
+    }
+    HMODULE Resources() const override { return nullptr; }
     const graphics::Picture& SharedPicture(std::string_view name) const override { return shared.Get(name); }
     void PictureByNumber(graphics::Picture& target, int number) override {
         if (number >= 1 && number <= 34) target = shared.BuiltInIcon(number - 1);
     }
+
     SharedPictures shared;
+    std::string patternName;
+
+private:
+    std::string m_folder;
+    HWND m_receiver;
 };
 
 class SettingsFormTest : public ::testing::Test {
@@ -70,24 +101,7 @@ protected:
                                     ::GetModuleHandleA(nullptr), nullptr);
         g_arrivals.clear();
 
-        SettingsFormServices services;
-        services.texts = [](TextKey key) {
-            return L"<" + std::wstring(InfoOf(key).key.begin(), InfoOf(key).key.end()) + L">";
-        };
-        services.programFolder = folder.Path();
-        services.pictures = &pictures;
-        // The 34 built-in icons and one user icon, number 101.
-        services.fillIconList = [](HIMAGELIST, std::vector<std::string>& items) {
-            items.emplace_back();
-            for (int i = 0; i < 34; ++i) items.emplace_back(" (32x32)");
-            items.emplace_back("|101|| (48x48)");
-        };
-        services.askPatternName = [this](std::string& name) {
-            name = patternName;
-            return !patternName.empty();
-        };
-        services.controller = controller.Handle();
-        form.FormCreate(std::move(services));
+        form.FormCreate(host);
 
         FillStickerDefaults(blocks, "Shopping", "milk", "8.12.26", 10, 20);
         blocks.placement.style = 3;
@@ -127,11 +141,10 @@ protected:
     test::TempFolder folder;
     test::ErrorCapture errors;
     test::Receiver controller;
-    Pictures pictures;
+    Host host{folder.Path(), controller.Handle()};
     TSettingsForm form;
     HWND sticker = nullptr;
     StickerRecord blocks{};
-    std::string patternName;
 };
 
 TEST_F(SettingsFormTest, OkSendsStringsAtOnceThenTheCommandsInOrderAndAsksForASave) {
@@ -154,17 +167,71 @@ TEST_F(SettingsFormTest, OkSendsStringsAtOnceThenTheCommandsInOrderAndAsksForASa
     EXPECT_FALSE(form.Showing());
 }
 
+// The text page shows the same background behind its memo as the other pages behind their controls.
+TEST_F(SettingsFormTest, TheTextPageHasThePagesBackground) {
+    const auto printed = [](HWND window) {
+        RECT client{};
+        ::GetClientRect(window, &client);
+        auto surface = std::make_unique<GdiSurface>(24);
+        surface->Resize(client.right, client.bottom);
+        ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface->Dc()), PRF_CLIENT);
+        ::GdiFlush();
+        return surface;
+    };
+    const auto caption = printed(form.PC.Page(TSettingsForm::kCaptionPage).Handle());
+    const auto text = printed(form.P_text_main.Handle());
+    // The left margin beside the memo, and the strip between the memo and the word-wrap box.
+    for (const POINT at : {POINT{3, 40}, POINT{150, 6}}) {
+        EXPECT_EQ(std::memcmp(text->Pixels().Pixel(at.x, at.y), caption->Pixels().Pixel(at.x, at.y), 3), 0)
+            << at.x << "," << at.y;
+    }
+}
+
+// The boxes of one row stand at one top and are 22 pixels high, whatever font a box lists its items in.
+TEST_F(SettingsFormTest, TheBoxesOfOneRowAreOfOneHeight) {
+    const std::vector<std::vector<const Control*>> rows = {{&form.CBListFonts, &form.CB_capt},
+                                                           {&form.CBFontNameText, &form.CBsizetext, &form.CBColor}};
+    const auto windowPlace = [](HWND window) {
+        RECT place{};
+        ::GetWindowRect(window, &place);
+        return place;
+    };
+    for (const auto& row : rows) {
+        const RECT first = windowPlace(row.front()->Handle());
+        for (const Control* box : row) {
+            const RECT place = windowPlace(box->Handle());
+            EXPECT_EQ(place.top, first.top) << box->Id();
+            EXPECT_EQ(place.bottom - place.top, 22) << box->Id();
+        }
+    }
+}
+
+// The text panel's colour box is labelled as the caption's is: its label 16 pixels above it, at its left.
+TEST_F(SettingsFormTest, TheTextPanelsColourBoxHasItsLabel) {
+    HWND label = nullptr;
+    for (HWND child = ::GetWindow(form.TP_text.Handle(), GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (WindowTextOf(child) == "<capLColor>") label = child;
+    }
+    ASSERT_NE(label, nullptr);
+    RECT text{}, box{};
+    ::GetWindowRect(label, &text);
+    ::GetWindowRect(form.CBColor.Handle(), &box);
+    EXPECT_EQ(text.left, box.left);
+    EXPECT_EQ(box.top - text.top, 16);
+}
+
 TEST_F(SettingsFormTest, AnEmptyNoteWithoutIconGetsTheFirstOneAndAColourOnlyRepaints) {
     Open();
     form.memo.SetText(" ");
-    form.CB_icons.Select(0);
+    form.look.CB_icons.Select(0);
     Apply();
     ASSERT_NE(Posted(protocol::kStkPictureNumber), nullptr);
     EXPECT_EQ(Posted(protocol::kStkPictureNumber)->value, 1u);
-    EXPECT_EQ(form.CB_icons.Selected(), 1);
+    EXPECT_EQ(form.look.CB_icons.Selected(), 1);
 
     Open();
-    form.CBColorMask.SetSelected(0x00FF00);
+    form.look.CBColorMask.SetSelected(0x00FF00);
     Apply();
     EXPECT_EQ(PostedCodes().back(), protocol::kStkRepaint);
     EXPECT_EQ(Posted(protocol::kStkColor)->value, 0x00FF00u);
@@ -189,11 +256,11 @@ TEST_F(SettingsFormTest, AGoneUserIconOpensAsNoIconAndAMissingFontKeepsTheStored
     blocks.placement.SetPictureNumber(250);  // no user icon carries it
     blocks.caption.fontName.Set("No Such Font Here");
     Open();
-    EXPECT_EQ(form.CB_icons.Selected(), 0);
+    EXPECT_EQ(form.look.CB_icons.Selected(), 0);
     EXPECT_EQ(form.CBListFonts.Selected(), -1);
     blocks.placement.SetPictureNumber(101);
     Open();
-    EXPECT_EQ(form.CB_icons.Selected(), 35);
+    EXPECT_EQ(form.look.CB_icons.Selected(), 35);
     Apply();
     EXPECT_EQ(g_arrivals[0].text, "No Such Font Here");
     EXPECT_EQ(Posted(protocol::kStkPictureNumber)->value, 101u);
@@ -241,11 +308,11 @@ TEST_F(SettingsFormTest, APatternSavedWithEmptyFontAndSizeBoxesKeepsTheStickersO
     blocks.body.fontSize = 24;  // beyond the size box
     Open(TSettingsForm::kPatternsPage);
     ASSERT_EQ(form.CBsizetext.Selected(), -1);
-    patternName = "Odd";
-    form.BsavePattern.onClick();
-    ASSERT_EQ(form.CB_press.Count(), 1);
+    host.patternName = "Odd";
+    form.patterns.BsavePattern.onClick();
+    ASSERT_EQ(form.patterns.CB_press.Count(), 1);
     StickerRecord saved{};
-    ReadPatternFile(folder.File("patterns\\" + PatternFileOf(form.CB_press.Item(0))), saved);
+    ReadPatternFile(folder.File("patterns\\" + PatternFileOf(form.patterns.CB_press.Item(0))), saved);
     EXPECT_EQ(saved.body.fontName.Get(), "No Such Text Font");
     EXPECT_EQ(saved.caption.fontName.Get(), "No Such Caption Font");
     EXPECT_EQ(saved.body.fontSize, 24);
@@ -253,46 +320,46 @@ TEST_F(SettingsFormTest, APatternSavedWithEmptyFontAndSizeBoxesKeepsTheStickersO
 
 TEST_F(SettingsFormTest, PatternsAreSavedDeletedEvenReadOnlyAndRememberedAtTheClose) {
     Open(TSettingsForm::kPatternsPage);
-    patternName = "Blue look";
-    EXPECT_FALSE(::IsWindowEnabled(form.BdelPattern.Handle()));  // nothing chosen to delete
-    form.BsavePattern.onClick();
-    ASSERT_EQ(form.CB_press.Count(), 1);
-    const std::string item = form.CB_press.Item(0);
+    host.patternName = "Blue look";
+    EXPECT_FALSE(::IsWindowEnabled(form.patterns.BdelPattern.Handle()));  // nothing chosen to delete
+    form.patterns.BsavePattern.onClick();
+    ASSERT_EQ(form.patterns.CB_press.Count(), 1);
+    const std::string item = form.patterns.CB_press.Item(0);
     EXPECT_EQ(PatternNameOf(item), "Blue look");
     const std::string path = folder.File("patterns\\" + PatternFileOf(item));
     ASSERT_TRUE(test::FileExists(path));
     // The new pattern is the chosen one, ready to load or delete.
-    EXPECT_EQ(form.CB_press.Selected(), 0);
-    EXPECT_TRUE(::IsWindowEnabled(form.B_press_prim.Handle()));
-    EXPECT_TRUE(::IsWindowEnabled(form.BdelPattern.Handle()));
+    EXPECT_EQ(form.patterns.CB_press.Selected(), 0);
+    EXPECT_TRUE(::IsWindowEnabled(form.patterns.B_press_prim.Handle()));
+    EXPECT_TRUE(::IsWindowEnabled(form.patterns.BdelPattern.Handle()));
 
     // With no remembered pattern in config.txt, closing writes none.
-    form.CB_press.Select(0);
+    form.patterns.CB_press.Select(0);
     form.BNOClick();
     EXPECT_FALSE(test::FileExists(folder.File("config.txt")));
 
     ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     Open(TSettingsForm::kPatternsPage);
-    form.CB_press.Select(0);
-    form.CB_press.onClick();
+    form.patterns.CB_press.Select(0);
+    form.patterns.CB_press.onClick();
     // Held open by another program, it stays as it was and the user is told.
     HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const LPARAM inside = MAKELPARAM(4, 4);
-    ::SendMessageA(form.BdelPattern.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
-    ::SendMessageA(form.BdelPattern.Handle(), WM_LBUTTONUP, 0, inside);
+    ::SendMessageA(form.patterns.BdelPattern.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    ::SendMessageA(form.patterns.BdelPattern.Handle(), WM_LBUTTONUP, 0, inside);
     ::CloseHandle(held);
     EXPECT_TRUE(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(form.CB_press.Count(), 1);
+    EXPECT_EQ(form.patterns.CB_press.Count(), 1);
     ASSERT_EQ(errors.Errors().size(), 1u);
     EXPECT_EQ(errors.Errors()[0], "Unable to delete " + path + ".");
 
-    form.BdelPattern.onClick();
+    form.patterns.BdelPattern.onClick();
     EXPECT_FALSE(test::FileExists(path));
-    EXPECT_EQ(form.CB_press.Count(), 0);
-    EXPECT_EQ(form.CB_press.Selected(), -1);
-    EXPECT_FALSE(::IsWindowEnabled(form.B_press_prim.Handle()));
-    EXPECT_FALSE(::IsWindowEnabled(form.BdelPattern.Handle()));
+    EXPECT_EQ(form.patterns.CB_press.Count(), 0);
+    EXPECT_EQ(form.patterns.CB_press.Selected(), -1);
+    EXPECT_FALSE(::IsWindowEnabled(form.patterns.B_press_prim.Handle()));
+    EXPECT_FALSE(::IsWindowEnabled(form.patterns.BdelPattern.Handle()));
 }
 
 TEST(SettingsFormRemembered, TheSelectedPatternIsWrittenBackOnceConfigHoldsOne) {
@@ -303,17 +370,15 @@ TEST(SettingsFormRemembered, TheSelectedPatternIsWrittenBackOnceConfigHoldsOne) 
     test::WriteAll(folder.File("patterns\\a.pat"), {'[', 'I', 'n', 'f', 'o', ']', '\n', 'n', 'a', 'm', 'e', '=', 'A'});
     test::WriteAll(folder.File("patterns\\b.pat"), {'[', 'I', 'n', 'f', 'o', ']', '\n', 'n', 'a', 'm', 'e', '=', 'B'});
     ASSERT_TRUE(PrivateProfileWriter(folder.File("config.txt")).Write("Settings", "pattern", "a||a.pat"));
-    SettingsFormServices services;
-    services.programFolder = folder.Path();
-    services.controller = controller.Handle();
+    Host host(folder.Path(), controller.Handle());
     TSettingsForm form;
-    form.FormCreate(std::move(services));
+    form.FormCreate(host);
     StickerRecord blocks{};
     FillStickerDefaults(blocks, "c", "b", "d", 0, 0);
     form.FillForSticker(nullptr, blocks.caption, blocks.date, blocks.body, blocks.placement, 0);
-    EXPECT_EQ(form.CB_press.SelectedText(), "A||a.pat");         // selected ignoring case
-    EXPECT_TRUE(::IsWindowEnabled(form.B_press_prim.Handle()));  // and ready to load
-    form.CB_press.Select(form.CB_press.FindExact("B||b.pat"));
+    EXPECT_EQ(form.patterns.CB_press.SelectedText(), "A||a.pat");         // selected ignoring case
+    EXPECT_TRUE(::IsWindowEnabled(form.patterns.B_press_prim.Handle()));  // and ready to load
+    form.patterns.CB_press.Select(form.patterns.CB_press.FindExact("B||b.pat"));
     form.BNOClick();
     EXPECT_EQ(PrivateProfileReader(folder.File("config.txt")).Read("Settings", "pattern", ""), "B||b.pat");
 }
