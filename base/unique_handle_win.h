@@ -117,10 +117,12 @@ private:
     HGDIOBJ m_previous;
 };
 
-// A window's device context, released to the window it came from.
+// A window's device context (its client area, or with `wholeWindow` the frame as well), released to the
+// window it came from.
 class WindowDc {
 public:
-    explicit WindowDc(HWND hwnd) : m_hwnd(hwnd), m_dc(::GetDC(hwnd)) {}
+    explicit WindowDc(HWND hwnd, bool wholeWindow = false)
+        : m_hwnd(hwnd), m_dc(wholeWindow ? ::GetWindowDC(hwnd) : ::GetDC(hwnd)) {}
     ~WindowDc() {
         if (m_dc != nullptr) ::ReleaseDC(m_hwnd, m_dc);
     }

@@ -120,12 +120,12 @@ void TSettingsForm::FormCreate(SettingsFormHost& host) {
     BPRIM.onClick = [this] { OkClick(BPRIM); };
     BNO.onClick = [this] { BNOClick(); };
 
-    // Step 3: the icon list, once.
+    // The icon box's images, once: the user pictures are read at the program's start.
     std::vector<std::string> items;
     m_host->FillIconList(look.CB_icons.Images(), items);
     look.CB_icons.SetItems(std::move(items));
 
-    // Step 5: the remembered pattern.
+    // The pattern both dialogs select when they fill their pattern box.
     m_rememberedPattern = ReadRememberedPattern(m_host->ProgramFolder());
     ApplyTexts();
 }
@@ -192,7 +192,7 @@ void TSettingsForm::CreateTextPage(Panel& page) {
         m_alignment.Add(*align[i]);
     }
     SB_text_l.SetDown(true);
-    // Step 4 of the creation: at the page's bottom, folded to its caption strip.
+    // The text panel starts at the page's bottom, folded to its caption strip.
     TP_text.SetCollapsed(true);
     TP_text.onChange = [this] { LayOutTextPage(); };
     LayOutTextPage();
@@ -269,13 +269,13 @@ void TSettingsForm::ShowForSticker(HWND sticker, const TextStyleBlock& caption, 
 void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, const TextStyleBlock& date,
                                    const TextStyleBlock& body, const PlacementBlock& placement, int page) {
     m_filling = true;
-    // Step 1: the sticker and the copies the OK compares with.
+    // The sticker, and the copies OK compares with so that it sends only what changed.
     m_sticker = sticker;
     m_opening = SettingsOpening{};
     m_opening.caption = caption;
     m_opening.body = body;
     m_opening.placement = placement;
-    // Steps 2 to 8.
+    // Texts, fonts and colours.
     ECaption.SetText(caption.text.View());
     CBListFonts.SelectFont(caption.fontName.View());
     CBFontNameText.SelectFont(body.fontName.View());
@@ -296,7 +296,7 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     CBShadText.SetChecked(body.shadow != 0);
     look.CB_pic_use.SetChecked(placement.showPicture != 0);
     memo.SetText(body.text.View());
-    // Steps 9 to 12.
+    // The interface texts, the look, the date and the hiding controls.
     ApplyTexts();
     look.Fill(LookOf(placement));
     look.CB_styleClick();
@@ -306,7 +306,7 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     CB_mouse_atas.SetChecked(placement.hideAtPointer != 0);
     TB_Ma.SetPosition(placement.hideDelayStep);
     TB_MaChange();
-    // Steps 13 to 18.
+    // The page asked for, the layer, and the text's size, shadow colour, wrapping and alignment.
     if (page >= 0) PC.SelectPage(page);
     RB_bott.SetChecked(placement.layer != 0);
     RB_upp.SetChecked(placement.layer == 0);
@@ -315,7 +315,7 @@ void TSettingsForm::FillForSticker(HWND sticker, const TextStyleBlock& caption, 
     CB_autoPer.SetChecked(placement.wordWrap != 0);
     memo.SetWordWrap(placement.wordWrap != 0);
     SetAlignment(placement.alignment);
-    // Steps 19 and 20: Load starts disabled, and the remembered pattern's click enables it.
+    // The patterns: Load starts disabled, and the remembered pattern's click enables it.
     patterns.Fill(m_rememberedPattern);
     m_opening.dateUseToggled = false;
     m_filling = false;

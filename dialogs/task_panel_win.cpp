@@ -184,12 +184,11 @@ LRESULT TTaskPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Paint(dc.get());
             }
             // The etched edge goes round the whole control, whatever part was to be painted.
-            HDC window = ::GetWindowDC(Handle());
+            const WindowDc window(Handle(), true);
             RECT edge{};
             ::GetWindowRect(Handle(), &edge);
             ::OffsetRect(&edge, -edge.left, -edge.top);
-            ::DrawEdge(window, &edge, EDGE_ETCHED, BF_RECT | BF_ADJUST);
-            ::ReleaseDC(Handle(), window);
+            ::DrawEdge(window.get(), &edge, EDGE_ETCHED, BF_RECT | BF_ADJUST);
             return 0;
         }
         case WM_PRINTCLIENT: {
