@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/app_error.h"
+#include "base/wide_string_win.h"
 
 namespace velpiners {
 namespace {
@@ -17,17 +18,7 @@ constexpr DWORD kLongestSystemPath = 32768;
 constexpr std::size_t kRoomForNames = 64;
 
 // The ANSI form of a wide path, or empty when a character has none in the system code page.
-std::string ToAnsi(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    const int size = static_cast<int>(wide.size());
-    BOOL lossy = FALSE;
-    const int length =
-        ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &lossy);
-    if (length <= 0 || lossy) return {};
-    std::string ansi(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, ansi.data(), length, nullptr, &lossy);
-    return lossy ? std::string() : ansi;
-}
+std::string ToAnsi(const std::wstring& wide) { return AnsiFromWideExactly(wide).value_or(std::string()); }
 
 bool Usable(const std::string& folder) { return !folder.empty() && folder.size() + kRoomForNames < MAX_PATH; }
 
@@ -70,14 +61,8 @@ std::string ExecutableFolder() {
     if (Usable(ansi)) return ansi;
 
     // The notes could not be read or kept there: say so rather than work in a wrong folder.
-    std::string shown(folder.size(), '?');
-    const int length =
-        ::WideCharToMultiByte(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()), nullptr, 0, nullptr, nullptr);
-    if (length > 0) {
-        shown.assign(static_cast<std::size_t>(length), '\0');
-        ::WideCharToMultiByte(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()), shown.data(), length, nullptr,
-                              nullptr);
-    }
+    std::string shown = AnsiFromWide(folder);
+    if (shown.empty()) shown.assign(folder.size(), '?');
     throw AppError("The program cannot keep its notes in the folder \"" + shown +
                    "\": its path is too long or holds characters the system code page cannot write. "
                    "Move the program to another folder");

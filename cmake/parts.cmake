@@ -58,16 +58,15 @@ velpiners_part(sticker
 )
 
 # The dialogs: what they decide without a window, the miniature sticker and the icon items (portable); the
-# forms, the icon and pattern boxes and the previews drawn into them.
+# forms, their shared look and patterns pages (with the icon and pattern boxes) and the previews.
 velpiners_part(dialogs
   PORTABLE dialogs/icon_items.cpp dialogs/icon_items.h dialogs/new_sticker_apply.cpp dialogs/new_sticker_apply.h
            dialogs/preview.cpp dialogs/preview.h dialogs/settings_apply.cpp dialogs/settings_apply.h
-  WIN32 dialogs/icon_box_win.cpp dialogs/icon_box_win.h dialogs/look_page_win.cpp dialogs/look_page_win.h
-        dialogs/pattern_box_win.cpp dialogs/pattern_box_win.h dialogs/patterns_page_win.cpp dialogs/patterns_page_win.h
-        dialogs/preview_win.cpp dialogs/preview_win.h dialogs/about_form_win.cpp dialogs/about_form_win.h dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp
-        dialogs/form_dialog_win.h dialogs/new_sticker_form_win.cpp dialogs/new_sticker_form_win.h
-        dialogs/settings_form_win.cpp dialogs/settings_form_win.h dialogs/task_panel_win.cpp
-        dialogs/task_panel_win.h
+  WIN32 dialogs/about_form_win.cpp dialogs/about_form_win.h dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp
+        dialogs/form_dialog_win.h dialogs/look_page_win.cpp dialogs/look_page_win.h dialogs/new_sticker_form_win.cpp
+        dialogs/new_sticker_form_win.h dialogs/patterns_page_win.cpp dialogs/patterns_page_win.h
+        dialogs/preview_win.cpp dialogs/preview_win.h dialogs/settings_form_win.cpp dialogs/settings_form_win.h
+        dialogs/task_panel_win.cpp dialogs/task_panel_win.h
 )
 
 # The program: command line, the menu caption and new sticker placement rules, the hot-key choice and its pictures (portable), the controller,

@@ -1,6 +1,7 @@
 #include "dialogs/patterns_page_win.h"
 
 #include <exception>
+#include <vector>
 
 #include "dialogs/preview_win.h"
 #include "graphics/ress_loader_win.h"
@@ -89,6 +90,27 @@ graphics::Picture Glyph(const char* name, HMODULE resources) {
     } catch (const std::exception&) {
         return graphics::Picture();  // a button without its picture still works
     }
+}
+
+void PatternBox::Create(HWND parent, const Bounds& bounds, HFONT font) {
+    ComboBox::Create(parent, bounds, font, Kind::kOwnerDrawFixed, kItemHeight, true);
+}
+
+void FillPatternList(ComboBox& box, const std::string& programFolder, std::string_view remembered) {
+    std::vector<std::string> names;
+    if (!ListPatternFiles(programFolder, names)) return;
+    const std::string folder = PatternFolderOf(programFolder);
+    box.Clear();
+    for (const std::string& name : names) box.Add(PatternItem(ReadPatternFileName(folder + name), name));
+    if (remembered.empty()) return;
+    box.SelectText(remembered);
+    box.PressAndRelease();
+}
+
+std::string SelectedPatternPath(const ComboBox& box, const std::string& programFolder) {
+    const int index = box.Selected();
+    if (index < 0) return {};
+    return PatternPathOfItem(programFolder, box.Item(index));
 }
 
 }  // namespace velpiners

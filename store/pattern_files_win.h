@@ -1,5 +1,5 @@
 // Pattern files on disk, in the folder "patterns\" of the program folder, through the private-profile
-// functions (store/pattern.h has the keys and the list items; dialogs/pattern_box_win.h lists them).
+// functions (store/pattern.h has the keys and the list items; dialogs/patterns_page_win.h lists them).
 #pragma once
 
 #include <windows.h>

@@ -18,7 +18,7 @@
 #include "dialogs/icon_items.h"
 #include "graphics/picture_pack.h"
 #include "tests/win32/test_support.h"
-#include "dialogs/icon_box_win.h"
+#include "dialogs/look_page_win.h"
 #include "ui/combo_box_win.h"
 #include "ui/dialog_form_win.h"
 #include "graphics/gdi_surface_win.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/app_error.h"
-#include "dialogs/pattern_box_win.h"
+#include "dialogs/patterns_page_win.h"
 #include "store/pattern_files_win.h"
 #include "tests/win32/test_support.h"
 #include "ui/dialog_form_win.h"
