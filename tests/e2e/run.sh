@@ -482,7 +482,7 @@ read -r cx cy <<<"$(probe client TSettingsForm)"
 xdotool mousemove $((cx + 60)) $((cy + 54)) click 1
 wait_focus Edit
 xdotool key ctrl+End
-xdotool type --delay 20 ' and eggs'
+xdotool type --delay 20 ' and eggs, ham, cheese and toast'  # a line more in any font
 xdotool mousemove $((cx + 157)) $((cy + 18)) click 1
 sleep 0.5
 xdotool mousemove $((cx + 93)) $((cy + 186)) click 1
@@ -544,7 +544,7 @@ stop_program "$first"
 # and text and OK make the sticker, the close keeps the chosen look in config.txt
 # Places in the dialog from its window's top-left corner (a tool window: 3-pixel frame, 19-pixel caption).
 dialog_caption=(244 67); dialog_topmost=(17 280); dialog_ok=(278 280)
-dialog_tabs=(40 37 109 37 185 37 250 37)  # text, appearance, text options, patterns
+dialog_tabs=(40 37 109 37 170 37 232 37)  # text, appearance, text options, patterns (inside each tab in either dialog font)
 dialog_click() {  # x y: a click at that place of the dialog
   local left top
   read -r left top _ _ <<<"$(probe windows TFormStickerMess)"
