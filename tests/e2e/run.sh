@@ -302,6 +302,8 @@ probe close
 check "the close right after them ends the program" probe gone 20
 first=$(start_program "$dir")
 check "starts again" probe wait 30
+# The controller answers before its start has read base.db: wait for the stickers it opens.
+for _ in $(seq 1 75); do [ "$(probe send 10)" = 2 ] && break; sleep 0.2; done
 check "the new sticker and its duplicate are there" test "$(probe send 10)" = 2
 check "and the roll-up" test "$(rolled_records "$dir/base.db")" = 1
 probe send 11 101 >/dev/null
@@ -309,6 +311,7 @@ check "a session end right after a new sticker lets it end" test "$(probe endses
 check "the program ends with the session" probe gone 20
 first=$(start_program "$dir")
 check "starts once more" probe wait 30
+for _ in $(seq 1 75); do [ "$(probe send 10)" = 3 ] && break; sleep 0.2; done
 check "all three stickers are there" test "$(probe send 10)" = 3
 stop_program "$first"
 
