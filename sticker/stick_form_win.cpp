@@ -1,6 +1,7 @@
 #include "sticker/stick_form_win.h"
 
 #include <cstring>
+#include <vector>
 
 #include "base/bounded_send_win.h"
 #include "base/phase_times.h"
@@ -213,16 +214,41 @@ void TStickForm::ApplyLayer(std::uint8_t layer) {
     m_applyingLayer = false;
 }
 
+namespace {
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoA(monitor, &info)) {
+        const RECT& work = info.rcWork;
+        reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back(
+            ScreenRect{work.left, work.top, work.right, work.bottom});
+    }
+    return TRUE;
+}
+
+// The work area of every monitor, the primary one's first (the system's own work area when the monitors
+// cannot be listed).
+std::vector<ScreenRect> WorkAreas() {
+    std::vector<ScreenRect> areas;
+    ::EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+    RECT primary{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &primary, 0);
+    const ScreenRect first{primary.left, primary.top, primary.right, primary.bottom};
+    areas.insert(areas.begin(), first);
+    return areas;
+}
+
+}  // namespace
+
 void TStickForm::BringIntoView() {
-    RECT work{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     RECT rect{};
     ::GetWindowRect(Handle(), &rect);
     const POINT place = Position();
     std::int32_t left = 0;
     std::int32_t top = 0;
-    if (BringIntoViewPlace(place.x, place.y, rect.right - rect.left, rect.bottom - rect.top,
-                           ScreenRect{work.left, work.top, work.right, work.bottom}, &left, &top)) {
+    if (BringIntoViewPlace(place.x, place.y, rect.right - rect.left, rect.bottom - rect.top, WorkAreas(), &left,
+                           &top)) {
         ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }

@@ -188,15 +188,45 @@ void FillStickerDefaults(StickerRecord& record, std::string_view caption, std::s
 
 std::uint32_t HideDelayMilliseconds(std::uint8_t step) { return step == 0 ? 3000u : step * 20u; }
 
+namespace {
+
+// How far a window must reach into a work area, across and down, to count as in view there.
+constexpr std::int64_t kInViewMargin = 24;
+
+// The distance between two ranges along one axis: 0 when they overlap.
+std::int64_t Gap(std::int64_t from, std::int64_t to, std::int64_t areaFrom, std::int64_t areaTo) {
+    if (to < areaFrom) return areaFrom - to;
+    if (from > areaTo) return from - areaTo;
+    return 0;
+}
+
+}  // namespace
+
 bool BringIntoViewPlace(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
-                        const ScreenRect& workArea, std::int32_t* newLeft, std::int32_t* newTop) {
+                        const std::vector<ScreenRect>& workAreas, std::int32_t* newLeft, std::int32_t* newTop) {
+    static const std::vector<ScreenRect> kNoMonitor{ScreenRect{}};
+    const std::vector<ScreenRect>& areas = workAreas.empty() ? kNoMonitor : workAreas;
     // 64-bit sums: a position read from a damaged file may be near the int32 limits.
-    const std::int64_t l = left, t = top, w = width, h = height;
-    const bool inView = l + 24 < workArea.right && t + 24 < workArea.bottom && l - 24 > -w && t - 24 > -h;
-    if (inView) return false;
+    const std::int64_t l = left, t = top, r = l + width, b = t + height;
+    const ScreenRect* nearest = &areas.front();
+    std::int64_t nearestDistance = INT64_MAX;
+    for (const ScreenRect& area : areas) {
+        const bool inView = l + kInViewMargin < area.right && t + kInViewMargin < area.bottom &&
+                            r - kInViewMargin > area.left && b - kInViewMargin > area.top;
+        if (inView) return false;
+        const std::int64_t across = Gap(l, r, area.left, area.right);
+        const std::int64_t down = Gap(t, b, area.top, area.bottom);
+        const std::int64_t distance = across + down;  // 0 for a work area the window overlaps
+        if (distance < nearestDistance) {
+            nearestDistance = distance;
+            nearest = &area;
+        }
+    }
     // C++ division truncates toward zero, as the placement rule wants.
-    *newLeft = static_cast<std::int32_t>((static_cast<std::int64_t>(workArea.right) - workArea.left - w) / 2);
-    *newTop = static_cast<std::int32_t>((static_cast<std::int64_t>(workArea.bottom) - workArea.top - h) / 2);
+    *newLeft = static_cast<std::int32_t>(nearest->left +
+                                         (static_cast<std::int64_t>(nearest->right) - nearest->left - width) / 2);
+    *newTop = static_cast<std::int32_t>(nearest->top +
+                                        (static_cast<std::int64_t>(nearest->bottom) - nearest->top - height) / 2);
     return true;
 }
 

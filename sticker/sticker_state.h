@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -65,11 +66,13 @@ struct ScreenRect {
     std::int32_t bottom = 0;
 };
 
-// Where "bring into view" puts a window of this place and size in this work area: false when the window
-// is in view and stays, else true with the new place (centred in the work area's extent; the work area's
-// own left and top are not added).
+// Where "bring into view" puts a window of this place and size, given the work area of every monitor:
+// false when more than 24 pixels of it lie inside one work area both across and down (the window stays),
+// else true with the new place: centred in the work area nearest to it (the first of equals), so a note on
+// a monitor left of or above the primary one stays where it is and only a stranded one moves. No work
+// area counts as the primary one's at (0, 0, 0, 0).
 bool BringIntoViewPlace(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
-                        const ScreenRect& workArea, std::int32_t* newLeft, std::int32_t* newTop);
+                        const std::vector<ScreenRect>& workAreas, std::int32_t* newLeft, std::int32_t* newTop);
 
 // a + b where both come from a stored record (a place, an offset, a width): computed in 64 bits and held
 // at the int32 limits, so a value from a damaged file never wraps round to the far side.

@@ -23,7 +23,7 @@ using namespace velpiners;
 constexpr std::uint32_t kFirstWindow = 0x10000;
 constexpr std::size_t kBlocksOffset = offsetof(StickerRecord, caption);
 constexpr std::size_t kBlocksEnd = offsetof(StickerRecord, inUse);
-constexpr ScreenRect kWorkArea{0, 0, 1280, 1024};
+const std::vector<ScreenRect> kWorkAreas{{0, 0, 1280, 1024}, {-1280, -200, 0, 824}};
 
 template <std::size_t Capacity>
 bool Within(const ShortString<Capacity>& text) {
@@ -45,7 +45,7 @@ void CheckWhatTheStartComputes(const StickerRecord& record) {
     if (HideDelayMilliseconds(record.placement.hideDelayStep) == 0) std::abort();
     std::int32_t left = 0;
     std::int32_t top = 0;
-    BringIntoViewPlace(record.placement.left, record.placement.top, 200, 150, kWorkArea, &left, &top);
+    BringIntoViewPlace(record.placement.left, record.placement.top, 200, 150, kWorkAreas, &left, &top);
 }
 
 }  // namespace

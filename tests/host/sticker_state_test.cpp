@@ -2,6 +2,8 @@
 // delay and the bring-into-view placement.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <cstring>
 #include <string>
 
@@ -171,8 +173,8 @@ TEST(HideDelayTest, StepTimesTwentyOrThreeSecondsForZero) {
     EXPECT_EQ(HideDelayMilliseconds(255), 5100u);
 }
 
-TEST(BringIntoViewTest, WindowsOutOfViewAreCentredWithoutTheWorkAreaOrigin) {
-    const ScreenRect work{0, 0, 1024, 740};
+TEST(BringIntoViewTest, OnePrimaryMonitor) {
+    const std::vector<ScreenRect> work{{0, 0, 1024, 740}};
     std::int32_t left = 0, top = 0;
     EXPECT_TRUE(BringIntoViewPlace(-500, 100, 240, 100, work, &left, &top));
     EXPECT_EQ(left, (1024 - 240) / 2);
@@ -182,15 +184,46 @@ TEST(BringIntoViewTest, WindowsOutOfViewAreCentredWithoutTheWorkAreaOrigin) {
     EXPECT_FALSE(BringIntoViewPlace(999, 715, 240, 100, work, &left, &top));
     EXPECT_TRUE(BringIntoViewPlace(1000, 100, 240, 100, work, &left, &top));  // 1024 is not < 1024
     EXPECT_TRUE(BringIntoViewPlace(100, 716, 240, 100, work, &left, &top));
-
-    // Offset work area (a taskbar on the left): the origin is not added, division truncates toward zero.
-    const ScreenRect shifted{100, 30, 1124, 771};
-    EXPECT_TRUE(BringIntoViewPlace(5000, 5000, 241, 100, shifted, &left, &top));
-    EXPECT_EQ(left, (1024 - 241) / 2);
-    EXPECT_EQ(top, (741 - 100) / 2);
     EXPECT_FALSE(BringIntoViewPlace(0, 0, 2000, 900, work, &left, &top));  // larger than the work area
     EXPECT_TRUE(BringIntoViewPlace(INT32_MAX, INT32_MIN, 240, 100, work, &left, &top));
     EXPECT_EQ(left, 392);
+    EXPECT_EQ(top, 320);
+    // No monitor listed: nothing is in view, and nothing breaks.
+    EXPECT_TRUE(BringIntoViewPlace(-500, 100, 240, 100, {}, &left, &top));
+}
+
+TEST(BringIntoViewTest, ATaskbarAtTheTopOrLeftMovesTheCentre) {
+    // The work area of a 1024 x 768 screen with the taskbar on the left (100 wide) or at the top (30 high).
+    std::int32_t left = 0, top = 0;
+    EXPECT_TRUE(BringIntoViewPlace(5000, 5000, 241, 100, {{100, 0, 1024, 768}}, &left, &top));
+    EXPECT_EQ(left, 100 + (924 - 241) / 2);  // 441
+    EXPECT_EQ(top, (768 - 100) / 2);
+    EXPECT_TRUE(BringIntoViewPlace(5000, 5000, 240, 101, {{0, 30, 1024, 768}}, &left, &top));
+    EXPECT_EQ(left, 392);
+    EXPECT_EQ(top, 30 + (738 - 101) / 2);  // 348
+    // Under the taskbar is not in view: 24 pixels must reach into the work area.
+    EXPECT_TRUE(BringIntoViewPlace(-100, 100, 220, 100, {{100, 0, 1024, 768}}, &left, &top));  // reaches 120
+    EXPECT_FALSE(BringIntoViewPlace(-100, 100, 225, 100, {{100, 0, 1024, 768}}, &left, &top));
+}
+
+TEST(BringIntoViewTest, NotesOnAnyMonitorStayAndStrandedOnesGoToTheNearest) {
+    // The primary monitor, one left of it reaching higher, one above it.
+    const std::vector<ScreenRect> desk{{0, 0, 1920, 1040}, {-1280, -300, 0, 724}, {0, -1080, 1920, -40}};
+    std::int32_t left = 0, top = 0;
+    EXPECT_FALSE(BringIntoViewPlace(-900, -250, 240, 100, desk, &left, &top));  // on the left monitor
+    EXPECT_FALSE(BringIntoViewPlace(300, -900, 240, 100, desk, &left, &top));   // on the upper one
+    // Left of the left monitor: centred on it, its origin added.
+    EXPECT_TRUE(BringIntoViewPlace(-3000, 0, 240, 100, desk, &left, &top));
+    EXPECT_EQ(left, -1280 + (1280 - 240) / 2);  // -760
+    EXPECT_EQ(top, -300 + (1024 - 100) / 2);    // 162
+    // In the gap under the left monitor (it ends at 724, the primary one goes on to 1040), nearer the
+    // primary one: 10 pixels right of the primary's left edge against 26 below the left monitor's bottom.
+    EXPECT_TRUE(BringIntoViewPlace(-230, 750, 240, 100, desk, &left, &top));
+    EXPECT_EQ(left, (1920 - 240) / 2);
+    EXPECT_EQ(top, (1040 - 100) / 2);
+    // Far below everything: the primary one, 316 pixels nearer than the left one.
+    EXPECT_TRUE(BringIntoViewPlace(-20, 5000, 40, 100, desk, &left, &top));
+    EXPECT_EQ(left, 940);
 }
 
 TEST(StoredSumTest, SumsNearTheInt32LimitsHoldThereInsteadOfWrapping) {
