@@ -281,22 +281,10 @@ TEST_F(NewStickerTest, EveryOpeningProposesTheDefaultsTodaysDateShownAndAFreshCo
 
 // The boxes of one row stand at one top and are 22 pixels high.
 TEST_F(NewStickerTest, TheBoxesOfOneRowAreOfOneHeight) {
-    const std::vector<std::vector<const Control*>> rows = {
-        {&dialog->CBFontNameCapt, &dialog->CB_color_capt},
-        {&dialog->CBFontNameText, &dialog->CBsizetext, &dialog->CB_color_text}};
-    const auto windowPlace = [](HWND window) {
-        RECT place{};
-        ::GetWindowRect(window, &place);
-        return place;
-    };
-    for (const auto& row : rows) {
-        const RECT first = windowPlace(row.front()->Handle());
-        for (const Control* box : row) {
-            const RECT place = windowPlace(box->Handle());
-            EXPECT_EQ(place.top, first.top) << box->Id();
-            EXPECT_EQ(place.bottom - place.top, 22) << box->Id();
-        }
-    }
+    test::ExpectRowsOfOneHeight(
+        {{dialog->CBFontNameCapt.Handle(), dialog->CB_color_capt.Handle()},
+         {dialog->CBFontNameText.Handle(), dialog->CBsizetext.Handle(), dialog->CB_color_text.Handle()}},
+        22);
 }
 
 TEST_F(NewStickerTest, OkMakesTheLookTheDefaultsAndOneStickerOnTheDesktopWhenNotTopmost) {

@@ -189,21 +189,9 @@ TEST_F(SettingsFormTest, TheTextPageHasThePagesBackground) {
 
 // The boxes of one row stand at one top and are 22 pixels high, whatever font a box lists its items in.
 TEST_F(SettingsFormTest, TheBoxesOfOneRowAreOfOneHeight) {
-    const std::vector<std::vector<const Control*>> rows = {{&form.CBListFonts, &form.CB_capt},
-                                                           {&form.CBFontNameText, &form.CBsizetext, &form.CBColor}};
-    const auto windowPlace = [](HWND window) {
-        RECT place{};
-        ::GetWindowRect(window, &place);
-        return place;
-    };
-    for (const auto& row : rows) {
-        const RECT first = windowPlace(row.front()->Handle());
-        for (const Control* box : row) {
-            const RECT place = windowPlace(box->Handle());
-            EXPECT_EQ(place.top, first.top) << box->Id();
-            EXPECT_EQ(place.bottom - place.top, 22) << box->Id();
-        }
-    }
+    test::ExpectRowsOfOneHeight({{form.CBListFonts.Handle(), form.CB_capt.Handle()},
+                                 {form.CBFontNameText.Handle(), form.CBsizetext.Handle(), form.CBColor.Handle()}},
+                                22);
 }
 
 // The text panel's colour box is labelled as the caption's is: its label 16 pixels above it, at its left.

@@ -1,5 +1,7 @@
 #include "tests/win32/test_support.h"
 
+#include <gtest/gtest.h>
+
 #include "tests/common/program_beside_win.h"
 
 #include <algorithm>
@@ -211,6 +213,19 @@ LRESULT CALLBACK Receiver::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LP
         return 0;
     }
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void ExpectRowsOfOneHeight(const std::vector<std::vector<HWND>>& rows, int height) {
+    for (const auto& row : rows) {
+        RECT first{};
+        ::GetWindowRect(row.front(), &first);
+        for (HWND box : row) {
+            RECT place{};
+            ::GetWindowRect(box, &place);
+            EXPECT_EQ(place.top, first.top) << ::GetDlgCtrlID(box);
+            EXPECT_EQ(place.bottom - place.top, height) << ::GetDlgCtrlID(box);
+        }
+    }
 }
 
 }  // namespace velpiners::test

@@ -37,6 +37,9 @@ private:
 // Handles every queued message of this thread until the queue stays empty.
 void PumpMessages();
 
+// Checks that the windows of each row stand at the row's first top and are `height` pixels high.
+void ExpectRowsOfOneHeight(const std::vector<std::vector<HWND>>& rows, int height);
+
 [[nodiscard]] bool FileExists(const std::string& path);
 // The names (without the folder) of the files that match a pattern such as "C:\\dir\\*.vpi", sorted.
 [[nodiscard]] std::vector<std::string> FilesMatching(const std::string& pattern);
