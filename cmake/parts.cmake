@@ -4,10 +4,10 @@
 
 # Error texts, fixed-width stored types, INI access, folder listing, handle owners.
 velpiners_part(base
-  PORTABLE base/app_error.h base/color_value.h base/display_text.h base/file_identity.h base/ini_reader.h
+  PORTABLE base/app_error.h base/color_value.h base/display_text.h base/dpi.h base/file_identity.h base/ini_reader.h
            base/ini_writer.h base/phase_times.cpp base/phase_times.h base/profile_integer.cpp
            base/profile_integer.h base/short_string.h
-  WIN32 base/app_error_win.cpp base/bounded_send_win.cpp base/bounded_send_win.h base/file_list_win.cpp
+  WIN32 base/app_error_win.cpp base/bounded_send_win.cpp base/bounded_send_win.h base/dpi_win.cpp base/dpi_win.h base/file_list_win.cpp
         base/file_list_win.h base/file_probe_win.cpp base/file_probe_win.h base/ini_file_replacement_win.cpp
         base/ini_file_replacement_win.h base/private_profile_win.cpp base/private_profile_win.h
         base/unique_handle_win.h base/wide_string_win.cpp base/wide_string_win.h
