@@ -9,6 +9,7 @@
 
 #include "dialogs/icon_items.h"
 #include "dialogs/preview_win.h"
+#include "graphics/gdi_surface_win.h"
 #include "dialogs/settings_apply.h"
 #include "graphics/compositor.h"
 #include "store/pattern.h"
@@ -158,14 +159,27 @@ void IconBox::DrawItem(HDC dc, const RECT& rect, int index, UINT state) {
     FillItem(dc, rect, state);
     if (index < 0) return;
     if (index == 0) {
-        DrawItemText(dc, rect, kNoIconTextLeft, kNoIconText);
+        DrawItemText(dc, rect, Scaled(kNoIconTextLeft), kNoIconText);
         return;
     }
     const int height = rect.bottom - rect.top;
-    ImageList_Draw(m_images.get(), index - 1, dc, rect.left + kIconLeft, rect.top + (height - kIconSlotHeight) / 2,
-                   ILD_NORMAL);
+    const int left = rect.left + Scaled(kIconLeft);
+    const int top = rect.top + (height - Scaled(kIconSlotHeight)) / 2;
+    const int side = Scaled(kImageSide);
+    if (side == kImageSide) {
+        ImageList_Draw(m_images.get(), index - 1, dc, left, top, ILD_NORMAL);
+    } else {
+        // The list holds the images at 96 dots per inch: a scaled box stretches its image to the item.
+        GdiSurface image(24);
+        image.Resize(kImageSide, kImageSide);
+        ImageList_Draw(m_images.get(), index - 1, image.Dc(), 0, 0, ILD_NORMAL);
+        ::GdiFlush();
+        ::SetStretchBltMode(dc, HALFTONE);
+        ::SetBrushOrgEx(dc, 0, 0, nullptr);
+        ::StretchBlt(dc, left, top, side, side, image.Dc(), 0, 0, kImageSide, kImageSide, SRCCOPY);
+    }
     // The label sits where "--/--" would: both are one line of the box's font.
-    DrawItemText(dc, rect, kIconLabelLeft, dialogs::IconLabelOf(Item(index)));
+    DrawItemText(dc, rect, Scaled(kIconLabelLeft), dialogs::IconLabelOf(Item(index)));
 }
 
 }  // namespace velpiners

@@ -139,9 +139,7 @@ void TSettingsForm::CreateCaptionPage(Panel& page) {
     CBListFonts.Create(parent, kCBListFonts, font);
     CBListFonts.FillInstalledFonts();
     // The caption's font box lists in its own face, as the design's does.
-    m_listFont = CreatePixelFont(kFontListFace, kFontListHeight);
-    CBListFonts.SetFont(m_listFont.get());
-    CBListFonts.SetClosedHeight(ComboBox::kRowBoxHeight);  // the font set anew sizes the box to itself
+    SetListFont();
     LCaptColor.Create(parent, kLCaptColor, font);
     CB_capt.Create(parent, kCB_capt, font);
     B_cap.Create(parent, kB_cap, Bevel::Shape::kTopLine);
@@ -195,6 +193,18 @@ void TSettingsForm::CreateTextPage(Panel& page) {
     // The text panel starts at the page's bottom, folded to its caption strip.
     TP_text.SetCollapsed(true);
     TP_text.onChange = [this] { LayOutTextPage(); };
+    LayOutTextPage();
+}
+
+void TSettingsForm::SetListFont() {
+    UniqueFont font = CreatePixelFont(kFontListFace, Scale(kFontListHeight, Dpi()));
+    CBListFonts.SetFont(font.get());
+    m_listFont = std::move(font);                          // the box no longer uses the old one
+    CBListFonts.SetClosedHeight(ComboBox::kRowBoxHeight);  // the font set anew sizes the box to itself
+}
+
+void TSettingsForm::FormDpiChanged() {
+    SetListFont();
     LayOutTextPage();
 }
 

@@ -107,12 +107,14 @@ public:
 
 protected:
     void FormClose() override;
+    void FormDpiChanged() override;
 
 private:
     void CreateCaptionPage(Panel& page);
     void CreateTextPage(Panel& page);
     void CreatePositionPage(Panel& page);
     void LayOutTextPage();
+    void SetListFont();
 
     [[nodiscard]] SettingsValues ReadValues() const;
     void SendToSticker(const std::vector<SettingsMessage>& messages) const;

@@ -48,6 +48,7 @@ void Triangle(HDC dc, Rgb color, const std::array<POINT, 3>& corners) {
 
 void TTaskPanel::Create(HWND parent, int x, int y, HFONT font) {
     m_font = font;
+    m_height = kDefaultHeight;
     Panel::Create(parent, Bounds{x, y, kDefaultWidth, kDefaultHeight}, "TTaskPanel");
     ResizeCaptionBitmap();
 }
@@ -55,19 +56,31 @@ void TTaskPanel::Create(HWND parent, int x, int y, HFONT font) {
 int TTaskPanel::Height() const {
     RECT client{};
     ::GetClientRect(Handle(), &client);
-    return client.bottom;
+    // The height given last while the window still has it (the window's pixels taken back are not always
+    // the number given on a scaled form).
+    return client.bottom == Scaled(m_height) ? m_height : GetBounds().height;
 }
 
 void TTaskPanel::SetHeight(int height) {
-    Bounds bounds = GetBounds();
+    m_height = height;
     if (m_align == Align::kBottom) {
+        // Flush with the parent's bottom in the window's pixels, whatever rounding the scale brings.
         RECT parent{};
         ::GetClientRect(::GetParent(Handle()), &parent);
-        bounds = Bounds{0, parent.bottom - height, parent.right, height};
+        const int pixels = Scaled(height);
+        SetPixelBounds(Bounds{0, parent.bottom - pixels, parent.right, pixels});
     } else {
+        Bounds bounds = GetBounds();
         bounds.height = height;
+        SetBounds(bounds);
     }
-    SetBounds(bounds);
+}
+
+void TTaskPanel::ApplyDpi(int dpi, HFONT formFont) {
+    Panel::ApplyDpi(dpi, formFont);
+    SetHeight(m_height);
+    ResizeCaptionBitmap();
+    Redraw();
 }
 
 void TTaskPanel::SetAlign(Align align) {
@@ -113,14 +126,14 @@ void TTaskPanel::SetFont(HFONT font) {
 void TTaskPanel::ResizeCaptionBitmap() {
     RECT client{};
     ::GetClientRect(Handle(), &client);
-    m_captionBitmap.Resize(std::max<int>(client.right, 1), std::max(m_captionHeight, 1));
+    m_captionBitmap.Resize(std::max<int>(client.right, 1), std::max(Scaled(m_captionHeight), 1));
 }
 
 void TTaskPanel::MouseUp(int x, int y) {
     RECT client{};
     ::GetClientRect(Handle(), &client);
     // Strictly inside the strip: its border row and column do not fold.
-    if (x > 0 && x < client.right && y > 0 && y < m_captionHeight) {
+    if (x > 0 && x < client.right && y > 0 && y < Scaled(m_captionHeight)) {
         SetCollapsed(!m_collapsed);
         if (onClick) onClick();
         Redraw();
@@ -131,7 +144,9 @@ void TTaskPanel::Paint(HDC dc) {
     RECT client{};
     ::GetClientRect(Handle(), &client);
     const int width = client.right;
-    const int strip = m_captionHeight;
+    const int strip = Scaled(m_captionHeight);
+    const int glyphWidth = Scaled(kGlyphWidth);
+    const int glyphHeight = Scaled(kGlyphHeight);
     HDC caption = m_captionBitmap.Dc();
     const Rgb face = Face();
 
@@ -141,17 +156,17 @@ void TTaskPanel::Paint(HDC dc) {
     graphics::FillGradient(caption, RECT{0, 0, width, strip}, graphics::screen::Subtract(face, kGradientSubtract),
                            graphics::screen::Lighten(face, kGradientLighten));
 
-    const int h = (strip - kGlyphMargin) / 2;
+    const int h = (strip - Scaled(kGlyphMargin)) / 2;
     const int right = width - h;
     const Rgb text = System(COLOR_WINDOWTEXT);
     if (m_collapsed) {
         Line(caption, System(COLOR_BTNSHADOW), 0, strip - 1, width, strip - 1);
         Triangle(caption, text,
-                 {POINT{right - kGlyphWidth, h + kGlyphHeight}, POINT{right, h + kGlyphHeight},
-                  POINT{right - kGlyphWidth / 2, h}});
+                 {POINT{right - glyphWidth, h + glyphHeight}, POINT{right, h + glyphHeight},
+                  POINT{right - glyphWidth / 2, h}});
     } else {
         Triangle(caption, text,
-                 {POINT{right - kGlyphWidth, h}, POINT{right, h}, POINT{right - kGlyphWidth / 2, h + kGlyphHeight}});
+                 {POINT{right - glyphWidth, h}, POINT{right, h}, POINT{right - glyphWidth / 2, h + glyphHeight}});
         Line(caption, graphics::screen::Darken(face, kUnfoldedLineDarken), 0, strip - 1, width, strip - 1);
         Line(caption, System(COLOR_BTNHIGHLIGHT), 0, 0, width, 0);
         Line(caption, System(COLOR_BTNHIGHLIGHT), 0, 0, 0, strip);
@@ -163,7 +178,8 @@ void TTaskPanel::Paint(HDC dc) {
         ::GetTextExtentPoint32W(caption, m_caption.c_str(), static_cast<int>(m_caption.size()), &size);
         ::SetBkMode(caption, TRANSPARENT);
         ::SetTextColor(caption, text);
-        ::TextOutW(caption, kCaptionLeft, (strip - size.cy) / 2, m_caption.c_str(), static_cast<int>(m_caption.size()));
+        ::TextOutW(caption, Scaled(kCaptionLeft), (strip - size.cy) / 2, m_caption.c_str(),
+                   static_cast<int>(m_caption.size()));
     }
     ::GdiFlush();
     ::BitBlt(dc, 0, 0, m_captionBitmap.Width(), m_captionBitmap.Height(), caption, 0, 0, SRCCOPY);

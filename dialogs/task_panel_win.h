@@ -1,6 +1,7 @@
-// TTaskPanel: a container of controls with a caption strip; a click on the strip folds the panel to the
-// strip's height or unfolds it to the height it had. A panel aligned to the bottom of its parent keeps its
-// bottom edge there and the parent's width, so it unfolds upward.
+// TTaskPanel: a container of controls with a caption strip (its heights, like every place given to a
+// control, at 96 dots per inch: the strip and its glyph grow with the form's resolution); a click on the strip folds
+// the panel to the strip's height or unfolds it to the height it had. A panel aligned to the bottom of its parent keeps
+// its bottom edge there and the parent's width, so it unfolds upward.
 //
 // Every set of Collapsed fires onChange, also when the value does not change. Folding a panel that is
 // already folded keeps the height it unfolds to.
@@ -50,6 +51,8 @@ public:
     void SetHeight(int height);
     [[nodiscard]] int Height() const;
 
+    void ApplyDpi(int dpi, HFONT formFont) override;
+
     // After every set of Collapsed.
     std::function<void()> onChange;
     // After each fold or unfold made by a click on the strip.
@@ -66,6 +69,7 @@ private:
     bool m_collapsed = false;
     int m_captionHeight = kDefaultCaptionHeight;
     int m_expandedHeight = kDefaultHeight;
+    int m_height = kDefaultHeight;
     std::wstring m_caption;
     ColorValue m_color = kButtonFace;
     HFONT m_font = nullptr;

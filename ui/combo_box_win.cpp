@@ -87,27 +87,47 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 void ComboBox::Create(HWND parent, const Bounds& bounds, HFONT font, Kind kind, int itemHeight, bool sorted,
                       int dropDownCount) {
     m_kind = kind;
-    m_itemHeight = itemHeight;
+    m_baseItemHeight = itemHeight;
+    m_baseClosedHeight = 0;
+    m_dropDownCount = dropDownCount;
     DWORD style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS | (sorted ? CBS_SORT : 0);
     if (kind == Kind::kOwnerDrawFixed) style |= CBS_OWNERDRAWFIXED;
     if (kind == Kind::kOwnerDrawVariable) style |= CBS_OWNERDRAWVARIABLE;
+    // Item heights asked for while the window is made are the scaled ones.
+    m_itemHeight = Scale(itemHeight, FormDpi(parent));
     CreateControl(parent, WC_COMBOBOXW, L"", style, 0, bounds, font);
-    int closedHeight = bounds.height;
-    if (kind != Kind::kList) {
-        ::SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
-        ::SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, itemHeight);
-        closedHeight = itemHeight + kSelectionFieldBorder;
+    SizeToItems();
+}
+
+void ComboBox::SizeToItems() {
+    const Bounds& given = GivenBounds();
+    // The selection field's border stays as the system draws it; the field and the items grow with the
+    // resolution, so boxes of one row (a colour box and a font box given its closed height) stay one height.
+    int closedHeight = Scaled(given.height);
+    if (m_kind != Kind::kList) {
+        m_itemHeight = Scaled(m_baseItemHeight);
+        ::SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                       Scaled(m_baseItemHeight + kSelectionFieldBorder) - kSelectionFieldBorder);
+        ::SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, m_itemHeight);
+        closedHeight = Scaled(m_baseItemHeight + kSelectionFieldBorder);
     } else {
         m_itemHeight = static_cast<int>(::SendMessageA(Handle(), CB_GETITEMHEIGHT, 0, 0));
     }
-    ::SendMessageA(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(dropDownCount), 0);
-    ::SetWindowPos(Handle(), nullptr, 0, 0, bounds.width,
-                   closedHeight + dropDownCount * m_itemHeight + kDroppedListBorder,
+    ::SendMessageA(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(m_dropDownCount), 0);
+    ::SetWindowPos(Handle(), nullptr, 0, 0, Scaled(given.width),
+                   closedHeight + m_dropDownCount * m_itemHeight + kDroppedListBorder,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_baseClosedHeight > 0) SetClosedHeight(m_baseClosedHeight);
 }
 
 void ComboBox::SetClosedHeight(int height) {
-    ::SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - kSelectionFieldBorder);
+    m_baseClosedHeight = height;
+    ::SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Scaled(height) - kSelectionFieldBorder);
+}
+
+void ComboBox::ApplyDpi(int dpi, HFONT formFont) {
+    Control::ApplyDpi(dpi, formFont);
+    SizeToItems();
 }
 
 void ComboBox::Clear() { ::SendMessageA(Handle(), CB_RESETCONTENT, 0, 0); }
@@ -243,7 +263,7 @@ void ComboBox::DrawItemText(HDC dc, const RECT& rect, int left, std::string_view
 void ComboBox::DrawItem(HDC dc, const RECT& rect, int index, UINT state) {
     FillItem(dc, rect, state);
     if (index < 0) return;
-    DrawItemText(dc, rect, textLeft, DisplayText(Item(index)));
+    DrawItemText(dc, rect, Scaled(textLeft), DisplayText(Item(index)));
 }
 
 std::vector<std::string> InstalledScreenFonts() {
@@ -286,7 +306,7 @@ void FontBox::DrawItem(HDC dc, const RECT& rect, int index, UINT state) {
     const std::string face = Item(index);
     HFONT font = FontFor(face, FontHeightOf(Font()));
     SelectGuard select(dc, font != nullptr ? font : Font());
-    DrawItemText(dc, rect, textLeft, face);
+    DrawItemText(dc, rect, Scaled(textLeft), face);
 }
 
 static_assert(ColorBox::kItemHeight + kSelectionFieldBorder == ComboBox::kRowBoxHeight);
@@ -359,12 +379,12 @@ void ColorBox::DrawItem(HDC dc, const RECT& rect, int index, UINT state) {
     FillItem(dc, rect, state);
     if (index < 0) return;
     const int side = rect.bottom - rect.top;
-    RECT swatch{rect.left + kSwatchInset, rect.top + kSwatchInset, rect.left + side - kSwatchInset,
-                rect.bottom - kSwatchInset};
+    const int inset = Scaled(kSwatchInset);
+    RECT swatch{rect.left + inset, rect.top + inset, rect.left + side - inset, rect.bottom - inset};
     UniqueBrush fill(::CreateSolidBrush(RgbOf(ColorAt(index))));
     ::FillRect(dc, &swatch, fill.get());
     ::FrameRect(dc, &swatch, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-    DrawItemText(dc, rect, side + kSwatchTextGap, Item(index));
+    DrawItemText(dc, rect, side + Scaled(kSwatchTextGap), Item(index));
 }
 
 bool PickColorWithSystemDialog(HWND owner, ColorValue& color) {

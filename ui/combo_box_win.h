@@ -36,6 +36,8 @@ public:
     // The closed box's height; the dropped list keeps its items' height.
     void SetClosedHeight(int height);
 
+    void ApplyDpi(int dpi, HFONT formFont) override;
+
     void Clear();
     // Adds an item (in sorted place for a sorted box); returns its index. Data in the ANSI code page, or an
     // interface text.
@@ -86,10 +88,17 @@ protected:
     // Text at `left`, centred in the rectangle's height (half the free height, rounded).
     static void DrawItemText(HDC dc, const RECT& rect, int left, std::string_view text);
 
+    // In the window's pixels.
     int m_itemHeight = 0;
 
 private:
+    // The window's height for its items, at the form's resolution.
+    void SizeToItems();
+
     Kind m_kind = Kind::kList;
+    int m_baseItemHeight = 0;
+    int m_baseClosedHeight = 0;
+    int m_dropDownCount = 8;
     bool m_pressing = false;
 };
 

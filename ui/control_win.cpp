@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/app_error.h"
+#include "base/dpi_win.h"
 #include "base/wide_string_win.h"
 #include "ui/error_box_win.h"
 
@@ -18,6 +19,8 @@ constexpr UINT_PTR kSubclassId = 1;
 constexpr int kFirstFreeId = 0x4000;
 constexpr int kLastFreeId = 0xFFFF;
 constexpr int kPointsPerInch = 72;
+// The top-level form's resolution, kept with its window so every control made in it finds it.
+constexpr const char* kFormDpiProperty = "VelpinersFormDpi";
 
 int g_nextId = kFirstFreeId;
 
@@ -39,7 +42,34 @@ int TakeId() {
     return id;
 }
 
+Bounds ScaleBounds(const Bounds& bounds, int dpi) {
+    return Bounds{Scale(bounds.x, dpi), Scale(bounds.y, dpi), Scale(bounds.width, dpi), Scale(bounds.height, dpi)};
+}
+
+// A window's pixels taken back to 96 dots per inch, to the nearest; rounding up makes `up` true.
+int Unscaled(int n, int dpi, bool up = false) {
+    const int d = SaneDpi(dpi);
+    const long long product = static_cast<long long>(n) * kBaseDpi;
+    const long long add = up ? d - 1 : d / 2;
+    return static_cast<int>(product >= 0 ? (product + add) / d : -((-product + (d - 1 - add)) / d));
+}
+
+bool SameBounds(const Bounds& a, const Bounds& b) {
+    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
 }  // namespace
+
+int FormDpi(HWND hwnd) {
+    HWND root = hwnd != nullptr ? ::GetAncestor(hwnd, GA_ROOT) : nullptr;
+    if (root == nullptr) return kBaseDpi;
+    const auto given = reinterpret_cast<INT_PTR>(::GetPropA(root, kFormDpiProperty));
+    return given != 0 ? SaneDpi(static_cast<int>(given)) : DpiOfWindow(root);
+}
+
+void SetFormDpi(HWND form, int dpi) {
+    ::SetPropA(form, kFormDpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(SaneDpi(dpi))));
+}
 
 UniqueFont CreatePixelFont(std::string_view face, int pixelHeight, bool bold) {
     const std::string name(face);
@@ -48,10 +78,8 @@ UniqueFont CreatePixelFont(std::string_view face, int pixelHeight, bool bold) {
                                     DEFAULT_PITCH | FF_DONTCARE, name.c_str()));
 }
 
-UniqueFont CreatePointFont(std::string_view face, int points) {
-    WindowDc screen(nullptr);
-    const int dpi = screen.get() != nullptr ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-    return CreatePixelFont(face, ::MulDiv(points, dpi, kPointsPerInch));
+UniqueFont CreatePointFont(std::string_view face, int points, int dpi) {
+    return CreatePixelFont(face, ::MulDiv(points, SaneDpi(dpi), kPointsPerInch));
 }
 
 std::string WindowTextOf(HWND hwnd) {
@@ -67,10 +95,36 @@ Control::~Control() { Detach(); }
 int Control::Id() const { return m_hwnd != nullptr ? ::GetDlgCtrlID(m_hwnd) : 0; }
 
 void Control::SetBounds(const Bounds& bounds) {
-    ::SetWindowPos(m_hwnd, nullptr, bounds.x, bounds.y, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    m_base = bounds;
+    m_pixelPlaced = false;
+    const Bounds pixels = ScaleBounds(bounds, m_dpi);
+    ::SetWindowPos(m_hwnd, nullptr, pixels.x, pixels.y, pixels.width, pixels.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Bounds Control::GetBounds() const {
+    const Bounds pixels = PixelBounds();
+    if (SameBounds(pixels, ScaleBounds(m_base, m_dpi))) return m_base;
+    return Bounds{Unscaled(pixels.x, m_dpi), Unscaled(pixels.y, m_dpi), Unscaled(pixels.width, m_dpi),
+                  Unscaled(pixels.height, m_dpi)};
+}
+
+void Control::SetPixelBounds(const Bounds& bounds) {
+    ::SetWindowPos(m_hwnd, nullptr, bounds.x, bounds.y, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pixelPlaced = true;
+    m_base = Bounds{Unscaled(bounds.x, m_dpi), Unscaled(bounds.y, m_dpi), Unscaled(bounds.width, m_dpi),
+                    Unscaled(bounds.height, m_dpi)};
+}
+
+int Control::Scaled(int n) const { return Scale(n, m_dpi); }
+
+void Control::ApplyDpi(int dpi, HFONT) {
+    m_dpi = SaneDpi(dpi);
+    if (m_pixelPlaced || m_hwnd == nullptr) return;
+    const Bounds pixels = ScaleBounds(m_base, m_dpi);
+    ::SetWindowPos(m_hwnd, nullptr, pixels.x, pixels.y, pixels.width, pixels.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Bounds Control::PixelBounds() const {
     RECT rect{};
     ::GetWindowRect(m_hwnd, &rect);
     ::MapWindowPoints(nullptr, ::GetParent(m_hwnd), reinterpret_cast<POINT*>(&rect), 2);
@@ -150,10 +204,14 @@ void Control::CreateControl(HWND parent, const wchar_t* windowClass, std::wstrin
     EnsureCommonControls();
     Detach();
     const std::wstring caption(text);
+    m_dpi = FormDpi(parent);
+    m_base = bounds;
+    m_pixelPlaced = false;
+    const Bounds pixels = ScaleBounds(bounds, m_dpi);
     Control* const outer = t_creating;
     t_creating = this;
     HWND hwnd = ::CreateWindowExW(exStyle | WS_EX_NOPARENTNOTIFY, windowClass, caption.c_str(), WS_CHILD | style,
-                                  bounds.x, bounds.y, bounds.width, bounds.height, parent,
+                                  pixels.x, pixels.y, pixels.width, pixels.height, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id != 0 ? id : TakeId())),
                                   ::GetModuleHandleA(nullptr), nullptr);
     t_creating = outer;
@@ -227,9 +285,9 @@ int Label::TextHeight(int width) const {
     const std::wstring text = WideText();
     WindowDc dc(Handle());
     SelectGuard select(dc.get(), Font());
-    RECT rect{0, 0, width, 0};
+    RECT rect{0, 0, Scaled(width), 0};
     ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    return rect.bottom - rect.top;
+    return Unscaled(rect.bottom - rect.top, Dpi(), true);
 }
 
 void Button::Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text, int id, bool isDefault) {

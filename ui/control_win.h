@@ -14,6 +14,12 @@
 // (a sticker's texts, font names, pattern names) go in and come out in the ANSI code page the stored
 // formats use (std::string_view), converted by the system.
 //
+// Places and sizes given to this layer (Bounds, item and caption heights) are in pixels at 96 dots per inch,
+// as the dialogs' tables are drawn; each control turns them into its window's pixels by the resolution of
+// the top-level form it belongs to (FormDpi), so a dialog made for 144 is half as large again and at 96 every
+// pixel is the number given. A form that moves to a monitor of another resolution re-applies each
+// control's numbers (ApplyDpi) instead of scaling what is on screen, so no rounding builds up.
+//
 // Also here: the plain controls both sticker dialogs use (labels, buttons, check boxes, radio buttons,
 // group boxes, bevels, one-line edits) and the fonts of the dialogs.
 #pragma once
@@ -24,6 +30,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/dpi.h"
 #include "base/unique_handle_win.h"
 
 namespace velpiners {
@@ -34,8 +41,14 @@ inline constexpr int kDialogFontHeight = 11;
 
 // A font `pixelHeight` pixels high (character height, without internal leading).
 [[nodiscard]] UniqueFont CreatePixelFont(std::string_view face, int pixelHeight, bool bold = false);
-// A font of `points` points at the screen's resolution.
-[[nodiscard]] UniqueFont CreatePointFont(std::string_view face, int points);
+// A font of `points` points at `dpi` dots per inch.
+[[nodiscard]] UniqueFont CreatePointFont(std::string_view face, int points, int dpi);
+
+// The resolution the top-level form of `hwnd` is made for: the one it was given (SetFormDpi), else the
+// resolution the system reports for the window.
+[[nodiscard]] int FormDpi(HWND hwnd);
+// Gives a top-level window the resolution its controls are made and placed for.
+void SetFormDpi(HWND form, int dpi);
 
 // The text of any window, in the ANSI code page.
 [[nodiscard]] std::string WindowTextOf(HWND hwnd);
@@ -58,9 +71,25 @@ public:
     [[nodiscard]] HWND Handle() const { return m_hwnd; }
     [[nodiscard]] int Id() const;
 
+    // The place in the parent's client area at 96 dots per inch, which the window takes at its form's
+    // resolution.
     void SetBounds(const Bounds& bounds);
-    // The place in the parent's client area.
+    // The place given last when the window still has it, else the window's place taken back to 96 dots per
+    // inch.
     [[nodiscard]] Bounds GetBounds() const;
+    // The window's place in its parent's client area in the window's own pixels; a container that places
+    // a child by what the system reports (a tab control's page area) sets it so, and the child then stays
+    // where its container puts it when the resolution changes.
+    void SetPixelBounds(const Bounds& bounds);
+    [[nodiscard]] Bounds PixelBounds() const;
+    // The resolution the control is made and placed for.
+    [[nodiscard]] int Dpi() const { return m_dpi; }
+    // A number at 96 dots per inch in this control's pixels.
+    [[nodiscard]] int Scaled(int n) const;
+    // Places the window again for a form now shown at `dpi`, whose dialog font is now `formFont` (the form
+    // has already given it to every control that had the old one); a control that keeps other numbers (item
+    // heights, a caption strip, fonts of its own) makes them anew.
+    virtual void ApplyDpi(int dpi, HFONT formFont);
     void SetVisible(bool visible);
     [[nodiscard]] bool Visible() const;
     void SetEnabled(bool enabled);
@@ -97,6 +126,9 @@ protected:
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The place given last, at 96 dots per inch.
+    [[nodiscard]] const Bounds& GivenBounds() const { return m_base; }
+
     // Unbinds the object from its window (the window stays).
     void Detach();
 
@@ -110,6 +142,9 @@ private:
 
     HWND m_hwnd = nullptr;
     bool m_subclassed = false;
+    Bounds m_base;
+    bool m_pixelPlaced = false;
+    int m_dpi = kBaseDpi;
 };
 
 // A static text. Alignment: SS_LEFT, SS_CENTER or SS_RIGHT.
@@ -117,7 +152,8 @@ class Label : public Control {
 public:
     void Create(HWND parent, const Bounds& bounds, HFONT font, std::wstring_view text = {}, DWORD alignment = SS_LEFT);
     void SetAlignment(DWORD alignment);
-    // The height of its text wrapped at words to `width`, in its font.
+    // The height of its text wrapped at words to `width`, in its font (both at 96 dots per inch: the height
+    // rounded up, so the text it measures fits).
     [[nodiscard]] int TextHeight(int width) const;
 };
 

@@ -9,13 +9,12 @@ void ImageControl::Create(HWND parent, const Bounds& bounds) {
 }
 
 void ImageControl::SizePictureToControl() {
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    m_surface.Resize(client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1);
+    const Bounds place = GetBounds();
+    m_surface.Resize(place.width > 0 ? place.width : 1, place.height > 0 ? place.height : 1);
 }
 
 void ImageControl::SetCanvasFont(std::string_view face, int points) {
-    UniqueFont font = CreatePointFont(face, points);
+    UniqueFont font = CreatePointFont(face, points, kBaseDpi);
     if (!font) return;
     ::SelectObject(m_surface.Dc(), font.get());
     m_font = std::move(font);  // the previous font is out of the canvas now
@@ -33,10 +32,19 @@ LRESULT ImageControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             RECT client{};
             ::GetClientRect(Handle(), &client);
             ::GdiFlush();
-            ::BitBlt(dc, 0, 0, m_surface.Width(), m_surface.Height(), m_surface.Dc(), 0, 0, SRCCOPY);
+            const int width = Scaled(m_surface.Width());
+            const int height = Scaled(m_surface.Height());
+            if (width == m_surface.Width() && height == m_surface.Height()) {
+                ::BitBlt(dc, 0, 0, width, height, m_surface.Dc(), 0, 0, SRCCOPY);
+            } else {
+                ::SetStretchBltMode(dc, HALFTONE);
+                ::SetBrushOrgEx(dc, 0, 0, nullptr);
+                ::StretchBlt(dc, 0, 0, width, height, m_surface.Dc(), 0, 0, m_surface.Width(), m_surface.Height(),
+                             SRCCOPY);
+            }
             // Beyond the picture (a control made larger than its picture) lies the button face.
-            RECT right{m_surface.Width(), 0, client.right, client.bottom};
-            RECT below{0, m_surface.Height(), m_surface.Width(), client.bottom};
+            RECT right{width, 0, client.right, client.bottom};
+            RECT below{0, height, width, client.bottom};
             if (right.left < right.right) ::FillRect(dc, &right, ::GetSysColorBrush(COLOR_BTNFACE));
             if (below.top < below.bottom) ::FillRect(dc, &below, ::GetSysColorBrush(COLOR_BTNFACE));
             return 0;

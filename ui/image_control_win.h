@@ -1,6 +1,10 @@
 // An image control: shows an opaque 24-bit picture (a GDI surface, so GDI text and the pixel routines draw
 // into one buffer) at its top-left; what the picture does not cover shows the button face. The picture
 // has a canvas font for text, "Tahoma" 8 points until set otherwise.
+//
+// The picture is drawn at 96 dots per inch, the size the control was given, whatever its form's
+// resolution: on a scaled form the control stretches it over its window (what is drawn into it, the
+// previews, stays the same pixels at any scale).
 #pragma once
 
 #include <windows.h>
@@ -25,7 +29,7 @@ public:
     // Makes the control and sizes its picture to it.
     void Create(HWND parent, const Bounds& bounds);
 
-    // The picture, sized to the control's client area, all black.
+    // The picture, sized to the control's place at 96 dots per inch, all black.
     void SizePictureToControl();
     [[nodiscard]] graphics::Picture& Picture() { return m_surface.Pixels(); }
     [[nodiscard]] HDC Canvas() const { return m_surface.Dc(); }

@@ -58,11 +58,18 @@ void Memo::ApplyFont() {
     LOGFONTA base{};
     if (m_baseFont != nullptr) ::GetObjectA(m_baseFont, sizeof base, &base);
     const std::string face = !m_face.empty() ? m_face : std::string(base.lfFaceName);
-    UniqueFont font = m_points > 0 ? CreatePointFont(face, m_points)
-                                   : CreatePixelFont(face, base.lfHeight < 0 ? -base.lfHeight : kDialogFontHeight);
+    UniqueFont font = m_points > 0
+                          ? CreatePointFont(face, m_points, Dpi())
+                          : CreatePixelFont(face, base.lfHeight < 0 ? -base.lfHeight : Scaled(kDialogFontHeight));
     if (!font) return;
     SetFont(font.get());
     m_font = std::move(font);  // the old font goes once the memo no longer uses it
+}
+
+void Memo::ApplyDpi(int dpi, HFONT formFont) {
+    Control::ApplyDpi(dpi, formFont);
+    m_baseFont = formFont;
+    if (m_font) ApplyFont();
 }
 
 std::string Memo::CounterText() const { return std::to_string(Length()) + "/" + std::to_string(kMaxLength); }

@@ -37,6 +37,8 @@ public:
     [[nodiscard]] std::string CounterText() const;
     [[nodiscard]] int Length() const { return ::GetWindowTextLengthA(Handle()); }
 
+    void ApplyDpi(int dpi, HFONT formFont) override;
+
 private:
     [[nodiscard]] DWORD Style() const;
     void ApplyFont();

@@ -35,6 +35,16 @@ BOOL CALLBACK DisableWindow(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
+// Centres a window on a work area.
+void CentreOn(HWND window, const RECT& work) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    ::SetWindowPos(window, nullptr, work.left + (work.right - work.left - width) / 2,
+                   work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 void ShowModal(HWND dialog) {
@@ -95,12 +105,17 @@ bool BringModalToFront() {
 void CentreOnWorkArea(HWND window) {
     RECT work{};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    ::SetWindowPos(window, nullptr, work.left + (work.right - work.left - width) / 2,
-                   work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CentreOn(window, work);
+}
+
+void CentreOnWorkArea(HWND window, HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (monitor == nullptr || !::GetMonitorInfoA(monitor, &info)) {
+        CentreOnWorkArea(window);
+        return;
+    }
+    CentreOn(window, info.rcWork);
 }
 
 }  // namespace velpiners

@@ -27,7 +27,8 @@ void KeepModalOnTop();
 // true: the request that asked opens nothing then. False when no modal window shows.
 bool BringModalToFront();
 
-// Centres a window on the desktop's work area.
+// Centres a window on the desktop's work area, or on the work area of `monitor`.
 void CentreOnWorkArea(HWND window);
+void CentreOnWorkArea(HWND window, HMONITOR monitor);
 
 }  // namespace velpiners

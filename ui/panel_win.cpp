@@ -111,6 +111,7 @@ void PageControl::Create(HWND parent, const Bounds& bounds, HFONT font) {
                   WS_EX_CONTROLPARENT, bounds, font);
 }
 
+// In the tab control's pixels: the area the system leaves below its row of tabs.
 Bounds PageControl::PageArea() const {
     RECT area{};
     ::GetClientRect(Handle(), &area);
@@ -126,13 +127,23 @@ Panel& PageControl::AddPage(std::wstring_view caption) {
     const int index = static_cast<int>(m_pages.size());
     ::SendMessageW(Handle(), TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     auto page = std::make_unique<Panel>();
-    page->Create(Handle(), PageArea(), "TTabSheet");
+    page->Create(Handle(), Bounds{}, "TTabSheet");
     page->UseTabBody(Handle());
     m_pages.push_back(std::move(page));
     // Adding the first tab can change the area the tabs leave (a row of tabs appears): place every page anew.
-    for (auto& each : m_pages) each->SetBounds(PageArea());
+    PlacePages();
     ShowOnly(ActivePage());
     return *m_pages.back();
+}
+
+void PageControl::PlacePages() {
+    const Bounds area = PageArea();
+    for (auto& each : m_pages) each->SetPixelBounds(area);
+}
+
+void PageControl::ApplyDpi(int dpi, HFONT formFont) {
+    Control::ApplyDpi(dpi, formFont);
+    PlacePages();
 }
 
 void PageControl::SetPageCaption(int index, std::wstring_view caption) {

@@ -58,11 +58,14 @@ public:
     // The user chose another page.
     std::function<void()> onChange;
 
+    void ApplyDpi(int dpi, HFONT formFont) override;
+
 protected:
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void ShowOnly(int index);
+    void PlacePages();
     [[nodiscard]] Bounds PageArea() const;
 
     std::vector<std::unique_ptr<Panel>> m_pages;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -35,16 +36,34 @@ void SpeedButton::Create(HWND parent, const Bounds& bounds, HFONT font, std::wst
 }
 
 void SpeedButton::SetGlyph(const graphics::Picture& glyph) {
+    m_glyphPicture = glyph;
+    MakeGlyph();
+}
+
+void SpeedButton::MakeGlyph() {
     m_glyph.reset();
+    const graphics::Picture& glyph = m_glyphPicture;
     if (!glyph.Empty()) {
-        graphics::Picture opaque(glyph.Width(), glyph.Height(), 24);
-        for (int y = 0; y < glyph.Height(); ++y)
-            for (int x = 0; x < glyph.Width(); ++x) std::memcpy(opaque.Pixel(x, y), glyph.Pixel(x, y), 3);
+        // Scaled by repeating pixels: the key colour stays one colour, so the mask keeps the glyph's outline.
+        const int width = std::max(Scaled(glyph.Width()), 1);
+        const int height = std::max(Scaled(glyph.Height()), 1);
+        graphics::Picture opaque(width, height, 24);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const int fromX = std::min(Unscale(x, Dpi()), glyph.Width() - 1);
+                const int fromY = std::min(Unscale(y, Dpi()), glyph.Height() - 1);
+                std::memcpy(opaque.Pixel(x, y), glyph.Pixel(fromX, fromY), 3);
+            }
         UniqueBitmap bitmap = CreateDibFromPicture(opaque);
-        m_glyph.reset(ImageList_Create(glyph.Width(), glyph.Height(), ILC_COLOR24 | ILC_MASK, 1, 0));
+        m_glyph.reset(ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 1, 0));
         ImageList_AddMasked(m_glyph.get(), bitmap.get(), KeyColorOf(opaque));
     }
     Invalidate();
+}
+
+void SpeedButton::ApplyDpi(int dpi, HFONT formFont) {
+    Control::ApplyDpi(dpi, formFont);
+    MakeGlyph();
 }
 
 void SpeedButton::SetDown(bool down) {

@@ -34,6 +34,8 @@ public:
     // Presses the button as the user's click does.
     void Click();
 
+    void ApplyDpi(int dpi, HFONT formFont) override;
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -43,6 +45,9 @@ private:
     void SetHot(bool hot);
     [[nodiscard]] bool PointerInside(LPARAM lParam) const;
 
+    void MakeGlyph();
+
+    graphics::Picture m_glyphPicture;  // as given, at 96 dots per inch
     UniqueImageList m_glyph;
     SpeedButtonGroup* m_group = nullptr;
     bool m_down = false;

@@ -15,8 +15,14 @@ void TrackBar::Create(HWND parent, const Bounds& bounds, const TrackBarSetup& se
     ::SendMessageA(bar, TBM_SETTICFREQ, static_cast<WPARAM>(setup.tickFrequency), 0);
     ::SendMessageA(bar, TBM_SETLINESIZE, 0, setup.lineSize);
     ::SendMessageA(bar, TBM_SETPAGESIZE, 0, setup.pageSize);
-    if (setup.thumbLength > 0) ::SendMessageA(bar, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(setup.thumbLength), 0);
+    m_thumbLength = setup.thumbLength;
+    if (m_thumbLength > 0) ::SendMessageA(bar, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(Scaled(m_thumbLength)), 0);
     SetPosition(setup.position);
+}
+
+void TrackBar::ApplyDpi(int dpi, HFONT formFont) {
+    Control::ApplyDpi(dpi, formFont);
+    if (m_thumbLength > 0) ::SendMessageA(Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(Scaled(m_thumbLength)), 0);
 }
 
 void TrackBar::SetPosition(int position) {

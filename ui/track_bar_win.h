@@ -39,11 +39,14 @@ public:
     // The user moved the thumb.
     std::function<void()> onChange;
 
+    void ApplyDpi(int dpi, HFONT formFont) override;
+
 protected:
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     int m_value = 0;
+    int m_thumbLength = 0;
 };
 
 }  // namespace velpiners

@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -146,6 +147,118 @@ protected:
     HWND sticker = nullptr;
     StickerRecord blocks{};
 };
+
+// Every window of the form below it, each before its children.
+void Descendants(HWND parent, std::vector<HWND>& windows) {
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        windows.push_back(child);
+        Descendants(child, windows);
+    }
+}
+
+RECT PlaceInParent(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int FontHeightOf(HWND window) {
+    LOGFONTA font{};
+    ::GetObjectA(reinterpret_cast<HGDIOBJ>(::SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+}
+
+// The controls Tab visits from OK, in order, on the page that shows.
+std::vector<HWND> TabOrder(HWND form, HWND from) {
+    std::vector<HWND> order{from};
+    for (HWND next = ::GetNextDlgTabItem(form, from, FALSE); next != nullptr && next != from && order.size() < 100;
+         next = ::GetNextDlgTabItem(form, next, FALSE))
+        order.push_back(next);
+    return order;
+}
+
+// Laid out for 144 dots per inch the dialog is half as large again: its client area 361 x 281 -> 542 x 422,
+// OK at (120, 249) 75 x 25 -> (180, 374) 113 x 38, Cancel from x 199 -> 299, the caption edit (8, 24)
+// 321 x 21 -> (12, 36) 482 x 32, the folded text panel 21 -> 32 high; the dialog font 11 -> 17 pixels and
+// the caption font box's Verdana 13 -> 20; Tab goes the same way. Back at 96 every place is the given one.
+TEST_F(SettingsFormTest, AtHalfAgainTheResolutionPlacesAndFontsAreHalfAgainAndTabGoesTheSameWay) {
+    form.PC.SelectPage(TSettingsForm::kCaptionPage);
+    const std::vector<HWND> tabAt96 = TabOrder(form.Handle(), form.Ok.Handle());
+    ASSERT_GT(tabAt96.size(), 5u);
+    std::vector<HWND> windows;
+    Descendants(form.Handle(), windows);
+    std::vector<RECT> placesAt96;
+    for (HWND window : windows) placesAt96.push_back(PlaceInParent(window));
+
+    form.SetDpi(144);
+    RECT client{};
+    ::GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 542);
+    EXPECT_EQ(client.bottom, 422);
+    const RECT ok = PlaceInParent(form.Ok.Handle());
+    EXPECT_EQ(ok.left, 180);
+    EXPECT_EQ(ok.top, 374);
+    EXPECT_EQ(ok.right - ok.left, 113);
+    EXPECT_EQ(ok.bottom - ok.top, 38);
+    EXPECT_EQ(PlaceInParent(form.BNO.Handle()).left, 299);
+    const RECT caption = PlaceInParent(form.ECaption.Handle());
+    EXPECT_EQ(caption.left, 12);
+    EXPECT_EQ(caption.top, 36);
+    EXPECT_EQ(caption.right - caption.left, 482);
+    EXPECT_EQ(caption.bottom - caption.top, 32);
+    RECT panel{};
+    ::GetClientRect(form.TP_text.Handle(), &panel);
+    EXPECT_EQ(panel.bottom, 32);
+    EXPECT_EQ(FontHeightOf(form.Ok.Handle()), -17);
+    EXPECT_EQ(FontHeightOf(form.ECaption.Handle()), -17);
+    EXPECT_EQ(FontHeightOf(form.CBListFonts.Handle()), -20);
+    EXPECT_EQ(TabOrder(form.Handle(), form.Ok.Handle()), tabAt96);
+
+    form.SetDpi(96);
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const RECT place = PlaceInParent(windows[i]);
+        EXPECT_TRUE(::EqualRect(&place, &placesAt96[i])) << "window " << i;
+    }
+    EXPECT_EQ(FontHeightOf(form.Ok.Handle()), -11);
+}
+
+// A dialog made for 144 from the start and one laid out again for it place every window alike.
+TEST_F(SettingsFormTest, MadeForAResolutionOrLaidOutAgainForItIsTheSame) {
+    TSettingsForm made;
+    made.MakeForDpi(144);
+    made.FormCreate(host);
+    form.SetDpi(144);
+    std::vector<HWND> laidOut;
+    std::vector<HWND> madeFor;
+    Descendants(form.Handle(), laidOut);
+    Descendants(made.Handle(), madeFor);
+    // The tab control made its scroll arrows while its tabs did not fit, between the new font and the new
+    // size; hidden once they fit, they are no part of the layout.
+    const auto dropHiddenArrows = [](std::vector<HWND>& windows) {
+        windows.erase(std::remove_if(windows.begin(), windows.end(),
+                                     [](HWND window) {
+                                         char name[64] = {};
+                                         ::GetClassNameA(window, name, sizeof name);
+                                         return std::string(name) == UPDOWN_CLASSA &&
+                                                (::GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) == 0;
+                                     }),
+                      windows.end());
+    };
+    dropHiddenArrows(laidOut);
+    dropHiddenArrows(madeFor);
+    ASSERT_EQ(laidOut.size(), madeFor.size());
+    for (std::size_t i = 0; i < laidOut.size(); ++i) {
+        const RECT a = PlaceInParent(laidOut[i]);
+        const RECT b = PlaceInParent(madeFor[i]);
+        EXPECT_TRUE(::EqualRect(&a, &b)) << "window " << i << ": " << a.left << "," << a.top << " " << a.right << ","
+                                         << a.bottom << " against " << b.left << "," << b.top << " " << b.right << ","
+                                         << b.bottom;
+    }
+    const RECT ok = PlaceInParent(made.Ok.Handle());
+    EXPECT_EQ(ok.left, 180);
+    EXPECT_EQ(ok.bottom - ok.top, 38);
+}
 
 TEST_F(SettingsFormTest, OkSendsStringsAtOnceThenTheCommandsInOrderAndAsksForASave) {
     Open(TSettingsForm::kTextPage);
