@@ -1,6 +1,8 @@
 #include "app/menu_drawing_win.h"
 
 #include "app/hot_key_pictures.h"
+#include "base/dpi.h"
+#include "base/dpi_win.h"
 #include "graphics/gdi_effects_win.h"
 #include "graphics/dib_bitmap_win.h"
 #include "base/unique_handle_win.h"
@@ -40,17 +42,24 @@ void FillSolid(HDC dc, const RECT& rect, graphics::Color colour) {
 
 }  // namespace
 
-void MeasureChoiceItem(MEASUREITEMSTRUCT& item, const ChoiceItemLook& look, const std::wstring& caption, HFONT font) {
-    if (caption != kSeparatorCaption) item.itemHeight = static_cast<UINT>(look.height);
+int MenuDpi() {
+    POINT pointer{};
+    ::GetCursorPos(&pointer);
+    return DpiOfMonitor(::MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY));
+}
+
+void MeasureChoiceItem(MEASUREITEMSTRUCT& item, const ChoiceItemLook& look, const std::wstring& caption, HFONT font,
+                       int dpi) {
+    if (caption != kSeparatorCaption) item.itemHeight = static_cast<UINT>(Scale(look.height, dpi));
     const WindowDc screen(nullptr);
     SIZE size{};
     SelectGuard selected(screen.get(), font);
     ::GetTextExtentPoint32W(screen.get(), caption.c_str(), static_cast<int>(caption.size()), &size);
-    item.itemWidth = static_cast<UINT>(kChoiceCaptionX + size.cx + kCaptionRightMargin);
+    item.itemWidth = static_cast<UINT>(Scale(kChoiceCaptionX, dpi) + size.cx + Scale(kCaptionRightMargin, dpi));
 }
 
 void DrawChoiceItem(const DRAWITEMSTRUCT& item, const ChoiceItemLook& look, const std::wstring& caption,
-                    HIMAGELIST images, int image, HFONT font) {
+                    HIMAGELIST images, int image, HFONT font, int dpi) {
     HDC dc = item.hDC;
     const RECT& r = item.rcItem;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
@@ -61,8 +70,14 @@ void DrawChoiceItem(const DRAWITEMSTRUCT& item, const ChoiceItemLook& look, cons
 
     ::SetBkMode(dc, OPAQUE);
     FillSolid(dc, r, brush);
-    const int a = r.top + (r.bottom - r.top - kCentringHeight) / 2;
-    const RECT box{r.left + look.boxLeft, a + 1, r.left + look.boxLeft + look.boxWidth, a + 1 + look.boxHeight};
+    const int a = r.top + (r.bottom - r.top - Scale(kCentringHeight, dpi)) / 2;
+    const int boxLeft = r.left + Scale(look.boxLeft, dpi);
+    const int boxTop = a + Scale(1, dpi);
+    const RECT box{boxLeft, boxTop, boxLeft + Scale(look.boxWidth, dpi), boxTop + Scale(look.boxHeight, dpi)};
+    // The picture at its own size in the middle of its box.
+    const int pictureLeft = box.left + (box.right - box.left - look.boxWidth) / 2;
+    const int pictureTop = box.top + (box.bottom - box.top - look.boxHeight) / 2;
+    const RECT picture{pictureLeft, pictureTop, pictureLeft + look.boxWidth, pictureTop + look.boxHeight};
 
     if (checked) {
         const RECT area{r.left, r.top + 1, r.right, r.bottom};
@@ -75,20 +90,20 @@ void DrawChoiceItem(const DRAWITEMSTRUCT& item, const ChoiceItemLook& look, cons
         if (!hasImage) {
             FillSolid(dc, box, graphics::screen::Subtract(kMenuColour, kEmptyBoxSubtract));
         } else if (look.blendedWhenChecked) {
-            graphics::DrawImageBlended(dc, box, images, image, kCheckedOpacity);
+            graphics::DrawImageBlended(dc, picture, images, image, kCheckedOpacity);
         } else {
-            ::ImageList_DrawEx(images, image, dc, box.left, box.top, look.boxWidth, look.boxHeight, CLR_NONE, CLR_NONE,
-                               ILD_NORMAL);
+            ::ImageList_DrawEx(images, image, dc, picture.left, picture.top, look.boxWidth, look.boxHeight, CLR_NONE,
+                               CLR_NONE, ILD_NORMAL);
         }
     } else if (hasImage) {
-        graphics::DrawImageBlended(dc, box, images, image, kUncheckedOpacity);
-        graphics::DrawImageShaded(dc, box, images, image);
+        graphics::DrawImageBlended(dc, picture, images, image, kUncheckedOpacity);
+        graphics::DrawImageShaded(dc, picture, images, image);
     }
 
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, graphics::screen::Rgb(selected ? kHighlightTextColour : kMenuTextColour));
     SelectGuard fontSelected(dc, font);
-    RECT text{r.left + kChoiceCaptionX, r.top, r.right, r.bottom};
+    RECT text{r.left + Scale(kChoiceCaptionX, dpi), r.top, r.right, r.bottom};
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
 }

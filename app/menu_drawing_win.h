@@ -30,12 +30,19 @@ inline constexpr ChoiceItemLook kHotKeyItemLook{22, 3, 16, 16, true};
 // The x of every caption, from the item's left edge.
 inline constexpr int kChoiceCaptionX = 32;
 
+// The looks' numbers are at 96 dots per inch; a menu shown at `dpi` has its items, the picture box's place
+// and the caption's x scaled, the pictures themselves drawn at their size in the middle of their box.
+
 // WM_MEASUREITEM: the look's height unless the caption is "-", and the width the caption takes in `font`.
-void MeasureChoiceItem(MEASUREITEMSTRUCT& item, const ChoiceItemLook& look, const std::wstring& caption, HFONT font);
+void MeasureChoiceItem(MEASUREITEMSTRUCT& item, const ChoiceItemLook& look, const std::wstring& caption, HFONT font,
+                       int dpi);
 
 // WM_DRAWITEM: `image` is the picture's index in `images`, or -1 for none.
 void DrawChoiceItem(const DRAWITEMSTRUCT& item, const ChoiceItemLook& look, const std::wstring& caption,
-                    HIMAGELIST images, int image, HFONT font);
+                    HIMAGELIST images, int image, HFONT font, int dpi);
+
+// The resolution of the monitor a menu opened at the pointer shows on.
+[[nodiscard]] int MenuDpi();
 
 // The image list of the hot-key pictures (16 x 16, masked): 0 Back, 1 Forward, 2 Find, 3 Favourite.
 // nullptr when it cannot be made.

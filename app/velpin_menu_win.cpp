@@ -215,11 +215,13 @@ void TVelpin::LanguageFileClick(UINT id) {
 bool TVelpin::MeasureMenuItem(MEASUREITEMSTRUCT& item) {
     if (item.CtlType != ODT_MENU) return false;
     if (IsLanguageItem(item.itemID)) {
-        MeasureChoiceItem(item, kLanguageItemLook, MenuItemText(m_langMenu, item.itemID, false), m_menuFont.get());
+        MeasureChoiceItem(item, kLanguageItemLook, MenuItemText(m_langMenu, item.itemID, false), m_menuFont.get(),
+                          MenuDpi());
         return true;
     }
     if (IsHotKeyItem(item.itemID)) {
-        MeasureChoiceItem(item, kHotKeyItemLook, MenuItemText(m_hotCreateMenu, item.itemID, false), m_menuFont.get());
+        MeasureChoiceItem(item, kHotKeyItemLook, MenuItemText(m_hotCreateMenu, item.itemID, false), m_menuFont.get(),
+                          MenuDpi());
         return true;
     }
     return false;
@@ -230,11 +232,13 @@ bool TVelpin::DrawMenuItem(const DRAWITEMSTRUCT& item) {
     HMENU menu = reinterpret_cast<HMENU>(item.hwndItem);
     const std::wstring caption = MenuItemText(menu, item.itemID, false);
     if (IsLanguageItem(item.itemID)) {
-        DrawChoiceItem(item, kLanguageItemLook, caption, m_flags.get(), ImageOf(item.itemData), m_menuFont.get());
+        DrawChoiceItem(item, kLanguageItemLook, caption, m_flags.get(), ImageOf(item.itemData), m_menuFont.get(),
+                       MenuDpi());
         return true;
     }
     if (IsHotKeyItem(item.itemID)) {
-        DrawChoiceItem(item, kHotKeyItemLook, caption, m_hotKeyImages.get(), ImageOf(item.itemData), m_menuFont.get());
+        DrawChoiceItem(item, kHotKeyItemLook, caption, m_hotKeyImages.get(), ImageOf(item.itemData), m_menuFont.get(),
+                       MenuDpi());
         return true;
     }
     return false;

@@ -13,6 +13,7 @@
 #include <tuple>
 #include <vector>
 
+#include "app/menu_drawing_win.h"
 #include "app/velpin_win.h"
 #include "base/file_list_win.h"
 #include "protocol/protocol.h"
@@ -523,6 +524,35 @@ TEST_F(LanguageMenuTest, ItemsAreMeasuredAndDrawnInTheMenuColours) {
     EXPECT_EQ(PixelAt(surface, 1, 1), ::GetSysColor(COLOR_MENU));
     EXPECT_EQ(PixelAt(surface, kWidth - 2, 1), ::GetSysColor(COLOR_MENU));
     EXPECT_EQ(PixelAt(surface, 25, kHeight - 2), ::GetSysColor(COLOR_MENU));
+}
+
+// At 144 dots per inch the items are half again as high (21 -> 32, 22 -> 33) and their picture box half again
+// as large in its place: an item 33 high puts the 16 x 16 box at (3, 4) as 24 x 24 at (5, 7).
+TEST(MenuItemsAtScale, AreHalfAgainAsHighWithTheirPictureBoxHalfAgainAsLarge) {
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    MeasureChoiceItem(measure, kLanguageItemLook, L"English", font, 144);
+    EXPECT_EQ(measure.itemHeight, 32u);
+    const UINT wideAt144 = measure.itemWidth;
+    MeasureChoiceItem(measure, kHotKeyItemLook, L"English", font, 144);
+    EXPECT_EQ(measure.itemHeight, 33u);
+    MeasureChoiceItem(measure, kHotKeyItemLook, L"English", font, 96);
+    EXPECT_EQ(measure.itemHeight, 22u);
+    EXPECT_EQ(wideAt144 - measure.itemWidth, 20u);  // the caption's x 32 -> 48 and its right margin 8 -> 12
+
+    GdiSurface surface(32);
+    surface.Resize(160, 33);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.hDC = surface.Dc();
+    draw.rcItem = RECT{0, 0, 160, 33};
+    draw.itemState = ODS_CHECKED;
+    DrawChoiceItem(draw, kHotKeyItemLook, L"-/-", nullptr, -1, font, 144);
+    EXPECT_EQ(PixelAt(surface, 5, 7), MenuLess(45));
+    EXPECT_EQ(PixelAt(surface, 28, 30), MenuLess(45));
+    EXPECT_NE(PixelAt(surface, 29, 30), MenuLess(45));
+    EXPECT_NE(PixelAt(surface, 4, 7), MenuLess(45));
 }
 
 }  // namespace
