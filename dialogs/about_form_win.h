@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "graphics/picture.h"
+#include "base/dpi.h"
 #include "ui/form_win.h"
 #include "graphics/gdi_surface_win.h"
 
@@ -41,8 +42,13 @@ public:
 
     // Loads the pictures from `resources` (nullptr: the program itself) and makes the hidden window.
     bool FormCreate(HMODULE resources = nullptr);
-    // Centres the box on the work area, draws the button normal and shows the box.
+    // Lays the box out for the monitor under the pointer, centres it on that monitor's work area, draws the
+    // button normal and shows the box.
     void FormShow();
+    // The pictures are drawn for 96 dots per inch; at another resolution the box shows them scaled (smoothly,
+    // alpha and all) and its close button's place with them.
+    void SetDpi(int dpi);
+    [[nodiscard]] int Dpi() const { return m_dpi; }
 
     [[nodiscard]] ButtonState Shown() const { return m_shown; }
     [[nodiscard]] HWND CloseButton() const { return m_closeButton.Handle(); }
@@ -62,8 +68,12 @@ private:
     void IAMouseUp();
     void IAClick();
 
+    // As loaded, at 96 dots per inch, and as shown at m_dpi.
+    graphics::Picture m_background96;
+    graphics::Picture m_buttons96[3];
     graphics::Picture m_background;
     graphics::Picture m_buttons[3];
+    int m_dpi = kBaseDpi;
     GdiSurface m_buffer{32};
     TImageAdv m_closeButton;
     ButtonState m_shown = ButtonState::kNormal;

@@ -2,6 +2,8 @@
 // the right one, and the premultiplied picture a layered window needs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <windows.h>
 
 #include "dialogs/about_form_win.h"
@@ -109,6 +111,41 @@ TEST_F(AboutTest, ThePresentedPictureIsPremultiplied) {
             if (p[3] > 0 && p[3] < 255) ++translucent;
         }
     EXPECT_GT(translucent, 0);  // the shadow and the rounded edges
+}
+
+// On a monitor at 144 dots per inch the box is its picture half as large again (347 x 273 -> 521 x 410), the
+// close button 89 x 51 at 521 - 92 and -2, the presented picture that size and still premultiplied; back at
+// 96 it is the picture's own size again.
+TEST_F(AboutTest, AtHalfAgainTheResolutionTheBoxAndItsButtonAreHalfAgainAsLarge) {
+    about.SetDpi(144);
+    PumpMessages();
+    RECT rect{};
+    ::GetWindowRect(about.Handle(), &rect);
+    EXPECT_EQ(rect.right - rect.left, 521);
+    EXPECT_EQ(rect.bottom - rect.top, 410);
+    RECT button{};
+    ::GetWindowRect(about.CloseButton(), &button);
+    EXPECT_EQ(button.left - rect.left, 429);
+    EXPECT_EQ(button.top - rect.top, -2);
+    EXPECT_EQ(button.right - button.left, 89);
+    EXPECT_EQ(button.bottom - button.top, 51);
+    const graphics::Picture& shown = about.Presented();
+    ASSERT_EQ(shown.Width(), 521);
+    ASSERT_EQ(shown.Height(), 410);
+    int opaque = 0;
+    for (int y = 0; y < shown.Height(); ++y)
+        for (int x = 0; x < shown.Width(); ++x) {
+            const std::uint8_t* p = shown.Pixel(x, y);
+            ASSERT_LE(std::max({p[0], p[1], p[2]}), p[3]) << x << "," << y;
+            if (p[3] == 255) ++opaque;
+        }
+    EXPECT_GT(opaque, 521 * 410 / 2);  // the card itself, not only its shadow
+
+    about.SetDpi(96);
+    PumpMessages();
+    ::GetWindowRect(about.Handle(), &rect);
+    EXPECT_EQ(rect.right - rect.left, 347);
+    EXPECT_EQ(about.Presented().Width(), 347);
 }
 
 }  // namespace
