@@ -18,6 +18,7 @@
 //   velprobe endsession             send the controller WM_QUERYENDSESSION (logoff); print its answer
 //   velprobe windows CLASS          print "left top width height" of every window of the class, sorted
 //   velprobe client CLASS           print the screen position of the client area's top left corner
+//   velprobe clientsize CLASS       print the width and height of the client area
 //   velprobe post CLASS N MSG [W [L]]  post a message to the N-th window of the class (from 0, by left
 //                                   and then top edge)
 //   velprobe save                   post the save request (controller command 203) and wait for base.db
@@ -457,6 +458,13 @@ int main(int argc, char** argv) {
         POINT origin{0, 0};
         ::ClientToScreen(window, &origin);
         std::printf("%ld %ld\n", static_cast<long>(origin.x), static_cast<long>(origin.y));
+        return 0;
+    }
+    if (std::strcmp(verb, "clientsize") == 0 && argc >= 3) {
+        HWND window = ::FindWindowA(argv[2], nullptr);
+        RECT client{};
+        if (window == nullptr || !::GetClientRect(window, &client)) return 1;
+        std::printf("%ld %ld\n", static_cast<long>(client.right), static_cast<long>(client.bottom));
         return 0;
     }
     if (std::strcmp(verb, "windows") == 0 && argc >= 3) {
