@@ -117,15 +117,11 @@ LRESULT DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(m_font.get());
-        case WM_DPICHANGED: {
-            // Moved to a monitor of another resolution: laid out for it, at the place the system proposes.
-            SetDpi(HIWORD(wParam));
-            const auto* proposed = reinterpret_cast<const RECT*>(lParam);
-            if (proposed != nullptr)
-                ::SetWindowPos(Handle(), nullptr, proposed->left, proposed->top, 0, 0,
-                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        case WM_DPICHANGED:
+            // Moved to a monitor of another resolution: laid out for it where it stands. The rectangle the
+            // system proposes is not read: another program could send the message with any pointer.
+            if (LOWORD(wParam) == HIWORD(wParam)) SetDpi(LOWORD(wParam));
             return 0;
-        }
         default:
             break;
     }

@@ -6,7 +6,7 @@
 // A form is made for one resolution (its client size, its font and every control's place scaled from the
 // numbers at 96 dots per inch) and is laid out anew for another: when it is centred on the monitor under
 // the pointer before it shows, and when the system moves it to a monitor of another resolution
-// (WM_DPICHANGED).
+// (WM_DPICHANGED; it stays where it stands then, as the proposed rectangle is not read).
 #pragma once
 
 #include <windows.h>

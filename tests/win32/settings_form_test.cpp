@@ -223,6 +223,20 @@ TEST_F(SettingsFormTest, AtHalfAgainTheResolutionPlacesAndFontsAreHalfAgainAndTa
     EXPECT_EQ(FontHeightOf(form.Ok.Handle()), -11);
 }
 
+// The system's word that the dialog now stands on a monitor at 144 lays it out for 144 (whatever the
+// rectangle's pointer holds: it is never read); a resolution no monitor has is taken as 96.
+TEST_F(SettingsFormTest, TheMoveToAnotherResolutionLaysTheDialogOutForIt) {
+    ::SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), 1);
+    RECT client{};
+    ::GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 542);
+    EXPECT_EQ(PlaceInParent(form.Ok.Handle()).top, 374);
+    ::SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(5000, 5000), 0);
+    ::GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 361);
+    EXPECT_EQ(PlaceInParent(form.Ok.Handle()).top, 249);
+}
+
 // A dialog made for 144 from the start and one laid out again for it place every window alike.
 TEST_F(SettingsFormTest, MadeForAResolutionOrLaidOutAgainForItIsTheSame) {
     TSettingsForm made;
