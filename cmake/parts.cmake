@@ -21,8 +21,9 @@ velpiners_part(protocol
 # The sticker record, the sticker table, base.db as bytes and on disk, config.txt.
 velpiners_part(store
   PORTABLE store/config_file.cpp store/config_file.h store/database_aside.cpp store/database_aside.h
-           store/database_image.cpp store/database_image.h store/pattern.cpp store/pattern.h store/record.h
-           store/table.cpp store/table.h
+           store/database_image.cpp store/database_image.h store/database_watch.cpp store/database_watch.h
+           store/note_export.cpp store/note_export.h store/note_merge.cpp store/note_merge.h store/pattern.cpp
+           store/pattern.h store/record.h store/table.cpp store/table.h
   WIN32 store/db_file_win.cpp store/db_file_win.h store/pattern_files_win.cpp store/pattern_files_win.h
 )
 
@@ -61,6 +62,7 @@ velpiners_part(sticker
 # forms, their shared look and patterns pages (with the icon and pattern boxes) and the previews.
 velpiners_part(dialogs
   PORTABLE dialogs/icon_items.cpp dialogs/icon_items.h dialogs/new_sticker_apply.cpp dialogs/new_sticker_apply.h
+           dialogs/note_search.cpp dialogs/note_search.h
            dialogs/preview.cpp dialogs/preview.h dialogs/settings_apply.cpp dialogs/settings_apply.h
   WIN32 dialogs/about_form_win.cpp dialogs/about_form_win.h dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp
         dialogs/form_dialog_win.h dialogs/look_page_win.cpp dialogs/look_page_win.h dialogs/new_sticker_form_win.cpp
