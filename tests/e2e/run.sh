@@ -618,6 +618,7 @@ xdotool key Escape
 wait_hidden TFormStickerMess
 stop_program "$first"
 
+source "$(dirname "$0")/notes_kept.sh"
 source "$(dirname "$0")/package.sh"
 
 echo "e2e: $passed passed, $failed failed"
