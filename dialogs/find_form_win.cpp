@@ -61,6 +61,10 @@ void TFindForm::ShowFind() {
 }
 
 void TFindForm::Refill() {
+    const int chosen = LB_found.Selected();
+    const int chosenSlot = chosen >= 0 && static_cast<std::size_t>(chosen) < m_listed.size()
+                               ? m_listed[static_cast<std::size_t>(chosen)]
+                               : -1;
     const std::vector<std::string> words = QueryWords(E_find.Text(), UpperInSystemCodePage);
     LB_found.Clear();
     m_listed.clear();
@@ -69,7 +73,15 @@ void TFindForm::Refill() {
         m_listed.push_back(slot);
         LB_found.Add(ItemText(note));
     });
-    if (!m_listed.empty()) LB_found.Select(0);
+    int select = 0;
+    for (std::size_t i = 0; i < m_listed.size(); ++i)
+        if (m_listed[i] == chosenSlot) select = static_cast<int>(i);
+    if (!m_listed.empty()) LB_found.Select(select);
+}
+
+LRESULT TFindForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && m_table != nullptr) Refill();
+    return DialogForm::OnMessage(message, wParam, lParam);
 }
 
 void TFindForm::Choose() {

@@ -24,13 +24,17 @@ public:
 
     // Shows the dialog with the notes as they are now, or brings it forward with its query when it shows.
     void ShowFind();
-    // The list again from the table (notes changed while it shows).
+    // The list again from the table; the chosen note stays chosen while it is listed. Run as the user types
+    // and whenever the dialog comes back to the front (notes may have changed meanwhile).
     void Refill();
     // The slots the list shows, in its order.
     [[nodiscard]] const std::vector<int>& Listed() const { return m_listed; }
 
     SearchEdit E_find;
     ListBox LB_found;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void Choose();
