@@ -134,6 +134,10 @@ void TVelpin::BuildMenu() {
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendSubmenu(menu, m_actionsMenu, L"");
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendCommand(menu, MenuId::kFindNote);
+    AppendCommand(menu, MenuId::kExport);
+    AppendCommand(menu, MenuId::kAddFromFile);
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendCommand(menu, MenuId::kNClose);
 }
 
@@ -155,6 +159,9 @@ void TVelpin::ApplyMenuTexts() {
     SetMenuItemText(m_actionsMenu, MenuId::kFindSrc, shown(c.findSrc));
     SetMenuItemText(m_actionsMenu, MenuId::kFindTransp, shown(c.findTransp));
     SetSubmenuText(menu, m_stickersMenu, shown(c.nStickers));
+    SetMenuItemText(menu, MenuId::kFindNote, ShownText(TextKey::mFindNote));
+    SetMenuItemText(menu, MenuId::kExport, ShownText(TextKey::mExport));
+    SetMenuItemText(menu, MenuId::kAddFromFile, ShownText(TextKey::mAddFromFile));
 }
 
 void TVelpin::NLangClick() {
@@ -355,6 +362,15 @@ void TVelpin::OnMenuCommand(UINT id) {
             return;
         case MenuId::kNClose:
             ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
+            return;
+        case MenuId::kFindNote:
+            FindNoteClick();
+            return;
+        case MenuId::kExport:
+            ExportClick();
+            return;
+        case MenuId::kAddFromFile:
+            AddFromFileClick();
             return;
         case MenuId::kNRus:
         case MenuId::kNEng:

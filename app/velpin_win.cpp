@@ -14,6 +14,7 @@
 #include "base/file_probe_win.h"
 #include "base/phase_times.h"
 #include "base/private_profile_win.h"
+#include "dialogs/find_form_win.h"
 #include "sticker/stick_form_win.h"
 #include "tray/tray_icon_win.h"
 #include "store/config_file.h"
@@ -151,6 +152,7 @@ void TVelpin::LoadDatabase() {
         // The file stays as it is until the first write of the run, which moves it aside first: the notes in
         // it are never replaced by only the ones made since.
         m_aside.ReadNothing(StampNow());
+        m_known.reset();
         const std::string aside = FreeAsidePath(DatabasePath(), m_aside.Stamp());
         ShowErrorBox(std::string(error.what()) +
                      ". The file is kept: before the notes are next saved it is moved to \"" + aside + "\"");
@@ -160,6 +162,7 @@ void TVelpin::LoadDatabase() {
     }
     // No file: a run that makes nothing writes none at its close either.
     if (!file.exists) m_lastWritten.emplace();
+    m_known = DatabaseState{file.exists, file.identity.size, file.hash};
     OpenStoredNotes(file);
     m_loadingDatabase = false;
     m_databaseLoaded = true;
@@ -226,6 +229,7 @@ void TVelpin::WriteDatabase() {
             }
         }
     }
+    if (!KeepAnotherWritersFile()) return;
     std::vector<std::uint8_t> image = BuildDatabaseImage(*m_table);
     m_lastWritten.reset();
     try {
@@ -234,6 +238,7 @@ void TVelpin::WriteDatabase() {
         if (tell.empty()) throw;
         throw AppError(tell + ". " + error.what());
     }
+    m_known = DatabaseState{true, image.size(), Fnv1a64(image.data(), image.size())};
     m_lastWritten = std::move(image);
     m_aside.Kept();
     // Told once the file is written and the table and the file agree again.
@@ -330,6 +335,7 @@ LRESULT TVelpin::OnUserCommand(WPARAM wParam, LPARAM lParam) {
         case protocol::kUserMake:
             if (wParam == protocol::kUserMakeDefault) MakeDefaultSticker();
             if (wParam == protocol::kUserMakeDialog) ShowNewStickerDialog();
+            if (wParam == protocol::kUserFindDialog) FindNoteClick();
             return 0;
         case protocol::kUserHotKey:
             OnHotKeyNotification(wParam);
@@ -407,6 +413,7 @@ void TVelpin::OnTaskbarCreated() {
             if (::IsWindow(window)) ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkClose);
         });
         m_table->ClearFlags();
+        m_known = DatabaseState{file.exists, file.identity.size, file.hash};
         m_loadingDatabase = true;
         OpenStoredNotes(file);
         m_loadingDatabase = false;

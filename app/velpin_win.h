@@ -25,6 +25,7 @@
 #include "lang/text_table.h"
 #include "sticker/sticker_host_win.h"
 #include "store/database_aside.h"
+#include "store/database_watch.h"
 #include "store/db_file_win.h"
 #include "store/record.h"
 #include "store/table.h"
@@ -34,6 +35,7 @@
 namespace velpiners {
 
 class TStickForm;
+class TFindForm;
 class TAboutForm;
 class TFormDialog;
 class TTrayIconAdv;
@@ -63,6 +65,9 @@ public:
         kFindSrc,
         kFindTransp,
         kNClose,
+        kFindNote,
+        kExport,
+        kAddFromFile,
         // Language files of the language submenu: one identifier each from here, at most kLanguageFileLimit.
         kLanguageFilesBase = 500,
         // Stickers submenu: kItemsPerSticker identifiers per slot from here (Topmost, Desktop, Show).
@@ -157,6 +162,27 @@ public:
     void FindTranspClick();
     void NAboutClick();
 
+    // "Find a note..." (and WM_USER 11/103): the find dialog, made at its first opening; brought forward
+    // when it shows.
+    void FindNoteClick();
+    [[nodiscard]] TFindForm* FindForm() const { return m_findForm.get(); }
+    // The found note's sticker: unrolled, brought into view, above every window until it loses the focus,
+    // focused.
+    void BringNoteForward(int slot);
+    // "Export notes...": the Save dialog, then ExportNotes.
+    void ExportClick();
+    // Every note in slot order as UTF-8 text (see store/note_export.h), written as base.db is. False (the
+    // user told) when it cannot be written.
+    bool ExportNotes(const std::wstring& path);
+    // "Add notes from a file...": the Open dialog in the program folder, then AddNotesFromFile.
+    void AddFromFileClick();
+    // The notes of a file of records as new stickers, those already open skipped, up to the table's 256;
+    // the user is told how many were added, skipped and left for want of room. Then a save.
+    void AddNotesFromFile(const std::wstring& path);
+    // Where the messages of the note commands go (the balloon's text too); none: a message box, or the
+    // tray's balloon for a kept file (none without a tray icon).
+    std::function<void(const std::wstring& text)> onInform;
+
     // Reads base.db and opens one sticker window per record (lowest free slot first; a full table drops the
     // rest). A file that exists but cannot be read is reported in the error box and loads nothing; it is
     // moved aside before the run's first write, as is a file read only in part.
@@ -216,6 +242,12 @@ private:
     void OpenStoredNotes(const DatabaseFile& file);
     void NotifyStickersOfLanguage() const;
     void LoadUserPictures();
+    // Before a write: a base.db that another writer changed since our last read or write is moved aside
+    // (and the user told); false when it could not be, and nothing may be written over it.
+    bool KeepAnotherWritersFile();
+    void Inform(const std::wstring& text, bool balloon);
+    // Runs a common file dialog once at a time; false when one shows already.
+    bool RunFileDialog(bool save, std::wstring& path);
 
     std::string m_programFolder;
     HMODULE m_resources = nullptr;
@@ -238,6 +270,12 @@ private:
     // The image base.db holds after this run's last write (empty when the start found no file); none when
     // unknown.
     std::optional<std::vector<std::uint8_t>> m_lastWritten;
+    // What base.db held when this program last read or wrote it; none when that is unknown (it could not be
+    // read: the kept-aside logic above is in charge).
+    std::optional<DatabaseState> m_known;
+    bool m_changedNotKeptTold = false;
+    bool m_fileDialogOpen = false;
+    std::unique_ptr<TFindForm> m_findForm;
     // config.txt has been read (or is absent): a close before that would replace it with the start's values.
     bool m_configRead = false;
     // The user has been told that config.txt could not be read (once a run).

@@ -21,8 +21,9 @@ velpiners_part(protocol
 # The sticker record, the sticker table, base.db as bytes and on disk, config.txt.
 velpiners_part(store
   PORTABLE store/config_file.cpp store/config_file.h store/database_aside.cpp store/database_aside.h
-           store/database_image.cpp store/database_image.h store/pattern.cpp store/pattern.h store/record.h
-           store/table.cpp store/table.h
+           store/database_image.cpp store/database_image.h store/database_watch.cpp store/database_watch.h
+           store/note_export.cpp store/note_export.h store/note_merge.cpp store/note_merge.h store/pattern.cpp
+           store/pattern.h store/record.h store/table.cpp store/table.h
   WIN32 store/db_file_win.cpp store/db_file_win.h store/pattern_files_win.cpp store/pattern_files_win.h
 )
 
@@ -41,7 +42,8 @@ velpiners_part(ui
         ui/dialog_form_win.h ui/error_box_win.cpp ui/error_box_win.h ui/form_win.cpp ui/form_win.h
         ui/handle_value_win.h ui/hints_win.cpp ui/hints_win.h ui/image_control_win.cpp ui/image_control_win.h
         ui/memo_win.cpp ui/memo_win.h ui/menu_text_win.h ui/modal_win.cpp ui/modal_win.h ui/panel_win.cpp
-        ui/panel_win.h ui/speed_button_win.cpp ui/speed_button_win.h ui/track_bar_win.cpp ui/track_bar_win.h
+        ui/list_box_win.cpp ui/list_box_win.h ui/panel_win.h
+        ui/speed_button_win.cpp ui/speed_button_win.h ui/track_bar_win.cpp ui/track_bar_win.h
 )
 
 # The tray icon component.
@@ -61,9 +63,11 @@ velpiners_part(sticker
 # forms, their shared look and patterns pages (with the icon and pattern boxes) and the previews.
 velpiners_part(dialogs
   PORTABLE dialogs/icon_items.cpp dialogs/icon_items.h dialogs/new_sticker_apply.cpp dialogs/new_sticker_apply.h
+           dialogs/note_search.cpp dialogs/note_search.h
            dialogs/preview.cpp dialogs/preview.h dialogs/settings_apply.cpp dialogs/settings_apply.h
   WIN32 dialogs/about_form_win.cpp dialogs/about_form_win.h dialogs/dialog_forms_win.h dialogs/form_dialog_win.cpp
-        dialogs/form_dialog_win.h dialogs/look_page_win.cpp dialogs/look_page_win.h dialogs/new_sticker_form_win.cpp
+        dialogs/find_form_win.cpp dialogs/find_form_win.h dialogs/form_dialog_win.h
+        dialogs/look_page_win.cpp dialogs/look_page_win.h dialogs/new_sticker_form_win.cpp
         dialogs/new_sticker_form_win.h dialogs/patterns_page_win.cpp dialogs/patterns_page_win.h
         dialogs/preview_win.cpp dialogs/preview_win.h dialogs/settings_form_win.cpp dialogs/settings_form_win.h
         dialogs/task_panel_win.cpp dialogs/task_panel_win.h
@@ -77,7 +81,7 @@ velpiners_part(app
   WIN32 app/autorun_win.cpp app/autorun_win.h app/hot_key_library_win.cpp app/hot_key_library_win.h
         app/icon_list_win.cpp app/menu_drawing_win.cpp app/menu_drawing_win.h app/program_path_win.cpp
         app/program_path_win.h app/shared_pictures_win.cpp app/shared_pictures_win.h app/velpin_config_win.cpp
-        app/velpin_make_win.cpp app/velpin_menu_win.cpp app/velpin_win.cpp app/velpin_win.h
+        app/velpin_make_win.cpp app/velpin_menu_win.cpp app/velpin_notes_win.cpp app/velpin_win.cpp app/velpin_win.h
 )
 
 # HotKey.dll, a program of its own beside the exe (built in CMakeLists.txt): its files for the layer check.

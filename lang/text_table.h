@@ -1,5 +1,7 @@
 // The text table: every interface text of the current language by its key, and which language that is. The
-// 76 keys, their language-file sections and kinds are fixed; only the values change with the language, and a
+// 76 keys of the original program come first, then the texts of the tray's note-keeping commands (find,
+// export, add from a file, a base.db changed elsewhere); keys, their language-file sections and kinds are
+// fixed; only the values change with the language, and a
 // language change replaces all of them at once. Short texts never exceed 255 characters. The built-in
 // Russian texts are held in code page 1251, a language file's texts as the file has them (CodePage()).
 #pragma once
@@ -92,10 +94,21 @@ enum class TextKey : std::uint8_t {
     buffOut,
     dialCaptionDeleteAll,
     dialTextDeleteAll,
-    capCBAutoPer
+    capCBAutoPer,
+    mFindNote,
+    mExport,
+    mAddFromFile,
+    fFind,
+    mAllFiles,
+    mTextFiles,
+    mAdded,
+    mDuplicates,
+    mNoRoom,
+    mTorn,
+    mChangedKept,
 };
 
-inline constexpr std::size_t kTextCount = 76;
+inline constexpr std::size_t kTextCount = 87;
 inline constexpr std::size_t kShortTextLimit = 255;
 
 enum class TextSection : std::uint8_t { Sticker, Tray, Setting };

@@ -80,7 +80,7 @@ enum StringKind : std::uint32_t {
 // WM_USER control interface of the controller; the command is the low 16 bits of lParam.
 enum UserCommand : std::uint32_t {
     kUserCount = 10,
-    kUserMake = 11,        // wParam 101 default sticker, 102 new-sticker dialog
+    kUserMake = 11,        // wParam 101 default sticker, 102 new-sticker dialog, 103 the find dialog
     kUserHotKey = 12,      // wParam 201..205
     kUserSlotOf = 13,      // wParam a window
     kUserSummaries = 300,  // wParam a target window
@@ -89,6 +89,7 @@ enum UserCommand : std::uint32_t {
 };
 inline constexpr std::uint32_t kUserMakeDefault = 101;
 inline constexpr std::uint32_t kUserMakeDialog = 102;
+inline constexpr std::uint32_t kUserFindDialog = 103;
 // Command 12: a hot key of the library was pressed; wParam is 201 + the key's index (0 Win with "+", 1 Find,
 // 2 Back, 3 Forward, 4 Favourite).
 inline constexpr std::uint32_t kHotKeyFirstNotification = 201;

@@ -241,6 +241,19 @@ std::vector<ScreenRect> WorkAreas() {
 
 }  // namespace
 
+TStickForm* TStickForm::OfWindow(HWND window) {
+    char name[16] = {};
+    if (::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId() ||
+        ::GetClassNameA(window, name, sizeof name) == 0 || std::strcmp(name, "TStickForm") != 0)
+        return nullptr;
+    return dynamic_cast<TStickForm*>(reinterpret_cast<Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA)));
+}
+
+void TStickForm::Unroll() {
+    if (m_blocks.placement.unrolled != 0) return;
+    ToggleRollUp();
+}
+
 void TStickForm::BringIntoView() {
     RECT rect{};
     ::GetWindowRect(Handle(), &rect);

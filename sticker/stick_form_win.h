@@ -41,6 +41,8 @@ public:
     // taskbar. It stands at `place` (left, top) when one is given, else at the form's design position.
     // Returns nullptr when the window cannot be created.
     static TStickForm* Create(StickerHost& host, HWND owner, const POINT* place = nullptr);
+    // The sticker object of a sticker window of this thread; nullptr for any other window.
+    [[nodiscard]] static TStickForm* OfWindow(HWND window);
 
     // The live blocks. The controller writes them directly while it fills a new window; the record's window
     // handle and slot flags are not used here.
@@ -61,6 +63,8 @@ public:
     void Present(std::uint8_t opacity);
     void ApplyLayer(std::uint8_t layer);
     void BringIntoView();
+    // The whole sticker again when it is rolled up to its caption strip.
+    void Unroll();
     void MakeVisible();
     void ReportRecord(HWND target);
     void SendSummary(HWND target, std::uint8_t index);

@@ -4,9 +4,10 @@
 
 namespace velpiners {
 
-std::string AsideDatabasePath(const std::string& databasePath, const StampTime& when, int attempt) {
+std::string AsideDatabasePath(const std::string& databasePath, const StampTime& when, int attempt, AsideReason reason) {
     char stamp[64];
-    std::snprintf(stamp, sizeof stamp, ".unreadable-%04d%02d%02d-%02d%02d%02d", when.year, when.month, when.day,
+    std::snprintf(stamp, sizeof stamp, ".%s-%04d%02d%02d-%02d%02d%02d",
+                  reason == AsideReason::kChanged ? "changed" : "unreadable", when.year, when.month, when.day,
                   when.hour, when.minute, when.second);
     std::string path = databasePath + stamp;
     if (attempt > 1) path += "-" + std::to_string(attempt);

@@ -25,8 +25,14 @@ struct StampTime {
     int second = 0;
 };
 
+// Why a base.db is kept aside: it could not be read whole, or another writer (another computer through a
+// synced folder, a restore, a second copy on the same folder) changed it since this program last read or
+// wrote it.
+enum class AsideReason { kUnreadable, kChanged };
+
 // The kept file's path for this time; `attempt` 1 is the plain name, 2 and up add "-attempt".
-[[nodiscard]] std::string AsideDatabasePath(const std::string& databasePath, const StampTime& when, int attempt);
+[[nodiscard]] std::string AsideDatabasePath(const std::string& databasePath, const StampTime& when, int attempt,
+                                            AsideReason reason = AsideReason::kUnreadable);
 
 // How many names are tried before giving up (they are all taken only when something is badly wrong).
 inline constexpr int kAsideAttempts = 100;

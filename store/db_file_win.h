@@ -22,6 +22,8 @@ struct DatabaseFile {
     FileIdentity identity;
     // False when the system said there is no file.
     bool exists = false;
+    // 64-bit FNV-1a of the bytes read (all of a file the program could have written).
+    std::uint64_t hash = 0;
 };
 
 // The records of the file; none when the system says it does not exist. Throws AppError ("Cannot open file
@@ -37,8 +39,23 @@ struct DatabaseFile {
 
 // Moves the file at `path` to the first free aside name for this time (a rename: nothing is copied, so it
 // cannot fail for want of space). True when it was moved or there is no file any more; false with the
-// system's error in `*failure` when it stays where it is.
-[[nodiscard]] bool MoveDatabaseAside(const std::string& path, const StampTime& when, unsigned long* failure);
+// system's error in `*failure` when it stays where it is. `kept` receives the name it was moved to.
+[[nodiscard]] bool MoveDatabaseAside(const std::string& path, const StampTime& when, unsigned long* failure,
+                                     AsideReason reason = AsideReason::kUnreadable, std::string* kept = nullptr);
+
+// A file of records chosen by the user (another computer's base.db, a kept-aside one, a copy): at most the
+// records the table can hold are read, whatever size the file has.
+struct NotesFile {
+    std::vector<StickerRecord> records;
+    std::uint64_t beyond = 0;  // whole records past those read
+    bool torn = false;         // the size is not a whole number of records
+};
+// Throws AppError ("Cannot open file ...") when it cannot be read.
+[[nodiscard]] NotesFile ReadNotesFile(const std::wstring& path);
+
+// Replaces the file at `path` with `bytes` as the database is written: a copy beside it, flushed, moved over
+// it in one step. Throws AppError ("Cannot create file ...").
+void WriteFileReplacing(const std::wstring& path, const std::vector<std::uint8_t>& bytes);
 
 // Replaces the file's content with image. Throws AppError ("Cannot create file ...") when it fails; the old
 // file is then left as it was and no temporary file stays behind.

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <exception>
+#include <iterator>
 
 #include "resources/resource_ids.h"
 #include "ui/error_box_win.h"
@@ -103,6 +105,23 @@ void TTrayIconAdv::ApplyIconIndex() {
         m_record.hIcon = m_icon.get();
     }
     Modify();
+}
+
+bool TTrayIconAdv::ShowBalloon(const std::wstring& title, const std::wstring& text) {
+    m_lastBalloon = text;
+    // A record of the form that knows balloons, for this one message: the kept record stays in its first
+    // form, which every shell takes.
+    NOTIFYICONDATAW balloon{};
+    balloon.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    balloon.hWnd = m_record.hWnd;
+    balloon.uID = m_record.uID;
+    balloon.uFlags = NIF_INFO;
+    balloon.dwInfoFlags = NIIF_INFO;
+    const std::size_t titleChars = std::min(title.size(), std::size(balloon.szInfoTitle) - 1);
+    const std::size_t textChars = std::min(text.size(), std::size(balloon.szInfo) - 1);
+    std::wmemcpy(balloon.szInfoTitle, title.data(), titleChars);
+    std::wmemcpy(balloon.szInfo, text.data(), textChars);
+    return ::Shell_NotifyIconW(NIM_MODIFY, &balloon) != FALSE;
 }
 
 void TTrayIconAdv::Modify() { ::Shell_NotifyIconA(NIM_MODIFY, &m_record); }

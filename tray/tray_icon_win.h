@@ -76,6 +76,12 @@ public:
     // One animation frame (the timer's tick).
     void NextFrame();
 
+    // A balloon over the icon with a title and a text (cut to what the shell takes); the shell shows it once
+    // for a while. False when the shell refused it (no notification area).
+    bool ShowBalloon(const std::wstring& title, const std::wstring& text);
+    // The text of the last balloon asked for.
+    [[nodiscard]] const std::wstring& LastBalloon() const { return m_lastBalloon; }
+
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -94,6 +100,7 @@ private:
     HIMAGELIST m_icons = nullptr;
     int m_iconIndex = 0;
     UINT m_interval = 1000;
+    std::wstring m_lastBalloon;
 };
 
 // The program icon of `module` at this size, or a copy of the system's application icon when it has none;

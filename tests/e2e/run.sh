@@ -651,6 +651,7 @@ wait_hidden TSettingsForm
 check "at 144 Cancel in its scaled place closes the dialog" test "$(probe visible TSettingsForm)" = 0
 stop_program "$first"
 
+source "$(dirname "$0")/notes_kept.sh"
 source "$(dirname "$0")/package.sh"
 
 echo "e2e: $passed passed, $failed failed"

@@ -30,6 +30,11 @@
 //                                   three lines of text and an icon
 //   velprobe makelayers FILE        write a base.db of two plain stickers far apart: a topmost one at
 //                                   (100, 100) and a desktop one at (500, 100)
+//   velprobe makenotes FILE mine|theirs  write the notes of one computer ("mine": "Milk", rolled up and
+//                                   off the screen, and "Dentist") or of another ("theirs": "Dentist" again
+//                                   at another place, "Книги & pens" in code page 1251 with two lines, and
+//                                   10 bytes of a torn record)
+//   velprobe boxtext                print the texts of the visible message boxes
 //   velprobe dbcheck BEFORE AFTER   compare two base.db files record by record, allowing the bytes a
 //                                   save cycle changes (window handle, reported flag, parented flag,
 //                                   caption Y); print "same" or the first difference
@@ -195,8 +200,9 @@ LRESULT CALLBACK SummaryWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         velpiners::protocol::StickerSummary s;
         std::memcpy(&s, data->lpData, sizeof s);
         std::printf(
-            "index=%u left=%d top=%d width=%d height=%d opacity=%u picture=%u style=%u layer=%u caption=%s body=%s\n",
-            s.index, s.left, s.top, s.width, s.height, s.opacity, s.pictureLow, s.style, s.layer,
+            "index=%u left=%d top=%d width=%d height=%d unrolled=%u opacity=%u picture=%u style=%u layer=%u caption=%s "
+            "body=%s\n",
+            s.index, s.left, s.top, s.width, s.height, s.unrolled, s.opacity, s.pictureLow, s.style, s.layer,
             s.captionText.Get().c_str(), s.bodyText.Get().c_str());
         std::fflush(stdout);
         return 1;
@@ -357,6 +363,39 @@ int WriteRecords(const char* path, const std::vector<velpiners::StickerRecord>& 
     return out ? 0 : 1;
 }
 
+int MakeNotes(const char* path, const char* whose) {
+    constexpr std::int32_t kColor = 0x40A0E0;
+    std::vector<velpiners::StickerRecord> records;
+    if (std::strcmp(whose, "mine") == 0) {
+        velpiners::StickerRecord milk = PlainSticker("Milk", "Two litres", -3000, 300, 5, kColor, 1);
+        milk.placement.unrolled = 0;
+        records.push_back(milk);
+        records.push_back(PlainSticker("Dentist", "Tuesday at 10", 300, 200, 5, kColor, 1));
+    } else {
+        records.push_back(PlainSticker("Dentist", "Tuesday at 10", 700, 500, 3, kColor, 1));
+        records.push_back(PlainSticker("\xCA\xED\xE8\xE3\xE8 & pens", "Line 1\nLine 2", 500, 400, 5, kColor, 1));
+    }
+    if (WriteRecords(path, records) != 0) return 1;
+    if (std::strcmp(whose, "mine") == 0) return 0;
+    std::ofstream out(path, std::ios::binary | std::ios::app);
+    out.write("0123456789", 10);
+    return out ? 0 : 1;
+}
+
+// Prints the text of every static control of the visible message boxes.
+BOOL CALLBACK PrintBoxText(HWND hwnd, LPARAM) {
+    char name[64] = {};
+    ::GetClassNameA(hwnd, name, sizeof name);
+    if (std::strcmp(name, "#32770") != 0 || !::IsWindowVisible(hwnd)) return TRUE;
+    for (HWND child = ::GetWindow(hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char text[1024] = {};
+        ::GetClassNameA(child, name, sizeof name);
+        if (_stricmp(name, "Static") != 0 || ::GetWindowTextA(child, text, sizeof text) <= 0) continue;
+        std::printf("%s\n", text);
+    }
+    return TRUE;
+}
+
 int MakeGallery(const char* path) {
     static const char* const kNames[] = {"Dark glass", "Inner",      "Flat", "Silver glass", "Glass", "Panel",
                                          "Classic",    "Narrow",     "Aero", "Modern",       "List",  "Vista Glass",
@@ -486,6 +525,12 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(verb, "makegallery") == 0 && argc >= 3) return MakeGallery(argv[2]);
     if (std::strcmp(verb, "makelayers") == 0 && argc >= 3) return MakeLayers(argv[2]);
+    if (std::strcmp(verb, "makenotes") == 0 && argc >= 4) return MakeNotes(argv[2], argv[3]);
+    if (std::strcmp(verb, "boxtext") == 0) {
+        ::EnumWindows(&PrintBoxText, 0);
+        std::fflush(stdout);
+        return 0;
+    }
     if (std::strcmp(verb, "dbcheck") == 0 && argc >= 4) return CheckDatabase(argv[2], argv[3]);
     if (std::strcmp(verb, "start") == 0 && argc >= 5)
         return TimeStart(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argc >= 6 ? std::atoi(argv[5]) : 0);

@@ -26,7 +26,8 @@ constexpr const char* kKeyNames =
     "vidCBLock vidCBSC vidCBST vidSt1 vidSt2 vidSt3 vidSt4 vidSt5 vidSt6 vidSt7 vidSt8 vidSt9 vidSt10 vidSt11 "
     "vidSt12 vidSt13 vidSt14 vidSt15 vidSt16 vidSt17 vidInterval vidMouseLook vidIntSec bPattPrim bPattSave "
     "bPattDel dPattFile fConfig posUp posBottom tabCapt tabText tabVid tabIcon tabPos tabPattern aligL aligC "
-    "aligR fSBrandhint fUseColor buffIn buffOut dialCaptionDeleteAll dialTextDeleteAll capCBAutoPer";
+    "aligR fSBrandhint fUseColor buffIn buffOut dialCaptionDeleteAll dialTextDeleteAll capCBAutoPer "
+    "mFindNote mExport mAddFromFile fFind mAllFiles mTextFiles mAdded mDuplicates mNoRoom mTorn mChangedKept";
 
 std::vector<std::string> Words(const char* text) {
     std::istringstream in(text);
@@ -67,7 +68,7 @@ TEST(TextKeys, EveryKeyOnceInTableOrderWithItsSection) {
         EXPECT_FALSE(info.russianUtf8.empty()) << info.key;
     }
     EXPECT_EQ(perSection[static_cast<int>(TextSection::Sticker)], 7);
-    EXPECT_EQ(perSection[static_cast<int>(TextSection::Tray)], 15);
+    EXPECT_EQ(perSection[static_cast<int>(TextSection::Tray)], 15 + 11);
     EXPECT_EQ(perSection[static_cast<int>(TextSection::Setting)], 54);
     EXPECT_EQ(InfoOf(TextKey::dialTextDeleteAll).section, TextSection::Tray);
     EXPECT_EQ(InfoOf(TextKey::mSticksView).kind, TextKind::Long);
