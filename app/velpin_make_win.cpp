@@ -135,6 +135,8 @@ void TVelpin::RemakeLostStickers() {
         if (sticker == nullptr) continue;
         m_table->Slot(index).window = HandleValue(sticker->Handle());
         OpenInSlot(*sticker, index, record.caption, record.date, record.placement, record.body);
+        // Its own place may lie on no monitor: it was shown elsewhere for this run.
+        ::PostMessageA(sticker->Handle(), TStickForm::kFitToMonitorsMessage, 0, 0);
         // A save that asked the lost window for its report waits for this one's.
         if (m_table->Owner() != 0 && !m_table->AllInUseReported())
             ::PostMessageA(sticker->Handle(), protocol::kStickerCommandMessage, reinterpret_cast<WPARAM>(Handle()),

@@ -501,7 +501,10 @@ void TStickForm::OnKillFocus() {
 
 void TStickForm::OnWindowPosChanging(WINDOWPOS* position) const {
     const PlacementBlock& p = m_blocks.placement;
-    if (position != nullptr && !m_raised && p.layer == 1 && p.parented == 0) position->hwndInsertAfter = HWND_BOTTOM;
+    // A child of the desktop's host keeps its place above the icons; the rule is for a top-level window.
+    if (position != nullptr && !m_raised && p.layer == 1 && p.parented == 0 &&
+        (::GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_CHILD) == 0)
+        position->hwndInsertAfter = HWND_BOTTOM;
 }
 
 void TStickForm::OnWindowPosChanged() {

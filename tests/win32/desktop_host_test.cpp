@@ -190,6 +190,11 @@ TEST_F(DesktopHostTest, TheHostIsTheWindowThatHoldsTheIconView) {
         ASSERT_NE(sticker, nullptr);
         ExpectPaintedChildAboveIcons(*sticker, shell.progman, shell.iconView);
         EXPECT_TRUE(Below(shell.worker, sticker->Handle()));
+        // The icon view brought forward: the next check puts the sticker above it again.
+        ::SetWindowPos(shell.iconView, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ::PostMessageA(sticker->Handle(), TStickForm::kCheckDesktopHostMessage, 0, 0);
+        PumpMessages();
+        EXPECT_EQ(::GetWindow(shell.progman, GW_CHILD), sticker->Handle());
         // Back to the top: a popup again, owned by the controller, painted.
         ::PostMessageA(sticker->Handle(), protocol::kStickerCommandMessage, 0, protocol::kStkLayer);
         PumpMessages();
@@ -226,7 +231,9 @@ TEST_F(DesktopHostTest, AShellThatRefusesALayeredChildLeavesThePopupAtTheBottom)
     EXPECT_NE(style & WS_POPUP, 0);
     EXPECT_NE(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
     EXPECT_EQ(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    EXPECT_EQ(::GetWindow(window, GW_HWNDLAST), window);
+    // No window shows below it.
+    for (HWND below = ::GetWindow(window, GW_HWNDNEXT); below != nullptr; below = ::GetWindow(below, GW_HWNDNEXT))
+        EXPECT_FALSE(::IsWindowVisible(below));
     EXPECT_TRUE(Below(window, shell.progman));
     ExpectOnScreen(*sticker);
     const StickerRecord saved = Saved();
