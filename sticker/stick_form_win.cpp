@@ -199,9 +199,10 @@ void TStickForm::ApplyLayer(std::uint8_t layer) {
     m_applyingLayer = true;
     PlacementBlock& p = m_blocks.placement;
     if (layer == 1) {
+        // Not parented while it enters: a move on the way out of a refusing host goes to the bottom. Without a
+        // host the position-changing rule holds the window there.
         p.parented = 0;
         p.parented = EnterDesktopLayer() ? 1 : 0;
-        // Without a host the position-changing rule holds the window at the bottom.
     } else {
         // Re-parenting costs a hide and show of the window (and under Wine an X round trip): only when
         // there is a parent to leave.
