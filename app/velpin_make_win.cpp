@@ -79,20 +79,25 @@ TStickForm* TVelpin::MakeStickerFromRecord(const TextStyleBlock& caption, const 
     const POINT place{placement.left, placement.top};
     TStickForm* sticker = MakeStickerWindow(&index, &place);
     if (sticker == nullptr) return nullptr;
+    OpenInSlot(*sticker, index, caption, date, placement, body);
+    return sticker;
+}
 
-    StickerRecord& blocks = sticker->Blocks();
+void TVelpin::OpenInSlot(TStickForm& sticker, int index, const TextStyleBlock& caption, const TextStyleBlock& date,
+                         const PlacementBlock& placement, const TextStyleBlock& body) {
+    StickerRecord& blocks = sticker.Blocks();
     blocks.caption = caption;
     blocks.body = body;
     blocks.placement = placement;
-    sticker->SetHideDelay();
+    sticker.SetHideDelay();
     blocks.date = date;
-    sticker->Relayout();
-    sticker->SetLayerChecks();
-    MirrorIntoSlot(index, *sticker);
+    sticker.Relayout();
+    sticker.SetLayerChecks();
+    MirrorIntoSlot(index, sticker);
 
-    HWND window = sticker->Handle();
+    HWND window = sticker.Handle();
     const phase::Scope timing(phase::Phase::kPlaceShow);
-    const POINT now = sticker->Position();
+    const POINT now = sticker.Position();
     if (now.x != placement.left || now.y != placement.top)
         ::SetWindowPos(window, nullptr, placement.left, placement.top, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -100,7 +105,43 @@ TStickForm* TVelpin::MakeStickerFromRecord(const TextStyleBlock& caption, const 
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     ::PostMessageA(window, protocol::kStickerCommandMessage, 0, protocol::kStkApplyLayer);
     ::PostMessageA(window, protocol::kStickerCommandMessage, kLanguageValue, protocol::kStkLanguage);
-    return sticker;
+}
+
+void TVelpin::StickerLost(HWND window, const StickerRecord& blocks) {
+    // The program's own ends (closing, a test's controller going) destroy the windows on purpose.
+    if (m_tearingDown || m_closing) return;
+    const int index = m_table->SlotOfWindow(HandleValue(window));
+    if (index < 0) return;
+    StickerRecord& slot = m_table->Slot(index);
+    slot.caption = blocks.caption;
+    slot.date = blocks.date;
+    slot.body = blocks.body;
+    slot.placement = blocks.placement;
+    m_lostSlots.push_back(index);
+    // Not while the host's destruction runs: a window made now could go with it.
+    ::PostMessageA(Handle(), kRemakeLostMessage, 0, 0);
+}
+
+void TVelpin::RemakeLostStickers() {
+    std::vector<int> lost;
+    lost.swap(m_lostSlots);
+    for (const int index : lost) {
+        const StickerRecord& slot = m_table->Slot(index);
+        // Deleted meanwhile, or already made again (the same slot lost twice before this ran).
+        if (slot.inUse != 1 || ::IsWindow(HandleFromValue(slot.window))) continue;
+        const StickerRecord record = slot;
+        const POINT place{record.placement.left, record.placement.top};
+        TStickForm* sticker = TStickForm::Create(*this, Handle(), &place);
+        if (sticker == nullptr) continue;
+        m_table->Slot(index).window = HandleValue(sticker->Handle());
+        OpenInSlot(*sticker, index, record.caption, record.date, record.placement, record.body);
+        // Its own place may lie on no monitor: it was shown elsewhere for this run.
+        ::PostMessageA(sticker->Handle(), TStickForm::kFitToMonitorsMessage, 0, 0);
+        // A save that asked the lost window for its report waits for this one's.
+        if (m_table->Owner() != 0 && !m_table->AllInUseReported())
+            ::PostMessageA(sticker->Handle(), protocol::kStickerCommandMessage, reinterpret_cast<WPARAM>(Handle()),
+                           protocol::kStkReport);
+    }
 }
 
 TStickForm* TVelpin::MakeDefaultSticker() {

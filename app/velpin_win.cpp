@@ -44,6 +44,7 @@ TVelpin::~TVelpin() {
     // The windows go before what they use: a sticker's last messages (the focus leaving it, its
     // destruction) still reach handlers that ask the controller for texts and pictures.
     m_tearingDown = true;
+    m_desktopWatch.reset();
     DestroyStickerWindows();
     DestroyFormWindow();
     m_hotKeyLibrary.Unload();
@@ -97,6 +98,10 @@ bool TVelpin::FormCreate(bool showTray) {
     LoadDatabase();
     // A close chosen while an error box of the start showed has ended the controller already.
     if (Handle() != nullptr) {
+        // A note whose monitor is gone is shown on one that is there.
+        PostToStickers(TStickForm::kFitToMonitorsMessage);
+        m_desktopWatch =
+            std::make_unique<DesktopWatch>([this] { PostToStickers(TStickForm::kCheckDesktopHostMessage); });
         m_hotKeyLibrary.Load(m_programFolder + kHotKeyLibraryName, Handle());
         ReadConfig();
     }
@@ -277,6 +282,16 @@ LRESULT TVelpin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             FormClose();
             return 0;
+        case WM_DISPLAYCHANGE:
+            PostToStickers(TStickForm::kFitToMonitorsMessage);
+            break;
+        case WM_SETTINGCHANGE:
+            // The work areas change after the monitors do, once the taskbars have moved.
+            if (wParam == SPI_SETWORKAREA) PostToStickers(TStickForm::kFitToMonitorsMessage);
+            break;
+        case kRemakeLostMessage:
+            RemakeLostStickers();
+            return 0;
         case WM_DESTROY:
             // The program ends with its controller; a controller that goes with its object (tests) does not
             // end the thread's loop.
@@ -417,8 +432,14 @@ void TVelpin::OnTaskbarCreated() {
         m_loadingDatabase = true;
         OpenStoredNotes(file);
         m_loadingDatabase = false;
+        PostToStickers(TStickForm::kFitToMonitorsMessage);
     }
     ReadConfig();
+}
+
+void TVelpin::PostToStickers(UINT message) const {
+    m_table->ForEachInUse(
+        [message](int, const StickerRecord& slot) { ::PostMessageA(HandleFromValue(slot.window), message, 0, 0); });
 }
 
 }  // namespace velpiners

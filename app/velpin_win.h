@@ -23,6 +23,7 @@
 #include "dialogs/new_sticker_form_win.h"
 #include "dialogs/settings_form_win.h"
 #include "lang/text_table.h"
+#include "sticker/desktop_host_win.h"
 #include "sticker/sticker_host_win.h"
 #include "store/database_aside.h"
 #include "store/database_watch.h"
@@ -208,6 +209,9 @@ public:
     }
     void PictureByNumber(graphics::Picture& target, int number) override;
     [[nodiscard]] graphics::BackgroundCache* Backgrounds() override { return &m_pictures.Backgrounds(); }
+    // A desktop sticker destroyed with the shell's window that held it: its slot keeps the note, and a new
+    // window for it is made in the same slot once the destruction is over.
+    void StickerLost(HWND window, const StickerRecord& blocks) override;
 
     // The user pictures of "pic\" and the icon list both sticker dialogs show: an empty entry, the 34
     // built-in icons, then the user pictures, each as a 32 x 32 image on white.
@@ -226,6 +230,14 @@ private:
     LRESULT OnCopyData(const COPYDATASTRUCT* data);
     LRESULT OnUserCommand(WPARAM wParam, LPARAM lParam);
     void OnTaskbarCreated();
+    // Posted to itself: make the windows of the stickers lost with their host again.
+    static constexpr UINT kRemakeLostMessage = WM_APP + 1;
+    void RemakeLostStickers();
+    // Fills and shows a new window in slot `index` from stored blocks.
+    void OpenInSlot(TStickForm& sticker, int index, const TextStyleBlock& caption, const TextStyleBlock& date,
+                    const PlacementBlock& placement, const TextStyleBlock& body);
+    // Posts one of the controller's own sticker messages (no value) to every sticker.
+    void PostToStickers(UINT message) const;
     LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
     void OnMenuCommand(UINT id);
     void OnHotKeyNotification(WPARAM wParam);
@@ -294,6 +306,10 @@ private:
     HMENU m_hotCreateMenu = nullptr;
     HMENU m_actionsMenu = nullptr;
     std::unique_ptr<TTrayIconAdv> m_tray;
+    // Slots whose window went with the shell's window that held it, to be made again.
+    std::vector<int> m_lostSlots;
+    // Tells the desktop stickers when the desktop may have a new host (Show Desktop, the icon view moving).
+    std::unique_ptr<DesktopWatch> m_desktopWatch;
     TFormDialog* m_formDialog = nullptr;
     NewStickerDialog m_newStickerDialog;
     TAboutForm* m_aboutForm = nullptr;

@@ -55,7 +55,7 @@ velpiners_part(tray
 velpiners_part(sticker
   PORTABLE sticker/hit_test.cpp sticker/hit_test.h sticker/sticker_state.cpp sticker/sticker_state.h
   WIN32 sticker/paint_share_win.cpp sticker/paint_share_win.h sticker/painter_win.cpp sticker/painter_win.h
-        sticker/stick_form_win.cpp
+        sticker/stick_form_win.cpp sticker/desktop_host_win.cpp sticker/desktop_host_win.h
         sticker/stick_form_win.h sticker/stick_interaction_win.cpp sticker/sticker_host_win.h
 )
 

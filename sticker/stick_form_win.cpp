@@ -7,6 +7,7 @@
 #include "base/phase_times.h"
 #include "base/today_text_win.h"
 #include "protocol/protocol.h"
+#include "sticker/desktop_host_win.h"
 #include "sticker/paint_share_win.h"
 #include "sticker/sticker_state.h"
 #include "ui/handle_value_win.h"
@@ -27,8 +28,6 @@ constexpr int kDesignLeft = 309;
 constexpr int kDesignTop = 431;
 constexpr int kDesignWidth = 120;
 constexpr int kDesignHeight = 68;
-
-HWND DesktopWindowOfShell() { return ::FindWindowA("Progman", "Program Manager"); }
 
 }  // namespace
 
@@ -78,6 +77,7 @@ void TStickForm::FormCreate() {
     SetLayerChecks();
 
     m_doubleClickPending = m_focused = m_closing = m_clickedSinceFocus = m_raised = false;
+    m_owner = ::GetWindow(Handle(), GW_OWNER);
 
     // Given at creation; setting a style again costs a round of style messages.
     const LONG_PTR exStyle = ::GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
@@ -160,7 +160,7 @@ void TStickForm::Repaint() {
     Present(m_blocks.placement.opacity);
 }
 
-void TStickForm::Present(std::uint8_t opacity) {
+bool TStickForm::Present(std::uint8_t opacity) {
     HWND hwnd = Handle();
     POINT destination{};
     SIZE size{};
@@ -185,10 +185,11 @@ void TStickForm::Present(std::uint8_t opacity) {
     BLENDFUNCTION blend{AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
     {
         const phase::Scope timing(phase::Phase::kLayeredUpdate);
-        ::UpdateLayeredWindow(hwnd, share.ScreenDc(), &destination, &size, share.PresentDc(), &origin, 0, &blend,
-                              ULW_ALPHA);
+        m_presentHeld = ::UpdateLayeredWindow(hwnd, share.ScreenDc(), &destination, &size, share.PresentDc(), &origin,
+                                              0, &blend, ULW_ALPHA) != FALSE;
     }
     m_presentedOpacity = opacity;
+    return m_presentHeld;
 }
 
 void TStickForm::ApplyLayer(std::uint8_t layer) {
@@ -198,21 +199,61 @@ void TStickForm::ApplyLayer(std::uint8_t layer) {
     m_applyingLayer = true;
     PlacementBlock& p = m_blocks.placement;
     if (layer == 1) {
+        // Not parented while it enters: a move on the way out of a refusing host goes to the bottom. Without a
+        // host the position-changing rule holds the window there.
         p.parented = 0;
-        HWND desktop = DesktopWindowOfShell();
-        if (desktop != nullptr) {
-            p.parented = 1;
-            if (::GetAncestor(Handle(), GA_PARENT) != desktop) ::SetParent(Handle(), desktop);
-        }
-        // Without the shell's desktop window the position-changing rule holds the window at the bottom.
+        p.parented = EnterDesktopLayer() ? 1 : 0;
     } else {
         // Re-parenting costs a hide and show of the window (and under Wine an X round trip): only when
         // there is a parent to leave.
-        if (::GetAncestor(Handle(), GA_PARENT) != ::GetDesktopWindow()) ::SetParent(Handle(), nullptr);
+        if (::GetAncestor(Handle(), GA_PARENT) != ::GetDesktopWindow()) {
+            LeaveDesktopHost(Handle(), m_owner);
+            Present(m_presentedOpacity);
+        }
         p.parented = 0;
     }
     m_applyingLayer = false;
 }
+
+bool TStickForm::EnterDesktopLayer() {
+    HWND hwnd = Handle();
+    const DesktopHost host = FindDesktopHost(ShellWindow());
+    const bool child = ::GetAncestor(hwnd, GA_PARENT) != ::GetDesktopWindow();
+    if (host.window != nullptr && host.window != m_refusedHost) {
+        if (child && ::GetAncestor(hwnd, GA_PARENT) == host.window && m_presentHeld) {
+            KeepAboveIconView(hwnd, host);
+            return true;
+        }
+        // The picture goes with the layered style on the way in and is presented again.
+        if (EnterDesktopHost(hwnd, host, m_owner) && Present(m_presentedOpacity)) return true;
+        // Refused (a system without layered child windows, a host that went meanwhile): a top-level window at
+        // the bottom of the stack, as without a shell; this host is not tried again.
+        m_refusedHost = host.window;
+    } else if (!child) {
+        return false;
+    }
+    LeaveDesktopHost(hwnd, m_owner);
+    Present(m_presentedOpacity);
+    ::SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return false;
+}
+
+void TStickForm::CheckDesktopHost() {
+    if (m_blocks.placement.layer != 1 || m_raised) return;
+    ApplyLayer(1);
+}
+
+void TStickForm::OnDestroy() {
+    // A child goes with its parent: when the shell's window that holds the sticker is destroyed (the shell
+    // ends or rebuilds its desktop), the controller makes the note again from what it holds now.
+    if (m_closing || m_blocks.placement.parented != 1) return;
+    const POINT place = StoredPlace();
+    m_blocks.placement.left = place.x;
+    m_blocks.placement.top = place.y;
+    m_host.StickerLost(Handle(), m_blocks);
+}
+
+POINT TStickForm::StoredPlace() const { return m_rescued ? m_ownPlace : Position(); }
 
 namespace {
 
@@ -262,8 +303,28 @@ void TStickForm::BringIntoView() {
     std::int32_t top = 0;
     if (BringIntoViewPlace(place.x, place.y, rect.right - rect.left, rect.bottom - rect.top, WorkAreas(), &left,
                            &top)) {
+        // The user's command: the place it moves to is the sticker's own.
+        m_rescued = false;
         ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+void TStickForm::FitToMonitors(const std::vector<ScreenRect>& workAreas) {
+    RECT rect{};
+    ::GetWindowRect(Handle(), &rect);
+    const POINT now = Position();
+    const POINT own = StoredPlace();
+    // Work areas are on the screen; a desktop child's place is in its host's coordinates.
+    const std::int64_t shiftX = static_cast<std::int64_t>(rect.left) - now.x;
+    const std::int64_t shiftY = static_cast<std::int64_t>(rect.top) - now.y;
+    const MonitorPlace place = PlaceOnMonitors(SaturatedSum(own.x, shiftX), SaturatedSum(own.y, shiftY),
+                                               rect.right - rect.left, rect.bottom - rect.top, workAreas);
+    const POINT target{place.rescued ? SaturatedSum(place.left, -shiftX) : own.x,
+                       place.rescued ? SaturatedSum(place.top, -shiftY) : own.y};
+    m_ownPlace = own;
+    m_rescued = place.rescued;
+    if (target.x != now.x || target.y != now.y)
+        ::SetWindowPos(Handle(), nullptr, target.x, target.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TStickForm::MakeVisible() {
@@ -274,7 +335,7 @@ void TStickForm::MakeVisible() {
 
 void TStickForm::ReportRecord(HWND target) {
     if (target == nullptr) return;
-    const POINT place = Position();
+    const POINT place = StoredPlace();
     m_blocks.placement.left = place.x;
     m_blocks.placement.top = place.y;
     StickerRecord record = m_blocks;
@@ -336,7 +397,18 @@ LRESULT TStickForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnWindowPosChanged();
             break;
         case WM_EXITSIZEMOVE:
+            // The user moved it: where it stands now is its own place.
+            m_rescued = false;
             PostSaveRequest();
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            break;
+        case kCheckDesktopHostMessage:
+            CheckDesktopHost();
+            return 0;
+        case kFitToMonitorsMessage:
+            FitToMonitors(WorkAreas());
             return 0;
         case WM_MOUSEMOVE:
             if (!m_trackingMouse) {
@@ -443,7 +515,10 @@ void TStickForm::OnKillFocus() {
 
 void TStickForm::OnWindowPosChanging(WINDOWPOS* position) const {
     const PlacementBlock& p = m_blocks.placement;
-    if (position != nullptr && !m_raised && p.layer == 1 && p.parented == 0) position->hwndInsertAfter = HWND_BOTTOM;
+    // A child of the desktop's host keeps its place above the icons; the rule is for a top-level window.
+    if (position != nullptr && !m_raised && p.layer == 1 && p.parented == 0 &&
+        (::GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_CHILD) == 0)
+        position->hwndInsertAfter = HWND_BOTTOM;
 }
 
 void TStickForm::OnWindowPosChanged() {

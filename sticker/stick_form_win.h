@@ -13,10 +13,12 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "graphics/picture.h"
 #include "sticker/painter_win.h"
 #include "sticker/sticker_host_win.h"
+#include "sticker/sticker_state.h"
 #include "store/record.h"
 #include "ui/form_win.h"
 #include "base/unique_handle_win.h"
@@ -36,6 +38,11 @@ public:
         kNsost,
         kNConfig,
     };
+
+    // The controller's own messages to its stickers (posted, no value): the desktop may have a new host, so a
+    // desktop sticker checks its parent; the monitors changed, so each sticker fits itself to their work areas.
+    static constexpr UINT kCheckDesktopHostMessage = WM_APP + 1;
+    static constexpr UINT kFitToMonitorsMessage = WM_APP + 2;
 
     // Creates the hidden window with the creation defaults; `owner` (the controller) keeps it off the
     // taskbar. It stands at `place` (left, top) when one is given, else at the form's design position.
@@ -60,8 +67,16 @@ public:
 
     void Relayout();
     void Repaint();
-    void Present(std::uint8_t opacity);
+    // False when the system did not take the picture (a layered child the system refuses).
+    bool Present(std::uint8_t opacity);
     void ApplyLayer(std::uint8_t layer);
+    // A desktop sticker (not raised) moves into the desktop's current host when it is not in it yet.
+    void CheckDesktopHost();
+    // Shows the sticker on these work areas for this run: a sticker visible on none of them stands on the
+    // nearest one without that place becoming its own (its record keeps its own place), and goes back to its
+    // own place once that is visible again. Only the user's move gives it a new place.
+    void FitToMonitors(const std::vector<ScreenRect>& workAreas);
+    [[nodiscard]] bool Rescued() const { return m_rescued; }
     void BringIntoView();
     // The whole sticker again when it is rolled up to its caption strip.
     void Unroll();
@@ -97,6 +112,10 @@ private:
     void OnWindowPosChanging(WINDOWPOS* position) const;
     void OnWindowPosChanged();
     void OnMouseEnter();
+    bool EnterDesktopLayer();
+    void OnDestroy();
+    // The place the record keeps: the window's own, or the one it left for a monitor's sake.
+    [[nodiscard]] POINT StoredPlace() const;
 
     // Interaction.
     void FormMouseDown(int button, int x, int y);
@@ -139,6 +158,15 @@ private:
     bool m_trackingMouse = false;
     bool m_reassertingTopmost = false;
     bool m_applyingLayer = false;
+    // The window that keeps it off the taskbar while it is top-level.
+    HWND m_owner = nullptr;
+    // The last presented picture was taken by the system.
+    bool m_presentHeld = true;
+    // A host that refused it as a child: not tried again, the sticker stays at the bottom of the stack.
+    HWND m_refusedHost = nullptr;
+    // Shown on another monitor than its own place's, which m_ownPlace keeps.
+    bool m_rescued = false;
+    POINT m_ownPlace{};
 };
 
 }  // namespace velpiners

@@ -37,6 +37,9 @@ public:
     // The backgrounds already made from the shared skins, for stickers of one look to share; none (every
     // background composed anew) unless the host keeps them with its skins.
     [[nodiscard]] virtual graphics::BackgroundCache* Backgrounds() { return nullptr; }
+    // The sticker's window is being destroyed with the shell's window that held it (not by a close or a
+    // delete): `blocks` is the note as it stands, for the host to make again. Nothing by default.
+    virtual void StickerLost(HWND /*window*/, const StickerRecord& /*blocks*/) {}
 };
 
 }  // namespace velpiners

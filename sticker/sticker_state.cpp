@@ -230,6 +230,13 @@ bool BringIntoViewPlace(std::int32_t left, std::int32_t top, std::int32_t width,
     return true;
 }
 
+MonitorPlace PlaceOnMonitors(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                             const std::vector<ScreenRect>& workAreas) {
+    MonitorPlace place{left, top, false};
+    place.rescued = BringIntoViewPlace(left, top, width, height, workAreas, &place.left, &place.top);
+    return place;
+}
+
 std::int32_t SaturatedSum(std::int64_t a, std::int64_t b) {
     const std::int64_t sum = a + b;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),

@@ -74,6 +74,17 @@ struct ScreenRect {
 bool BringIntoViewPlace(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                         const std::vector<ScreenRect>& workAreas, std::int32_t* newLeft, std::int32_t* newTop);
 
+// Where a window whose own place is (left, top) stands for this run on these work areas: its own place
+// while any of it is in view there as "bring into view" counts it, else (rescued) centred on the nearest
+// work area, as "bring into view" would move it.
+struct MonitorPlace {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    bool rescued = false;
+};
+[[nodiscard]] MonitorPlace PlaceOnMonitors(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                                           const std::vector<ScreenRect>& workAreas);
+
 // a + b where both come from a stored record (a place, an offset, a width): computed in 64 bits and held
 // at the int32 limits, so a value from a damaged file never wraps round to the far side.
 [[nodiscard]] std::int32_t SaturatedSum(std::int64_t a, std::int64_t b);

@@ -252,6 +252,37 @@ check "the records come back unchanged but for handle, flags and caption Y" \
   test "$(probe dbcheck "Z:$dir/expected.db" "Z:$dir/base.db")" = same
 stop_program "$first"
 
+# -- monitors: a sticker stored on a monitor that is not there (2000 pixels left of the screen) is shown on the
+# screen and keeps its own place in base.db; when the monitors change (WM_DISPLAYCHANGE, the work area) with
+# the one monitor still there, no sticker moves and the next save writes base.db as before
+dir=$(new_folder)
+probe makedb "Z:$dir/base.db" 3 0
+printf '\x30\xf8\xff\xff' | dd of="$dir/base.db" bs=1 seek=1036 conv=notrunc 2>/dev/null  # left -2000
+stored_left() { od -An -t d4 -j 1036 -N 4 "$dir/base.db" | tr -d ' '; }
+first=$(start_program "$dir")
+check "starts for a monitor change" probe wait 30
+for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 3 ] && break; sleep 0.2; done
+# Every write replaces the file: a new inode says the save is through.
+saved_as() { stat -c %i "$dir/base.db"; }
+written=$(saved_as)
+probe save
+for _ in $(seq 1 50); do [ "$(saved_as)" != "$written" ] && break; sleep 0.2; done
+check "a sticker stored off every monitor is shown on the screen" \
+  test "$(probe windows TStickForm | awk '$1 < 0' | wc -l)" = 0
+check "its record keeps its own place" test "$(stored_left)" = -2000
+places=$(probe windows TStickForm | cut -d' ' -f1,2 | tr '\n' ';')
+before=$(md5sum <"$dir/base.db")
+probe post TVelpin 0 0x7E 24 $((1024 << 16 | 1280))  # WM_DISPLAYCHANGE: 24 bits, 1280 x 1024
+probe post TVelpin 0 0x1A 47                          # WM_SETTINGCHANGE, SPI_SETWORKAREA
+for n in 0 1 2; do probe post TStickForm $n 0x7E 24 $((1024 << 16 | 1280)); done
+written=$(saved_as)
+probe save  # handled after what the change posted to the stickers
+for _ in $(seq 1 50); do [ "$(saved_as)" != "$written" ] && break; sleep 0.2; done
+check "a save follows the monitor change" test "$(saved_as)" != "$written"
+check "no sticker moves when the monitors change" test "$(probe windows TStickForm | cut -d' ' -f1,2 | tr '\n' ';')" = "$places"
+check "base.db is written as before the monitor change" test "$(md5sum <"$dir/base.db")" = "$before"
+stop_program "$first"
+
 # -- 300 stored stickers: 256 open, the next save writes 256
 dir=$(new_folder)
 probe makedb "Z:$dir/base.db" 300 0

@@ -192,6 +192,36 @@ TEST(BringIntoViewTest, OnePrimaryMonitor) {
     EXPECT_TRUE(BringIntoViewPlace(-500, 100, 240, 100, {}, &left, &top));
 }
 
+// A 240 x 100 sticker and a 1920 x 1080 primary monitor whose taskbar takes the bottom 40 pixels.
+TEST(PlaceOnMonitorsTest, ANoteOnAMonitorThatGoesIsRescuedAndComesBack) {
+    const ScreenRect primary{0, 0, 1920, 1040};
+    // Its own monitor there (left of or above the primary one): its own place.
+    MonitorPlace place = PlaceOnMonitors(-1000, 300, 240, 100, {primary, {-1280, 0, 0, 1024}});
+    EXPECT_FALSE(place.rescued);
+    EXPECT_EQ(place.left, -1000);
+    EXPECT_FALSE(PlaceOnMonitors(500, -600, 240, 100, {primary, {0, -1080, 1920, 0}}).rescued);
+    // That monitor unplugged: centred on the primary one, (1920 - 240) / 2 and (1040 - 100) / 2.
+    for (const MonitorPlace& rescued :
+         {PlaceOnMonitors(-1000, 300, 240, 100, {primary}), PlaceOnMonitors(500, -600, 240, 100, {primary}),
+          PlaceOnMonitors(INT32_MIN, INT32_MAX, 240, 100, {primary})}) {
+        EXPECT_TRUE(rescued.rescued);
+        EXPECT_EQ(rescued.left, 840);
+        EXPECT_EQ(rescued.top, 470);
+    }
+}
+
+TEST(PlaceOnMonitorsTest, MonitorsOfMixedSizesTakeTheNearestOne) {
+    // A 1280 x 800 monitor right of the primary one, its top 200 pixels lower.
+    const std::vector<ScreenRect> areas{{0, 0, 1920, 1040}, {1920, 200, 3200, 1000}};
+    EXPECT_FALSE(PlaceOnMonitors(2000, 150, 240, 100, areas).rescued);  // 50 of it on the right monitor
+    // Its bottom at the right monitor's top, 80 right of the primary one: the right monitor touches it and
+    // takes it, centred at 1920 + (1280 - 240) / 2, 200 + (800 - 100) / 2.
+    const MonitorPlace place = PlaceOnMonitors(2000, 100, 240, 100, areas);
+    EXPECT_TRUE(place.rescued);
+    EXPECT_EQ(place.left, 2440);
+    EXPECT_EQ(place.top, 550);
+}
+
 TEST(BringIntoViewTest, ATaskbarAtTheTopOrLeftMovesTheCentre) {
     // The work area of a 1024 x 768 screen with the taskbar on the left (100 wide) or at the top (30 high).
     std::int32_t left = 0, top = 0;
