@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/bounded_send_win.h"
+#include "base/dpi_win.h"
 #include "base/phase_times.h"
 #include "base/today_text_win.h"
 #include "protocol/protocol.h"
@@ -27,6 +28,10 @@ constexpr int kDesignLeft = 309;
 constexpr int kDesignTop = 431;
 constexpr int kDesignWidth = 120;
 constexpr int kDesignHeight = 68;
+
+// Asked before a move onto a monitor of another resolution (Windows 10 1703 on; the headers the program is
+// built with stop at Windows 7).
+constexpr UINT kGetDpiScaledSizeMessage = 0x02E4;
 
 HWND DesktopWindowOfShell() { return ::FindWindowA("Progman", "Program Manager"); }
 
@@ -89,6 +94,18 @@ void TStickForm::FormCreate() {
     m_handCursor = handCursor;
     m_hideInterval = HideDelayMilliseconds(0);
     m_hideTimerRunning = false;
+    // Made where it stands: the resolution of its monitor.
+    m_painter.SetDpi(DpiOfWindow(Handle()));
+}
+
+void TStickForm::OnDpiChanged(int dpi, const RECT* suggested) {
+    m_painter.SetDpi(dpi);
+    // The picture takes its size from the layout below; the place is the one Windows suggests, so the
+    // sticker stays under the pointer that drags it across.
+    if (suggested != nullptr)
+        ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Relayout();
 }
 
 void TStickForm::FormClose() {
@@ -322,6 +339,15 @@ LRESULT TStickForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_WINDOWPOSCHANGED:
             OnWindowPosChanged();
             break;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case kGetDpiScaledSizeMessage:
+            if (lParam != 0 && m_painter.Composed().Bitmap() != nullptr) {
+                *reinterpret_cast<SIZE*>(lParam) = m_painter.SizeAt(m_blocks.placement, LOWORD(wParam));
+                return TRUE;
+            }
+            return FALSE;
         case WM_EXITSIZEMOVE:
             PostSaveRequest();
             return 0;

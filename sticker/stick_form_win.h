@@ -93,6 +93,8 @@ private:
     void OnWindowPosChanging(WINDOWPOS* position) const;
     void OnWindowPosChanged();
     void OnMouseEnter();
+    // A move to a monitor of another resolution: paints at `dpi` and moves to the suggested place.
+    void OnDpiChanged(int dpi, const RECT* suggested);
 
     // Interaction.
     void FormMouseDown(int button, int x, int y);
