@@ -106,25 +106,35 @@ UINT BodyFormat(const PlacementBlock& p) {
 // The least 96-dpi number whose scaled value reaches n: the content a skin is composed around at 96 dpi.
 int UnscaleUp(int n, int dpi) { return -Unscale(-n, dpi); }
 
-// The shared small pictures (pins, pushpin) resampled once per resolution. Each entry keeps the picture it
-// was made from and is used only while the source is still that picture; a few resolutions of the seven
-// pictures are kept, then all are made anew.
+// Small pictures resampled once per resolution: the shared ones (pins, pushpin) and the stickers' icons,
+// which stickers of one icon share. Each entry keeps the picture it was made from and is used only while the
+// source is still that picture; when more are asked for than are kept, all are made anew.
 class ScaledSharedPictures {
 public:
     const graphics::Picture& Get(const graphics::Picture& source, int dpi, bool keyed) {
         for (const Entry& entry : m_entries)
             if (entry.dpi == dpi && entry.keyed == keyed && SamePixels(entry.source, source)) return entry.scaled;
-        if (m_entries.size() >= kMostEntries) m_entries.clear();
         Entry entry{source, {}, dpi, keyed};
-        const graphics::Picture straight = keyed ? graphics::KeyedToAlpha(source, kMagentaKey) : source;
-        entry.scaled = graphics::ScaleWithAlpha(straight, Scale(source.Width(), dpi), Scale(source.Height(), dpi),
+        entry.scaled = graphics::ScaleWithAlpha(keyed ? graphics::KeyedToAlpha(source, kMagentaKey) : source,
+                                                Scale(source.Width(), dpi), Scale(source.Height(), dpi),
                                                 /*premultiplied=*/false);
+        const std::size_t bytes = Bytes(entry.source) + Bytes(entry.scaled);
+        if (m_entries.size() >= kMostEntries || m_bytes + bytes > kMostBytes) {
+            m_entries.clear();
+            m_bytes = 0;
+        }
+        m_bytes += bytes;
         m_entries.push_back(std::move(entry));
         return m_entries.back().scaled;
     }
 
 private:
     static constexpr std::size_t kMostEntries = 64;
+    // A 256-pixel icon at the highest resolution is some 26 MB: a few such, not 64.
+    static constexpr std::size_t kMostBytes = std::size_t{64} << 20;
+    static std::size_t Bytes(const graphics::Picture& picture) {
+        return static_cast<std::size_t>(picture.Stride()) * static_cast<std::size_t>(picture.Height());
+    }
     struct Entry {
         graphics::Picture source;
         graphics::Picture scaled;
@@ -138,6 +148,7 @@ private:
         return true;
     }
     std::vector<Entry> m_entries;
+    std::size_t m_bytes = 0;
 };
 
 // A shared picture at the painting's resolution: itself at 96 dots per inch.
@@ -145,6 +156,14 @@ const graphics::Picture& AtDpi(const graphics::Picture& source, int dpi, bool ke
     static ScaledSharedPictures scaled;
     if (dpi == kBaseDpi || source.Empty()) return source;
     return scaled.Get(source, dpi, keyed);
+}
+
+// A sticker's icon at the painting's resolution (kept apart from the shared pictures, which every paint looks
+// up: many icons would only lengthen their search).
+const graphics::Picture& IconAtDpi(const graphics::Picture& source, int dpi) {
+    static ScaledSharedPictures scaled;
+    if (dpi == kBaseDpi || source.Empty()) return source;
+    return scaled.Get(source, dpi, /*keyed=*/false);
 }
 
 }  // namespace
@@ -293,9 +312,10 @@ void StickerPainter::LoadPicture(PlacementBlock& p) {
     }
     p.showPicture = 1;
     m_host.PictureByNumber(m_stickerPicture, p.PictureNumber());
-    m_scaledPicture = m_dpi == kBaseDpi ? graphics::Picture(0, 0, 32)
-                                        : graphics::ScaleWithAlpha(m_stickerPicture, S(m_stickerPicture.Width()),
-                                                                   S(m_stickerPicture.Height()), false);
+    if (m_dpi == kBaseDpi)
+        m_scaledPicture.Reset(0, 0, 32);
+    else
+        m_scaledPicture = IconAtDpi(m_stickerPicture, m_dpi);
 }
 
 void StickerPainter::ComposeBackground(const PlacementBlock& p, std::uint8_t style) {
