@@ -7,11 +7,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <map>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 
@@ -766,6 +768,26 @@ TEST(StickerPainterDpiTest, AMoveToAMonitorOfAnotherResolutionRescalesTheSticker
     EXPECT_EQ(rect.left, 100);
     EXPECT_EQ(rect.right - rect.left, 239);
     EXPECT_TRUE(Same(sticker->Composed(), painter.Composed().Pixels()));
+
+    // The same messages from another thread carry addresses that mean nothing here: the resolution is taken,
+    // the place and the size answer are not.
+    std::atomic<bool> done{false};
+    LRESULT sizeAnswer = -1;
+    std::thread other([&] {
+        ::SendMessageA(hwnd, WM_DPICHANGED, MAKEWPARAM(192, 192), 0x10);
+        sizeAnswer = ::SendMessageA(hwnd, 0x02E4, MAKEWPARAM(144, 144), 0x10);
+        done = true;
+    });
+    while (!done) {
+        test::PumpMessages();
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    other.join();
+    EXPECT_EQ(sizeAnswer, FALSE);
+    ::GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.top, 120);
+    EXPECT_EQ(rect.right - rect.left, 478);
     ::DestroyWindow(hwnd);
     test::PumpMessages();
 }
