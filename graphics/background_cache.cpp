@@ -56,9 +56,9 @@ std::shared_ptr<const Picture> BackgroundCache::Get(int style, const Picture& sk
             return m_entries.front().second;
         }
     }
-    std::shared_ptr<const Picture> background =
-        look.dpi == kBaseDpi ? MakeBackground(style, skin, mask, content, unrolled, icon)
-                             : Scaled(*Get(style, skin, mask, content, unrolled, icon), look.dpi);
+    // A scaled look does not keep its 96-dpi picture: every sticker of a monitor asks for its own resolution,
+    // and a second entry per look would halve what the cache holds there.
+    std::shared_ptr<const Picture> background = MakeBackground(style, skin, mask, content, unrolled, icon, look.dpi);
     m_entries.emplace_front(look, background);
     if (m_entries.size() > m_capacity) m_entries.pop_back();
     return background;

@@ -51,7 +51,7 @@ public:
 
     // What MakeBackground makes: the picture made for the same look before while the cache still holds it,
     // else a new one, which the cache keeps. A compositor error propagates and nothing is kept. A scaled
-    // picture is made from the 96-dpi one of its look, which the cache keeps as well.
+    // picture is the 96-dpi one of its look resampled; only the scaled one is kept.
     [[nodiscard]] std::shared_ptr<const Picture> Get(int style, const Picture& skin, const Picture& mask,
                                                      const Rect& content, bool unrolled, const Rect& icon,
                                                      int dpi = kBaseDpi);

@@ -21,25 +21,25 @@ Picture ScaleWithAlpha(const Picture& source, int width, int height, bool premul
     if (source.Width() == width && source.Height() == height) return source;
     const int w = source.Width();
     const int h = source.Height();
-    // The premultiplied colours and the alpha as two 24-bit pictures for the resampler.
-    Picture colour(w, h, 24);
+    // The premultiplied colours (the source itself when it holds them: the resampler skips a fourth byte) and
+    // the alpha, as 24-bit pictures for the resampler.
+    Picture colour(premultiplied ? 0 : w, premultiplied ? 0 : h, 24);
     Picture alpha(w, h, 24);
     for (int y = 0; y < h; ++y) {
         const std::uint8_t* s = source.Row(y);
-        std::uint8_t* c = colour.Row(y);
+        std::uint8_t* c = premultiplied ? nullptr : colour.Row(y);
         std::uint8_t* a = alpha.Row(y);
         for (int x = 0; x < w; ++x) {
             const int opacity = s[4 * x + kAlphaByte];
             for (int k = 0; k < kChannels; ++k) {
-                c[3 * x + k] =
-                    premultiplied ? s[4 * x + k] : static_cast<std::uint8_t>(s[4 * x + k] * opacity / kOpaque);
+                if (c != nullptr) c[3 * x + k] = static_cast<std::uint8_t>(s[4 * x + k] * opacity / kOpaque);
                 a[3 * x + k] = static_cast<std::uint8_t>(opacity);
             }
         }
     }
     Picture scaledColour(width, height, 24);
     Picture scaledAlpha(width, height, 24);
-    Resample(colour, scaledColour, filter.function, filter.support);
+    Resample(premultiplied ? source : colour, scaledColour, filter.function, filter.support);
     Resample(alpha, scaledAlpha, filter.function, filter.support);
 
     Picture result(width, height, 32);

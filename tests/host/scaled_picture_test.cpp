@@ -67,12 +67,15 @@ TEST(KeyedToAlpha, TheKeyColourBecomesTransparentAndEveryOtherOpaque) {
     EXPECT_EQ(std::memcmp(alpha.Row(0), expected, sizeof expected), 0);
 }
 
-TEST(BackgroundCache, AScaledResolutionGetsThe96DpiPictureResampledAndKeepsIt) {
+TEST(BackgroundCache, AScaledResolutionGetsThe96DpiPictureResampledAndKeepsItApart) {
     const Picture skin = test::NoisyPicture(239, 141, 24, 1);
     const Picture mask = test::NoisyPicture(239, 141, 24, 2);
     const Rect content{3, 7, 100, 50};
     const Rect noIcon{0, 0, 0, 0};
     BackgroundCache cache;
+    // Scaled pictures are kept on their own: the 96-dpi one is not among them.
+    EXPECT_EQ(cache.Get(0, skin, mask, content, true, noIcon, 144)->Width(), 359);
+    EXPECT_EQ(cache.Size(), 1u);
     const auto base = cache.Get(0, skin, mask, content, true, noIcon);
     // 239 x 66 (the content's 50 rows and 16) at 1.5 and 2 times, halves rounded up.
     for (const auto& [dpi, width, height] : {std::tuple{144, 359, 99}, std::tuple{192, 478, 132}}) {
