@@ -5,7 +5,7 @@ velpiners_part(graphics_pixels
   PORTABLE graphics/background_cache.cpp graphics/background_cache.h graphics/color.cpp graphics/color.h
            graphics/compositor.cpp graphics/compositor.h graphics/effects.cpp graphics/effects.h
            graphics/rect.h
-           graphics/resample.cpp graphics/resample.h
+           graphics/resample.cpp graphics/resample.h graphics/scaled_picture.cpp graphics/scaled_picture.h
   WIN32 graphics/gdi_effects_win.cpp graphics/gdi_effects_win.h
 )
 

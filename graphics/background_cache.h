@@ -11,6 +11,7 @@
 #include <memory>
 #include <utility>
 
+#include "base/dpi.h"
 #include "graphics/picture.h"
 #include "graphics/rect.h"
 
@@ -23,20 +24,23 @@ struct BackgroundLook {
     int width = 0;
     int height = 0;
     bool wide = false;
+    int dpi = kBaseDpi;  // the resolution the 96-dpi picture is scaled to
 
     // `content` and `icon` as the painter hands them to the style's compositor; `style` 0..16.
     static BackgroundLook Of(int style, int skinWidth, const Rect& content, bool unrolled, const Rect& icon);
 
     friend bool operator==(const BackgroundLook& a, const BackgroundLook& b) {
         return a.style == b.style && a.unrolled == b.unrolled && a.width == b.width && a.height == b.height &&
-               a.wide == b.wide;
+               a.wide == b.wide && a.dpi == b.dpi;
     }
 };
 
 // The background of `style` (0..16) made with the style's compositor from its skin and mask (and cleared to
-// transparent where the style asks for it). Throws what the compositor throws.
+// transparent where the style asks for it). Throws what the compositor throws. `content` and `icon` are in
+// 96-dpi pixels; at another resolution the 96-dpi picture is resampled to Scale() of its size.
 [[nodiscard]] std::shared_ptr<const Picture> MakeBackground(int style, const Picture& skin, const Picture& mask,
-                                                            const Rect& content, bool unrolled, const Rect& icon);
+                                                            const Rect& content, bool unrolled, const Rect& icon,
+                                                            int dpi = kBaseDpi);
 
 class BackgroundCache {
 public:
@@ -46,9 +50,11 @@ public:
     explicit BackgroundCache(std::size_t capacity = kDefaultCapacity) : m_capacity(capacity > 0 ? capacity : 1) {}
 
     // What MakeBackground makes: the picture made for the same look before while the cache still holds it,
-    // else a new one, which the cache keeps. A compositor error propagates and nothing is kept.
+    // else a new one, which the cache keeps. A compositor error propagates and nothing is kept. A scaled
+    // picture is the 96-dpi one of its look resampled; only the scaled one is kept.
     [[nodiscard]] std::shared_ptr<const Picture> Get(int style, const Picture& skin, const Picture& mask,
-                                                     const Rect& content, bool unrolled, const Rect& icon);
+                                                     const Rect& content, bool unrolled, const Rect& icon,
+                                                     int dpi = kBaseDpi);
 
     void Clear() { m_entries.clear(); }
     [[nodiscard]] std::size_t Size() const { return m_entries.size(); }

@@ -35,13 +35,14 @@ PinOffsets PinOffsetsOf(std::uint8_t style, bool unrolled, bool* valid) {
 }
 
 PinKind PinAt(std::uint8_t style, bool unrolled, bool clickedSinceFocus, std::int32_t width, std::int32_t height,
-              std::int32_t x, std::int32_t y) {
+              std::int32_t x, std::int32_t y, int dpi) {
     bool valid = false;
     const PinOffsets o = PinOffsetsOf(style, unrolled, &valid);
     if (!clickedSinceFocus || !valid) return kNoPin;
-    const std::int32_t right = width - o.dx;
-    constexpr std::int32_t step = layout::kPinStep;
-    if (!Between(y, height - o.dy, height - o.dy + layout::kPinHeight)) return kNoPin;
+    const std::int32_t right = width - Scale(o.dx, dpi);
+    const std::int32_t top = height - Scale(o.dy, dpi);
+    const std::int32_t step = Scale(layout::kPinStep, dpi);
+    if (!Between(y, top, top + Scale(layout::kPinHeight, dpi))) return kNoPin;
     if (Between(x, right - 3 * step, right - 2 * step)) return kRollPin;
     if (Between(x, right, right + step)) return kClosePin;
     if (Between(x, right - step, right)) return kDuplicatePin;
@@ -49,11 +50,13 @@ PinKind PinAt(std::uint8_t style, bool unrolled, bool clickedSinceFocus, std::in
     return kNoPin;
 }
 
-bool PushpinAt(std::uint8_t style, std::int32_t width, std::int32_t pictureWidth, std::int32_t x, std::int32_t y) {
-    const std::int32_t a = pictureWidth > 0 ? pictureWidth / 2 - 2 : 0;
-    if (style <= 8) return Between(x, width - 24, width - 10) && Between(y, a + 5, a + 19);
-    if (style <= 10) return Between(x, width - 26, width - 12) && Between(y, a + 9, a + 23);
-    if (style <= 16) return Between(x, width - 26, width - 12) && Between(y, 9, 23);
+bool PushpinAt(std::uint8_t style, std::int32_t width, std::int32_t pictureWidth, std::int32_t x, std::int32_t y,
+               int dpi) {
+    const std::int32_t a = Scale(pictureWidth > 0 ? pictureWidth / 2 - 2 : 0, dpi);
+    const auto s = [dpi](std::int32_t n) { return Scale(n, dpi); };
+    if (style <= 8) return Between(x, width - s(24), width - s(10)) && Between(y, a + s(5), a + s(19));
+    if (style <= 10) return Between(x, width - s(26), width - s(12)) && Between(y, a + s(9), a + s(23));
+    if (style <= 16) return Between(x, width - s(26), width - s(12)) && Between(y, s(9), s(23));
     return false;
 }
 

@@ -20,12 +20,12 @@ PaintShare::PaintShare() : m_presentDc(::CreateCompatibleDC(nullptr)) {
     m_dpi = m_screenDc.get() != nullptr ? ::GetDeviceCaps(m_screenDc.get(), LOGPIXELSY) : kDefaultDpi;
 }
 
-HFONT PaintShare::Font(const std::string& face, int points) {
-    std::pair<std::string, int> key{face, points};
+HFONT PaintShare::Font(const std::string& face, int points, int dpi) {
+    std::tuple<std::string, int, int> key{face, points, dpi};
     auto found = m_fonts.find(key);
     if (found != m_fonts.end()) return found->second.get();
     if (m_fonts.size() >= kMostKeptFonts) m_fonts.clear();
-    UniqueFont font(::CreateFontA(-::MulDiv(points, m_dpi, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+    UniqueFont font(::CreateFontA(-::MulDiv(points, dpi, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                   DEFAULT_PITCH, face.c_str()));
     HFONT handle = font.get();

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "graphics/gdi_surface_win.h"
@@ -35,10 +36,11 @@ public:
     // 24-bit work surfaces, 1 x 1 between painting steps.
     [[nodiscard]] GdiSurface& Scratch() { return m_scratch; }
     [[nodiscard]] GdiSurface& Mask() { return m_mask; }
-    // The regular font of that face and point size at the screen's resolution, default character set, made
-    // once. Valid until the next call: when more faces and sizes are asked for than are kept, all are made
-    // anew.
-    [[nodiscard]] HFONT Font(const std::string& face, int points);
+    // The regular font of that face and point size at the screen's resolution (or at `dpi`), default
+    // character set, made once. Valid until the next call: when more faces and sizes are asked for than are
+    // kept, all are made anew.
+    [[nodiscard]] HFONT Font(const std::string& face, int points) { return Font(face, points, m_dpi); }
+    [[nodiscard]] HFONT Font(const std::string& face, int points, int dpi);
 
 private:
     PaintShare();
@@ -48,7 +50,7 @@ private:
     int m_dpi = 0;
     GdiSurface m_scratch{24};
     GdiSurface m_mask{24};
-    std::map<std::pair<std::string, int>, UniqueFont> m_fonts;
+    std::map<std::tuple<std::string, int, int>, UniqueFont> m_fonts;
 };
 
 }  // namespace velpiners

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "base/phase_times.h"
 #include "graphics/background_cache.h"
@@ -25,6 +26,7 @@
 #include "graphics/compositor.h"
 #include "graphics/effects.h"
 #include "graphics/gdi_effects_win.h"
+#include "graphics/scaled_picture.h"
 #include "sticker/hit_test.h"
 #include "sticker/layout.h"
 #include "sticker/paint_share_win.h"
@@ -84,11 +86,13 @@ bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-HFONT FontOf(const TextStyleBlock& block) { return PaintShare::Get().Font(block.fontName.Get(), block.fontSize); }
+HFONT FontOf(const TextStyleBlock& block, int dpi) {
+    return PaintShare::Get().Font(block.fontName.Get(), block.fontSize, dpi);
+}
 
-int TextWidthIn(const TextStyleBlock& block, const std::string& text) {
+int TextWidthIn(const TextStyleBlock& block, const std::string& text, int dpi) {
     GdiSurface& scratch = PaintShare::Get().Scratch();
-    SelectGuard select(scratch.Dc(), FontOf(block));
+    SelectGuard select(scratch.Dc(), FontOf(block, dpi));
     return TextExtent(scratch.Dc(), text).cx;
 }
 
@@ -99,12 +103,75 @@ UINT BodyFormat(const PlacementBlock& p) {
     return alignment | WrapFlag(p) | DT_NOCLIP | kNoteTextFlags;
 }
 
+// The least 96-dpi number whose scaled value reaches n: the content a skin is composed around at 96 dpi.
+int UnscaleUp(int n, int dpi) { return -Unscale(-n, dpi); }
+
+// Small pictures resampled once per resolution: the shared ones (pins, pushpin) and the stickers' icons,
+// which stickers of one icon share. Each entry keeps the picture it was made from and is used only while the
+// source is still that picture; when more are asked for than are kept, all are made anew.
+class ScaledSharedPictures {
+public:
+    const graphics::Picture& Get(const graphics::Picture& source, int dpi, bool keyed) {
+        for (const Entry& entry : m_entries)
+            if (entry.dpi == dpi && entry.keyed == keyed && SamePixels(entry.source, source)) return entry.scaled;
+        Entry entry{source, {}, dpi, keyed};
+        entry.scaled = graphics::ScaleWithAlpha(keyed ? graphics::KeyedToAlpha(source, kMagentaKey) : source,
+                                                Scale(source.Width(), dpi), Scale(source.Height(), dpi),
+                                                /*premultiplied=*/false);
+        const std::size_t bytes = Bytes(entry.source) + Bytes(entry.scaled);
+        if (m_entries.size() >= kMostEntries || m_bytes + bytes > kMostBytes) {
+            m_entries.clear();
+            m_bytes = 0;
+        }
+        m_bytes += bytes;
+        m_entries.push_back(std::move(entry));
+        return m_entries.back().scaled;
+    }
+
+private:
+    static constexpr std::size_t kMostEntries = 64;
+    // A 256-pixel icon at the highest resolution is some 26 MB: a few such, not 64.
+    static constexpr std::size_t kMostBytes = std::size_t{64} << 20;
+    static std::size_t Bytes(const graphics::Picture& picture) {
+        return static_cast<std::size_t>(picture.Stride()) * static_cast<std::size_t>(picture.Height());
+    }
+    struct Entry {
+        graphics::Picture source;
+        graphics::Picture scaled;
+        int dpi;
+        bool keyed;
+    };
+    static bool SamePixels(const graphics::Picture& a, const graphics::Picture& b) {
+        if (a.Width() != b.Width() || a.Height() != b.Height() || a.BitsPerPixel() != b.BitsPerPixel()) return false;
+        for (int y = 0; y < a.Height(); ++y)
+            if (std::memcmp(a.Row(y), b.Row(y), a.RowBytes()) != 0) return false;
+        return true;
+    }
+    std::vector<Entry> m_entries;
+    std::size_t m_bytes = 0;
+};
+
+// A shared picture at the painting's resolution: itself at 96 dots per inch.
+const graphics::Picture& AtDpi(const graphics::Picture& source, int dpi, bool keyed = false) {
+    static ScaledSharedPictures scaled;
+    if (dpi == kBaseDpi || source.Empty()) return source;
+    return scaled.Get(source, dpi, keyed);
+}
+
+// A sticker's icon at the painting's resolution (kept apart from the shared pictures, which every paint looks
+// up: many icons would only lengthen their search).
+const graphics::Picture& IconAtDpi(const graphics::Picture& source, int dpi) {
+    static ScaledSharedPictures scaled;
+    if (dpi == kBaseDpi || source.Empty()) return source;
+    return scaled.Get(source, dpi, /*keyed=*/false);
+}
+
 }  // namespace
 
 bool StickerPainter::MeasureInput::operator==(const MeasureInput& other) const {
     return SameBlock(caption, other.caption) && SameBlock(date, other.date) && SameBlock(body, other.body) &&
            inkColor == other.inkColor && wordWrap == other.wordWrap && frame == other.frame &&
-           showPicture == other.showPicture && pictureWidth == other.pictureWidth;
+           showPicture == other.showPicture && pictureWidth == other.pictureWidth && dpi == other.dpi;
 }
 
 bool StickerPainter::TextLayerInput::operator==(const TextLayerInput& other) const {
@@ -119,7 +186,10 @@ bool StickerPainter::TextLayerInput::operator==(const TextLayerInput& other) con
 void StickerPainter::MeasureText(const PlacementBlock& p, const TextStyleBlock& block) {
     const std::string text = block.text.Get();
     GdiSurface& scratch = PaintShare::Get().Scratch();
-    HFONT font = FontOf(block);
+    HFONT font = FontOf(block, m_dpi);
+    const int boxWidth = S(layout::kTextBoxWidth);
+    const int blockX = S(block.x);
+    const int blockY = S(block.y);
 
     int lineHeight = 0;
     int textWidth = 0;
@@ -131,12 +201,11 @@ void StickerPainter::MeasureText(const PlacementBlock& p, const TextStyleBlock& 
     const int lineCount = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\r'));
     // Bounded: a 255-character text never needs more, whatever the font size says.
     const int scratchHeight =
-        std::clamp(lineHeight * (textWidth / layout::kTextBoxWidth + lineCount + layout::kMeasureSpareLines), 1,
-                   kMaxScratchExtent);
+        std::clamp(lineHeight * (textWidth / boxWidth + lineCount + layout::kMeasureSpareLines), 1, kMaxScratchExtent);
 
     // Measuring draws nothing: the scratch is sized and filled for the drawing below.
-    const std::int32_t boxRight = SaturatedSum(block.x, block.width);
-    RECT r{block.x, block.y, boxRight, scratchHeight};
+    const std::int32_t boxRight = SaturatedSum(blockX, S(block.width));
+    RECT r{blockX, blockY, boxRight, scratchHeight};
     {
         HDC dc = scratch.Dc();
         SelectGuard select(dc, font);
@@ -147,11 +216,11 @@ void StickerPainter::MeasureText(const PlacementBlock& p, const TextStyleBlock& 
 
     int height = scratchHeight;
     if (height < r.bottom) height = std::min<int>(r.bottom, kMaxScratchExtent);
-    RECT d{block.x, block.y, boxRight, height};
-    int width = layout::kTextBoxWidth;
+    RECT d{blockX, blockY, boxRight, height};
+    int width = boxWidth;
     if (boxRight < r.right) {
         // One word wider than the box: the ink decides the width.
-        width = std::clamp<int>(r.right + layout::kInkMargin, 1, kMaxScratchExtent);
+        width = std::clamp<int>(r.right + S(layout::kInkMargin), 1, kMaxScratchExtent);
         d.right = r.right;
     }
     scratch.Resize(width, height);
@@ -165,33 +234,34 @@ void StickerPainter::MeasureText(const PlacementBlock& p, const TextStyleBlock& 
 
     const graphics::Rect ink = graphics::InkBounds(scratch.Pixels());
     m_layout.textRect = RECT{ink.left, ink.top, std::min(ink.right, kMaxTextExtent),
-                             std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent)};
+                             std::clamp(ink.bottom, S(layout::kMinTextBottom), kMaxTextExtent)};
 }
 
 void StickerPainter::RemeasureText(const PlacementBlock& p, const TextStyleBlock& block) {
     const std::string text = block.text.Get();
     GdiSurface& scratch = PaintShare::Get().Scratch();
-    HFONT font = FontOf(block);
-    scratch.Resize(std::clamp<int>(m_layout.textRect.right + layout::kInkMargin, 1, graphics::kMaxPictureDimension),
-                   std::clamp<int>(m_layout.textRect.bottom + layout::kInkMargin, 1, graphics::kMaxPictureDimension));
+    HFONT font = FontOf(block, m_dpi);
+    const int margin = S(layout::kInkMargin);
+    scratch.Resize(std::clamp<int>(m_layout.textRect.right + margin, 1, graphics::kMaxPictureDimension),
+                   std::clamp<int>(m_layout.textRect.bottom + margin, 1, graphics::kMaxPictureDimension));
     HDC dc = scratch.Dc();
     SelectGuard select(dc, font);
     FillWhite(scratch.Pixels());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RgbOf(block.color - 1));
-    RECT d{block.x, block.y, m_layout.textRect.right, m_layout.textRect.bottom};
+    RECT d{S(block.x), S(block.y), m_layout.textRect.right, m_layout.textRect.bottom};
     m_layout.wrapRight = d.right;
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, kNoteTextFlags | WrapFlag(p));
     const graphics::Rect ink = graphics::InkBounds(scratch.Pixels());
     // No ink (an empty or blank text): the scan would report the scratch's margin row, 23 rows below
     // the height MeasureText found; the empty sticker stays as high as five lines, like the frame styles.
     if (ink.top < scratch.Height())
-        m_layout.textRect.bottom = std::clamp(ink.bottom, layout::kMinTextBottom, kMaxTextExtent);
+        m_layout.textRect.bottom = std::clamp(ink.bottom, S(layout::kMinTextBottom), kMaxTextExtent);
 }
 
 void StickerPainter::MeasureHeader(const StickerRecord& r) {
-    m_layout.captionRightEdge = SaturatedSum(r.caption.x, TextWidthIn(r.caption, r.caption.text.Get()));
-    m_layout.dateWidth = r.date.ShowDate() ? TextWidthIn(r.date, r.date.text.Get()) : 0;
+    m_layout.captionRightEdge = SaturatedSum(S(r.caption.x), TextWidthIn(r.caption, r.caption.text.Get(), m_dpi));
+    m_layout.dateWidth = r.date.ShowDate() ? TextWidthIn(r.date, r.date.text.Get(), m_dpi) : 0;
 }
 
 void StickerPainter::Measure(const StickerRecord& r, std::uint8_t style) {
@@ -205,6 +275,7 @@ void StickerPainter::Measure(const StickerRecord& r, std::uint8_t style) {
     input.frame = IsFrameStyle(style) ? 1 : 0;
     input.showPicture = p.showPicture;
     input.pictureWidth = m_stickerPicture.Width();
+    input.dpi = m_dpi;
     if (m_measured && input == m_measureInput) {
         m_layout = m_measuredLayout;
         return;
@@ -215,10 +286,10 @@ void StickerPainter::Measure(const StickerRecord& r, std::uint8_t style) {
     if (!IsFrameStyle(style)) MeasureHeader(r);
     if (p.showPicture != 0)
         m_layout.captionRightEdge = SaturatedSum(m_layout.captionRightEdge,
-                                                 std::int64_t{m_stickerPicture.Width()} + layout::kPictureCaptionGap);
+                                                 std::int64_t{ShownPicture().Width()} + S(layout::kPictureCaptionGap));
     if (!IsFrameStyle(style)) {
         const std::int32_t need = SaturatedSum(std::int64_t{m_layout.captionRightEdge} + m_layout.dateWidth,
-                                               std::int64_t{r.caption.x} + layout::kCaptionDateGap);
+                                               std::int64_t{S(r.caption.x)} + S(layout::kCaptionDateGap));
         if (need > m_layout.textRect.right) {
             m_layout.textRect.right = std::min(need, kMaxTextExtent);
             RemeasureText(p, r.body);
@@ -236,10 +307,15 @@ void StickerPainter::LoadPicture(PlacementBlock& p) {
     if (p.pictureLow == 0) {
         p.showPicture = 0;
         m_stickerPicture.Reset(0, 0, 32);
+        m_scaledPicture.Reset(0, 0, 32);
         return;
     }
     p.showPicture = 1;
     m_host.PictureByNumber(m_stickerPicture, p.PictureNumber());
+    if (m_dpi == kBaseDpi)
+        m_scaledPicture.Reset(0, 0, 32);
+    else
+        m_scaledPicture = IconAtDpi(m_stickerPicture, m_dpi);
 }
 
 void StickerPainter::ComposeBackground(const PlacementBlock& p, std::uint8_t style) {
@@ -249,19 +325,22 @@ void StickerPainter::ComposeBackground(const PlacementBlock& p, std::uint8_t sty
     const graphics::Picture& maskPicture = m_host.SharedPicture(skin.mask);
     std::shared_ptr<const graphics::Picture> background;
     if (!skinPicture.Empty() && !maskPicture.Empty()) {
-        const graphics::Rect content = skin.framed
-                                           ? graphics::Rect{m_layout.textRect.left, m_layout.textRect.top,
-                                                            m_layout.textRect.right, m_layout.textRect.bottom}
-                                           : graphics::Rect{m_layout.contentRect.left, m_layout.contentRect.top,
-                                                            std::min<int>(m_layout.contentRect.right, kMaxTextExtent),
-                                                            std::min<int>(m_layout.contentRect.bottom, kMaxTextExtent)};
+        graphics::Rect content = skin.framed
+                                     ? graphics::Rect{m_layout.textRect.left, m_layout.textRect.top,
+                                                      m_layout.textRect.right, m_layout.textRect.bottom}
+                                     : graphics::Rect{m_layout.contentRect.left, m_layout.contentRect.top,
+                                                      std::min<int>(m_layout.contentRect.right, kMaxTextExtent),
+                                                      std::min<int>(m_layout.contentRect.bottom, kMaxTextExtent)};
+        // The skins are composed at 96 dpi around the measured content in 96-dpi pixels, rounded outwards.
+        content = graphics::Rect{Unscale(content.left, m_dpi), Unscale(content.top, m_dpi),
+                                 UnscaleUp(content.right, m_dpi), UnscaleUp(content.bottom, m_dpi)};
         const graphics::Rect icon{0, 0, m_stickerPicture.Width(), m_stickerPicture.Height()};
         const bool unrolled = p.unrolled != 0;
         try {
             graphics::BackgroundCache* cache = m_host.Backgrounds();
-            background = cache != nullptr
-                             ? cache->Get(style, skinPicture, maskPicture, content, unrolled, icon)
-                             : graphics::MakeBackground(style, skinPicture, maskPicture, content, unrolled, icon);
+            background = cache != nullptr ? cache->Get(style, skinPicture, maskPicture, content, unrolled, icon, m_dpi)
+                                          : graphics::MakeBackground(style, skinPicture, maskPicture, content, unrolled,
+                                                                     icon, m_dpi);
         } catch (const graphics::GraphicsError&) {
             // Sizes no skin can make: the plain panel below keeps the note visible.
         }
@@ -269,10 +348,10 @@ void StickerPainter::ComposeBackground(const PlacementBlock& p, std::uint8_t sty
     if (!background) {
         // Without the program's pictures: a plain opaque grey panel of the content's size.
         auto panel = std::make_shared<graphics::Picture>(
-            std::clamp<int>(m_layout.textRect.right + layout::kPanelMargin, layout::kPanelMinWidth,
-                            kMaxTextExtent + layout::kPanelMargin),
-            std::clamp<int>(m_layout.textRect.bottom + layout::kPanelMargin, layout::kPanelMinHeight,
-                            kMaxTextExtent + layout::kPanelMargin),
+            std::clamp<int>(m_layout.textRect.right + S(layout::kPanelMargin), S(layout::kPanelMinWidth),
+                            kMaxTextExtent + S(layout::kPanelMargin)),
+            std::clamp<int>(m_layout.textRect.bottom + S(layout::kPanelMargin), S(layout::kPanelMinHeight),
+                            kMaxTextExtent + S(layout::kPanelMargin)),
             32);
         for (int y = 0; y < panel->Height(); ++y) {
             std::uint8_t* row = panel->Row(y);
@@ -313,9 +392,19 @@ void StickerPainter::Release() {
     m_textLayer = graphics::Picture();
     m_textLayerValid = false;
     m_stickerPicture.Reset(0, 0, 32);
+    m_scaledPicture.Reset(0, 0, 32);
 }
 
-int StickerPainter::PictureRows(const PlacementBlock& p) const {
+SIZE StickerPainter::SizeAt(const PlacementBlock& p, int dpi) const {
+    if (!m_background) return SIZE{0, 0};
+    const int width = Unscale(m_background->Width(), m_dpi);
+    const int height = Unscale(m_background->Height(), m_dpi);
+    return SIZE{Scale(width, dpi), Scale(height, dpi) + Scale(BaseRows(p), dpi)};
+}
+
+int StickerPainter::PictureRows(const PlacementBlock& p) const { return S(BaseRows(p)); }
+
+int StickerPainter::BaseRows(const PlacementBlock& p) const {
     const std::uint8_t style = PaintedStyle(p.style);
     if (IsIconStyle(style) || p.showPicture == 0 || m_stickerPicture.Empty()) return 0;
     const int h = m_stickerPicture.Height();
@@ -367,7 +456,7 @@ void StickerPainter::PaintTextLayer(const StickerRecord& r) {
     {
         const phase::Scope timing(phase::Phase::kBodyText);
         if (!icon) {
-            if (p.unrolled != 0) PaintText(p, r.body, frame ? layout::kFrameTextLift : 0);
+            if (p.unrolled != 0) PaintText(p, r.body, frame ? S(layout::kFrameTextLift) : 0);
         } else if (p.unrolled != 0 || m_stickerPicture.Width() < 2) {
             PaintText(p, r.body, 0);
         }
@@ -418,28 +507,34 @@ void StickerPainter::PaintSteps(const StickerRecord& r, bool fromRelayout, bool 
         if (!icon || fromRelayout || focused) {
             const graphics::Picture& point =
                 m_host.SharedPicture(p.layer == 1 ? "BITMAP_POINT_ON" : "BITMAP_POINT_OFF");
-            if (!point.Empty()) {
-                graphics::DrawKeyed(point, m_canvas,
-                                    m_canvas.Width() - (frame ? layout::kFramePointRight : layout::kPointRight),
-                                    frame ? layout::kFramePointRow : layout::kPointRow, kMagentaKey);
+            const int x = m_canvas.Width() - S(frame ? layout::kFramePointRight : layout::kPointRight);
+            const int y = S(frame ? layout::kFramePointRow : layout::kPointRow);
+            if (!point.Empty() && m_dpi == kBaseDpi) {
+                graphics::DrawKeyed(point, m_canvas, x, y, kMagentaKey);
+            } else if (!point.Empty()) {
+                // Resampled, the key colour would bleed into the edges: the point is scaled with its key as
+                // transparency and drawn by its alpha.
+                graphics::DrawAlphaOver32(AtDpi(point, m_dpi, /*keyed=*/true), m_canvas, x, y);
             }
         }
         if (focused && !icon) PaintPinRow(p);
 
         if (p.showPicture != 0 && !m_stickerPicture.Empty()) {
+            // Sizes decide at 96 dpi; the scaled picture is drawn at the scaled places.
             const int h = m_stickerPicture.Height();
+            const graphics::Picture& shown = ShownPicture();
             if (!icon) {
                 const int o = frame ? layout::kFramePictureInset : 0;
-                const int x = r.caption.x - layout::kPictureLeftOfCaption + o;
+                const int x = S(r.caption.x - layout::kPictureLeftOfCaption + o);
                 if (h < layout::kSmallPictureHeight) {
-                    graphics::DrawAlphaOver32(m_stickerPicture, m_canvas, x, layout::kSmallPictureRow - o);
+                    graphics::DrawAlphaOver32(shown, m_canvas, x, S(layout::kSmallPictureRow - o));
                 } else if (h < layout::kLargestCaptionPicture) {
                     const bool tall = h > layout::kTallPictureFrom;
-                    graphics::DrawAlphaOver32(m_stickerPicture, m_composed.Pixels(), x, tall ? -o : 0);
+                    graphics::DrawAlphaOver32(shown, m_composed.Pixels(), x, tall ? -S(o) : 0);
                 }
             } else {
-                graphics::DrawAlphaOver32(m_stickerPicture, m_canvas, layout::kIconPictureLeft,
-                                          (background.Height() - h) / 2);
+                graphics::DrawAlphaOver32(shown, m_canvas, S(layout::kIconPictureLeft),
+                                          (background.Height() - shown.Height()) / 2);
             }
         }
         if (focused && icon) PaintPinRow(p);
@@ -449,13 +544,17 @@ void StickerPainter::PaintSteps(const StickerRecord& r, bool fromRelayout, bool 
 void StickerPainter::PaintPinRow(const PlacementBlock& p) {
     graphics::Picture& target = m_canvas;
     const PinOffsets o = PinOffsetsOf(PaintedStyle(p.style), p.unrolled != 0);
-    const int x = target.Width() - o.dx;
-    const int y = target.Height() - o.dy;
-    graphics::DrawAlphaOver32(m_host.SharedPicture("BITMAP_CLOSE_PIN"), target, x, y);
-    graphics::DrawAlphaOver32(m_host.SharedPicture("BITMAP_DUP_PIN"), target, x - layout::kPinStep, y);
-    graphics::DrawAlphaOver32(m_host.SharedPicture("BITMAP_EDIT_PIN"), target, x - 2 * layout::kPinStep, y);
-    graphics::DrawAlphaOver32(m_host.SharedPicture(p.unrolled != 0 ? "BITMAP_UP_PIN" : "BITMAP_DOWN_PIN"), target,
-                              x - 3 * layout::kPinStep, y);
+    // Where the hit tests look for them: each distance scaled alone.
+    const int x = target.Width() - S(o.dx);
+    const int y = target.Height() - S(o.dy);
+    const int step = S(layout::kPinStep);
+    const auto pin = [this](std::string_view name) -> const graphics::Picture& {
+        return AtDpi(m_host.SharedPicture(name), m_dpi);
+    };
+    graphics::DrawAlphaOver32(pin("BITMAP_CLOSE_PIN"), target, x, y);
+    graphics::DrawAlphaOver32(pin("BITMAP_DUP_PIN"), target, x - step, y);
+    graphics::DrawAlphaOver32(pin("BITMAP_EDIT_PIN"), target, x - 2 * step, y);
+    graphics::DrawAlphaOver32(pin(p.unrolled != 0 ? "BITMAP_UP_PIN" : "BITMAP_DOWN_PIN"), target, x - 3 * step, y);
 }
 
 void StickerPainter::PaintLine(const TextStyleBlock& block, int x, int y, ColorValue shadowColor) {
@@ -464,7 +563,7 @@ void StickerPainter::PaintLine(const TextStyleBlock& block, int x, int y, ColorV
     scratch.Resize(m_canvas.Width(), m_canvas.Height());
     CopyRgbTo24(m_canvas, scratch.Pixels());
     HDC dc = scratch.Dc();
-    HFONT font = FontOf(block);
+    HFONT font = FontOf(block, m_dpi);
     {
         SelectGuard select(dc, font);
         ::SetBkMode(dc, TRANSPARENT);
@@ -482,16 +581,16 @@ void StickerPainter::PaintLine(const TextStyleBlock& block, int x, int y, ColorV
 
 void StickerPainter::PaintCaption(const PlacementBlock& p, const TextStyleBlock& block) {
     if (block.text.Length() == 0) return;
-    const int shift = p.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0;
-    PaintLine(block, SaturatedSum(block.x, shift), block.y, p.shadowColor);
+    const int shift = p.showPicture != 0 ? ShownPicture().Width() + S(layout::kPictureTextGap) : 0;
+    PaintLine(block, SaturatedSum(S(block.x), shift), S(block.y), p.shadowColor);
 }
 
 void StickerPainter::PaintDate(const TextStyleBlock& block, ColorValue shadowColor) {
     if (block.text.Length() == 0) return;
-    const int textWidth = TextWidthIn(block, block.text.Get());
+    const int textWidth = TextWidthIn(block, block.text.Get(), m_dpi);
     const int width = m_canvas.Width();
     // Right-aligned; the block's X and Y are not used.
-    PaintLine(block, width - textWidth - layout::kDateRightMargin, layout::kDateRow, shadowColor);
+    PaintLine(block, width - textWidth - S(layout::kDateRightMargin), S(layout::kDateRow), shadowColor);
 }
 
 void StickerPainter::PaintText(const PlacementBlock& p, const TextStyleBlock& block, int lift) {
@@ -504,18 +603,19 @@ void StickerPainter::PaintText(const PlacementBlock& p, const TextStyleBlock& bl
     int width = 0;
     int height = 0;
     RECT t{};
+    const int blockX = S(block.x);
     if (!icon) {
         width = frame ? (windowWidth > m_layout.textRect.right ? windowWidth
-                                                               : SaturatedSum(m_layout.textRect.right, block.x))
+                                                               : SaturatedSum(m_layout.textRect.right, blockX))
                       : windowWidth;
-        height = m_layout.textRect.bottom + layout::kTextBottomMargin;
+        height = m_layout.textRect.bottom + S(layout::kTextBottomMargin);
         // Where the measuring broke the lines: the box's own edge, or further right when a word longer
         // than the line or the caption widened it.
-        t = RECT{block.x, SaturatedSum(block.y, -lift),
+        t = RECT{blockX, SaturatedSum(S(block.y), -lift),
                  std::max<std::int32_t>(m_layout.wrapRight, m_layout.textRect.right), height};
         if (frame) {
-            t.right = m_layout.calcRect.right < layout::kFrameTextRightFrom ? layout::kFrameTextRight
-                                                                            : m_layout.calcRect.right;
+            t.right = m_layout.calcRect.right < S(layout::kFrameTextRightFrom) ? S(layout::kFrameTextRight)
+                                                                               : m_layout.calcRect.right;
             if (width < t.right + 1) width = t.right + 1;
         }
     } else {
@@ -523,7 +623,8 @@ void StickerPainter::PaintText(const PlacementBlock& p, const TextStyleBlock& bl
         height = background.Height();
         const int cw = m_layout.calcRect.right - m_layout.calcRect.left;
         const int ch = m_layout.calcRect.bottom - m_layout.calcRect.top;
-        t.left = layout::kIconTextLeft + (p.showPicture != 0 ? m_stickerPicture.Width() + layout::kPictureTextGap : 0);
+        t.left =
+            S(layout::kIconTextLeft) + (p.showPicture != 0 ? ShownPicture().Width() + S(layout::kPictureTextGap) : 0);
         t.right = t.left + cw;
         t.top = (background.Height() - ch) / 2;
         t.bottom = t.top + ch;
@@ -539,7 +640,7 @@ void StickerPainter::PaintText(const PlacementBlock& p, const TextStyleBlock& bl
 
     const std::string text = block.text.Get();
     const UINT format = BodyFormat(p);
-    HFONT font = FontOf(block);
+    HFONT font = FontOf(block, m_dpi);
     {
         SelectGuard selectScratch(scratch.Dc(), font);
         SelectGuard selectMask(mask.Dc(), font);

@@ -2,6 +2,9 @@
 // sticker's picture and has the compositor build the background at the size the content needs; Repaint
 // draws on that background again. Either leaves the result in Composed() for the window to present.
 //
+// It paints at the resolution its window is shown at: the geometry, drawn for 96 dots per inch, scaled
+// number by number, the fonts made at that resolution, the skins and small pictures resampled.
+//
 // It keeps what each reuse needs between paints: the last measuring with what it read, the background of
 // the layout and the picture up to the date line with what it was drawn from.
 #pragma once
@@ -13,6 +16,7 @@
 #include <string>
 
 #include "base/color_value.h"
+#include "base/dpi.h"
 #include "graphics/dib_section_win.h"
 #include "graphics/picture.h"
 #include "sticker/sticker_host_win.h"
@@ -33,9 +37,18 @@ public:
     // Gives every picture back.
     void Release();
 
+    // The resolution to paint at (kBaseDpi until set; an unusable one is taken as kBaseDpi). The next
+    // Relayout uses it.
+    void SetDpi(int dpi) { m_dpi = SaneDpi(dpi); }
+    [[nodiscard]] int Dpi() const { return m_dpi; }
+    // The size the last layout would have at `dpi`: its 96-dpi size scaled (the texts are not measured
+    // anew, so it may be a pixel off the size a layout there makes).
+    [[nodiscard]] SIZE SizeAt(const PlacementBlock& p, int dpi) const;
+
     // The picture to present (no section before the first paint).
     [[nodiscard]] DibSection& Composed() { return m_composed; }
     [[nodiscard]] const DibSection& Composed() const { return m_composed; }
+    // The sticker's picture at 96 dots per inch.
     [[nodiscard]] const graphics::Picture& StickerPicture() const { return m_stickerPicture; }
 
 private:
@@ -63,6 +76,7 @@ private:
         std::uint8_t frame = 0;
         std::uint8_t showPicture = 0;
         int pictureWidth = 0;
+        int dpi = kBaseDpi;
         bool operator==(const MeasureInput& other) const;
     };
     // Everything the painting steps up to the date line read (colours as the screen shows them).
@@ -94,6 +108,13 @@ private:
     void LoadPicture(PlacementBlock& p);
     void ComposeBackground(const PlacementBlock& p, std::uint8_t style);
     [[nodiscard]] int PictureRows(const PlacementBlock& p) const;
+    [[nodiscard]] int BaseRows(const PlacementBlock& p) const;
+    // A number of the 96-dpi geometry at the painting's resolution.
+    [[nodiscard]] int S(int n) const { return Scale(n, m_dpi); }
+    // The sticker's picture as painted: scaled at another resolution than 96.
+    [[nodiscard]] const graphics::Picture& ShownPicture() const {
+        return m_dpi == kBaseDpi ? m_stickerPicture : m_scaledPicture;
+    }
     [[nodiscard]] TextLayerInput CurrentTextLayerInput(const StickerRecord& r) const;
     void PaintTextLayer(const StickerRecord& r);
     void PaintSteps(const StickerRecord& r, bool fromRelayout, bool focused);
@@ -113,6 +134,8 @@ private:
     std::shared_ptr<const graphics::Picture> m_background;
     std::uint64_t m_backgroundGeneration = 0;
     graphics::Picture m_stickerPicture{0, 0, 32};
+    graphics::Picture m_scaledPicture{0, 0, 32};
+    int m_dpi = kBaseDpi;
     // The layout being painted, and what the last measuring read and found.
     Layout m_layout;
     MeasureInput m_measureInput;

@@ -1,9 +1,11 @@
 #include "sticker/stick_form_win.h"
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
 #include "base/bounded_send_win.h"
+#include "base/dpi_win.h"
 #include "base/phase_times.h"
 #include "base/today_text_win.h"
 #include "protocol/protocol.h"
@@ -28,6 +30,30 @@ constexpr int kDesignLeft = 309;
 constexpr int kDesignTop = 431;
 constexpr int kDesignWidth = 120;
 constexpr int kDesignHeight = 68;
+
+// Asked before a move onto a monitor of another resolution (Windows 10 1703 on; the headers the program is
+// built with stop at Windows 7).
+constexpr UINT kGetDpiScaledSizeMessage = 0x02E4;
+
+// The place behind a pointer of a resolution message, or nullptr. Windows sends these from the window's own
+// thread while it moves the window; the same number sent from another thread or program (or posted) carries
+// an address that means nothing here, so it is used only from this thread and only where `size` bytes are
+// committed memory that may be read (and written when `write`).
+template <typename T>
+T* ResolutionMessagePointer(LPARAM lParam, bool write) {
+    if (lParam == 0 || ::InSendMessageEx(nullptr) != ISMEX_NOSEND) return nullptr;
+    MEMORY_BASIC_INFORMATION info{};
+    if (::VirtualQuery(reinterpret_cast<const void*>(lParam), &info, sizeof info) != sizeof info) return nullptr;
+    constexpr DWORD kWritable = PAGE_READWRITE | PAGE_EXECUTE_READWRITE;
+    constexpr DWORD kReadable = kWritable | PAGE_READONLY | PAGE_EXECUTE_READ;
+    const DWORD protection = info.Protect & ~(PAGE_GUARD | PAGE_NOCACHE | PAGE_WRITECOMBINE);
+    if (info.State != MEM_COMMIT || (info.Protect & PAGE_GUARD) != 0 ||
+        (protection & (write ? kWritable : kReadable)) == 0)
+        return nullptr;
+    const auto end = reinterpret_cast<std::uintptr_t>(info.BaseAddress) + info.RegionSize;
+    if (static_cast<std::uintptr_t>(lParam) + sizeof(T) > end) return nullptr;
+    return reinterpret_cast<T*>(lParam);
+}
 
 }  // namespace
 
@@ -89,6 +115,22 @@ void TStickForm::FormCreate() {
     m_handCursor = handCursor;
     m_hideInterval = HideDelayMilliseconds(0);
     m_hideTimerRunning = false;
+    // Made where it stands: the resolution of its monitor.
+    m_painter.SetDpi(DpiOfWindow(Handle()));
+}
+
+void TStickForm::OnDpiChanged(int dpi, const RECT* suggested) {
+    m_painter.SetDpi(dpi);
+    // The picture takes its size from the layout below; the place is the one Windows suggests, so the
+    // sticker stays under the pointer that drags it across.
+    if (suggested != nullptr) {
+        // The suggestion is in screen coordinates; a desktop-layer sticker is placed in its parent's.
+        POINT place{suggested->left, suggested->top};
+        HWND parent = ::GetAncestor(Handle(), GA_PARENT);
+        if (parent != nullptr && parent != ::GetDesktopWindow()) ::ScreenToClient(parent, &place);
+        ::SetWindowPos(Handle(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    Relayout();
 }
 
 void TStickForm::FormClose() {
@@ -396,6 +438,16 @@ LRESULT TStickForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_WINDOWPOSCHANGED:
             OnWindowPosChanged();
             break;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), ResolutionMessagePointer<const RECT>(lParam, false));
+            return 0;
+        case kGetDpiScaledSizeMessage:
+            if (SIZE* size = ResolutionMessagePointer<SIZE>(lParam, true);
+                size != nullptr && m_painter.Composed().Bitmap() != nullptr) {
+                *size = m_painter.SizeAt(m_blocks.placement, LOWORD(wParam));
+                return TRUE;
+            }
+            return FALSE;
         case WM_EXITSIZEMOVE:
             // The user moved it: where it stands now is its own place.
             m_rescued = false;

@@ -116,6 +116,8 @@ private:
     void OnDestroy();
     // The place the record keeps: the window's own, or the one it left for a monitor's sake.
     [[nodiscard]] POINT StoredPlace() const;
+    // A move to a monitor of another resolution: paints at `dpi` and moves to the suggested place.
+    void OnDpiChanged(int dpi, const RECT* suggested);
 
     // Interaction.
     void FormMouseDown(int button, int x, int y);

@@ -106,7 +106,7 @@ int TStickForm::PictureWidth() const { return m_blocks.placement.showPicture != 
 int TStickForm::PinUnder(int x, int y) const {
     const PlacementBlock& p = m_blocks.placement;
     return PinAt(PaintedStyle(p.style), p.unrolled != 0, m_clickedSinceFocus, m_painter.Composed().Width(),
-                 m_painter.Composed().Height(), x, y);
+                 m_painter.Composed().Height(), x, y, m_painter.Dpi());
 }
 
 void TStickForm::PostSaveRequest() const {
@@ -196,7 +196,7 @@ void TStickForm::FormMouseDown(int button, int x, int y) {
                 break;
         }
         if (!life.Alive()) return;
-    } else if (PushpinAt(style, m_painter.Composed().Width(), PictureWidth(), x, y) &&
+    } else if (PushpinAt(style, m_painter.Composed().Width(), PictureWidth(), x, y, m_painter.Dpi()) &&
                (!IsIconStyle(style) || m_clickedSinceFocus)) {
         ToggleLayer();
         return;

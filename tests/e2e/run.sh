@@ -71,6 +71,7 @@ ini_keys() { tr -d '\r' <"$1" 2>/dev/null | grep -c '='; }
 
 finish() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  if declare -F restore_logpixels >/dev/null; then restore_logpixels; fi
   undo_read_only
   rm -rf "$run_root"
 }
@@ -572,7 +573,57 @@ while read -r left top width height; do
   [ "${colours:-0}" -gt 20 ] && painted=$((painted + 1))
 done < <(probe windows TStickForm)
 check "every style paints its sticker (screenshot build/sticker-gallery.png)" test "$painted" = 17
+gallery_96=$(probe windows TStickForm)
 stop_program "$first"
+
+# -- at 144 and 192 dots per inch (Wine's LogPixels, read at each program's start) every sticker of the gallery
+# is 1.5 and 2 times its size at 96: a skin's width and height exactly, rounded half up; a size the text
+# decides as the text in the font made at that resolution (within 10 % below, 2 % above). The 144-dpi gallery
+# is kept as a screenshot; LogPixels is put back as it was, so the later steps run at 96.
+desktop_key='HKCU\Control Panel\Desktop'
+logpixels_before=$("$loader" reg query "$desktop_key" /v LogPixels 2>/dev/null | tr -d '\r' |
+  awk '$1 == "LogPixels" { print $3 }')
+set_logpixels() { "$loader" reg add "$desktop_key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+restore_logpixels() {
+  if [ -n "$logpixels_before" ]; then
+    set_logpixels "$((logpixels_before))"
+  else
+    "$loader" reg delete "$desktop_key" /v LogPixels /f >/dev/null 2>&1
+  fi
+}
+# Windows listed as "left top width height", one gallery per list: sorted by row and column, each list is in
+# style order, whatever the grid.
+scaled_gallery() {  # dpi, the windows at 96, the windows at dpi
+  awk -v dpi="$1" 'function s(n) { return int((n * dpi + 48) / 96) }
+    NR == FNR { w[FNR] = $3; h[FNR] = $4; next }
+    { n++; sw = s(w[FNR]); sh = s(h[FNR])
+      if (w[FNR] == 239) { if ($3 != sw || $4 != sh) bad++ }
+      else if ($3 < 0.9 * sw || $3 > 1.02 * sw || $4 < 0.9 * sh || $4 > 1.02 * sh) bad++ }
+    END { exit !(n == 17 && bad == 0) }' <(sort -n -k2 -k1 <<<"$2") <(sort -n -k2 -k1 <<<"$3")
+}
+for dpi in 144 192; do
+  dir=$(new_folder)
+  # At 144 a grid that fits the screen at that scale (for the screenshot); at 192 the 96-dpi one.
+  if [ "$dpi" = 144 ]; then probe makegallery "Z:$dir/base.db" 144; else probe makegallery "Z:$dir/base.db"; fi
+  set_logpixels "$dpi"
+  first=$(start_program "$dir")
+  check "starts with the gallery at $dpi dpi" probe wait 30
+  for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 17 ] && break; sleep 0.2; done
+  gallery_scaled=$(probe windows TStickForm)
+  check "at $dpi dpi every sticker is $dpi/96 times its size at 96" scaled_gallery "$dpi" "$gallery_96" "$gallery_scaled"
+  if [ "$dpi" = 144 ]; then
+    probe send 1400 >/dev/null  # answered once every command posted at the start has run
+    import -window root build/sticker-gallery-150.png 2>/dev/null
+    painted=0
+    while read -r left top width height; do
+      colours=$(convert build/sticker-gallery-150.png -crop "${width}x${height}+${left}+${top}" +repage -format %k info: 2>/dev/null)
+      [ "${colours:-0}" -gt 20 ] && painted=$((painted + 1))
+    done <<<"$gallery_scaled"
+    check "every style paints its sticker at 144 dpi (screenshot build/sticker-gallery-150.png)" test "$painted" = 17
+  fi
+  stop_program "$first"
+  restore_logpixels
+done
 
 # -- the new-sticker dialog with the real mouse and keyboard: the tray's double click opens it, the typed caption
 # and text and OK make the sticker, the close keeps the chosen look in config.txt

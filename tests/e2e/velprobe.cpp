@@ -26,8 +26,9 @@
 //   velprobe summary N              WM_USER 301 for the n-th sticker; print the summary received
 //   velprobe makedb FILE COUNT TAIL write a base.db of COUNT recognisable records and TAIL extra bytes
 //   velprobe at X Y                 print the class of the window at that screen point
-//   velprobe makegallery FILE       write a base.db of one sticker per style, in a grid, with a date,
-//                                   three lines of text and an icon
+//   velprobe makegallery FILE [DPI] write a base.db of one sticker per style, in a grid, with a date,
+//                                   three lines of text and an icon; with DPI, a grid whose steps are
+//                                   scaled to that resolution in as many columns as a 1280-pixel screen holds
 //   velprobe makelayers FILE        write a base.db of two plain stickers far apart: a topmost one at
 //                                   (100, 100) and a desktop one at (500, 100)
 //   velprobe makenotes FILE mine|theirs  write the notes of one computer ("mine": "Milk", rolled up and
@@ -58,6 +59,7 @@
 #include <string>
 #include <vector>
 
+#include "base/dpi.h"
 #include "protocol/protocol.h"
 #include "sticker/sticker_state.h"
 #include "store/record.h"
@@ -396,7 +398,20 @@ BOOL CALLBACK PrintBoxText(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
-int MakeGallery(const char* path) {
+// The gallery's grid: 96-dpi stickers 254 apart in five columns, 200 apart in rows; scaled, the rows closer
+// (the screen holds fewer columns, so more rows).
+constexpr int kGalleryMargin = 10;
+constexpr int kGalleryColumnStep = 254;
+constexpr int kGalleryRowStep = 200;
+constexpr int kGalleryColumns = 5;
+constexpr int kScaledGalleryRowStep = 112;
+constexpr int kGalleryScreenWidth = 1280;
+
+int MakeGallery(const char* path, int dpi) {
+    const bool scaled = dpi != velpiners::kBaseDpi;
+    const int columnStep = velpiners::Scale(kGalleryColumnStep, dpi);
+    const int rowStep = scaled ? velpiners::Scale(kScaledGalleryRowStep, dpi) : kGalleryRowStep;
+    const int columns = scaled ? std::max(1, (kGalleryScreenWidth - kGalleryMargin) / columnStep) : kGalleryColumns;
     static const char* const kNames[] = {"Dark glass", "Inner",      "Flat", "Silver glass", "Glass", "Panel",
                                          "Classic",    "Narrow",     "Aero", "Modern",       "List",  "Vista Glass",
                                          "Vista",      "Vista Aero", "H.Z.", "Flat panel",   "Text"};
@@ -405,7 +420,8 @@ int MakeGallery(const char* path) {
     for (int i = 0; i < 17; ++i) {
         velpiners::StickerRecord r = PlainSticker(
             std::to_string(i) + " " + kNames[i], "Buy milk and bread\r\nCall the dentist at 10\r\nWater the plants",
-            10 + (i % 5) * 254, 10 + (i / 5) * 200, static_cast<std::uint8_t>(i), kColors[i % 6], 1);
+            kGalleryMargin + (i % columns) * columnStep, kGalleryMargin + (i / columns) * rowStep,
+            static_cast<std::uint8_t>(i), kColors[i % 6], 1);
         r.placement.SetPictureNumber(1 + (i * 2) % 34);
         r.placement.showPicture = 1;
         records.push_back(r);
@@ -523,7 +539,8 @@ int main(int argc, char** argv) {
         std::printf("%s\n", name);
         return 0;
     }
-    if (std::strcmp(verb, "makegallery") == 0 && argc >= 3) return MakeGallery(argv[2]);
+    if (std::strcmp(verb, "makegallery") == 0 && argc >= 3)
+        return MakeGallery(argv[2], argc >= 4 ? velpiners::SaneDpi(std::atoi(argv[3])) : velpiners::kBaseDpi);
     if (std::strcmp(verb, "makelayers") == 0 && argc >= 3) return MakeLayers(argv[2]);
     if (std::strcmp(verb, "makenotes") == 0 && argc >= 4) return MakeNotes(argv[2], argv[3]);
     if (std::strcmp(verb, "boxtext") == 0) {

@@ -52,5 +52,42 @@ TEST(PushpinAtTest, ByStyleGroupAndPicture) {
     EXPECT_FALSE(PushpinAt(17, 240, 0, 220, 10));
 }
 
+TEST(PinAtTest, AtAScaledResolutionEveryDistanceIsScaled) {
+    // 144 dpi, style 0 unrolled, 360 x 150: right edge 360 - 39 = 321, top 150 - 38 = 112 (37.5 rounds up),
+    // 27 apart, 23 high (22.5 rounds up).
+    EXPECT_EQ(PinAt(0, true, true, 360, 150, 330, 120, 144), kClosePin);
+    EXPECT_EQ(PinAt(0, true, true, 360, 150, 321, 120, 144), kNoPin);
+    EXPECT_EQ(PinAt(0, true, true, 360, 150, 320, 120, 144), kDuplicatePin);
+    EXPECT_EQ(PinAt(0, true, true, 360, 150, 280, 120, 144), kEditPin);
+    EXPECT_EQ(PinAt(0, true, true, 360, 150, 250, 120, 144), kRollPin);
+    EXPECT_EQ(PinAt(0, true, true, 360, 150, 240, 120, 144), kNoPin);
+    EXPECT_EQ(PinAt(0, true, true, 360, 150, 330, 134, 144), kClosePin);
+    EXPECT_EQ(PinAt(0, true, true, 360, 150, 330, 135, 144), kNoPin);
+    // 192 dpi, the frame style rolled up, 480 x 72: right edge 480 - 94 = 386, rows 12..42, 36 apart.
+    EXPECT_EQ(PinAt(10, false, true, 480, 72, 400, 20, 192), kClosePin);
+    EXPECT_EQ(PinAt(10, false, true, 480, 72, 386, 20, 192), kNoPin);
+    EXPECT_EQ(PinAt(10, false, true, 480, 72, 368, 20, 192), kDuplicatePin);
+    EXPECT_EQ(PinAt(10, false, true, 480, 72, 330, 20, 192), kEditPin);
+    EXPECT_EQ(PinAt(10, false, true, 480, 72, 290, 20, 192), kRollPin);
+    EXPECT_EQ(PinAt(10, false, true, 480, 72, 400, 41, 192), kClosePin);
+    EXPECT_EQ(PinAt(10, false, true, 480, 72, 400, 42, 192), kNoPin);
+}
+
+TEST(PushpinAtTest, AtAScaledResolutionEveryDistanceIsScaled) {
+    // 144 dpi, 360 wide: columns 324..345 and rows 8..29, both excluded.
+    EXPECT_TRUE(PushpinAt(0, 360, 0, 330, 10, 144));
+    EXPECT_TRUE(PushpinAt(0, 360, 0, 344, 28, 144));
+    EXPECT_FALSE(PushpinAt(0, 360, 0, 324, 10, 144));
+    EXPECT_FALSE(PushpinAt(0, 360, 0, 330, 8, 144));
+    // The 32-pixel picture's 14 extra rows are 21 at 144.
+    EXPECT_FALSE(PushpinAt(0, 360, 32, 330, 10, 144));
+    EXPECT_TRUE(PushpinAt(0, 360, 32, 330, 40, 144));
+    EXPECT_FALSE(PushpinAt(0, 360, 32, 330, 50, 144));
+    // An icon style at 192: columns 148..176, rows 18..46.
+    EXPECT_TRUE(PushpinAt(12, 200, 0, 160, 20, 192));
+    EXPECT_FALSE(PushpinAt(12, 200, 0, 160, 18, 192));
+    EXPECT_FALSE(PushpinAt(12, 200, 0, 176, 20, 192));
+}
+
 }  // namespace
 }  // namespace velpiners

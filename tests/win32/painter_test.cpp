@@ -7,15 +7,20 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <map>
 #include <string>
+#include <thread>
+#include <tuple>
+#include <utility>
 
 #include "app/shared_pictures_win.h"
 #include "graphics/gdi_surface_win.h"
 #include "sticker/paint_share_win.h"
+#include "sticker/hit_test.h"
 #include "sticker/painter_win.h"
 #include "sticker/stick_form_win.h"
 #include "sticker/sticker_state.h"
@@ -577,6 +582,214 @@ TEST_F(PainterTest, AHostileRecordPaintsWithinBounds) {
         EXPECT_EQ(sticker->PresentedOpacity(), 0);
         EXPECT_EQ(Placement().style, style);  // painted as some style, stored as it came
     }
+}
+
+// --- Scaled resolutions --------------------------------------------------------------------------------
+
+// The width of `text` in the block's face and size made at `dpi`.
+int WidthAt(const TextStyleBlock& block, const std::string& text, int dpi) {
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    const std::string face = block.fontName.Get();
+    HFONT font =
+        ::CreateFontA(-::MulDiv(block.fontSize, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
+    HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE size{0, 0};
+    ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(dc, old);
+    ::DeleteObject(font);
+    ::DeleteDC(dc);
+    return size.cx;
+}
+
+// The columns [first, last] where two pictures of one size differ; {-1, -1} when they do not.
+std::pair<int, int> DifferingColumns(const Picture& a, const Picture& b) {
+    std::pair<int, int> columns{-1, -1};
+    for (int x = 0; x < a.Width(); ++x)
+        if (Differing(a, b, x, 0, x + 1, a.Height()) > 0) {
+            if (columns.first < 0) columns.first = x;
+            columns.second = x;
+        }
+    return columns;
+}
+
+StickerRecord ShortNote() {
+    StickerRecord record{};
+    FillStickerDefaults(record, "Note", "Hello", "", 0, 0);
+    record.date.SetShowDate(0);
+    return record;
+}
+
+TEST(StickerPainterDpiTest, AtAScaledResolutionThePictureIsScaledAndTheCaptionDrawnInTheScaledFont) {
+    PainterHost host;
+    // The 239 x 55 sticker of one short line at 1.5 and 2 times, halves rounded up.
+    for (const auto& [dpi, width, height] :
+         {std::tuple{96, 239, 55}, std::tuple{144, 359, 83}, std::tuple{192, 478, 110}}) {
+        SCOPED_TRACE(dpi);
+        StickerRecord record = ShortNote();
+        StickerPainter painter(host);
+        painter.SetDpi(dpi);
+        painter.Relayout(record, false);
+        EXPECT_EQ(painter.Composed().Width(), width);
+        EXPECT_EQ(painter.Composed().Height(), height);
+        // What a caption adds spans its width in the font made at the resolution, from the caption's scaled X.
+        record.caption.text.Set("");
+        painter.Relayout(record, false);
+        const Picture bare = painter.Composed().Pixels();
+        record.caption.text.Set("WWWW");
+        painter.Relayout(record, false);
+        const auto [first, last] = DifferingColumns(bare, painter.Composed().Pixels());
+        const int expected = WidthAt(record.caption, "WWWW", dpi);
+        EXPECT_GE(first, Scale(14, dpi));
+        EXPECT_LE(first, Scale(14, dpi) + 2);
+        EXPECT_GE(last - first + 1, expected - 3);
+        EXPECT_LE(last - first + 1, expected + 1);
+    }
+}
+
+// Of the pixels focusing changes (the pin row), the share in percent the pin hit test finds on a pin, and the
+// leftmost and rightmost pin found; of the pixels the layer changes (the pushpin), the share on the pushpin.
+// A pixel on a pin's excluded left or top edge counts as on it.
+struct HitShares {
+    int pins = 0;
+    PinKind leftmost = kNoPin;
+    PinKind rightmost = kNoPin;
+    int pushpin = 0;
+};
+
+HitShares SharesAt(PainterHost& host, std::uint8_t style, int dpi) {
+    StickerRecord record = ShortNote();
+    record.placement.style = style;
+    record.placement.layer = 0;
+    StickerPainter painter(host);
+    painter.SetDpi(dpi);
+    painter.Relayout(record, false);
+    const Picture unfocused = painter.Composed().Pixels();
+    EXPECT_TRUE(painter.Repaint(record, true));
+    const Picture focused = painter.Composed().Pixels();
+    record.placement.layer = 1;
+    painter.Relayout(record, false);
+    const Picture desktop = painter.Composed().Pixels();
+    const int w = focused.Width();
+    const int h = focused.Height();
+    const auto onOrBeside = [](auto hit) {
+        for (const auto& [dx, dy] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{0, 1}, std::pair{1, 1}})
+            if (hit(dx, dy)) return true;
+        return false;
+    };
+    HitShares shares;
+    int pinChanged = 0, onPin = 0, pushpinChanged = 0, onPushpin = 0;
+    int leftX = w, rightX = -1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (Differing(unfocused, focused, x, y, x + 1, y + 1) != 0) {
+                ++pinChanged;
+                PinKind pin = kNoPin;
+                onOrBeside([&](int dx, int dy) {
+                    return (pin = PinAt(style, true, true, w, h, x + dx, y + dy, dpi)) != kNoPin;
+                });
+                if (pin != kNoPin) ++onPin;
+                if (x < leftX) {
+                    leftX = x;
+                    shares.leftmost = pin;
+                }
+                if (x > rightX) {
+                    rightX = x;
+                    shares.rightmost = pin;
+                }
+            }
+            if (Differing(unfocused, desktop, x, y, x + 1, y + 1) != 0) {
+                ++pushpinChanged;
+                if (onOrBeside([&](int dx, int dy) { return velpiners::PushpinAt(style, w, 0, x + dx, y + dy, dpi); }))
+                    ++onPushpin;
+            }
+        }
+    shares.pins = pinChanged > 0 ? 100 * onPin / pinChanged : -1;
+    shares.pushpin = pushpinChanged > 0 ? 100 * onPushpin / pushpinChanged : -1;
+    return shares;
+}
+
+TEST(StickerPainterDpiTest, PinsAndPushpinAreHitWherePainted) {
+    PainterHost host;
+    for (const std::uint8_t style : {0, 9, 12}) {
+        // At 96 dpi the pictures are a little larger than their hit areas (the pins' shadow rows); scaled, the
+        // hit areas cover the scaled pictures as much.
+        const HitShares base = SharesAt(host, style, kBaseDpi);
+        ASSERT_GT(base.pins, 80);
+        ASSERT_GT(base.pushpin, 80);
+        for (const int dpi : {144, 192}) {
+            SCOPED_TRACE(testing::Message() << dpi << " dpi, style " << int{style});
+            const HitShares scaled = SharesAt(host, style, dpi);
+            EXPECT_GE(scaled.pins, base.pins - 3);
+            EXPECT_EQ(scaled.leftmost, kRollPin);
+            EXPECT_EQ(scaled.rightmost, kClosePin);
+            // (The icon styles' pushpin stands above and left of where it is hit at 96 dpi already.)
+            if (style <= 10) {
+                EXPECT_GE(scaled.pushpin, base.pushpin - 3);
+            }
+        }
+    }
+}
+
+TEST(StickerPainterDpiTest, AMoveToAMonitorOfAnotherResolutionRescalesTheStickerAndPlacesItWhereSuggested) {
+    PainterHost host;
+    const POINT place{100, 120};
+    TStickForm* sticker = TStickForm::Create(host, nullptr, &place);
+    ASSERT_NE(sticker, nullptr);
+    HWND hwnd = sticker->Handle();
+    sticker->Blocks() = ShortNote();
+    sticker->Relayout();
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(rect.right - rect.left, 239);
+    EXPECT_EQ(rect.bottom - rect.top, 55);
+
+    // Asked first what size it would take there, then moved.
+    SIZE size{0, 0};
+    EXPECT_EQ(::SendMessageA(hwnd, 0x02E4, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&size)), TRUE);
+    EXPECT_EQ(size.cx, 359);
+    EXPECT_EQ(size.cy, 83);
+    RECT suggested{700, 300, 700 + 359, 300 + 83};
+    ::SendMessageA(hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    ::GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(rect.left, 700);
+    EXPECT_EQ(rect.top, 300);
+    EXPECT_EQ(rect.right - rect.left, 359);
+    EXPECT_EQ(rect.bottom - rect.top, 83);
+    EXPECT_EQ(sticker->Composed().Width(), 359);
+
+    // And back: the 96-dpi picture again, pixel for pixel.
+    StickerRecord record = ShortNote();
+    StickerPainter painter(host);
+    painter.Relayout(record, false);
+    suggested = RECT{100, 120, 100 + 239, 120 + 55};
+    ::SendMessageA(hwnd, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+    ::GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.right - rect.left, 239);
+    EXPECT_TRUE(Same(sticker->Composed(), painter.Composed().Pixels()));
+
+    // The same messages from another thread carry addresses that mean nothing here: the resolution is taken,
+    // the place and the size answer are not.
+    std::atomic<bool> done{false};
+    LRESULT sizeAnswer = -1;
+    std::thread other([&] {
+        ::SendMessageA(hwnd, WM_DPICHANGED, MAKEWPARAM(192, 192), 0x10);
+        sizeAnswer = ::SendMessageA(hwnd, 0x02E4, MAKEWPARAM(144, 144), 0x10);
+        done = true;
+    });
+    while (!done) {
+        test::PumpMessages();
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    other.join();
+    EXPECT_EQ(sizeAnswer, FALSE);
+    ::GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.top, 120);
+    EXPECT_EQ(rect.right - rect.left, 478);
+    ::DestroyWindow(hwnd);
+    test::PumpMessages();
 }
 
 // --- The painter on its own: a record in, a picture out -------------------------------------------------
