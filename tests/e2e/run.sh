@@ -703,21 +703,12 @@ stop_program "$first"
 # -- at 144 dots per inch (Wine reads LogPixels when a program starts, and the setting goes back as it was
 # once the program has read it): the properties dialog is made half as large again, 361 x 281 -> 542 x 422,
 # and its controls with it; Cancel is where it belongs at that scale
-desktop_key='HKCU\Control Panel\Desktop'
-old_dpi=$("$loader" reg query "$desktop_key" /v LogPixels 2>/dev/null | tr -d '\r' | awk '/LogPixels/ {print $3}')
-restore_dpi() {
-  if [ -n "$old_dpi" ]; then
-    "$loader" reg add "$desktop_key" /v LogPixels /t REG_DWORD /d $((old_dpi)) /f >/dev/null 2>&1
-  else
-    "$loader" reg delete "$desktop_key" /v LogPixels /f >/dev/null 2>&1
-  fi
-}
-"$loader" reg add "$desktop_key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+set_logpixels 144
 dir=$(new_folder)
 probe makelayers "Z:$dir/base.db"
 first=$(start_program "$dir")
 check "starts at 144 dots per inch" probe wait 30
-restore_dpi
+restore_logpixels
 for _ in $(seq 1 50); do [ "$(probe count TStickForm)" = 2 ] && break; sleep 0.2; done
 # A double click on the first sticker's body, two thirds down its window, whatever size it has at this scale.
 read -r sx sy sw sh <<<"$(probe windows TStickForm | head -1)"
