@@ -1,5 +1,5 @@
 // The text table: every interface text of the current language by its key, and which language that is. The
-// 76 keys, their language-file sections and kinds are fixed; only the values change with the language, and a
+// keys, their language-file sections and kinds are fixed; only the values change with the language, and a
 // language change replaces all of them at once. Short texts never exceed 255 characters. The built-in
 // Russian texts are held in code page 1251, a language file's texts as the file has them (CodePage()).
 #pragma once
@@ -92,10 +92,30 @@ enum class TextKey : std::uint8_t {
     buffOut,
     dialCaptionDeleteAll,
     dialTextDeleteAll,
-    capCBAutoPer
+    capCBAutoPer,
+    // The tray's trash and snapshots: their submenus, questions and the dates of the copies.
+    mTrash,
+    mRestore,
+    mTrashEmpty,
+    mMenuEmpty,
+    dialTextEmptyTrash,
+    dialTextRestore,
+    mNotesCount,
+    mMonth1,
+    mMonth2,
+    mMonth3,
+    mMonth4,
+    mMonth5,
+    mMonth6,
+    mMonth7,
+    mMonth8,
+    mMonth9,
+    mMonth10,
+    mMonth11,
+    mMonth12
 };
 
-inline constexpr std::size_t kTextCount = 76;
+inline constexpr std::size_t kTextCount = 95;
 inline constexpr std::size_t kShortTextLimit = 255;
 
 enum class TextSection : std::uint8_t { Sticker, Tray, Setting };

@@ -26,7 +26,9 @@ constexpr const char* kKeyNames =
     "vidCBLock vidCBSC vidCBST vidSt1 vidSt2 vidSt3 vidSt4 vidSt5 vidSt6 vidSt7 vidSt8 vidSt9 vidSt10 vidSt11 "
     "vidSt12 vidSt13 vidSt14 vidSt15 vidSt16 vidSt17 vidInterval vidMouseLook vidIntSec bPattPrim bPattSave "
     "bPattDel dPattFile fConfig posUp posBottom tabCapt tabText tabVid tabIcon tabPos tabPattern aligL aligC "
-    "aligR fSBrandhint fUseColor buffIn buffOut dialCaptionDeleteAll dialTextDeleteAll capCBAutoPer";
+    "aligR fSBrandhint fUseColor buffIn buffOut dialCaptionDeleteAll dialTextDeleteAll capCBAutoPer "
+    "mTrash mRestore mTrashEmpty mMenuEmpty dialTextEmptyTrash dialTextRestore mNotesCount mMonth1 mMonth2 "
+    "mMonth3 mMonth4 mMonth5 mMonth6 mMonth7 mMonth8 mMonth9 mMonth10 mMonth11 mMonth12";
 
 std::vector<std::string> Words(const char* text) {
     std::istringstream in(text);
@@ -67,7 +69,7 @@ TEST(TextKeys, EveryKeyOnceInTableOrderWithItsSection) {
         EXPECT_FALSE(info.russianUtf8.empty()) << info.key;
     }
     EXPECT_EQ(perSection[static_cast<int>(TextSection::Sticker)], 7);
-    EXPECT_EQ(perSection[static_cast<int>(TextSection::Tray)], 15);
+    EXPECT_EQ(perSection[static_cast<int>(TextSection::Tray)], 34);
     EXPECT_EQ(perSection[static_cast<int>(TextSection::Setting)], 54);
     EXPECT_EQ(InfoOf(TextKey::dialTextDeleteAll).section, TextSection::Tray);
     EXPECT_EQ(InfoOf(TextKey::mSticksView).kind, TextKind::Long);
