@@ -134,6 +134,12 @@ void TVelpin::BuildMenu() {
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendSubmenu(menu, m_actionsMenu, L"");
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    // The group that keeps notes from being lost; filled as the menu opens.
+    m_trashMenu = ::CreatePopupMenu();
+    m_restoreMenu = ::CreatePopupMenu();
+    AppendSubmenu(menu, m_trashMenu, L"");
+    AppendSubmenu(menu, m_restoreMenu, L"");
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendCommand(menu, MenuId::kNClose);
 }
 
@@ -155,6 +161,8 @@ void TVelpin::ApplyMenuTexts() {
     SetMenuItemText(m_actionsMenu, MenuId::kFindSrc, shown(c.findSrc));
     SetMenuItemText(m_actionsMenu, MenuId::kFindTransp, shown(c.findTransp));
     SetSubmenuText(menu, m_stickersMenu, shown(c.nStickers));
+    SetSubmenuText(menu, m_trashMenu, ShownText(TextKey::mTrash));
+    SetSubmenuText(menu, m_restoreMenu, ShownText(TextKey::mRestore));
 }
 
 void TVelpin::NLangClick() {
@@ -275,9 +283,15 @@ void TVelpin::Ndeleteall1Click() {
     if (m_formDialog == nullptr ||
         !m_formDialog->Confirm(ShownText(TextKey::dialCaptionDeleteAll), ShownText(TextKey::dialTextDeleteAll)))
         return;
+    // Every note can come back: the file as it was, and each note in the trash.
+    (void)TakeTimedSnapshot();
+    std::vector<StickerRecord> deleted;
+    m_table->ForEachInUse([&deleted](int, const StickerRecord& slot) { deleted.push_back(slot); });
+    PutInTrash(deleted);
     PostToEverySticker(reinterpret_cast<WPARAM>(Handle()), protocol::kStkClose);
     m_table->ForEachInUse([this](int i, const StickerRecord&) { m_table->ReleaseSlot(i); });
     WriteDatabase();
+    TellWhatWaits();
 }
 
 void TVelpin::NAboutClick() {
@@ -352,6 +366,9 @@ void TVelpin::OnMenuCommand(UINT id) {
         case MenuId::kNClose:
             ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
             return;
+        case MenuId::kEmptyTrash:
+            EmptyTrashClick();
+            return;
         case MenuId::kNRus:
         case MenuId::kNEng:
             SelectBuiltInLanguage(command == MenuId::kNRus);
@@ -360,6 +377,12 @@ void TVelpin::OnMenuCommand(UINT id) {
         default:
             if (IsHotKeyItem(id)) HotKeyItemClick(id);
             if (IsLanguageFileItem(id)) LanguageFileClick(id);
+            if (id >= MenuCommand(MenuId::kTrashItemsBase) &&
+                id < MenuCommand(MenuId::kTrashItemsBase) + kTrashMenuLength)
+                TrashItemClick(id - MenuCommand(MenuId::kTrashItemsBase));
+            if (id >= MenuCommand(MenuId::kSnapshotItemsBase) &&
+                id < MenuCommand(MenuId::kSnapshotItemsBase) + kSnapshotMenuLimit)
+                RestoreItemClick(id - MenuCommand(MenuId::kSnapshotItemsBase));
             return;
     }
 }

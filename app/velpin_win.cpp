@@ -226,6 +226,7 @@ void TVelpin::WriteDatabase() {
             }
         }
     }
+    TakeDailySnapshot();
     std::vector<std::uint8_t> image = BuildDatabaseImage(*m_table);
     m_lastWritten.reset();
     try {
@@ -260,7 +261,11 @@ LRESULT TVelpin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_INITMENUPOPUP:
-            if (reinterpret_cast<HMENU>(wParam) == m_menu.get()) MenuPopup();
+            if (reinterpret_cast<HMENU>(wParam) == m_menu.get()) {
+                MenuPopup();
+                TrashMenuPopup();
+                RestoreMenuPopup();
+            }
             if (reinterpret_cast<HMENU>(wParam) == m_langMenu) NLangClick();
             return 0;
         case WM_MEASUREITEM:
@@ -291,11 +296,13 @@ void TVelpin::OnControllerCommand(WPARAM wParam, LPARAM lParam) {
         case protocol::kCtlStickerDeleted: {
             const int index = m_table->SlotOfWindow(static_cast<std::uint32_t>(wParam));
             if (index < 0) return;  // not ours: no cycle
+            PutInTrash({m_table->Slot(index)});
             m_table->ReleaseSlot(index);
             BeginSaveCycle();
             return;
         }
         case protocol::kCtlSaveStep: {
+            TellWhatWaits();
             if (m_table->Count() == 0) {
                 WriteDatabase();
                 return;
@@ -306,6 +313,7 @@ void TVelpin::OnControllerCommand(WPARAM wParam, LPARAM lParam) {
         case protocol::kCtlSaveEnd:
             m_table->SaveEndTaken();
             WriteDatabase();
+            TellWhatWaits();
             return;
         case protocol::kCtlSaveRequest:
             BeginSaveCycle();

@@ -24,6 +24,7 @@ velpiners_part(store
            store/database_image.cpp store/database_image.h store/pattern.cpp store/pattern.h store/record.h
            store/table.cpp store/table.h store/trash.cpp store/trash.h store/snapshots.cpp store/snapshots.h
   WIN32 store/db_file_win.cpp store/db_file_win.h store/pattern_files_win.cpp store/pattern_files_win.h
+        store/snapshot_files_win.cpp store/snapshot_files_win.h
 )
 
 # Interface texts: keys, built-in texts, language files, flags, the start-up language choice.
@@ -78,6 +79,7 @@ velpiners_part(app
         app/icon_list_win.cpp app/menu_drawing_win.cpp app/menu_drawing_win.h app/program_path_win.cpp
         app/program_path_win.h app/shared_pictures_win.cpp app/shared_pictures_win.h app/velpin_config_win.cpp
         app/velpin_make_win.cpp app/velpin_menu_win.cpp app/velpin_win.cpp app/velpin_win.h
+        app/velpin_keeping_win.cpp
 )
 
 # HotKey.dll, a program of its own beside the exe (built in CMakeLists.txt): its files for the layer check.

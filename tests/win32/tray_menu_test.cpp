@@ -95,7 +95,7 @@ protected:
 
 TEST_F(TrayMenuTest, MenuItemsInOrderWithTheirCaptions) {
     HMENU menu = controller.Menu();
-    ASSERT_EQ(::GetMenuItemCount(menu), 11);
+    ASSERT_EQ(::GetMenuItemCount(menu), 14);
     EXPECT_EQ(MenuText(menu, 0), L"New sticker");
     EXPECT_EQ(MenuText(menu, 1), L"New sticker (Properties)");
     EXPECT_EQ(::GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
@@ -104,7 +104,11 @@ TEST_F(TrayMenuTest, MenuItemsInOrderWithTheirCaptions) {
     EXPECT_EQ(MenuText(menu, 5), L"Stickers");
     EXPECT_EQ(MenuText(menu, 6), L"About");
     EXPECT_EQ(MenuText(menu, 8), L"Action");
-    EXPECT_EQ(MenuText(menu, 10), L"Close");
+    // The group that keeps notes from being lost stands between the actions and Close.
+    EXPECT_EQ(MenuText(menu, 10), L"Deleted notes");
+    EXPECT_EQ(MenuText(menu, 11), L"Restore notes");
+    EXPECT_EQ(::GetMenuState(menu, 12, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(MenuText(menu, 13), L"Close");
     HMENU actions = ::GetSubMenu(menu, 8);
     EXPECT_EQ(MenuText(actions, 0), L"Delete all stickers");
     EXPECT_EQ(MenuText(actions, 1), L"Show off-screen stickers");
