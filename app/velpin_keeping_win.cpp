@@ -174,12 +174,14 @@ void TVelpin::TakeDailySnapshot() {
 
 bool TVelpin::TakeTimedSnapshot() {
     try {
-        (void)TakeSnapshot(DatabasePath(), BackupFolder(), SnapshotName{false, StampNow()});
-        return true;
+        if (TakeSnapshot(DatabasePath(), BackupFolder(), SnapshotName{false, StampNow()}) != SnapshotOutcome::kNotKept)
+            return true;
+        ShowErrorBox("Cannot keep a copy of \"" + DatabasePath() + "\" in \"" + BackupFolder() +
+                     "\": the folder holds " + std::to_string(kBackupFolderLimit) + " files");
     } catch (const std::exception& error) {
         ShowErrorBox(error.what());
-        return false;
     }
+    return false;
 }
 
 void TVelpin::RestoreMenuPopup() {

@@ -283,7 +283,8 @@ void TVelpin::Ndeleteall1Click() {
     if (m_formDialog == nullptr ||
         !m_formDialog->Confirm(ShownText(TextKey::dialCaptionDeleteAll), ShownText(TextKey::dialTextDeleteAll)))
         return;
-    // Every note can come back: the file as it was, and each note in the trash.
+    // Every note can come back: from a copy of the file as it was (one that cannot be made is told, and the
+    // deletion goes on) and from the trash.
     (void)TakeTimedSnapshot();
     std::vector<StickerRecord> deleted;
     m_table->ForEachInUse([&deleted](int, const StickerRecord& slot) { deleted.push_back(slot); });

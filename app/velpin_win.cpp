@@ -302,12 +302,12 @@ void TVelpin::OnControllerCommand(WPARAM wParam, LPARAM lParam) {
             return;
         }
         case protocol::kCtlSaveStep: {
-            TellWhatWaits();
-            if (m_table->Count() == 0) {
+            if (m_table->Count() == 0)
                 WriteDatabase();
-                return;
-            }
-            AskStickersForReports();
+            else
+                AskStickersForReports();
+            // Told after the step, so that the box it shows holds no save back.
+            TellWhatWaits();
             return;
         }
         case protocol::kCtlSaveEnd:

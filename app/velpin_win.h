@@ -189,8 +189,8 @@ public:
     // notes open as at the start; the save that follows writes them. A copy that cannot be read is told and
     // changes nothing.
     void RestoreItemClick(std::size_t index);
-    // A copy of base.db taken now ("backup\base-YYYYMMDD-HHMMSS.db"); false, the user told, when it could not be
-    // made.
+    // A copy of base.db taken now ("backup\base-YYYYMMDD-HHMMSS.db"); false, the user told, when base.db exists and
+    // no copy of it could be made.
     bool TakeTimedSnapshot();
 
     // Reads base.db and opens one sticker window per record (lowest free slot first; a full table drops the

@@ -45,9 +45,10 @@ std::vector<std::string> FilesOfFolder(const std::string& folder) {
     return names;
 }
 
-bool TakeSnapshot(const std::string& databasePath, const std::string& backupFolder, const SnapshotName& name) {
+SnapshotOutcome TakeSnapshot(const std::string& databasePath, const std::string& backupFolder,
+                             const SnapshotName& name) {
     const FileProbe source = ProbeFile(databasePath);
-    if (source.state == FileState::kAbsent) return false;
+    if (source.state == FileState::kAbsent) return SnapshotOutcome::kNoDatabase;
     if (source.state == FileState::kUnknown) ThrowFileError("Cannot open file", databasePath, source.failure);
     if (!::CreateDirectoryA(backupFolder.c_str(), nullptr)) {
         const DWORD failure = ::GetLastError();
@@ -57,9 +58,10 @@ bool TakeSnapshot(const std::string& databasePath, const std::string& backupFold
     // An older copy that cannot go (held by another program) is tried again at the next copy.
     for (const std::string& old : plan.remove) ::DeleteFileA((backupFolder + old).c_str());
     const std::string target = backupFolder + SnapshotFileName(name);
-    if (!plan.add || ProbeFile(target).state != FileState::kAbsent) return false;
+    if (ProbeFile(target).state != FileState::kAbsent) return SnapshotOutcome::kKeptAlready;
+    if (!plan.add) return SnapshotOutcome::kNotKept;
     WriteDatabaseFile(target, ReadBounded(databasePath));
-    return true;
+    return SnapshotOutcome::kTaken;
 }
 
 std::uint64_t SizeOfFile(const std::string& path) {

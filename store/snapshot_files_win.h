@@ -19,10 +19,16 @@ inline constexpr std::size_t kBackupListingLimit = 4096;
 // The names (no folder) of the files in `folder`; none when it does not exist.
 [[nodiscard]] std::vector<std::string> FilesOfFolder(const std::string& folder);
 
+enum class SnapshotOutcome {
+    kTaken,
+    kNoDatabase,   // nothing to copy
+    kKeptAlready,  // a copy of that name exists
+    kNotKept,      // the folder is full, or the copy would be older than every kept one of its kind
+};
 // Copies the database at `databasePath` into `backupFolder` (made when needed) under `name`, after removing
-// the older copies that are not kept. False when nothing was copied: there is no database, a copy of that
-// name exists, or the folder is full. Throws AppError when the database or the folder cannot be used.
-bool TakeSnapshot(const std::string& databasePath, const std::string& backupFolder, const SnapshotName& name);
+// the older copies that are not kept. Throws AppError when the database or the folder cannot be used.
+SnapshotOutcome TakeSnapshot(const std::string& databasePath, const std::string& backupFolder,
+                             const SnapshotName& name);
 
 // The size in bytes of a file; 0 when it cannot be had.
 [[nodiscard]] std::uint64_t SizeOfFile(const std::string& path);

@@ -120,12 +120,6 @@ TEST_F(KeepingTest, EveryWayOfDeletingPutsTheNoteInTheTrash) {
     EXPECT_EQ(controller.Table().Count(), 0);
     ASSERT_EQ(BodiesIn(controller.TrashPath()).size(), 4u);
     EXPECT_EQ(BodiesIn(controller.TrashPath())[3], "gone with delete all");
-    // The record is the slot's: caption, place and look as the sticker had them.
-    const std::vector<std::uint8_t> trash = ReadAll(controller.TrashPath());
-    StickerRecord first;
-    std::memcpy(&first, trash.data(), sizeof first);
-    EXPECT_EQ(first.caption.text.Get(), "Pin");
-    EXPECT_EQ(first.placement.left, 100);
     EXPECT_TRUE(errors.Errors().empty()) << errors.Errors()[0];
 }
 
@@ -180,6 +174,21 @@ TEST_F(KeepingTest, ADamagedTrashIsKeptAsideAndNeverStopsADeletion) {
     ASSERT_EQ(BodiesIn(controller.TrashPath()).size(), 2u);
     EXPECT_EQ(BodiesIn(controller.TrashPath())[1], "still deleted");
     EXPECT_TRUE(errors.Errors().empty()) << errors.Errors()[0];
+}
+
+TEST_F(KeepingTest, ATrashThatCannotBeWrittenIsToldOnceAndTheSavesGoOn) {
+    // A folder where the trash's temporary file would go: no trash can be written.
+    ASSERT_TRUE(::CreateDirectoryA((controller.TrashPath() + ".new").c_str(), nullptr));
+    TStickForm* first = Make("One", "first");
+    TStickForm* second = Make("Two", "second");
+    Make("Three", "stays");
+    ::SendMessageA(first->Handle(), WM_COMMAND, MenuCommand(TStickForm::MenuId::kNDelete), 0);
+    PumpMessages();
+    ::SendMessageA(second->Handle(), WM_COMMAND, MenuCommand(TStickForm::MenuId::kNDelete), 0);
+    PumpMessages();
+    EXPECT_EQ(BodiesIn(controller.DatabasePath()), (std::vector<std::string>{"stays"}));
+    ASSERT_EQ(errors.Errors().size(), 1u);
+    EXPECT_NE(errors.Errors()[0].find("trash.db"), std::string::npos);
 }
 
 TEST_F(KeepingTest, TheDaysFirstSaveCopiesBaseDbOnceAndARestoreBringsACopyBack) {
