@@ -648,7 +648,7 @@ wait_visible TStickForm
 check "Deleted notes brings it back with its texts and place" test "$(probe summaries)" = "$before"
 import -window root -crop "${width}x${height}+${left}+${top}" +repage "$run_root/back.png" 2>/dev/null
 check "and its look" test "$(compare -metric AE "$run_root/kept.png" "$run_root/back.png" null: 2>&1)" = 0
-for _ in $(seq 1 50); do [ "$(stat -c %s "$dir/trash.db"),$(stat -c %s "$dir/base.db")" = 0,1076 ] && break; sleep 0.2; done
+for _ in $(seq 1 50); do [ "$(stat -c %s "$dir/trash.db" "$dir/base.db" 2>/dev/null | paste -sd,)" = 0,1076 ] && break; sleep 0.2; done
 check "it is out of the trash and saved again" test "$(stat -c %s "$dir/trash.db"),$(stat -c %s "$dir/base.db")" = 0,1076
 stop_program "$first"
 
