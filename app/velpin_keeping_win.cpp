@@ -158,11 +158,12 @@ void TVelpin::EmptyTrashClick() {
     TellWhatWaits();
 }
 
-void TVelpin::TakeDailySnapshot() {
+void TVelpin::TakeDailySnapshot(bool copy) {
     const StampTime now = StampNow();
     const int day = now.year * kYearFactor + now.month * kMonthFactor + now.day;
     if (day == m_snapshotDay) return;
     m_snapshotDay = day;
+    if (!copy) return;
     try {
         (void)TakeSnapshot(DatabasePath(), BackupFolder(), SnapshotName{true, now});
     } catch (const std::exception& error) {

@@ -207,6 +207,8 @@ void TVelpin::WriteDatabase() {
     // empty table.
     if (!m_databaseLoaded) return;
     const phase::Scope timing(phase::Phase::kWriteDatabase);
+    // The day's first write copies base.db first; a file waiting to be moved aside is kept whole that way.
+    TakeDailySnapshot(!m_aside.Pending());
     std::string tell;
     if (m_aside.Pending()) {
         unsigned long failure = 0;
@@ -226,7 +228,6 @@ void TVelpin::WriteDatabase() {
             }
         }
     }
-    TakeDailySnapshot();
     std::vector<std::uint8_t> image = BuildDatabaseImage(*m_table);
     m_lastWritten.reset();
     try {

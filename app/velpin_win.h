@@ -252,7 +252,7 @@ private:
     void OpenStoredNotes(const DatabaseFile& file);
     void NotifyStickersOfLanguage() const;
     void LoadUserPictures();
-    void TakeDailySnapshot();
+    void TakeDailySnapshot(bool copy);
     void SaveTrash();
     void TellLater(const std::string& text);
     void TellWhatWaits();
