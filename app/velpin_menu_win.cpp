@@ -134,9 +134,14 @@ void TVelpin::BuildMenu() {
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendSubmenu(menu, m_actionsMenu, L"");
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    // The group that keeps notes from being lost; the two submenus are filled as the menu opens.
     AppendCommand(menu, MenuId::kFindNote);
     AppendCommand(menu, MenuId::kExport);
     AppendCommand(menu, MenuId::kAddFromFile);
+    m_trashMenu = ::CreatePopupMenu();
+    m_restoreMenu = ::CreatePopupMenu();
+    AppendSubmenu(menu, m_trashMenu, L"");
+    AppendSubmenu(menu, m_restoreMenu, L"");
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendCommand(menu, MenuId::kNClose);
 }
@@ -162,6 +167,8 @@ void TVelpin::ApplyMenuTexts() {
     SetMenuItemText(menu, MenuId::kFindNote, ShownText(TextKey::mFindNote));
     SetMenuItemText(menu, MenuId::kExport, ShownText(TextKey::mExport));
     SetMenuItemText(menu, MenuId::kAddFromFile, ShownText(TextKey::mAddFromFile));
+    SetSubmenuText(menu, m_trashMenu, ShownText(TextKey::mTrash));
+    SetSubmenuText(menu, m_restoreMenu, ShownText(TextKey::mRestore));
 }
 
 void TVelpin::NLangClick() {
@@ -286,9 +293,16 @@ void TVelpin::Ndeleteall1Click() {
     if (m_formDialog == nullptr ||
         !m_formDialog->Confirm(ShownText(TextKey::dialCaptionDeleteAll), ShownText(TextKey::dialTextDeleteAll)))
         return;
+    // Every note can come back: from a copy of the file as it was (one that cannot be made is told, and the
+    // deletion goes on) and from the trash.
+    (void)TakeTimedSnapshot();
+    std::vector<StickerRecord> deleted;
+    m_table->ForEachInUse([&deleted](int, const StickerRecord& slot) { deleted.push_back(slot); });
+    PutInTrash(deleted);
     PostToEverySticker(reinterpret_cast<WPARAM>(Handle()), protocol::kStkClose);
     m_table->ForEachInUse([this](int i, const StickerRecord&) { m_table->ReleaseSlot(i); });
     WriteDatabase();
+    TellWhatWaits();
 }
 
 void TVelpin::NAboutClick() {
@@ -372,6 +386,9 @@ void TVelpin::OnMenuCommand(UINT id) {
         case MenuId::kAddFromFile:
             AddFromFileClick();
             return;
+        case MenuId::kEmptyTrash:
+            EmptyTrashClick();
+            return;
         case MenuId::kNRus:
         case MenuId::kNEng:
             SelectBuiltInLanguage(command == MenuId::kNRus);
@@ -380,6 +397,12 @@ void TVelpin::OnMenuCommand(UINT id) {
         default:
             if (IsHotKeyItem(id)) HotKeyItemClick(id);
             if (IsLanguageFileItem(id)) LanguageFileClick(id);
+            if (id >= MenuCommand(MenuId::kTrashItemsBase) &&
+                id < MenuCommand(MenuId::kTrashItemsBase) + kTrashMenuLength)
+                TrashItemClick(id - MenuCommand(MenuId::kTrashItemsBase));
+            if (id >= MenuCommand(MenuId::kSnapshotItemsBase) &&
+                id < MenuCommand(MenuId::kSnapshotItemsBase) + kSnapshotMenuLimit)
+                RestoreItemClick(id - MenuCommand(MenuId::kSnapshotItemsBase));
             return;
     }
 }

@@ -215,6 +215,8 @@ void TVelpin::WriteDatabase() {
     // empty table.
     if (!m_databaseLoaded) return;
     const phase::Scope timing(phase::Phase::kWriteDatabase);
+    // The day's first write copies base.db first; a file waiting to be moved aside is kept whole that way.
+    TakeDailySnapshot(!m_aside.Pending());
     std::string tell;
     if (m_aside.Pending()) {
         unsigned long failure = 0;
@@ -270,7 +272,11 @@ LRESULT TVelpin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_INITMENUPOPUP:
-            if (reinterpret_cast<HMENU>(wParam) == m_menu.get()) MenuPopup();
+            if (reinterpret_cast<HMENU>(wParam) == m_menu.get()) {
+                MenuPopup();
+                TrashMenuPopup();
+                RestoreMenuPopup();
+            }
             if (reinterpret_cast<HMENU>(wParam) == m_langMenu) NLangClick();
             return 0;
         case WM_MEASUREITEM:
@@ -311,21 +317,24 @@ void TVelpin::OnControllerCommand(WPARAM wParam, LPARAM lParam) {
         case protocol::kCtlStickerDeleted: {
             const int index = m_table->SlotOfWindow(static_cast<std::uint32_t>(wParam));
             if (index < 0) return;  // not ours: no cycle
+            PutInTrash({m_table->Slot(index)});
             m_table->ReleaseSlot(index);
             BeginSaveCycle();
             return;
         }
         case protocol::kCtlSaveStep: {
-            if (m_table->Count() == 0) {
+            if (m_table->Count() == 0)
                 WriteDatabase();
-                return;
-            }
-            AskStickersForReports();
+            else
+                AskStickersForReports();
+            // Told after the step, so that the box it shows holds no save back.
+            TellWhatWaits();
             return;
         }
         case protocol::kCtlSaveEnd:
             m_table->SaveEndTaken();
             WriteDatabase();
+            TellWhatWaits();
             return;
         case protocol::kCtlSaveRequest:
             BeginSaveCycle();

@@ -29,7 +29,9 @@
 #include "store/database_watch.h"
 #include "store/db_file_win.h"
 #include "store/record.h"
+#include "store/snapshots.h"
 #include "store/table.h"
+#include "store/trash.h"
 #include "ui/form_win.h"
 #include "base/unique_handle_win.h"
 
@@ -69,12 +71,19 @@ public:
         kFindNote,
         kExport,
         kAddFromFile,
+        kEmptyTrash,
         // Language files of the language submenu: one identifier each from here, at most kLanguageFileLimit.
         kLanguageFilesBase = 500,
+        // "Deleted notes": the n-th newest deleted note from here, at most kTrashMenuLength.
+        kTrashItemsBase = 900,
+        // "Restore notes": the n-th newest kept copy of base.db from here, at most kSnapshotMenuLimit.
+        kSnapshotItemsBase = 930,
         // Stickers submenu: kItemsPerSticker identifiers per slot from here (Topmost, Desktop, Show).
         kStickerItemsBase = 1000,
     };
     static constexpr int kLanguageFileLimit = 400;
+    static constexpr std::size_t kTrashMenuLength = 20;
+    static constexpr std::size_t kSnapshotMenuLimit = 50;
 
     // The new-sticker dialog as the controller opens it.
     struct NewStickerDialog {
@@ -100,6 +109,8 @@ public:
     [[nodiscard]] const std::string& ProgramFolder() const override { return m_programFolder; }
     [[nodiscard]] std::string DatabasePath() const { return m_programFolder + "base.db"; }
     [[nodiscard]] std::string ConfigPath() const { return m_programFolder + "config.txt"; }
+    [[nodiscard]] std::string TrashPath() const { return m_programFolder + "trash.db"; }
+    [[nodiscard]] std::string BackupFolder() const { return m_programFolder + kBackupFolder; }
     [[nodiscard]] UINT TaskbarCreatedMessage() const { return m_taskbarCreated; }
 
     [[nodiscard]] Tmassiv& Table() { return *m_table; }
@@ -130,6 +141,8 @@ public:
     [[nodiscard]] StickerDefaults& Defaults() override { return m_defaults; }
     [[nodiscard]] HMENU Menu() const { return m_menu.get(); }
     [[nodiscard]] HMENU StickersMenu() const { return m_stickersMenu; }
+    [[nodiscard]] HMENU TrashMenu() const { return m_trashMenu; }
+    [[nodiscard]] HMENU RestoreMenu() const { return m_restoreMenu; }
     [[nodiscard]] TTrayIconAdv* Tray() const { return m_tray.get(); }
 
     // The interface language: the built-in Russian or English texts or a language file; the tray menu
@@ -183,6 +196,28 @@ public:
     // Where the messages of the note commands go (the balloon's text too); none: a message box, or the
     // tray's balloon for a kept file (none without a tray icon).
     std::function<void(const std::wstring& text)> onInform;
+    // The trash: every deleted note's last record goes to trash.db (at most 256, the oldest dropped). A trash
+    // that cannot be read is moved aside and started anew; one that cannot be written is told once. Neither
+    // ever stops a deletion or a save of base.db.
+    void PutInTrash(const std::vector<StickerRecord>& records);
+    [[nodiscard]] const TrashList& Trash();
+    // "Deleted notes" as the tray menu opens: the newest kTrashMenuLength, newest first, then "Empty the
+    // trash"; one greyed "(empty)" item when there is none.
+    void TrashMenuPopup();
+    // Makes the n-th entry's note again at its stored place (brought into view when off the screen) and
+    // takes it out of the trash.
+    void TrashItemClick(std::size_t n);
+    void EmptyTrashClick();
+    // "Restore notes" as the tray menu opens: the kept copies of base.db, newest first, with their dates and
+    // the notes in each.
+    void RestoreMenuPopup();
+    // After the user's yes: the notes as they are now are copied aside, every sticker closes and the copy's
+    // notes open as at the start; the save that follows writes them. A copy that cannot be read is told and
+    // changes nothing.
+    void RestoreItemClick(std::size_t index);
+    // A copy of base.db taken now ("backup\base-YYYYMMDD-HHMMSS.db"); false, the user told, when base.db exists and
+    // no copy of it could be made.
+    bool TakeTimedSnapshot();
 
     // Reads base.db and opens one sticker window per record (lowest free slot first; a full table drops the
     // rest). A file that exists but cannot be read is reported in the error box and loads nothing; it is
@@ -260,6 +295,11 @@ private:
     void Inform(const std::wstring& text, bool balloon);
     // Runs a common file dialog once at a time; false when one shows already.
     bool RunFileDialog(bool save, std::wstring& path);
+    void TakeDailySnapshot(bool copy);
+    void SaveTrash();
+    void TellLater(const std::string& text);
+    void TellWhatWaits();
+    void CloseEveryStickerForReplacement();
 
     std::string m_programFolder;
     HMODULE m_resources = nullptr;
@@ -314,6 +354,20 @@ private:
     NewStickerDialog m_newStickerDialog;
     TAboutForm* m_aboutForm = nullptr;
     TSettingsForm* m_settingsForm = nullptr;
+    // The trash, read at its first use; trash.db that could not be read whole waits to be moved aside.
+    std::optional<TrashList> m_trash;
+    bool m_trashAside = false;
+    bool m_trashTold = false;
+    // The entries "Deleted notes" and "Restore notes" showed when the menu last opened.
+    std::vector<StickerRecord> m_trashShown;
+    std::vector<std::string> m_snapshotsShown;
+    HMENU m_trashMenu = nullptr;    // owned by m_menu
+    HMENU m_restoreMenu = nullptr;  // owned by m_menu
+    // The day (YYYYMMDD) whose first write of base.db has been preceded by its copy.
+    int m_snapshotDay = 0;
+    bool m_snapshotTold = false;
+    // What the user is to be told once the handler that found it has returned.
+    std::string m_tellLater;
 };
 
 }  // namespace velpiners

@@ -23,8 +23,10 @@ velpiners_part(store
   PORTABLE store/config_file.cpp store/config_file.h store/database_aside.cpp store/database_aside.h
            store/database_image.cpp store/database_image.h store/database_watch.cpp store/database_watch.h
            store/note_export.cpp store/note_export.h store/note_merge.cpp store/note_merge.h store/pattern.cpp
-           store/pattern.h store/record.h store/table.cpp store/table.h
+           store/pattern.h store/record.h store/snapshots.cpp store/snapshots.h store/table.cpp store/table.h
+           store/trash.cpp store/trash.h
   WIN32 store/db_file_win.cpp store/db_file_win.h store/pattern_files_win.cpp store/pattern_files_win.h
+        store/snapshot_files_win.cpp store/snapshot_files_win.h
 )
 
 # Interface texts: keys, built-in texts, language files, flags, the start-up language choice.
@@ -77,11 +79,12 @@ velpiners_part(dialogs
 # autorun, shared pictures, the hot-key library bridge, the owner-drawn menu items.
 velpiners_part(app
   PORTABLE app/command_line.cpp app/command_line.h app/sticker_rules.cpp app/sticker_rules.h app/hot_key.cpp app/hot_key.h
-           app/hot_key_pictures.cpp app/hot_key_pictures.h
+           app/hot_key_pictures.cpp app/hot_key_pictures.h app/keeping_captions.cpp app/keeping_captions.h
   WIN32 app/autorun_win.cpp app/autorun_win.h app/hot_key_library_win.cpp app/hot_key_library_win.h
         app/icon_list_win.cpp app/menu_drawing_win.cpp app/menu_drawing_win.h app/program_path_win.cpp
         app/program_path_win.h app/shared_pictures_win.cpp app/shared_pictures_win.h app/velpin_config_win.cpp
-        app/velpin_make_win.cpp app/velpin_menu_win.cpp app/velpin_notes_win.cpp app/velpin_win.cpp app/velpin_win.h
+        app/velpin_keeping_win.cpp app/velpin_make_win.cpp app/velpin_menu_win.cpp app/velpin_notes_win.cpp
+        app/velpin_win.cpp app/velpin_win.h
 )
 
 # HotKey.dll, a program of its own beside the exe (built in CMakeLists.txt): its files for the layer check.

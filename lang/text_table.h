@@ -1,7 +1,7 @@
 // The text table: every interface text of the current language by its key, and which language that is. The
 // 76 keys of the original program come first, then the texts of the tray's note-keeping commands (find,
-// export, add from a file, a base.db changed elsewhere); keys, their language-file sections and kinds are
-// fixed; only the values change with the language, and a
+// export, add from a file, a base.db changed elsewhere, the trash and the copies of base.db); keys, their
+// language-file sections and kinds are fixed; only the values change with the language, and a
 // language change replaces all of them at once. Short texts never exceed 255 characters. The built-in
 // Russian texts are held in code page 1251, a language file's texts as the file has them (CodePage()).
 #pragma once
@@ -106,9 +106,29 @@ enum class TextKey : std::uint8_t {
     mNoRoom,
     mTorn,
     mChangedKept,
+    // The tray's trash and snapshots: their submenus, questions and the dates of the copies.
+    mTrash,
+    mRestore,
+    mTrashEmpty,
+    mMenuEmpty,
+    dialTextEmptyTrash,
+    dialTextRestore,
+    mNotesCount,
+    mMonth1,
+    mMonth2,
+    mMonth3,
+    mMonth4,
+    mMonth5,
+    mMonth6,
+    mMonth7,
+    mMonth8,
+    mMonth9,
+    mMonth10,
+    mMonth11,
+    mMonth12
 };
 
-inline constexpr std::size_t kTextCount = 87;
+inline constexpr std::size_t kTextCount = 106;
 inline constexpr std::size_t kShortTextLimit = 255;
 
 enum class TextSection : std::uint8_t { Sticker, Tray, Setting };

@@ -27,7 +27,9 @@ constexpr const char* kKeyNames =
     "vidSt12 vidSt13 vidSt14 vidSt15 vidSt16 vidSt17 vidInterval vidMouseLook vidIntSec bPattPrim bPattSave "
     "bPattDel dPattFile fConfig posUp posBottom tabCapt tabText tabVid tabIcon tabPos tabPattern aligL aligC "
     "aligR fSBrandhint fUseColor buffIn buffOut dialCaptionDeleteAll dialTextDeleteAll capCBAutoPer "
-    "mFindNote mExport mAddFromFile fFind mAllFiles mTextFiles mAdded mDuplicates mNoRoom mTorn mChangedKept";
+    "mFindNote mExport mAddFromFile fFind mAllFiles mTextFiles mAdded mDuplicates mNoRoom mTorn mChangedKept "
+    "mTrash mRestore mTrashEmpty mMenuEmpty dialTextEmptyTrash dialTextRestore mNotesCount mMonth1 mMonth2 "
+    "mMonth3 mMonth4 mMonth5 mMonth6 mMonth7 mMonth8 mMonth9 mMonth10 mMonth11 mMonth12";
 
 std::vector<std::string> Words(const char* text) {
     std::istringstream in(text);
@@ -68,7 +70,7 @@ TEST(TextKeys, EveryKeyOnceInTableOrderWithItsSection) {
         EXPECT_FALSE(info.russianUtf8.empty()) << info.key;
     }
     EXPECT_EQ(perSection[static_cast<int>(TextSection::Sticker)], 7);
-    EXPECT_EQ(perSection[static_cast<int>(TextSection::Tray)], 15 + 11);
+    EXPECT_EQ(perSection[static_cast<int>(TextSection::Tray)], 15 + 11 + 19);
     EXPECT_EQ(perSection[static_cast<int>(TextSection::Setting)], 54);
     EXPECT_EQ(InfoOf(TextKey::dialTextDeleteAll).section, TextSection::Tray);
     EXPECT_EQ(InfoOf(TextKey::mSticksView).kind, TextKind::Long);

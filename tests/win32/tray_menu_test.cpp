@@ -95,7 +95,7 @@ protected:
 
 TEST_F(TrayMenuTest, MenuItemsInOrderWithTheirCaptions) {
     HMENU menu = controller.Menu();
-    ASSERT_EQ(::GetMenuItemCount(menu), 15);
+    ASSERT_EQ(::GetMenuItemCount(menu), 17);
     EXPECT_EQ(MenuText(menu, 0), L"New sticker");
     EXPECT_EQ(MenuText(menu, 1), L"New sticker (Properties)");
     EXPECT_EQ(::GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
@@ -104,11 +104,14 @@ TEST_F(TrayMenuTest, MenuItemsInOrderWithTheirCaptions) {
     EXPECT_EQ(MenuText(menu, 5), L"Stickers");
     EXPECT_EQ(MenuText(menu, 6), L"About");
     EXPECT_EQ(MenuText(menu, 8), L"Action");
+    // The group that keeps notes from being lost stands between the actions and Close.
     EXPECT_EQ(MenuText(menu, 10), L"Find a note...");
     EXPECT_EQ(MenuText(menu, 11), L"Export notes...");
     EXPECT_EQ(MenuText(menu, 12), L"Add notes from a file...");
-    EXPECT_EQ(::GetMenuState(menu, 13, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-    EXPECT_EQ(MenuText(menu, 14), L"Close");
+    EXPECT_EQ(MenuText(menu, 13), L"Deleted notes");
+    EXPECT_EQ(MenuText(menu, 14), L"Restore notes");
+    EXPECT_EQ(::GetMenuState(menu, 15, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(MenuText(menu, 16), L"Close");
     HMENU actions = ::GetSubMenu(menu, 8);
     EXPECT_EQ(MenuText(actions, 0), L"Delete all stickers");
     EXPECT_EQ(MenuText(actions, 1), L"Show off-screen stickers");
