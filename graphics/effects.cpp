@@ -214,19 +214,41 @@ void TintBitmap(Picture& bitmap, Color color) {
     }
 }
 
+namespace {
+
+bool AllWhite(const std::uint8_t* bytes, std::size_t count) {
+    constexpr std::uint64_t kWhiteWord = ~std::uint64_t{0};
+    std::size_t i = 0;
+    for (; i + sizeof kWhiteWord <= count; i += sizeof kWhiteWord) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes + i, sizeof word);
+        if (word != kWhiteWord) return false;
+    }
+    for (; i < count; ++i)
+        if (bytes[i] != 0xFF) return false;
+    return true;
+}
+
+}  // namespace
+
 Rect InkBounds(const Picture& bitmap) {
     Require(IsColour(bitmap));
     Rect bounds{0, bitmap.Height(), 0, bitmap.Height() - 1};
     bool any = false;
     const int step = bitmap.BytesPerPixel();
+    // Measuring scans a text's whole scratch, mostly white: a white row is passed eight bytes at a time, and
+    // a row with ink is read from its right end only up to its last ink, all the extent asks of it.
     for (int y = 0; y < bitmap.Height(); ++y) {
-        const std::uint8_t* p = bitmap.Row(y);
-        for (int x = 0; x < bitmap.Width(); ++x, p += step) {
+        const std::uint8_t* row = bitmap.Row(y);
+        if (AllWhite(row, bitmap.RowBytes())) continue;
+        for (int x = bitmap.Width() - 1; x >= 0; --x) {
+            const std::uint8_t* p = row + static_cast<std::ptrdiff_t>(step) * x;
             if (p[0] == 255 && p[1] == 255 && p[2] == 255) continue;
             if (!any) bounds.top = y;
             any = true;
             bounds.bottom = y;
             bounds.right = std::max(bounds.right, x);
+            break;
         }
     }
     return bounds;

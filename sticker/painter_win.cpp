@@ -560,22 +560,37 @@ void StickerPainter::PaintPinRow(const PlacementBlock& p) {
 void StickerPainter::PaintLine(const TextStyleBlock& block, int x, int y, ColorValue shadowColor) {
     const std::string text = block.text.Get();
     GdiSurface& scratch = PaintShare::Get().Scratch();
-    scratch.Resize(m_canvas.Width(), m_canvas.Height());
-    CopyRgbTo24(m_canvas, scratch.Pixels());
     HDC dc = scratch.Dc();
     HFONT font = FontOf(block, m_dpi);
+    // A line reaches only the rows about its own: the copies in and out cover them, not the whole canvas
+    // (a cell above and below the line's cell, for glyphs that overhang it, and the shadow's row).
+    TEXTMETRICA metrics{};
+    {
+        SelectGuard select(dc, font);
+        ::GetTextMetricsA(dc, &metrics);
+    }
+    const std::int64_t cell = std::max<std::int64_t>(metrics.tmHeight, 1);
+    const int top = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{y} - cell, 0, m_canvas.Height()));
+    const int bottom =
+        static_cast<int>(std::clamp<std::int64_t>(std::int64_t{y} + 2 * cell + 1, top, m_canvas.Height()));
+    if (bottom <= top) return;
+    graphics::Picture band =
+        graphics::Picture::View(m_canvas.Row(top), m_canvas.Width(), bottom - top, m_canvas.Stride(), 32);
+    scratch.Resize(band.Width(), band.Height());
+    CopyRgbTo24(band, scratch.Pixels());
+    const int bandY = y - top;
     {
         SelectGuard select(dc, font);
         ::SetBkMode(dc, TRANSPARENT);
         if (block.shadow != 0) {
             ::SetTextColor(dc, RgbOf(shadowColor));
-            ::TextOutA(dc, SaturatedSum(x, 1), SaturatedSum(y, 1), text.c_str(), static_cast<int>(text.size()));
+            ::TextOutA(dc, SaturatedSum(x, 1), SaturatedSum(bandY, 1), text.c_str(), static_cast<int>(text.size()));
         }
         ::SetTextColor(dc, RgbOf(block.color));
-        ::TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+        ::TextOutA(dc, x, bandY, text.c_str(), static_cast<int>(text.size()));
     }
     // The line takes the skin's alpha where it lies.
-    graphics::CopyRgbTo32(scratch.Pixels(), m_canvas);
+    graphics::CopyRgbTo32(scratch.Pixels(), band);
     scratch.Resize(1, 1);
 }
 

@@ -245,6 +245,22 @@ TEST(InkBounds, WhiteAndInkedPictures) {
     EXPECT_EQ(InkBounds(white), (Rect{0, 1, 4, 3}));
 }
 
+TEST(InkBounds, InkInARowsLastBytesAndBeforeLaterInk) {
+    // 7 pixels are 21 bytes a row: two whole 8-byte words and 5 bytes after them.
+    Picture white(7, 3, 24);
+    Fill(white, 255, 255, 255);
+    SetPixel(white, 6, 0, 254, 255, 255);  // byte 18 of row 0
+    SetPixel(white, 0, 2, 0, 0, 0);
+    SetPixel(white, 2, 2, 0, 0, 0);
+    EXPECT_EQ(InkBounds(white), (Rect{0, 0, 6, 2}));
+    // White colours with any alpha are no ink.
+    Picture clear(3, 2, 32);
+    Fill(clear, 255, 255, 255, 0);
+    EXPECT_EQ(InkBounds(clear), (Rect{0, 2, 0, 1}));
+    SetPixel(clear, 1, 1, 255, 255, 0, 0);
+    EXPECT_EQ(InkBounds(clear), (Rect{0, 1, 1, 1}));
+}
+
 TEST(Effects, WrongDepthsAreRefused) {
     Picture p24(2, 2, 24);
     Picture p32(2, 2, 32);
