@@ -15,8 +15,9 @@ std::string StickerMenuCaption(std::string_view body) {
 }
 
 NewStickerPlace NewStickerPlaceIn(std::int32_t workLeft, std::int32_t workTop, std::int32_t workRight,
-                                  std::int32_t workBottom, std::int32_t windowHeight) {
-    return NewStickerPlace{(workRight - workLeft - kNewStickerWidth) / 2, (workBottom - (workTop + windowHeight)) / 2};
+                                  std::int32_t workBottom, std::int32_t windowHeight, int dpi) {
+    return NewStickerPlace{(workRight - workLeft - Scale(kNewStickerWidth, dpi)) / 2,
+                           (workBottom - (workTop + windowHeight)) / 2};
 }
 
 }  // namespace velpiners

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/dpi.h"
 #include "store/config_file.h"
 #include "store/record.h"
 
@@ -22,13 +23,13 @@ inline constexpr std::int32_t kNewStickerWidth = 240;
 // shows it instead of underlining the next letter.
 std::string StickerMenuCaption(std::string_view body);
 
-// Left and top of a new sticker in the work area: the width counts as 240 and the work area's left edge
-// is not added (C++ division truncates toward zero as the rule wants).
+// Left and top of a new sticker in the work area: the width counts as 240 (scaled to the sticker's
+// resolution) and the work area's left edge is not added (C++ division truncates toward zero as the rule wants).
 struct NewStickerPlace {
     std::int32_t left;
     std::int32_t top;
 };
 NewStickerPlace NewStickerPlaceIn(std::int32_t workLeft, std::int32_t workTop, std::int32_t workRight,
-                                  std::int32_t workBottom, std::int32_t windowHeight);
+                                  std::int32_t workBottom, std::int32_t windowHeight, int dpi = kBaseDpi);
 
 }  // namespace velpiners

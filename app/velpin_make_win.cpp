@@ -5,6 +5,7 @@
 #include <chrono>
 #include <random>
 
+#include "base/dpi_win.h"
 #include "base/phase_times.h"
 #include "protocol/protocol.h"
 #include "app/velpin_win.h"
@@ -42,8 +43,8 @@ void PlaceAndShowNew(TStickForm& sticker) {
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     RECT rect{};
     ::GetWindowRect(sticker.Handle(), &rect);
-    const NewStickerPlace place =
-        NewStickerPlaceIn(work.left, work.top, work.right, work.bottom, rect.bottom - rect.top);
+    const NewStickerPlace place = NewStickerPlaceIn(work.left, work.top, work.right, work.bottom,
+                                                    rect.bottom - rect.top, DpiOfWindow(sticker.Handle()));
     ::SetWindowPos(sticker.Handle(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::ShowWindow(sticker.Handle(), SW_SHOWNOACTIVATE);
     ::PostMessageA(sticker.Handle(), protocol::kStickerCommandMessage, kLanguageValue, protocol::kStkLanguage);

@@ -31,6 +31,10 @@ TEST(NewStickerPlaceTest, CentredByWidth240WithoutTheWorkAreaLeft) {
     place = NewStickerPlaceIn(0, 0, 239, 50, 101);
     EXPECT_EQ(place.left, 0);
     EXPECT_EQ(place.top, -25);
+    // On a monitor at 144 dots per inch the width counts as 360.
+    place = NewStickerPlaceIn(0, 0, 1280, 994, 152, 144);
+    EXPECT_EQ(place.left, 460);
+    EXPECT_EQ(place.top, 421);
 }
 
 }  // namespace
