@@ -367,6 +367,18 @@ void TStickForm::FitToMonitors(const std::vector<ScreenRect>& workAreas) {
     m_rescued = place.rescued;
     if (target.x != now.x || target.y != now.y)
         ::SetWindowPos(Handle(), nullptr, target.x, target.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FollowMonitorDpi();
+}
+
+void TStickForm::FollowMonitorDpi() {
+    // Windows tells a top-level window of a change of resolution, not a desktop child, which takes that of
+    // the monitor it stands on most.
+    HWND parent = ::GetAncestor(Handle(), GA_PARENT);
+    if (parent == nullptr || parent == ::GetDesktopWindow()) return;
+    RECT rect{};
+    ::GetWindowRect(Handle(), &rect);
+    const int dpi = DpiOfRect(rect);
+    if (dpi != m_painter.Dpi()) OnDpiChanged(dpi, nullptr);
 }
 
 void TStickForm::MakeVisible() {
@@ -451,6 +463,7 @@ LRESULT TStickForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_EXITSIZEMOVE:
             // The user moved it: where it stands now is its own place.
             m_rescued = false;
+            FollowMonitorDpi();
             PostSaveRequest();
             return 0;
         case WM_DESTROY:

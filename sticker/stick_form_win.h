@@ -118,6 +118,7 @@ private:
     [[nodiscard]] POINT StoredPlace() const;
     // A move to a monitor of another resolution: paints at `dpi` and moves to the suggested place.
     void OnDpiChanged(int dpi, const RECT* suggested);
+    void FollowMonitorDpi();
 
     // Interaction.
     void FormMouseDown(int button, int x, int y);
