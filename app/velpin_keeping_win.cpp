@@ -243,6 +243,8 @@ void TVelpin::RestoreItemClick(std::size_t index) {
     CloseEveryStickerForReplacement();
     for (const StickerRecord& record : copy.records)
         if (MakeStickerFromRecord(record.caption, record.date, record.placement, record.body) == nullptr) break;
+    // As at the start: a note kept for a monitor that is gone is shown on one that is there.
+    PostToStickers(TStickForm::kFitToMonitorsMessage);
     PostSaveRequest();
 }
 
