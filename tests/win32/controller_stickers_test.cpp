@@ -115,11 +115,7 @@ protected:
         if (controller) controller->DestroyFormWindow();
         PumpMessages();
     }
-    void SaveCycle() {
-        ::PostMessageA(controller->Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
-                       protocol::kCtlSaveRequest);
-        PumpMessages();
-    }
+    void SaveCycle() { test::SaveCycle(controller->Handle()); }
     HWND WindowOfSlot(int i) const { return HandleFromValue(controller->Table().Slot(i).window); }
 
     TempFolder folder;

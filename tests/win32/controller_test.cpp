@@ -58,11 +58,7 @@ protected:
         return ::SendMessageA(controller->Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
     }
 
-    void SaveCycle() {
-        ::PostMessageA(controller->Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
-                       protocol::kCtlSaveRequest);
-        PumpMessages();
-    }
+    void SaveCycle() { test::SaveCycle(controller->Handle()); }
 
     [[nodiscard]] std::string DbPath() const { return folder.File("base.db"); }
 

@@ -80,9 +80,7 @@ protected:
     }
     HWND WindowOfSlot(int i) const { return HandleFromValue(controller->Table().Slot(i).window); }
     StickerRecord Saved() {
-        ::PostMessageA(controller->Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
-                       protocol::kCtlSaveRequest);
-        PumpMessages();
+        test::SaveCycle(controller->Handle());
         const std::vector<std::uint8_t> bytes = test::ReadAll(folder.File("base.db"));
         StickerRecord r{};
         if (bytes.size() >= kStickerRecordSize) std::memcpy(&r, bytes.data(), kStickerRecordSize);

@@ -196,9 +196,7 @@ TEST_F(KeepingTest, TheDaysFirstSaveCopiesBaseDbOnceAndARestoreBringsACopyBack) 
     const std::vector<std::uint8_t> earlier = DatabaseOf({NoteRecord("Old", "from yesterday", 40)});
     WriteAll(controller.DatabasePath(), earlier);
     Make("New", "made today");
-    ::PostMessageA(controller.Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
-                   protocol::kCtlSaveRequest);
-    PumpMessages();
+    test::SaveCycle(controller.Handle());
     const std::vector<std::string> copies = FilesMatching(controller.BackupFolder() + "*");
     ASSERT_EQ(copies.size(), 1u);
     ASSERT_TRUE(ParseSnapshotFileName(copies[0]));
@@ -206,9 +204,7 @@ TEST_F(KeepingTest, TheDaysFirstSaveCopiesBaseDbOnceAndARestoreBringsACopyBack) 
     EXPECT_EQ(ReadAll(controller.BackupFolder() + copies[0]), earlier);
     // The next save leaves the day's copy as it was.
     Make("Newer", "made later");
-    ::PostMessageA(controller.Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
-                   protocol::kCtlSaveRequest);
-    PumpMessages();
+    test::SaveCycle(controller.Handle());
     EXPECT_EQ(FilesMatching(controller.BackupFolder() + "*").size(), 1u);
     EXPECT_EQ(ReadAll(controller.BackupFolder() + copies[0]), earlier);
 

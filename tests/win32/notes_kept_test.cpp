@@ -65,11 +65,7 @@ protected:
         if (controller) controller->DestroyFormWindow();
         PumpMessages();
     }
-    void SaveCycle() {
-        ::PostMessageA(controller->Handle(), protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
-                       protocol::kCtlSaveRequest);
-        PumpMessages();
-    }
+    void SaveCycle() { test::SaveCycle(controller->Handle()); }
     std::vector<std::string> ChangedFiles() const {
         std::vector<std::string> names;
         WIN32_FIND_DATAA found{};

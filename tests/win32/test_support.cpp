@@ -99,6 +99,12 @@ void PumpMessages() {
     }
 }
 
+void SaveCycle(HWND controller) {
+    ::PostMessageA(controller, protocol::kControllerCommandMessage, protocol::kCtlSaveRequest,
+                   protocol::kCtlSaveRequest);
+    PumpMessages();
+}
+
 bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::vector<std::uint8_t> ReadAll(const std::string& path) {

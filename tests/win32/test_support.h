@@ -37,6 +37,9 @@ private:
 // Handles every queued message of this thread until the queue stays empty.
 void PumpMessages();
 
+// Posts the controller window a save request (code 203, as a sticker posts it) and handles what follows.
+void SaveCycle(HWND controller);
+
 // Checks that the windows of each row stand at the row's first top and are `height` pixels high.
 void ExpectRowsOfOneHeight(const std::vector<std::vector<HWND>>& rows, int height);
 
